@@ -1,0 +1,1 @@
+// resources.cpp: anchor for the compiled-in resource library.

@@ -1,0 +1,15 @@
+// AppContext.cpp: sound paths of the data folder.
+#include "AppContext.h"
+
+SoundPaths SoundPaths::forFolder(const QString& dataFolder)
+{
+    const QDir sound(QDir(dataFolder).filePath(QStringLiteral("sound")));
+    return {sound.filePath(QStringLiteral("success")), sound.filePath(QStringLiteral("login")),
+            sound.filePath(QStringLiteral("together")), sound.filePath(QStringLiteral("move")),
+            sound.filePath(QStringLiteral("rotate.wav"))};
+}
+
+QString SoundPaths::numbered(const QString& stem, int digit)
+{
+    return stem + QString::number(digit) + QStringLiteral(".wav");
+}

@@ -1,0 +1,50 @@
+// StringTable.h: the user-interface texts keyed by number, in English and Chinese.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+class StringTable
+{
+public:
+    enum class Language { English, Chinese };
+
+    explicit StringTable(Language language = languageFor(QLocale::system()));
+    // Chinese when the locale's language is Chinese, English otherwise.
+    static Language languageFor(const QLocale& locale);
+
+    Language language() const { return m_language; }
+    // The text of id in this table's language; empty for an id the program does not use.
+    QString text(int id) const;
+    static QString text(int id, Language language);
+    bool contains(int id) const;
+
+    // Ids used by the program, by name.
+    enum Id {
+        Color = 101,
+        Ok = 102,
+        Cancel = 103,
+        AnotherNewGame = 105,
+        Question = 106,
+        WellDone = 107,
+        Congratulate = 108,
+        TimeEndGameOver = 109,
+        Prompt = 110,
+        PreviewCaption = 111,
+        Option = 113,
+        OpenPicture = 128,
+        LogicPuzzle = 132,
+        JigsawPuzzle = 133,
+        Exit = 134,
+        Restart = 136,
+        Pause = 137,
+        Stop = 138,
+        Preview = 139,
+        BackColor = 143,
+        Help = 144,
+        PuzzleScoreboard = 152,
+    };
+
+private:
+    Language m_language;
+};

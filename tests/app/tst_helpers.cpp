@@ -1,0 +1,241 @@
+// tst_helpers.cpp: field reading, rounding, colour values, twips, random source, string table.
+#include "ColourValue.h"
+#include "Fields.h"
+#include "RandomSource.h"
+#include "Rounding.h"
+#include "StringTable.h"
+#include "Twips.h"
+
+#include <QtTest>
+
+#include <limits>
+
+class TestHelpers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("end");
+        QTest::newRow("plain") << "32768," << 32768.0 << 5;
+        QTest::newRow("fraction") << "66.67,100" << 66.67 << 5;
+        QTest::newRow("leading point") << ".5x" << 0.5 << 2;
+        QTest::newRow("trailing point") << "12.," << 12.0 << 3;
+        QTest::newRow("negative") << "-40,1" << -40.0 << 3;
+        QTest::newRow("plus") << "+7" << 7.0 << 2;
+        QTest::newRow("no number") << "C12" << 0.0 << 0;
+        QTest::newRow("lone sign") << "-," << 0.0 << 0;
+        QTest::newRow("lone point") << ".," << 0.0 << 0;
+        QTest::newRow("empty") << "" << 0.0 << 0;
+        QTest::newRow("head count") << "5P3C5" << 5.0 << 1;
+        QTest::newRow("second point stops") << "1.2.3" << 1.2 << 3;
+        QTest::newRow("no exponent") << "5E2" << 5.0 << 1;
+        QTest::newRow("zero padded") << "0132768" << 132768.0 << 7;
+    }
+    void leadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(int, end);
+        qsizetype stop = -1;
+        QCOMPARE(Fields::leadingNumberAt(text, 0, &stop), value);
+        QCOMPARE(stop, qsizetype(end));
+    }
+
+    void hugeNumbersSaturate()
+    {
+        const QString huge = QString(400, u'9') + u',';
+        QCOMPARE(Fields::leadingNumber(huge), std::numeric_limits<double>::max());
+        QCOMPARE(Fields::toInt(Fields::leadingNumber(huge)), std::numeric_limits<int>::max());
+        QCOMPARE(Fields::toInt(-Fields::leadingNumber(huge)), std::numeric_limits<int>::min());
+        QCOMPARE(Fields::leadingNumber(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1")), 0.0);
+        QCOMPARE(Fields::fieldInt(QStringLiteral("G0,D") + huge, u'D'), std::numeric_limits<int>::max());
+        QCOMPARE(Fields::leadingNumberAt(u"12", 5), 0.0);
+        QCOMPARE(Fields::leadingNumberAt(u"12", -1), 0.0);
+    }
+
+    void fieldValue_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QChar>("letter");
+        QTest::addColumn<double>("value");
+        const QString sliding = QStringLiteral("G0,BF0132768,D1,M1,L0,K1,S1,");
+        QTest::newRow("D") << sliding << QChar(u'D') << 1.0;
+        QTest::newRow("S") << sliding << QChar(u'S') << 1.0;
+        QTest::newRow("B reads the letter F as no number") << sliding << QChar(u'B') << 0.0;
+        QTest::newRow("missing letter") << sliding << QChar(u'R') << 0.0;
+        QTest::newRow("first occurrence wins") << "D7,D3," << QChar(u'D') << 7.0;
+        QTest::newRow("multi digit") << "G1,D12,P0," << QChar(u'D') << 12.0;
+    }
+    void fieldValue()
+    {
+        QFETCH(QString, record);
+        QFETCH(QChar, letter);
+        QFETCH(double, value);
+        QCOMPARE(Fields::fieldValue(record, letter), value);
+    }
+
+    void roundHalfEven_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("rounded");
+        QTest::newRow("2.5") << 2.5 << 2.0;
+        QTest::newRow("3.5") << 3.5 << 4.0;
+        QTest::newRow("12.5") << 12.5 << 12.0;
+        QTest::newRow("13.5") << 13.5 << 14.0;
+        QTest::newRow("-2.5") << -2.5 << -2.0;
+        QTest::newRow("-3.5") << -3.5 << -4.0;
+        QTest::newRow("15.84") << 15.84 << 16.0;
+        QTest::newRow("0.32") << 0.32 << 0.0;
+        QTest::newRow("0.5") << 0.5 << 0.0;
+        QTest::newRow("1.5") << 1.5 << 2.0;
+        QTest::newRow("2.4999") << 2.4999 << 2.0;
+    }
+    void roundHalfEven()
+    {
+        QFETCH(double, value);
+        QFETCH(double, rounded);
+        QCOMPARE(Rounding::roundHalfEven(value), rounded);
+    }
+
+    void decimalRounding_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("places");
+        QTest::addColumn<double>("rounded");
+        // The ring tiles: R6(cos 135 degrees) and R1 of the corner they give.
+        QTest::newRow("R6 cos135") << std::cos(135.0 / 180.0 * 3.14159265358979) << 6 << -0.707107;
+        QTest::newRow("R1 corner") << 50 + (-0.707107 * 30) << 1 << 28.8;
+        QTest::newRow("R1 other corner") << 50 + (0.707107 * 30) << 1 << 71.2;
+        QTest::newRow("R1 half to even down") << 0.25 << 1 << 0.2;
+        QTest::newRow("R1 half to even up") << 0.75 << 1 << 0.8;
+        QTest::newRow("R1 whole") << 50.0 << 1 << 50.0;
+    }
+    void decimalRounding()
+    {
+        QFETCH(double, value);
+        QFETCH(int, places);
+        QFETCH(double, rounded);
+        QCOMPARE(Rounding::roundPlaces(value, places), rounded);
+    }
+
+    void roundToIntClamps()
+    {
+        QCOMPARE(Rounding::roundToInt(1e300), std::numeric_limits<int>::max());
+        QCOMPARE(Rounding::roundToInt(std::nan("")), 0);
+        QCOMPARE(Rounding::roundToInt(-7.5), -8);
+    }
+
+    void colourValues_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("green 128") << 32768 << QColor(0, 128, 0);
+        QTest::newRow("red") << 255 << QColor(255, 0, 0);
+        QTest::newRow("blue") << 16711680 << QColor(0, 0, 255);
+        QTest::newRow("dark grey") << 4210752 << QColor(64, 64, 64);
+        QTest::newRow("white") << 16777215 << QColor(255, 255, 255);
+        QTest::newRow("mixed") << (12 + 256 * 34 + 65536 * 56) << QColor(12, 34, 56);
+    }
+    void colourValues()
+    {
+        QFETCH(int, value);
+        QFETCH(QColor, color);
+        QCOMPARE(ColourValue::toColor(value), color);
+        QCOMPARE(ColourValue::fromColor(color), value);
+    }
+
+    void colourValueClamps()
+    {
+        QCOMPARE(ColourValue::toColor(-5), QColor(0, 0, 0));
+        QCOMPARE(ColourValue::toColor(99999999999LL), QColor(255, 255, 255));
+    }
+
+    void twips()
+    {
+        Twips::overridePerPixel(15.0);
+        QCOMPARE(Twips::toPixels(150), 10.0);
+        QCOMPARE(Twips::fromPixelsInt(11), 165);
+        QCOMPARE(Twips::toPixelsInt(157.5), 10); // 10.5 rounds to even
+        Twips::overridePerPixel(7.5); // a 192 dpi screen
+        QCOMPARE(Twips::toPixels(150), 20.0);
+        Twips::overridePerPixel(0);
+        QCOMPARE(Twips::perPixel(), 15.0); // no screen in a core test
+    }
+
+    void randomRanges()
+    {
+        ScriptedRandom random({0.0, 0.999999, 0.5, 0.02, 0.99});
+        QCOMPARE(random.between(5, 9), 5);
+        QCOMPARE(random.between(5, 9), 9);
+        QCOMPARE(random.below(10), 5);
+        QCOMPARE(random.below(4), 0);
+        QCOMPARE(random.between(0, 360), 357);
+        QCOMPARE(random.drawn(), 5);
+        random.reseed();
+        QCOMPARE(random.next(), 0.0); // starts over; a reseed changes nothing
+    }
+
+    void systemRandomIsUniformAndReseedsApart()
+    {
+        quint64 tick = 42;
+        SystemRandom random([&tick] { return tick; });
+        double sum = 0;
+        for (int i = 0; i < 10000; ++i) {
+            const double u = random.next();
+            QVERIFY(u >= 0.0 && u < 1.0);
+            sum += u;
+        }
+        QVERIFY(qAbs(sum / 10000 - 0.5) < 0.02);
+        // Two reseeds within the same clock tick must continue different sequences.
+        random.reseed();
+        const double a = random.next();
+        const double b = random.next();
+        random.reseed();
+        QVERIFY(random.next() != a || random.next() != b);
+        // Two generators started at the same tick agree (the clock is the only seed).
+        SystemRandom x([] { return quint64(7); });
+        SystemRandom y([] { return quint64(7); });
+        QCOMPARE(x.next(), y.next());
+    }
+
+    void stringTable_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("105") << 105 << "Another new game?";
+        QTest::newRow("109") << 109 << "Time End ,Game Over!";
+        QTest::newRow("110") << 110 << "prompt";
+        QTest::newRow("102") << 102 << "&Ok";
+        QTest::newRow("152") << 152 << "Puzzle scoreboard";
+    }
+    void stringTable()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, english);
+        const StringTable en(StringTable::Language::English);
+        const StringTable zh(StringTable::Language::Chinese);
+        QCOMPARE(en.text(id), english);
+        QVERIFY(!zh.text(id).isEmpty());
+        QVERIFY(zh.text(id) != english);
+        QVERIFY(std::any_of(zh.text(id).cbegin(), zh.text(id).cend(), [](QChar c) { return c.unicode() >= 0x4E00; }));
+    }
+
+    void stringTableLanguageRule()
+    {
+        QCOMPARE(StringTable::languageFor(QLocale(QLocale::Chinese, QLocale::China)), StringTable::Language::Chinese);
+        QCOMPARE(StringTable::languageFor(QLocale(QLocale::Chinese, QLocale::Taiwan)), StringTable::Language::Chinese);
+        QCOMPARE(StringTable::languageFor(QLocale(QLocale::German)), StringTable::Language::English);
+        QCOMPARE(StringTable(StringTable::Language::English).text(104), QString());
+        int ids = 0;
+        for (int id = 101; id <= 152; ++id)
+            ids += StringTable().contains(id) ? 1 : 0;
+        QCOMPARE(ids, 22);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHelpers)
+#include "tst_helpers.moc"

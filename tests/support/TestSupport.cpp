@@ -1,0 +1,43 @@
+// TestSupport.cpp: temporary data folders and scripted contexts for the tests.
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace TestSupport {
+
+DataFolder::DataFolder()
+{
+    QVERIFY2(m_dir.isValid(), "cannot create a temporary folder");
+}
+
+QString DataFolder::filePath(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
+
+void DataFolder::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray DataFolder::read(const QString& name) const
+{
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool DataFolder::exists(const QString& name) const { return QFile::exists(filePath(name)); }
+
+ScriptedContext::ScriptedContext()
+{
+    context.dataFolder = folder.path();
+    context.random = &random;
+    context.messages = &messages;
+    context.strings = StringTable(StringTable::Language::English);
+    context.setSoundPaths();
+}
+
+} // namespace TestSupport

@@ -1,0 +1,41 @@
+// TestSupport.h: real files in a temporary data folder, and a context of scripted services.
+#pragma once
+
+#include "AppContext.h"
+#include "MessageBoxes.h"
+#include "RandomSource.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace TestSupport {
+
+// A temporary data folder; removed with the object.
+class DataFolder
+{
+public:
+    DataFolder();
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const;
+    void write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+    bool exists(const QString& name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// An AppContext over a temporary folder, with scripted random values and message boxes.
+// Audio members stay null unless a test sets them.
+struct ScriptedContext
+{
+    ScriptedContext();
+    DataFolder folder;
+    ScriptedRandom random;
+    ScriptedMessageBoxes messages;
+    AppContext context;
+};
+
+} // namespace TestSupport
