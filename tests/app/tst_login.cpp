@@ -1,0 +1,116 @@
+// tst_login.cpp: the start window's hover rule, game switching and shortcuts.
+#include "FrmLogin.h"
+#include "LoginButtons.h"
+#include "RecordingMciDevices.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QtTest>
+
+class TestLogin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hoverRule_data()
+    {
+        QTest::addColumn<QString>("moves"); // digits = buttons, b = background
+        QTest::addColumn<int>("highlighted");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("one button") << "0" << 0 << 1;
+        QTest::newRow("0 straight to 2") << "02" << 2 << 2;
+        QTest::newRow("repeated moves change nothing") << "1111" << 1 << 1;
+        QTest::newRow("background resets once") << "1bbb" << -1 << 2;
+        QTest::newRow("background first does nothing") << "bb" << -1 << 0;
+        QTest::newRow("back on the same button") << "2b2" << 2 << 3;
+    }
+    void hoverRule()
+    {
+        QFETCH(QString, moves);
+        QFETCH(int, highlighted);
+        QFETCH(int, changes);
+        LoginButtons buttons;
+        int changed = 0;
+        for (QChar m : moves)
+            changed += (m == u'b' ? buttons.hoverBackground() : buttons.hoverButton(m.digitValue())) ? 1 : 0;
+        QCOMPARE(buttons.highlighted(), highlighted);
+        QCOMPARE(changed, changes);
+        for (int i = 0; i < LoginButtons::Count; ++i) {
+            QCOMPARE(buttons.bordered(i), i == highlighted);
+            QCOMPARE(buttons.face(i), i == highlighted ? i + 3 : i);
+        }
+    }
+
+    void switchesToAGameAndBack()
+    {
+        TestSupport::ScriptedContext s;
+        FrmLogin login(s.context);
+        QVERIFY(!login.offers(FrmLogin::SlidingButton));
+        QVERIFY(!login.button(FrmLogin::SlidingButton)->isVisibleTo(&login));
+        int made = 0;
+        login.registerGame(FrmLogin::SlidingButton, [&made] {
+            ++made;
+            auto* w = new QWidget;
+            w->setWindowTitle(QStringLiteral("game"));
+            return w;
+        });
+        QVERIFY(login.button(FrmLogin::SlidingButton)->isVisibleTo(&login));
+        QVERIFY(!login.button(FrmLogin::JigsawButton)->isVisibleTo(&login));
+        login.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&login));
+
+        QTest::mouseClick(login.button(FrmLogin::SlidingButton), Qt::LeftButton);
+        QCOMPARE(made, 1);
+        QVERIFY(login.gameWindow());
+        QVERIFY(login.gameWindow()->isVisible());
+        QVERIFY(!login.isVisible());
+
+        login.gameWindow()->close(); // deleted on close
+        QTRY_VERIFY(login.isVisible());
+        QVERIFY(!login.gameWindow());
+
+        // Ctrl+L chooses the sliding puzzle; Ctrl+J offers nothing while the jigsaw is absent.
+        login.activateWindow();
+        QTest::keyClick(&login, Qt::Key_J, Qt::ControlModifier);
+        QCOMPARE(made, 1);
+        QTest::keyClick(&login, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(made, 2);
+        QTRY_VERIFY(!login.isVisible());
+        login.gameWindow()->close();
+        QTRY_VERIFY(login.isVisible());
+    }
+
+    void hoverChangesFacesAndBorders()
+    {
+        TestSupport::ScriptedContext s;
+        FrmLogin login(s.context);
+        login.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&login));
+        const QImage normal = login.button(2)->pixmap().toImage();
+        QTest::mouseMove(login.button(2), QPoint(10, 10));
+        QCOMPARE(login.hover().highlighted(), 2);
+        QCOMPARE(login.button(2)->frameShape(), QFrame::Box);
+        QVERIFY(login.button(2)->pixmap().toImage() != normal);
+        QTest::mouseMove(&login, QPoint(5, 5));
+        QCOMPARE(login.hover().highlighted(), -1);
+        QCOMPARE(login.button(2)->frameShape(), QFrame::NoFrame);
+        QCOMPARE(login.button(2)->pixmap().toImage(), normal);
+    }
+
+    void jinglePlaysAfterShowing()
+    {
+        TestSupport::ScriptedContext s;
+        RecordingMciDevices mci;
+        s.context.mci = &mci;
+        s.random.setValues({0.6}); // login digit = int(0.6 * 4) = 2
+        FrmLogin login(s.context);
+        QVERIFY(mci.commands().isEmpty());
+        login.show();
+        QTRY_VERIFY(!mci.commands().isEmpty());
+        QVERIFY2(mci.commands().first().contains(QStringLiteral("login2.wav")), qPrintable(mci.commands().first()));
+        QVERIFY(mci.commands().last().startsWith(QStringLiteral("Play ")));
+    }
+};
+
+QTEST_MAIN(TestLogin)
+#include "tst_login.moc"
