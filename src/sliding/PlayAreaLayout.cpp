@@ -16,7 +16,7 @@ namespace {
 QRectF centred(const QRect& area, double width, double height)
 {
     return QRectF(area.left() + (area.width() - width) / 2.0, area.top() + (area.height() - height) / 2.0,
-                  width, height);
+        width, height);
 }
 } // namespace
 
@@ -51,7 +51,7 @@ QRectF cellRect(const QRectF& picture, int gridSize, Cell cell)
     const double tileWidth = picture.width() / gridSize;
     const double tileHeight = picture.height() / gridSize;
     return QRectF(picture.left() + cell.column * tileWidth, picture.top() + cell.row * tileHeight, tileWidth,
-                  tileHeight);
+        tileHeight);
 }
 
 } // namespace PlayAreaLayout

@@ -70,10 +70,13 @@ Cell SlidingBoard::homeCell(int tile, int gridSize)
 {
     if (gridSize <= 0)
         return {};
-    return {(tile - 1) / gridSize, (tile - 1) % gridSize};
+    return { (tile - 1) / gridSize, (tile - 1) % gridSize };
 }
 
-Cell SlidingBoard::cellOf(int tile) const { return cellAt(m_cellOfTile.at(tile)); }
+Cell SlidingBoard::cellOf(int tile) const
+{
+    return cellAt(m_cellOfTile.at(tile));
+}
 
 int SlidingBoard::tileAt(Cell cell) const
 {
@@ -88,7 +91,7 @@ QList<QList<int>> SlidingBoard::rows() const
     for (int row = 0; row < m_gridSize; ++row) {
         QList<int> line;
         for (int column = 0; column < m_gridSize; ++column)
-            line.append(tileAt({row, column}));
+            line.append(tileAt({ row, column }));
         result.append(line);
     }
     return result;
@@ -145,10 +148,10 @@ MoveResult SlidingBoard::apply(const Move& move)
         return {};
     switch (move.kind) {
     case Move::Kind::Click:
-        return isTile(move.tile) ? click(move.tile) : MoveResult{};
+        return isTile(move.tile) ? click(move.tile) : MoveResult {};
     case Move::Kind::Arrow: {
         const int tile = tileForArrow(move.key);
-        return tile != 0 ? click(tile) : MoveResult{};
+        return tile != 0 ? click(tile) : MoveResult {};
     }
     case Move::Kind::Swap:
         return swapTiles(move.tile, move.otherTile);
@@ -158,7 +161,7 @@ MoveResult SlidingBoard::apply(const Move& move)
 
 MoveResult SlidingBoard::click(int tile)
 {
-    MoveResult result{true, tile, 0, false};
+    MoveResult result { true, tile, 0, false };
     // Both tests use the blank's cell as it was read before either of them.
     const Cell blank = cellOf(m_blank);
     Cell cell = cellOf(tile);
@@ -182,7 +185,7 @@ MoveResult SlidingBoard::swapTiles(int first, int second)
     if (!isTile(first) || !isTile(second))
         return {};
     exchange(first, second);
-    return {true, second, 1, first != second};
+    return { true, second, 1, first != second };
 }
 
 void SlidingBoard::exchange(int first, int second)

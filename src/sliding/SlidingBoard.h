@@ -13,8 +13,7 @@
 
 class RandomSource;
 
-class SlidingBoard
-{
+class SlidingBoard {
 public:
     // Grid sizes a game may have.
     static constexpr int MinGridSize = 3;
@@ -79,7 +78,7 @@ private:
     void exchange(int first, int second);
     void place(int tile, int cellIndex);
     int cellIndex(Cell cell) const { return cell.row * m_gridSize + cell.column; }
-    Cell cellAt(int cellIndex) const { return {cellIndex / m_gridSize, cellIndex % m_gridSize}; }
+    Cell cellAt(int cellIndex) const { return { cellIndex / m_gridSize, cellIndex % m_gridSize }; }
 
     int m_gridSize = 0;
     int m_blank = 0;

@@ -3,7 +3,10 @@
 
 namespace {
 // At least four digits, of which the label shows the first four.
-QString fourDigits(int value) { return QString::number(value).rightJustified(4, u'0').left(4); }
+QString fourDigits(int value)
+{
+    return QString::number(value).rightJustified(4, u'0').left(4);
+}
 
 QString spaced(const QString& digits)
 {
@@ -42,4 +45,7 @@ QString SlidingClock::text() const
     return m_labelled ? textFor(m_value) : spaced(fourDigits(m_value));
 }
 
-QString SlidingClock::textFor(int value) { return QStringLiteral("Time ") + spaced(fourDigits(value)); }
+QString SlidingClock::textFor(int value)
+{
+    return QStringLiteral("Time ") + spaced(fourDigits(value));
+}

@@ -7,8 +7,7 @@
 
 #include <QString>
 
-class SlidingClock
-{
+class SlidingClock {
 public:
     // The value whose tick ends the game.
     static constexpr int EndValue = 9999;

@@ -10,7 +10,7 @@ qint64 SlidingCompletion::scoreFor(int steps, int seconds, int gridSize)
 
 SlidingCompletion SlidingCompletion::compute(int steps, int seconds, int gridSize, bool soundOn)
 {
-    return {steps, seconds, gridSize, scoreFor(steps, seconds, gridSize), soundOn};
+    return { steps, seconds, gridSize, scoreFor(steps, seconds, gridSize), soundOn };
 }
 
 QString SlidingCompletion::messageSuffix() const

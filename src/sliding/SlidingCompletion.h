@@ -8,8 +8,7 @@
 
 #include <QtGlobal>
 
-struct SlidingCompletion
-{
+struct SlidingCompletion {
     static constexpr qint64 BaseScore = 19999;
     static constexpr qint64 PointsPerStep = 10;
     static constexpr qint64 Deduction = 5000;

@@ -18,8 +18,7 @@
 class RandomSource;
 
 // Result of a left click on a tile or of an arrow key.
-struct ClickOutcome
-{
+struct ClickOutcome {
     // False: refused (paused, time ended, swap pending) or, for an arrow key, no tile in place.
     // Nothing changed and nothing is to be shown or played.
     bool accepted = false;
@@ -35,8 +34,7 @@ struct ClickOutcome
 };
 
 // Result of a mouse-button release on a tile (swap mode).
-struct SwapOutcome
-{
+struct SwapOutcome {
     enum class Action {
         None, // nothing happened
         Picked, // a tile was picked: give every tile a pointer made from pickedTile's look
@@ -50,14 +48,12 @@ struct SwapOutcome
 };
 
 // Result of a clock tick.
-struct TickOutcome
-{
+struct TickOutcome {
     bool timeEnded = false; // the clock reached its end: show message() (error icon)
     SlidingMessage message() const { return SlidingMessage::timeEnd(); }
 };
 
-class SlidingGame
-{
+class SlidingGame {
 public:
     SlidingGame() = default;
 

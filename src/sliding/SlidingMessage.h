@@ -6,8 +6,7 @@
 
 #include <QString>
 
-struct SlidingMessage
-{
+struct SlidingMessage {
     int textId = 0;
     int titleId = 0;
     // Appended to the text of textId (the completion's steps, time and score).
@@ -22,16 +21,16 @@ struct SlidingMessage
     // "Another new game?" / "Question", Yes and No.
     static SlidingMessage newGameQuestion()
     {
-        return {StringTable::AnotherNewGame, StringTable::Question, {}, MessageIcon::Question, true};
+        return { StringTable::AnotherNewGame, StringTable::Question, {}, MessageIcon::Question, true };
     }
     // "Time End ,Game Over!" / "prompt", error icon.
     static SlidingMessage timeEnd()
     {
-        return {StringTable::TimeEndGameOver, StringTable::Prompt, {}, MessageIcon::Critical, false};
+        return { StringTable::TimeEndGameOver, StringTable::Prompt, {}, MessageIcon::Critical, false };
     }
     // "Well done!" + suffix / "Congratulate", information icon.
     static SlidingMessage congratulation(const QString& suffix)
     {
-        return {StringTable::WellDone, StringTable::Congratulate, suffix, MessageIcon::Information, false};
+        return { StringTable::WellDone, StringTable::Congratulate, suffix, MessageIcon::Information, false };
     }
 };

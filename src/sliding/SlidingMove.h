@@ -4,8 +4,7 @@
 #include <optional>
 
 // A cell of the board, counted from 0 at the top left.
-struct Cell
-{
+struct Cell {
     int row = 0;
     int column = 0;
     friend bool operator==(Cell, Cell) = default;
@@ -33,8 +32,7 @@ constexpr std::optional<ArrowKey> arrowKeyFromCode(int keyCode)
 }
 
 // One request to the board: a left click on a tile, an arrow key, or a swap-mode exchange.
-struct Move
-{
+struct Move {
     enum class Kind { Click, Arrow, Swap };
 
     Kind kind = Kind::Click;
@@ -42,14 +40,16 @@ struct Move
     int otherTile = 0; // Swap: the tile it is dropped on
     ArrowKey key = ArrowKey::Left; // Arrow only
 
-    static constexpr Move click(int tile) { return {Kind::Click, tile, 0, ArrowKey::Left}; }
-    static constexpr Move arrow(ArrowKey key) { return {Kind::Arrow, 0, 0, key}; }
-    static constexpr Move swap(int picked, int dropped) { return {Kind::Swap, picked, dropped, ArrowKey::Left}; }
+    static constexpr Move click(int tile) { return { Kind::Click, tile, 0, ArrowKey::Left }; }
+    static constexpr Move arrow(ArrowKey key) { return { Kind::Arrow, 0, 0, key }; }
+    static constexpr Move swap(int picked, int dropped)
+    {
+        return { Kind::Swap, picked, dropped, ArrowKey::Left };
+    }
 };
 
 // What the board did with a Move.
-struct MoveResult
-{
+struct MoveResult {
     // The request reached the move rule: the tiles named exist (and, for an arrow key, a tile
     // stood in the required place). An accepted click is followed by the solved test and the
     // move sound even when it moved nothing.
