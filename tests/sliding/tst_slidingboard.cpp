@@ -159,7 +159,7 @@ private slots:
                     if (which < 4) {
                         const int k = tile(generator);
                         QCOMPARE(board.apply(Move::click(k)).steps, reference.click(k));
-                    } else if (which < 9) {
+                    } else if (which < 8) {
                         const ArrowKey key = keys[which - 4];
                         const int expected = reference.arrowTile(key);
                         const MoveResult result = board.apply(Move::arrow(key));
