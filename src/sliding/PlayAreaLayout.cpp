@@ -31,7 +31,9 @@ QRectF FitPicture(QSizeF picture, const QRect& area)
         // Whole-number division; a divisor that rounds to 0 (a sliver of a picture) counts as 1.
         const int kx = area.width() / std::max(1, Rounding::roundToInt(2.0 * sw));
         const int ky = area.height() / std::max(1, Rounding::roundToInt(2.0 * sh));
-        const int k = std::max(kx, ky) + 1;
+        // The smaller factor: with the larger one a picture of another shape than the area
+        // grows past the area's other side (off a large screen).
+        const int k = std::min(kx, ky) + 1;
         return centred(area, sw * k, sh * k);
     }
     if (sw <= area.width() && sh <= area.height())

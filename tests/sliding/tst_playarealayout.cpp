@@ -14,13 +14,13 @@ private slots:
         // Area: left 750, top 500, 12000 × 8000 twips.
         QTest::addColumn<QSizeF>("picture");
         QTest::addColumn<QRectF>("shown");
-        // kx = 12000 div 4000 = 3, ky = 8000 div 2000 = 4, k = 5.
-        QTest::newRow("small") << QSizeF(2000, 1000) << QRectF(1750, 2000, 10000, 5000);
-        // 2 × 1200.25 = 2400.5 rounds to 2400 (halves to even): kx = 5, ky = 4, k = 6.
+        // kx = 12000 div 4000 = 3, ky = 8000 div 2000 = 4, k = 4.
+        QTest::newRow("small") << QSizeF(2000, 1000) << QRectF(2750, 2500, 8000, 4000);
+        // 2 × 1200.25 = 2400.5 rounds to 2400 (halves to even): kx = 5, ky = 4, k = 5.
         QTest::newRow("small, divisor rounded to even")
-            << QSizeF(1200.25, 1000) << QRectF(3149.25, 1500, 7201.5, 6000);
-        // kx = 6, ky = 8000 div 7800 = 1: the larger factor wins, k = 7.
-        QTest::newRow("small, larger factor wins") << QSizeF(1000, 3900) << QRectF(3250, -9150, 7000, 27300);
+            << QSizeF(1200.25, 1000) << QRectF(3749.375, 2000, 6001.25, 5000);
+        // kx = 6, ky = 8000 div 7800 = 1: the smaller factor keeps it inside, k = 2.
+        QTest::newRow("small, stays inside the area") << QSizeF(1000, 3900) << QRectF(5750, 600, 2000, 7800);
         // Exactly half each way is still small: k = 1 + 1.
         QTest::newRow("half the area") << QSizeF(6000, 4000) << QRectF(750, 500, 12000, 8000);
         QTest::newRow("fits") << QSizeF(7000, 5000) << QRectF(3250, 2000, 7000, 5000);
