@@ -1,23 +1,51 @@
-// GameClock.cpp: the four-digit clock display and its tick.
+// GameClock.cpp: ticks and label texts of the game clock.
 #include "GameClock.h"
 
-#include <algorithm>
+namespace {
+// At least four digits, of which the label shows the first four.
+QString fourDigits(int value)
+{
+    return QString::number(value).rightJustified(4, u'0').left(4);
+}
 
-void GameClock::setShown(int value) { m_shown = std::clamp(value, 0, 9999); }
+QString spaced(const QString& digits)
+{
+    QString text;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0)
+            text += u' ';
+        text += digits[i];
+    }
+    return text;
+}
+} // namespace
+
+void GameClock::restart()
+{
+    m_value = 0;
+    m_labelled = true;
+    m_running = true;
+}
 
 bool GameClock::tick()
 {
-    const int next = m_shown + 1;
-    // Only the first four characters of the formatted number fit the display.
-    const QString formatted = QStringLiteral("%1").arg(next, 4, 10, QLatin1Char('0'));
-    m_shown = formatted.left(4).toInt();
-    return next == TimeEnd;
+    if (!m_running)
+        return false;
+    const int next = m_value + 1;
+    m_value = fourDigits(next).toInt();
+    m_labelled = true;
+    if (next != EndValue)
+        return false;
+    m_running = false;
+    return true;
 }
 
-QString GameClock::textFor(int shown)
+QString GameClock::text() const
 {
-    const QString digits = QStringLiteral("%1").arg(std::clamp(shown, 0, 9999), 4, 10, QLatin1Char('0'));
-    return QStringLiteral("Time %1 %2 %3 %4").arg(digits[0]).arg(digits[1]).arg(digits[2]).arg(digits[3]);
+    return m_labelled ? textFor(m_value) : spaced(fourDigits(m_value));
 }
 
-QString GameClock::text() const { return textFor(m_shown); }
+QString GameClock::textFor(int value)
+{
+    return QStringLiteral("Time ") + spaced(fourDigits(value));
+}

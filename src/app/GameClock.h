@@ -1,28 +1,39 @@
-// GameClock.h: the one-second game clock both games show as "Time 0 1 2 3".
+// GameClock.h: the one-second game clock of both games, whose value is what its label shows.
 //
-// The clock shows four digits. A tick adds one to the shown value and shows the first four
-// digits of the result, so the tick after 9999 shows 1 0 0 0 and counting goes on from 1001.
-// Reaching 9999 is the time end.
+// The label shows four digits. Each tick adds one to the shown value and shows the first four
+// characters of the result written with at least four digits, so the tick after 9999 shows
+// 1 0 0 0 and counting goes on from 1001. The clock ends the game when a tick reaches 9999.
 #pragma once
 
 #include <QString>
 
-class GameClock
-{
+class GameClock {
 public:
-    static constexpr int TimeEnd = 9999;
+    // The value whose tick ends the game.
+    static constexpr int EndValue = 9999;
 
-    void reset() { m_shown = 0; }
-    // Sets the shown value directly (tests, and a clock restored to a given reading).
-    void setShown(int value);
-    // One second: true when this tick reaches the time end.
+    // Before the first game the label shows its initial text "9 9 9 9", read as 9999.
+    GameClock() = default;
+
+    // A new game: shows 0 and runs.
+    void restart();
+    void start() { m_running = true; }
+    void stop() { m_running = false; }
+    bool isRunning() const { return m_running; }
+
+    // One tick of the running clock; returns true when this tick reached the end value (the clock
+    // has then stopped). A stopped clock does not tick.
     bool tick();
-    // The value the display shows, as the completion reads it back.
-    int seconds() const { return m_shown; }
-    // "Time " followed by the four digits, each but the last followed by a space.
+
+    // The seconds as the label shows them (0 to 9999).
+    int value() const { return m_value; }
+    // The label text: "Time 0 1 2 3" (before the first game: "9 9 9 9").
     QString text() const;
-    static QString textFor(int shown);
+    // "Time " followed by the four digits of value, separated by single spaces.
+    static QString textFor(int value);
 
 private:
-    int m_shown = 0;
+    int m_value = EndValue;
+    bool m_labelled = false; // false while the label still shows its initial text
+    bool m_running = false;
 };

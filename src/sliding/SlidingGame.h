@@ -6,7 +6,7 @@
 #pragma once
 
 #include "SlidingBoard.h"
-#include "SlidingClock.h"
+#include "GameClock.h"
 #include "SlidingCompletion.h"
 #include "SlidingMessage.h"
 
@@ -77,7 +77,7 @@ public:
     int pickedTile() const { return m_pickedTile; }
     int StepCount() const { return m_steps; }
     QString stepText() const { return stepTextFor(m_steps); } // Lblstep: "Step 57"
-    const SlidingClock& clock() const { return m_clock; }
+    const GameClock& clock() const { return m_clock; }
     QString timeText() const { return m_clock.text(); } // LblTime: "Time 0 1 2 3"
     bool isClockRunning() const { return m_clock.isRunning(); } // Timer1 enabled
     bool pauseBannerVisible() const { return m_paused; } // Lblpause
@@ -125,7 +125,7 @@ private:
     void resetFlags();
 
     SlidingBoard m_board;
-    SlidingClock m_clock;
+    GameClock m_clock;
     bool m_idle = true;
     bool m_paused = false;
     bool m_timeEnd = false;
