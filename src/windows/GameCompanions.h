@@ -3,14 +3,15 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
+
+#include <memory>
 
 struct AppContext;
 class GameCommands;
+class QIcon;
 class QWidget;
 
-class GameCompanions : public QObject
-{
+class GameCompanions : public QObject {
     Q_OBJECT
 public:
     enum class Game { Sliding, Jigsaw };
@@ -33,20 +34,28 @@ public:
     void showToolbar();
     // After the sound command: the tool window's sound button mirrors the menu caption.
     void soundCaptionChanged();
-    // "About..." (modal) and "Help" (not modal).
+    // The icon the About box shows (the start window's); without one it shows the application's.
+    void setProgramIcon(const QIcon& icon);
+    // "About..." (application-modal; returns at once, the box deletes itself when closed) and
+    // "Help" (not modal).
     void showAbout();
     void showHelp();
-    // The game window closes: its companions close with it.
+    // The game window closes: its companions (the Help window included) close with it.
     void closeAll();
 
+    // The loaded companions; null when not loaded or already closed.
     QWidget* toolWindow() const;
     QWidget* previewWindow() const;
     QWidget* helpWindow() const;
 
 private:
     struct Windows;
+    void ensureTool();
+    void ensurePreview();
+    void revealPreview();
+
     AppContext& m_context;
     GameCommands& m_game;
     Game m_which;
-    Windows* m_windows;
+    std::unique_ptr<Windows> m_windows;
 };
