@@ -7,7 +7,9 @@
 //
 // "wait" never blocks: Open reads what it needs before it returns, and "Play a wait" starts
 // playback and returns at once, like "Play a". Waiting for the end of a sound would freeze the
-// user interface, and the game never depends on the sound having ended.
+// user interface, and the game never depends on the sound having ended. With an audio output,
+// Open also sets up a media player, which the GStreamer back end does in tens of milliseconds
+// (the very first one in a run takes longer while the back end starts).
 #pragma once
 
 #include "MciDevices.h"

@@ -9,6 +9,8 @@ class EffectPlayer;
 class QtMciDevices;
 class QtEffectPlayer;
 
+// Make it after the application object and let it go before that object does: the media
+// players it makes need the application's event loop.
 class SoundSystem
 {
 public:
