@@ -2,9 +2,6 @@
 #include "Scenes.h"
 static QImage stub(int w, int h) { QImage i(w, h, QImage::Format_RGB32); i.fill(Qt::gray); return i; }
 namespace Scenes {
-QImage balloons() { return stub(Width, Height); }
-QImage lighthouse() { return stub(Width, Height); }
-QImage roseWindow() { return stub(Width, Height); }
 QImage desertCanyon() { return stub(Width, Height); }
 QImage spaceScene() { return stub(Width, Height); }
 }
