@@ -2,7 +2,6 @@
 #include "Scenes.h"
 static QImage stub(int w, int h) { QImage i(w, h, QImage::Format_RGB32); i.fill(Qt::gray); return i; }
 namespace Scenes {
-QImage desertCanyon() { return stub(Width, Height); }
 QImage spaceScene() { return stub(Width, Height); }
 }
 namespace Furniture {
