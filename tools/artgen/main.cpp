@@ -1,7 +1,9 @@
 // main.cpp: artgen paints every picture of the program and writes them as PNG files.
 //
-// Usage: artgen OUTPUT_DIR [NAME...]  (names limit the run to those files, for quick previews)
+// Usage: artgen OUTPUT_DIR [NAME...]   names limit the run to those files, for quick previews
+//        artgen --sheet OUTPUT_DIR FILE  composes a contact sheet of the files written before
 #include "Furniture.h"
+#include "Preview.h"
 #include "Scenes.h"
 
 #include <QDir>
@@ -51,8 +53,15 @@ std::vector<Job> jobs()
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: artgen OUTPUT_DIR [NAME...]\n");
+        std::fprintf(stderr, "usage: artgen OUTPUT_DIR [NAME...]\n       artgen --sheet OUTPUT_DIR FILE\n");
         return 2;
+    }
+    if (QString::fromLocal8Bit(argv[1]) == QStringLiteral("--sheet")) {
+        if (argc != 4) {
+            std::fprintf(stderr, "usage: artgen --sheet OUTPUT_DIR FILE\n");
+            return 2;
+        }
+        return Preview::writeContactSheet(QDir(QString::fromLocal8Bit(argv[2])), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path())) {
