@@ -103,7 +103,8 @@ float heightAt(const Layout& l, float x, float y, float period)
     if (s.across >= 0.5f && s.across < 0.68f) {
         // Bead and reel: round beads along the band.
         const float u = (s.across - 0.59f) / 0.09f;
-        const float phase = s.along / period;
+        // Joints fall on bead centres, so a bead cut by a joint continues on the other piece.
+        const float phase = s.along / period + 0.5f;
         const float f = (phase - std::floor(phase)) * 2.0f - 1.0f;
         h += 1.8f * std::sqrt(std::max(0.0f, 1.0f - u * u)) * std::sqrt(std::max(0.0f, 1.0f - f * f * 1.2f));
     }

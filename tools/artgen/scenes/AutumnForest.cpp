@@ -16,7 +16,7 @@ namespace Scenes {
 namespace {
 const QPointF Vanish(430, 330);
 
-QColor autumnLeaf(Rng& rng, int greenChance = 8)
+QColor autumnLeaf(Rng& rng, int greenChance = 15)
 {
     if (rng.below(100) < greenChance)
         return QColor::fromHsv(70 + rng.below(30), 150 + rng.below(80), 120 + rng.below(100));
@@ -97,6 +97,10 @@ QImage autumnForest()
     QImage img = Raster::generate(Width, Height, [&](int x, int y) {
         const float t = float(y) / Height;
         QRgb c = air.at(t + 0.08f * n.fbm(x / 120.0f, y / 120.0f, 5));
+        // Blue sky showing through gaps high in the canopy.
+        const float gap = n.fbm(x / 70.0f + 20.0f, y / 50.0f, 4) - float(y) / 400.0f;
+        if (gap > 0.05f)
+            c = Colour::mix(c, Colour::mix(0xff8ab8e8, 0xffd8ecf8, float(y) / 200.0f), Colour::smoothstep(0.05f, 0.2f, gap));
         if (y > Vanish.y() - 10) {
             const float soil = 0.5f + 0.5f * n.fbm(x / 14.0f, y / 9.0f, 4);
             c = Colour::mix(c, Colour::mix(0xff3a2412, 0xff7a4a22, soil), Colour::smoothstep(Vanish.y() - 10, 420, y));
@@ -134,6 +138,28 @@ QImage autumnForest()
             continue;
         trunk(p, QPointF(x, y), rng.range(10, 20), rng.range(330, 400), rng.chance(0.3), 70,
             bark, rng);
+    }
+    // Ferns and moss along the edges of the path.
+    for (int i = 0; i < 90; ++i) {
+        const double y = 400 + rng.uniform() * 200;
+        const double spread = 60 + (y - 400) * 1.1;
+        const double x = 430 + (rng.chance(0.5) ? -1 : 1) * (spread * 0.55 + rng.range(20, 170));
+        const double s = 6 + (y - 400) / 200.0 * 16;
+        p.setBrush(QColor::fromHsv(80 + rng.below(35), 120 + rng.below(80), 50 + rng.below(60)));
+        p.drawPath(Shapes::blob(QPointF(x, y), s, s * 0.35, 0.3, rng.next(), 24));
+        // Fronds: a stem with paired leaflets.
+        for (int k = 0; k < 5; ++k) {
+            const double a = (-150 + k * 30 + rng.range(-10, 10)) * M_PI / 180.0;
+            const double len = s * rng.range(1.2, 1.9);
+            const QColor frond = QColor::fromHsv(75 + rng.below(40), 130 + rng.below(80), 70 + rng.below(80));
+            p.setBrush(frond);
+            for (int j = 1; j <= 5; ++j) {
+                const QPointF at(x + std::cos(a) * len * j / 6.0, y + std::sin(a) * len * j / 6.0);
+                const double deg = a * 180.0 / M_PI;
+                p.drawPath(Shapes::leaf(at, len * 0.3 * (1.1 - j / 6.0), len * 0.05, deg - 60));
+                p.drawPath(Shapes::leaf(at, len * 0.3 * (1.1 - j / 6.0), len * 0.05, deg + 60));
+            }
+        }
     }
     // Leaf litter over the ground; fewer on the trodden path.
     const QPainterPath trodden = pathShape();

@@ -88,6 +88,62 @@ void fish(QPainter& p, QPointF c, double len, bool facingRight, QColor body, QCo
     p.restore();
 }
 
+void turtle(QPainter& p, QPointF c, double s)
+{
+    p.save();
+    p.translate(c);
+    p.rotate(-12);
+    const QColor skin(120, 140, 80), dark(60, 70, 40);
+    p.setPen(QPen(dark, 1));
+    p.setBrush(skin);
+    // Flippers, head and tail under the shell.
+    p.drawPath(Shapes::leaf(QPointF(s * 0.3, -s * 0.35), s * 0.9, s * 0.22, -40));
+    p.drawPath(Shapes::leaf(QPointF(s * 0.3, s * 0.35), s * 0.8, s * 0.2, 50));
+    p.drawPath(Shapes::leaf(QPointF(-s * 0.45, -s * 0.3), s * 0.45, s * 0.14, -150));
+    p.drawPath(Shapes::leaf(QPointF(-s * 0.45, s * 0.3), s * 0.45, s * 0.14, 150));
+    p.drawEllipse(QPointF(s * 0.78, 0), s * 0.2, s * 0.15);
+    p.setBrush(QColor(20, 20, 20));
+    p.drawEllipse(QPointF(s * 0.86, -s * 0.06), s * 0.03, s * 0.03);
+    // Shell with plates.
+    QRadialGradient g(QPointF(-s * 0.1, -s * 0.15), s * 0.8);
+    g.setColorAt(0, QColor(190, 150, 80));
+    g.setColorAt(1, QColor(90, 70, 40));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(60, 40, 20), 1.2));
+    p.drawEllipse(QPointF(0, 0), s * 0.62, s * 0.45);
+    p.setPen(QPen(QColor(70, 50, 25), 1.1));
+    p.setBrush(QColor(160, 120, 60, 120));
+    for (int i = -1; i <= 1; ++i)
+        p.drawEllipse(QPointF(i * s * 0.3, 0), s * 0.14, s * 0.12);
+    for (int i = 0; i < 4; ++i) {
+        p.drawEllipse(QPointF(-s * 0.35 + i * s * 0.24, -s * 0.27), s * 0.11, s * 0.09);
+        p.drawEllipse(QPointF(-s * 0.35 + i * s * 0.24, s * 0.27), s * 0.11, s * 0.09);
+    }
+    p.restore();
+}
+
+void jellyfish(QPainter& p, QPointF c, double s, QColor col, Rng& rng)
+{
+    p.setPen(QPen(Colour::withAlpha(col.lighter(130), 150), 1.2));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 9; ++i) {
+        const double x = c.x() - s * 0.6 + i * s * 0.15;
+        QPainterPath t(QPointF(x, c.y()));
+        t.cubicTo(QPointF(x + rng.range(-8, 8), c.y() + s * 0.6), QPointF(x + rng.range(-10, 10), c.y() + s),
+            QPointF(x + rng.range(-6, 6), c.y() + s * rng.range(1.2, 1.8)));
+        p.drawPath(t);
+    }
+    QRadialGradient g(c - QPointF(0, s * 0.3), s * 0.8);
+    g.setColorAt(0, Colour::withAlpha(col.lighter(160), 220));
+    g.setColorAt(1, Colour::withAlpha(col, 120));
+    p.setBrush(g);
+    p.setPen(QPen(Colour::withAlpha(col.lighter(170), 200), 1));
+    QPainterPath bell(QPointF(c.x() - s * 0.7, c.y()));
+    bell.cubicTo(c.x() - s * 0.7, c.y() - s * 0.9, c.x() + s * 0.7, c.y() - s * 0.9, c.x() + s * 0.7, c.y());
+    bell.quadTo(c.x(), c.y() - s * 0.15, c.x() - s * 0.7, c.y());
+    p.drawPath(bell);
+}
+
 void branch(QPainter& p, QPointF a, double angle, double len, double width, int depth, QColor c, Rng& rng)
 {
     const QPointF b = a + QPointF(std::cos(angle), std::sin(angle)) * len;
@@ -216,10 +272,12 @@ QImage coralReef()
     static const Ramp depth { { 0.0f, 0xff56d4e0 }, { 0.25f, 0xff1d9fc4 }, { 0.65f, 0xff0b5f96 }, { 1.0f, 0xff06305c } };
     QImage img = Raster::generate(Width, Height, [&](int x, int y) {
         const float t = float(y) / Height;
-        QRgb c = depth.at(t + 0.05f * water.perlin(x / 160.0f, y / 160.0f));
+        QRgb c = depth.at(t + 0.05f * water.perlin(x / 160.0f, y / 160.0f) + 0.035f * water.fbm(x / 40.0f, y / 40.0f, 3));
+        // Drifting murk and plankton clouds.
+        c = Colour::mix(c, 0xff1a6a7a, Colour::smoothstep(0.1f, 0.6f, water.fbm(x / 90.0f + 7.0f, y / 50.0f, 4)) * 0.35f);
         // Slanted light shafts from the surface.
-        const float ray = std::pow(Colour::clamp01(0.5f + 0.6f * water.perlin(x / 60.0f + y / 160.0f, 0.5f)), 3.0f);
-        c = Colour::screen(c, 0xffbff6ff, ray * 0.5f * (1.0f - t));
+        const float ray = std::pow(Colour::clamp01(0.5f + 0.7f * water.perlin(x / 45.0f + y / 160.0f, 0.5f)), 3.0f);
+        c = Colour::screen(c, 0xffbff6ff, ray * 0.6f * (1.0f - t));
         // Caustic ripples near the surface.
         const float caustic = water.ridged(x / 45.0f, y / 18.0f, 3);
         c = Colour::screen(c, 0xffe0ffff, std::pow(caustic, 6.0f) * 0.8f * (1.0f - Colour::smoothstep(0.0f, 0.35f, t)));
@@ -274,6 +332,11 @@ QImage coralReef()
     p.drawPath(Shapes::star(QPointF(300, 575), 24, 9, 5, -70));
     p.setBrush(QColor(245, 225, 200));
     p.drawEllipse(QPointF(705, 590), 10, 6);
+    // Visitors from the open water.
+    turtle(p, QPointF(150, 110), 70);
+    jellyfish(p, QPointF(700, 90), 34, QColor(240, 130, 200), rng);
+    jellyfish(p, QPointF(610, 40), 22, QColor(200, 150, 255), rng);
+    jellyfish(p, QPointF(260, 420), 18, QColor(255, 170, 120), rng);
     // The stars of the picture.
     fish(p, QPointF(470, 515), 56, true, QColor(255, 120, 20), QColor(230, 90, 10), Pattern::Clown, rng);
     fish(p, QPointF(540, 470), 48, false, QColor(255, 120, 20), QColor(230, 90, 10), Pattern::Clown, rng);

@@ -27,7 +27,7 @@ QRgb skyAt(const Noise& n, int x, int y)
     static const Ramp blue { { 0.0f, 0xff2f6fce }, { 0.5f, 0xff6aa8ea }, { 1.0f, 0xffd4ecff } };
     QRgb c = blue.at(float(y) / 300.0f);
     // Cumulus: bright tops, bluish grey bellies.
-    auto cloud = [&](float py) { return n.fbm(x / 120.0f, py / 60.0f, 6) + 0.35f * (1.0f - py / 240.0f) - 0.32f; };
+    auto cloud = [&](float py) { return n.fbm(x / 120.0f, py / 55.0f, 6) + 0.25f * (1.0f - py / 260.0f) - 0.17f; };
     const float heap = cloud(float(y));
     if (heap > 0.0f) {
         const float above = cloud(float(y - 5));

@@ -21,12 +21,15 @@ QRgb skyAt(const Noise& n, int x, int y)
 {
     static const Ramp ramp { { 0.0f, 0xff2e5a9a }, { 0.55f, 0xff78a8d8 }, { 0.85f, 0xfff0d0a8 }, { 1.0f, 0xfffff0c8 } };
     QRgb c = ramp.at(float(y) / Horizon);
-    const float heap = n.fbm(x / 180.0f, y / 70.0f, 6) + 0.2f - float(y) / 500.0f;
+    const float heap = n.fbm(x / 180.0f, y / 60.0f, 6) + 0.12f - float(y) / 1200.0f;
     if (heap > 0.0f) {
-        const float above = n.fbm(x / 180.0f, (y - 6) / 70.0f, 6) + 0.2f - float(y - 6) / 500.0f;
+        const float above = n.fbm(x / 180.0f, (y - 6) / 60.0f, 6) + 0.12f - float(y - 6) / 1200.0f;
         const float lit = Colour::clamp01(0.5f + 5.0f * (heap - above));
         c = Colour::mix(c, Colour::mix(0xff6a7890, 0xfffff2dc, lit), Colour::smoothstep(0.0f, 0.2f, heap) * 0.95f);
     }
+    // Long haze streaks low over the sea.
+    const float streak = n.fbm(x / 260.0f, y / 7.0f + 30.0f, 4);
+    c = Colour::mix(c, 0xfff6e2c8, Colour::smoothstep(0.1f, 0.5f, streak) * Colour::smoothstep(150.0f, 280.0f, y) * 0.6f);
     return c;
 }
 
