@@ -163,10 +163,9 @@ void FrmLogin::showEvent(QShowEvent* event)
 
 void FrmLogin::playJingle()
 {
-    if (!m_context.mci)
-        return;
-    m_jingle = std::make_unique<Mmedia>(*m_context.mci);
-    GameSounds(m_context).playJingle(*m_jingle);
+    const GameSounds sounds(m_context);
+    m_jingle = sounds.makeMedia();
+    sounds.playJingle(*m_jingle);
 }
 
 void FrmLogin::closeEvent(QCloseEvent* event)

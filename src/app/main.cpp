@@ -1,8 +1,31 @@
-// main.cpp: Quarry Puzzle starts at its start window.
+// main.cpp: Quarry Puzzle starts at its start window; closing it ends the program.
+#include "AppContext.h"
+#include "Artwork.h"
+#include "FrmLogin.h"
+#include "QtMessageBoxes.h"
+#include "RandomSource.h"
+#include "SoundSystem.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quarry Puzzle"));
+    QApplication::setWindowIcon(Artwork::programIcon());
+
+    SystemRandom random;
+    QtMessageBoxes messages;
+    SoundSystem sound;
+
+    AppContext context;
+    // Preferences, sounds and tile files live beside the program.
+    context.dataFolder = QCoreApplication::applicationDirPath();
+    context.random = &random;
+    context.messages = &messages;
+    sound.install(context);
+
+    FrmLogin login(context);
+    login.show();
+    return app.exec();
 }
