@@ -61,8 +61,7 @@ std::optional<QByteArray> readFavBytes(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    // Bounded even if the file grows while it is read.
-    QByteArray bytes = file.read(MaxFavFileSize + 1);
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxFavFileSize)
         return std::nullopt;
     return bytes;
