@@ -2,6 +2,7 @@
 #include "FavRecord.h"
 
 #include "FavFields.h"
+#include "FavLineReader.h"
 #include "Fields.h"
 #include "RandomSource.h"
 
@@ -15,67 +16,19 @@
 namespace {
 
 // The two lines the program ships with are well under a hundred bytes; anything beyond this is
-// not a preferences file, and reading it whole could exhaust memory. It counts as unreadable.
+// not a preferences file and counts as unreadable.
 constexpr qint64 MaxFavFileSize = qint64(256) * 1024 * 1024;
-
-// Lines of the file: each ends at CR LF, at a lone CR or at a lone LF (a file edited elsewhere
-// may use any of them); the last line needs no end. One pass, nothing copied.
-class LineScanner
-{
-public:
-    explicit LineScanner(QByteArrayView bytes)
-        : m_bytes(bytes)
-    {
-    }
-
-    bool next(QByteArrayView& line)
-    {
-        const qsizetype size = m_bytes.size();
-        if (m_pos >= size)
-            return false;
-        const char* data = m_bytes.data();
-        qsizetype end = m_pos;
-        while (end < size && data[end] != '\r' && data[end] != '\n')
-            ++end;
-        line = m_bytes.sliced(m_pos, end - m_pos);
-        if (end < size)
-            end += (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n') ? 2 : 1;
-        m_pos = end;
-        return true;
-    }
-
-private:
-    QByteArrayView m_bytes;
-    qsizetype m_pos = 0;
-};
 
 QByteArrayView tagBytes(Game game) { return game == Game::Sliding ? "G0" : "G1"; }
 
-// The whole file; nothing when it is missing, is not a regular file (a folder, a pipe or a device
-// would fail, block or never end), is too big, or cannot be read to the end.
-std::optional<QByteArray> readFavBytes(const QString& path)
+// Opens fav.dll for reading; false when it is missing, is not a regular file (a folder, a pipe or a
+// device would fail, block or never end), is too big or cannot be opened.
+bool openFavFile(QFile& file)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(file.fileName());
     if (!info.isFile() || info.size() > MaxFavFileSize)
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFavFileSize)
-        return std::nullopt;
-    return bytes;
-}
-
-std::optional<QByteArrayView> firstLineOf(QByteArrayView bytes, QByteArrayView tag)
-{
-    LineScanner lines(bytes);
-    QByteArrayView line;
-    while (lines.next(line)) {
-        if (line.startsWith(tag))
-            return line;
-    }
-    return std::nullopt;
+        return false;
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 // Keeps everything up to and including the first letter, puts the digit after it and keeps
@@ -129,24 +82,6 @@ bool isReadOnly(const QString& path)
     return !info.isWritable() || !(info.permissions() & anyWrite);
 }
 
-// The complete new file is written beside the old one and then renamed over it, so a crash or a
-// full disk leaves the old file whole. Without a writable folder nothing is saved: writing in
-// place could leave half a file behind.
-FavSave writeAtomically(const QString& path, const QByteArray& content)
-{
-    if (isReadOnly(path))
-        return FavSave::ReadOnly;
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return FavSave::Failed;
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return FavSave::Failed;
-    }
-    return file.commit() ? FavSave::Saved : FavSave::Failed;
-}
-
 } // namespace
 
 QString favFilePath(const QString& dataFolder) { return QDir(dataFolder).filePath(QStringLiteral("fav.dll")); }
@@ -161,13 +96,17 @@ QString defaultFavRecord(Game game)
 
 std::optional<QString> storedFavRecord(const QString& dataFolder, Game game)
 {
-    const std::optional<QByteArray> bytes = readFavBytes(favFilePath(dataFolder));
-    if (!bytes)
+    QFile file(favFilePath(dataFolder));
+    if (!openFavFile(file))
         return std::nullopt;
-    const std::optional<QByteArrayView> line = firstLineOf(*bytes, tagBytes(game));
-    if (!line)
-        return std::nullopt;
-    return QString::fromLatin1(*line);
+    // The first line of the game ends the reading; a failure before it means no line.
+    FavLineReader lines(file, MaxFavFileSize);
+    QByteArray line;
+    while (lines.next(line)) {
+        if (line.startsWith(tagBytes(game)))
+            return QString::fromLatin1(line);
+    }
+    return std::nullopt;
 }
 
 QString ReadFavRecord(const QString& dataFolder, Game game, RandomSource& random)
@@ -205,31 +144,40 @@ QString UpdateFavRecord(const QString& dataFolder, Game game, const QString& cur
         result = FavSave::Rejected;
         return currentRecord;
     }
-    // Rewriting a file that was not read whole would lose what was not read.
-    const std::optional<QByteArray> bytes = readFavBytes(path);
-    if (!bytes) {
+    QFile input(path);
+    if (!openFavFile(input)) {
         result = FavSave::NotRead;
         return currentRecord;
     }
 
+    // The new file is written while the old one is read. It replaces the old one only when the
+    // old one was read to the end: rewriting a file that was not read whole would lose the rest.
+    // A read-only file is still read, for the window's new record, but nothing is written.
+    const bool readOnly = isReadOnly(path);
+    QSaveFile output(path);
+    output.setDirectWriteFallback(false);
+    bool writing = !readOnly && output.open(QIODevice::WriteOnly);
     const QByteArrayView tag = tagBytes(game);
-    QByteArray content;
-    content.reserve(bytes->size() + 64);
     std::optional<QByteArray> firstChanged;
-    LineScanner lines(*bytes);
-    QByteArrayView line;
+    FavLineReader lines(input, MaxFavFileSize);
+    QByteArray line;
     while (lines.next(line)) {
-        if (line.isEmpty())
-            continue;
         if (line.startsWith(tag)) {
-            QByteArray changed = line.toByteArray().replace(from, to);
-            content += changed;
+            line.replace(from, to);
             if (!firstChanged)
-                firstChanged = std::move(changed);
-        } else {
-            content.append(line);
+                firstChanged = line;
         }
-        content += "\r\n";
+        // Every write is checked: a short write (a full disk, a size limit) reports no error of
+        // its own, and the new file must not replace the old one then.
+        if (writing)
+            writing = output.write(line) == line.size() && output.write("\r\n", 2) == 2;
+    }
+    // Closed before the new file takes its place: some systems do not replace an open file.
+    input.close();
+    if (lines.failed()) {
+        output.cancelWriting();
+        result = FavSave::NotRead;
+        return currentRecord;
     }
 
     QString record = currentRecord;
@@ -238,6 +186,15 @@ QString UpdateFavRecord(const QString& dataFolder, Game game, const QString& cur
     if (firstChanged)
         record = QString::fromLatin1(change.kind == FavChange::Kind::Sound ? firstChanged->sliced(tag.size())
                                                                            : *firstChanged);
-    result = writeAtomically(path, content);
+    if (readOnly) {
+        result = FavSave::ReadOnly;
+    } else {
+        // The last bytes are flushed here, not by commit(), which would not report a failure to
+        // write them and put the short file in place.
+        writing = writing && output.flush();
+        if (!writing)
+            output.cancelWriting();
+        result = writing && output.commit() ? FavSave::Saved : FavSave::Failed;
+    }
     return record;
 }

@@ -1,9 +1,11 @@
 // tst_favfile.cpp: the preferences file under hostile conditions (missing, read-only, unwritable
 // folder, failing writes, binary and very large files) and the file the build ships.
+#include "FavLineReader.h"
 #include "FavRecord.h"
 #include "RandomSource.h"
 #include "TestSupport.h"
 
+#include <QBuffer>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -74,6 +76,42 @@ class TestFavFile : public QObject
     Q_OBJECT
 
 private slots:
+    void lineReader_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<QList<QByteArray>>("lines");
+        QTest::addColumn<bool>("failed");
+        const QByteArray longLine(150'000, 'y'); // spans three chunks
+        QTest::newRow("every line end") << QByteArray("a\r\nb\rc\nd") << qint64(100) << QList<QByteArray>{"a", "b", "c", "d"}
+                                        << false;
+        QTest::newRow("blank lines skipped") << QByteArray("\r\n\n\r\r\nx\r\r\n\n") << qint64(100)
+                                             << QList<QByteArray>{"x"} << false;
+        QTest::newRow("empty") << QByteArray() << qint64(100) << QList<QByteArray>() << false;
+        QTest::newRow("exactly the limit") << QByteArray("abc\r\n") << qint64(5) << QList<QByteArray>{"abc"} << false;
+        QTest::newRow("beyond the limit") << QByteArray("abc\r\nd") << qint64(5) << QList<QByteArray>() << true;
+        QTest::newRow("line across chunks") << QByteArray("a\r\n" + longLine + "\r\nb") << (qint64(1) << 20)
+                                            << QList<QByteArray>{"a", longLine, "b"} << false;
+    }
+    void lineReader()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, limit);
+        QFETCH(QList<QByteArray>, lines);
+        QFETCH(bool, failed);
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        FavLineReader reader(buffer, limit);
+        QList<QByteArray> read;
+        QByteArray line;
+        while (reader.next(line))
+            read << line;
+        QCOMPARE(reader.failed(), failed);
+        // A failure may come after some lines; what counts is that it is reported.
+        if (!failed)
+            QCOMPARE(read, lines);
+    }
+
     void missingFileCreatesNothing_data()
     {
         QTest::addColumn<Game>("game");
@@ -168,12 +206,21 @@ private slots:
     }
 
 #ifdef Q_OS_UNIX
+    void failedWriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("lineSize");
+        // Small enough to stay in the write buffer: only the final flush fails.
+        QTest::newRow("fails at the flush") << 8 * 1024;
+        // Written straight through: a write comes back short.
+        QTest::newRow("fails in a write") << 64 * 1024;
+    }
     // A write that fails half way (here: the file size limit of the process, which holds for root
     // as well) leaves the old file whole and no temporary file behind.
     void failedWriteKeepsTheOldFile()
     {
+        QFETCH(int, lineSize);
         TestSupport::DataFolder folder;
-        const QByteArray big = BothLines + QByteArray(64 * 1024, 'x') + "\r\n";
+        const QByteArray big = BothLines + QByteArray(lineSize, 'x') + "\r\n";
         folder.write(Fav, big);
 
         rlimit saved{};
@@ -212,7 +259,8 @@ private slots:
     void binaryGarbage_data()
     {
         QTest::addColumn<quint32>("seed");
-        for (quint32 seed = 1; seed <= 40; ++seed)
+        // Seeds above 40 give files of a few hundred kilobytes, read in several chunks.
+        for (quint32 seed = 1; seed <= 44; ++seed)
             QTest::addRow("seed %u", seed) << seed;
     }
     // Random bytes, biased towards the ones the file format gives meaning to.
@@ -221,7 +269,7 @@ private slots:
         QFETCH(quint32, seed);
         QRandomGenerator generator(seed);
         static const char meaningful[] = {'G', '0', '1', 'S', 'B', 'D', 'M', ',', '\r', '\n', '\0'};
-        QByteArray bytes(generator.bounded(4096), Qt::Uninitialized);
+        QByteArray bytes(seed > 40 ? 200'000 + generator.bounded(100'000) : generator.bounded(4096), Qt::Uninitialized);
         for (char& c : bytes)
             c = generator.bounded(2) ? meaningful[generator.bounded(int(sizeof meaningful))]
                                      : char(generator.bounded(256));
