@@ -30,6 +30,7 @@ struct Options
     double seconds = 1.0;
     QStringList filters;
     bool list = false;
+    bool once = false;
 };
 
 // The shortest batch worth timing: far above the clock's resolution and the cost of reading it.
@@ -81,15 +82,16 @@ double quantile(const std::vector<double>& sorted, double q)
     return sorted[low] + (sorted[high] - sorted[low]) * (position - double(low));
 }
 
-Stats measure(Body body, double seconds)
+Stats measure(Body body, double seconds, bool once)
 {
     body(); // warm-up and set-up, untimed
     Stats stats;
-    stats.batch = calibrate(body);
+    stats.batch = once ? 1 : calibrate(body);
     const auto budget = std::int64_t(seconds * 1e9);
     std::int64_t spent = 0;
     std::vector<double> samples;
-    while (samples.size() < MinSamples || (spent < budget && samples.size() < MaxSamples)) {
+    const std::size_t minSamples = once ? 1 : MinSamples;
+    while (samples.size() < minSamples || (!once && spent < budget && samples.size() < MaxSamples)) {
         const std::int64_t ns = timeBatch(body, stats.batch);
         spent += ns;
         samples.push_back(double(ns) / double(stats.batch));
@@ -123,8 +125,9 @@ QString range(double low, double high) { return formatTime(low) + QStringLiteral
 
 int usage(QTextStream& err)
 {
-    err << "usage: quarry-bench [--seconds S] [--filter TEXT]... [--list]\n"
+    err << "usage: quarry-bench [--seconds S | --once] [--filter TEXT]... [--list]\n"
            "  --seconds S    time to spend on each benchmark (default 1; at least 5 samples are taken)\n"
+           "  --once         time each benchmark once: a check that all of them run, not a measurement\n"
            "  --filter TEXT  run only benchmarks whose name contains TEXT (may be repeated)\n"
            "  --list         print the names and goals of the benchmarks and stop\n";
     err.flush();
@@ -137,6 +140,8 @@ bool parse(const QStringList& args, Options& options)
         const QString& arg = args[i];
         if (arg == u"--list") {
             options.list = true;
+        } else if (arg == u"--once") {
+            options.once = true;
         } else if ((arg == u"--seconds" || arg == u"--filter") && i + 1 < args.size()) {
             const QString& value = args[++i];
             if (arg == u"--filter") {
@@ -219,7 +224,7 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
     row(QStringLiteral("benchmark"), QStringLiteral("median"), QStringLiteral("p25 - p75"),
         QStringLiteral("min - max"), QStringLiteral("samples"), QStringLiteral("goal"));
     for (const Entry& entry : chosen) {
-        const Stats s = measure(entry.body, options.seconds);
+        const Stats s = measure(entry.body, options.seconds, options.once);
         row(entry.name, formatTime(s.median), range(s.p25, s.p75), range(s.min, s.max),
             QStringLiteral("%1x%2").arg(s.samples).arg(s.batch), entry.goal);
     }
