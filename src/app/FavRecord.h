@@ -24,7 +24,8 @@ QString favTag(Game game);
 QString defaultFavRecord(Game game);
 
 // The game's line as stored: the first line that starts with its tag. Nothing when the file is
-// missing, is not a regular file, cannot be read, or holds no such line.
+// missing, is not a regular file, is over 256 MiB (no preferences file is), cannot be read, or
+// holds no such line. Lines end at CR LF, a lone CR or a lone LF.
 std::optional<QString> storedFavRecord(const QString& dataFolder, Game game);
 
 // The game's record for a window that (re)applies its preferences: the stored line with the
@@ -50,10 +51,11 @@ struct FavChange
 enum class FavSave {
     Saved,    // the folder now holds the rewritten file
     NoFile,   // there is no fav.dll (or it is not a regular file): nothing is created
-    NotRead,  // the file could not be read: it is left as it is
+    NotRead,  // the file could not be read to the end (or is over 256 MiB): it is left as it is
     ReadOnly, // the file is read-only: it is left as it is (see UpdateFavRecord)
-    Failed,   // writing the new file failed: the old file is left whole
-    Rejected, // the change holds characters a record cannot store (beyond Latin-1): nothing done
+    Failed,   // writing the new file failed (a full disk, a folder without write access): the
+              // old file is left whole
+    Rejected, // the change cannot be stored (see below): nothing is done
 };
 
 // Applies change to every line of the game in fav.dll and rewrites the file: other lines are
@@ -61,11 +63,17 @@ enum class FavSave {
 // Returns the window's new current record: the first changed line (for the sound switch the text
 // after "G0"/"G1"), or currentRecord unchanged when the file holds no line of the game.
 //
-// The rewrite is atomic: the new content is written whole beside the old file and then replaces
-// it, so the folder always holds either the old or the new complete file. A read-only fav.dll is
-// one the user has frozen on purpose (or it lies on read-only media); it is never replaced, even
-// where the process could do so (root, or a writable folder letting a rename replace the file).
-// The change then still holds for the window's current record, but lasts only as long as the
-// window. status, when given, tells what became of the file.
+// The rewrite is atomic: the new content is written whole beside the old file, flushed to disk,
+// and only then replaces it, so the folder always holds either the old or the new complete file.
+// This needs a writable folder; without one nothing is saved, because writing in place could
+// leave half a file behind.
+//
+// A read-only fav.dll is one the user has frozen on purpose (or it lies on read-only media); it
+// is never replaced, even where the process could do so (root, or a writable folder letting a
+// rename replace the file). The change then still holds for the window's current record, but
+// lasts only as long as the window. status, when given, tells what became of the file.
+//
+// Rejected also covers a new background body holding a comma, CR or LF, which would split the
+// field or the line.
 QString UpdateFavRecord(const QString& dataFolder, Game game, const QString& currentRecord,
                         const FavChange& change, FavSave* status = nullptr);
