@@ -2,9 +2,11 @@
 //
 // Edges: every primitive owns the pixels of its inside with the right and bottom edges exclusive.
 // A rectangle with corners (l, t) and (r, b) owns columns l..r-1 and rows t..b-1; an ellipse fills
-// that same box; a polygon owns the pixels whose sampling point lies inside, the left and top edges
-// included and the right and bottom edges excluded. Two pieces sharing an edge therefore tile without
-// overlap or gap: squares on each side of x = 100 own columns ..99 and 100.. respectively.
+// within that same box; a polygon (odd-even fill) owns pixel (x, y) when the point (x, y) lies inside,
+// points on a left or top edge counting as inside and on a right or bottom edge as outside. An ellipse
+// is filled as the polygon that approximates it. Two pieces sharing an edge therefore tile without
+// overlap or gap, also along slanted edges: squares on each side of x = 100 own columns ..99 and
+// 100.. respectively, and a pixel on a shared slanted edge belongs to exactly one of the two pieces.
 //
 // Points that the head refers to but that are absent from the list (a damaged string) are left out:
 // a polygon goes through those of its points that exist, an ellipse or rectangle needs both corners.
