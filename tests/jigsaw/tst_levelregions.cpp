@@ -1,5 +1,6 @@
 // tst_levelregions.cpp: every level, built from many random sequences, cuts the picture into
 // pieces that neither overlap nor leave gaps, and its neighbour lists name pieces that border.
+#include "LevelBuilder.h"
 #include "NeighbourLists.h"
 #include "Outline.h"
 #include "PieceTable.h"
@@ -36,41 +37,18 @@ struct Built
     QString shape;
 };
 
-Built buildCatalogue(int code, QSize picture, RandomSource& random)
+QImage workingPicture(QSize size)
 {
-    Built built;
-    built.shape = ShapeCatalogue::generateLevel(code, random);
-    for (const ParsedPiece& piece : parseShapeString(built.shape, picture).pieces) {
-        PieceRecord record;
-        record.head = piece.head;
-        record.points = piece.points;
-        record.outline = buildOutline(piece.head, piece.points);
-        built.table.append(record);
-    }
-    NeighbourLists::WriteNeighbourLists(code, built.table);
-    return built;
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(qRgb(40, 90, 30));
+    return picture;
 }
 
-Built buildShapeBoard(int d, int p, QSize picture, RandomSource& random)
+Built buildCatalogue(int code, QSize size, RandomSource& random)
 {
     Built built;
-    const ShapeBoardLayout grid = ShapeBoard::layout(picture, ShapeBoard::levelIndex(d, random));
-    QRegion board(QRect(QPoint(0, 0), picture));
-    for (const ShapeBoardFigure& figure : ShapeBoard::figures(grid, p, random)) {
-        built.shape += figure.text;
-        for (const ParsedPiece& piece : parseCellPieces(figure.text, grid.cell, grid.cellOrigin(figure.column, figure.row))) {
-            PieceRecord record;
-            record.head = piece.head;
-            record.points = piece.points;
-            record.outline = buildOutline(piece.head, piece.points);
-            board = board.xored(record.outline);
-            built.table.append(record);
-        }
-    }
-    PieceRecord boardRecord;
-    boardRecord.outline = board;
-    built.table.append(boardRecord);
-    NeighbourLists::WriteNeighbourLists(ShapeBoard::LevelCode, built.table);
+    QImage picture = workingPicture(size);
+    built.shape = LevelBuilder::buildCatalogueLevel(code, picture, built.table, random);
     return built;
 }
 
@@ -220,6 +198,14 @@ bool checkNeighbours(int code, const Built& built, bool exact, QString* failure)
     return true;
 }
 
+QString allPieces(int n)
+{
+    QList<int> all;
+    for (int k = 1; k <= n; ++k)
+        all.append(k);
+    return NeighbourLists::entryText(all);
+}
+
 QList<int> catalogueCodes()
 {
     QList<int> codes;
@@ -263,12 +249,7 @@ private slots:
                 const bool exact = pattern != 4 && pattern != 6;
                 QVERIFY2(checkNeighbours(code, built, exact, &failure), qPrintable(failure + u'\n' + context));
             } else {
-                QCOMPARE(built.table.record0().neighbours, NeighbourLists::entryText([&] {
-                    QList<int> all;
-                    for (int k = 1; k <= built.table.count(); ++k)
-                        all.append(k);
-                    return all;
-                }()));
+                QCOMPARE(built.table.record0().neighbours, allPieces(built.table.count()));
             }
         }
     }
@@ -292,14 +273,28 @@ private slots:
         QFETCH(int, p);
         QFETCH(QSize, picture);
         for (quint64 seed = 1; seed <= SequencesPerLevel; ++seed) {
-            SeededRandom random(seed * 104729 + quint64(d * 100 + p));
-            const Built built = buildShapeBoard(d, p, picture, random);
+            const quint64 mixed = seed * 104729 + quint64(d * 100 + p);
+            SeededRandom random(mixed);
+            PieceTable table;
+            QImage image = workingPicture(picture);
+            const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(d, p, image, table, random);
             const QString context = QStringLiteral("shape board D%1 P%2, picture %3x%4, seed %5\n%6")
-                                        .arg(d).arg(p).arg(picture.width()).arg(picture.height())
-                                        .arg(seed * 104729 + quint64(d * 100 + p)).arg(built.shape);
+                                        .arg(d).arg(p).arg(picture.width()).arg(picture.height()).arg(mixed)
+                                        .arg(level.figures);
             QString failure;
-            QVERIFY2(checkPartition(built.table, QRegion(QRect(QPoint(0, 0), picture)), &failure),
+            QVERIFY2(checkPartition(table, QRegion(QRect(QPoint(0, 0), picture)), &failure),
                      qPrintable(failure + u'\n' + context));
+            const int figures = level.layout.columns * level.layout.rows;
+            QCOMPARE(table.count(), figures + 1);
+            QCOMPARE(level.boardPiece, table.count());
+            // Column by column: piece k sits in the cell of column (k - 1) div rows + 1.
+            for (int k = 1; k <= figures; ++k) {
+                const QRect cell(level.layout.cellOrigin((k - 1) / level.layout.rows + 1, (k - 1) % level.layout.rows + 1),
+                                 level.layout.cell);
+                QVERIFY2(cell.contains(table.piece(k).outline.boundingRect()),
+                         qPrintable(QStringLiteral("piece %1 leaves its cell\n").arg(k) + context));
+            }
+            QCOMPARE(table.record0().neighbours, allPieces(table.count()));
         }
     }
 };

@@ -1,5 +1,7 @@
 // tst_shapeboard.cpp: grid, level index, figure kinds and figure texts of the shape-board levels.
 #include "Figures.h"
+#include "LevelBuilder.h"
+#include "PieceTable.h"
 #include "RandomSource.h"
 #include "ScriptedValues.h"
 #include "ShapeBoard.h"
@@ -8,6 +10,16 @@
 
 using ScriptedValues::between;
 using ScriptedValues::below;
+
+namespace {
+qint64 area(const QRegion& region)
+{
+    qint64 total = 0;
+    for (const QRect& r : region)
+        total += qint64(r.width()) * r.height();
+    return total;
+}
+} // namespace
 
 class TestShapeBoard : public QObject
 {
@@ -179,6 +191,91 @@ private slots:
         for (const ShapeBoardFigure& cell : cells)
             QCOMPARE(cell.text, QStringLiteral("VB2,7.6,92.4,92.4,7.6"));
         QCOMPARE(random.drawn(), 100);
+    }
+
+    void builtLevelSizes_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<double>("u");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("pieces");
+        QTest::newRow("index 0") << "G1,BE0132768,D0,R0,M1,S1,P0," << 0.0 << 0 << 26;
+        QTest::newRow("index 4") << "G1,BE0132768,D2,R0,M1,S1,P0," << 0.0 << 4 << 101;
+        QTest::newRow("index 3") << "G1,BE0132768,D1,R0,M1,S1,P5," << 0.0 << 3 << 82;
+        QTest::newRow("D above 4") << "G1,BE0132768,D9,R0,M1,S1,P3," << 0.0 << 4 << 101;
+    }
+    void builtLevelSizes()
+    {
+        QFETCH(QString, record);
+        QFETCH(double, u);
+        QFETCH(int, index);
+        QFETCH(int, pieces);
+        QImage picture(640, 480, QImage::Format_RGB32);
+        picture.fill(Qt::darkBlue);
+        PieceTable table;
+        ScriptedRandom random({u});
+        const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(record, picture, table, random);
+        QCOMPARE(level.levelIndex, index);
+        QCOMPARE(table.count(), pieces);
+        QCOMPARE(level.boardPiece, pieces);
+        qint64 figures = 0;
+        for (int k = 1; k < pieces; ++k)
+            figures += area(table.piece(k).outline);
+        QCOMPARE(area(table.piece(pieces).outline), 640 * 480 - figures);
+        QCOMPARE(table.piece(pieces).group, QStringLiteral("P%1").arg(pieces));
+        QCOMPARE(table.record0().neighbours.count(u'P'), pieces);
+    }
+
+    void squareFigureScaledIntoItsCell()
+    {
+        QImage picture(640, 480, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        PieceTable table;
+        QList<double> values {between(0, 0, 2)};
+        values.append(QList<double>(25, between(60, 60, 69)));
+        ScriptedRandom random(values);
+        const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(0, 7, picture, table, random);
+        QCOMPARE(level.layout.margin, QPoint(20, 15));
+        // Template corners (7.6, 92.4) and (92.4, 7.6) in a 120 x 90 cell: (9, 83) and (111, 7).
+        QCOMPARE(table.piece(1).points, (QList<QPoint> {QPoint(9, 83) + QPoint(20, 15), QPoint(111, 7) + QPoint(20, 15)}));
+        QCOMPARE(table.piece(1).head, QStringLiteral("B2"));
+        // Column order: piece 2 lies below piece 1, piece 6 to its right.
+        QCOMPARE(table.piece(2).points.first(), table.piece(1).points.first() + QPoint(0, 90));
+        QCOMPARE(table.piece(6).points.first(), table.piece(1).points.first() + QPoint(120, 0));
+        QVERIFY(picture.pixel(20 + 9, 15 + 50) != qRgb(0, 0, 0)); // the figure's seam
+    }
+
+    void pictureSmallerThanACellGivesTheBoardAlone()
+    {
+        QImage picture(100, 80, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        PieceTable table;
+        table.append(PieceRecord {}); // left over from an earlier game
+        ScriptedRandom random({0.0});
+        const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(0, 0, picture, table, random);
+        QCOMPARE(table.count(), 1);
+        QCOMPARE(level.figures, QString());
+        QCOMPARE(table.piece(1).outline, QRegion(0, 0, 100, 80));
+        QCOMPARE(table.record0().neighbours, QStringLiteral("P1_"));
+    }
+
+    void chooseLevelBuildsTheCatalogueLevel()
+    {
+        QImage picture(400, 400, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        PieceTable table;
+        for (int k = 0; k < 3; ++k)
+            table.append(PieceRecord {});
+        ScriptedRandom random({0.5});
+        const CatalogueLevel level
+            = LevelBuilder::ChooseLevel(u"G1,BE0132768,D0,R0,M0,S1,P2,", picture, table, random);
+        QCOMPARE(level.levelCode, 1601);
+        QVERIFY(level.shape.startsWith(QLatin1String("W400,H400,P16,VC5,0,0,100,0,")));
+        QCOMPARE(table.count(), 16);
+        QCOMPARE(table.piece(6).homeLeft, 100);
+        QCOMPARE(table.piece(6).homeTop, 100);
+        QCOMPARE(table.piece(6).neighbours, QStringLiteral("P2_P5_P7_P10_"));
+        QCOMPARE(table.record0().neighbours, QString());
     }
 };
 
