@@ -4,6 +4,7 @@
 #include "Figures.h"
 #include "RandomSource.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ShapeBoard {

@@ -5,6 +5,7 @@
 #include "Rounding.h"
 #include "ShapeText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
