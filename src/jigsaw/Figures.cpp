@@ -18,12 +18,15 @@ using ShapeText::polarPoint;
 
 QList<QPointF> triangle(double phi, double rho)
 {
-    return {polarPoint(phi, rho), polarPoint(phi + 120, rho), polarPoint(phi + 240, rho)};
+    return { polarPoint(phi, rho), polarPoint(phi + 120, rho), polarPoint(phi + 240, rho) };
 }
 
 // The axis-parallel square (or the circle) inscribed in the circle of radius rho: bottom-left
 // corner, then top-right.
-QList<QPointF> inscribedBox(double rho) { return {polarPoint(135, rho), polarPoint(315, rho)}; }
+QList<QPointF> inscribedBox(double rho)
+{
+    return { polarPoint(135, rho), polarPoint(315, rho) };
+}
 
 QString withNumbers(const char* head, const QList<QPointF>& points)
 {
@@ -38,12 +41,15 @@ QString withNumbers(const char* head, const QList<double>& numbers)
 const std::array<const char*, 10> DigitTemplates = {
     "VA2P3A2,0,0,66.67,100,20,20,46.67,86.67",
     "VC4,46.67,20,60,6.66,60,93.33,46.67,80,",
-    "VC12,6.66,6.66,60,6.66,60,56.67,20,56.67,20,80,46.67,80,60,93.33,6.66,93.33,6.66,43.33,46.67,43.33,46.67,"
+    "VC12,6.66,6.66,60,6.66,60,56.67,20,56.67,20,80,46.67,80,60,93.33,6.66,93.33,6.66,43.33,46.67,43.33,46."
+    "67,"
     "20,20,20",
-    "VC12,6.66,6.66,60,6.66,60,93.33,6.66,93.33,20,80,46.67,80,46.67,56.67,20,56.67,20,43.33,46.67,43.33,46.67,"
+    "VC12,6.66,6.66,60,6.66,60,93.33,6.66,93.33,20,80,46.67,80,46.67,56.67,20,56.67,20,43.33,46.67,43.33,46."
+    "67,"
     "20,20,20",
     "VC10,6.66,6.66,6.66,56.67,46.67,56.67,46.67,80,60,93.33,60,6.66,46.67,20,46.67,43.33,20,43.33,20,13.33",
-    "VC12,60,6.66,6.66,6.66,6.66,56.67,46.67,56.67,46.67,80,20,80,6.66,93.33,60,93.33,60,43.33,20,43.33,20,20,"
+    "VC12,60,6.66,6.66,6.66,6.66,56.67,46.67,56.67,46.67,80,20,80,6.66,93.33,60,93.33,60,43.33,20,43.33,20,"
+    "20,"
     "46.67,20",
     "VC6P3A2,6.66,6.66,6.66,93.33,60,93.33,60,43.33,20,43.33,20,20,20,56.67,46.67,80",
     "VC6,6.66,6.66,60,6.66,60,93.33,46.67,80,46.67,20,20,20",
@@ -84,21 +90,23 @@ QString figureText(int kind, RandomSource& random)
     case Cross: {
         const double a = random.between(1, 60);
         const double b = random.between(1, 60);
-        return withNumbers("VC12", QList<double> {a + 10, 0, a + 30, 0, a + 30, b + 10, 100, b + 10, 100, b + 20,
-                                                  a + 30, b + 20, a + 30, 100, a + 10, 100, a + 10, b + 20, 0,
-                                                  b + 20, 0, b + 10, a + 10, b + 10});
+        return withNumbers("VC12",
+            QList<double> { a + 10, 0, a + 30, 0, a + 30, b + 10, 100, b + 10, 100, b + 20, a + 30, b + 20,
+                a + 30, 100, a + 10, 100, a + 10, b + 20, 0, b + 20, 0, b + 10, a + 10, b + 10 });
     }
     case TurnedSquare: {
         const int rho = random.between(40, 49);
         const int phi = random.between(0, 180);
-        return withNumbers("VC4", QList<QPointF> {polarPoint(phi, rho), polarPoint(phi + 90, rho),
-                                                  polarPoint(phi + 180, rho), polarPoint(phi + 270, rho)});
+        return withNumbers("VC4",
+            QList<QPointF> { polarPoint(phi, rho), polarPoint(phi + 90, rho), polarPoint(phi + 180, rho),
+                polarPoint(phi + 270, rho) });
     }
     case Octagon: {
         const double a = random.between(1, 60);
         const double b = random.between(1, 60);
-        return withNumbers("VC8", QList<double> {a + 10, 0, a + 30, 0, 100, b + 10, 100, b + 20, a + 30, 100,
-                                                 a + 10, 100, 0, b + 20, 0, b + 10});
+        return withNumbers("VC8",
+            QList<double> { a + 10, 0, a + 30, 0, 100, b + 10, 100, b + 20, a + 30, 100, a + 10, 100, 0,
+                b + 20, 0, b + 10 });
     }
     case Square:
         return withNumbers("VB2", inscribedBox(random.between(60, 69)));

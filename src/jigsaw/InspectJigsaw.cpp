@@ -22,11 +22,10 @@ namespace {
 constexpr int DefaultPictureSide = 400;
 constexpr int LargestPictureSide = 8192;
 
-struct Options
-{
+struct Options {
     QStringList positional;
     std::optional<QList<double>> randomValues;
-    QSize picture {DefaultPictureSide, DefaultPictureSide};
+    QSize picture { DefaultPictureSide, DefaultPictureSide };
 };
 
 // "640x480" with both sides in 1..LargestPictureSide.
@@ -139,6 +138,7 @@ int runShapeBoard(const QStringList& args, Inspect::Io& io)
 }
 
 const Inspect::Command levelCommand("level", "CODE [--random U1,U2,...] [--picture WxH]", runLevel);
-const Inspect::Command shapeBoardCommand("shapeboard", "D P [--random U1,U2,...] [--picture WxH]", runShapeBoard);
+const Inspect::Command shapeBoardCommand(
+    "shapeboard", "D P [--random U1,U2,...] [--picture WxH]", runShapeBoard);
 
 } // namespace

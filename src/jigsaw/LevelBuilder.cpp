@@ -24,8 +24,8 @@ QString buildCatalogueLevel(int levelCode, QImage& workingPicture, PieceTable& t
     return shape;
 }
 
-CatalogueLevel ChooseLevel(QStringView jigsawRecord, QImage& workingPicture, PieceTable& table,
-                           RandomSource& random)
+CatalogueLevel ChooseLevel(
+    QStringView jigsawRecord, QImage& workingPicture, PieceTable& table, RandomSource& random)
 {
     CatalogueLevel level;
     level.levelCode = ShapeCatalogue::LevelCode(jigsawRecord, random);
@@ -57,11 +57,11 @@ ShapeBoardLevel buildShapeBoard(int d, int p, QImage& workingPicture, PieceTable
     return level;
 }
 
-ShapeBoardLevel buildShapeBoard(QStringView jigsawRecord, QImage& workingPicture, PieceTable& table,
-                                RandomSource& random)
+ShapeBoardLevel buildShapeBoard(
+    QStringView jigsawRecord, QImage& workingPicture, PieceTable& table, RandomSource& random)
 {
     return buildShapeBoard(Fields::fieldInt(jigsawRecord, u'D'), Fields::fieldInt(jigsawRecord, u'P'),
-                           workingPicture, table, random);
+        workingPicture, table, random);
 }
 
 } // namespace LevelBuilder

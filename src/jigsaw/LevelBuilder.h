@@ -15,14 +15,12 @@
 class PieceTable;
 class RandomSource;
 
-struct CatalogueLevel
-{
+struct CatalogueLevel {
     int levelCode = 0; // for the window to keep (the tag of Pic_show element 0)
-    QString shape;     // the generator's shape string
+    QString shape; // the generator's shape string
 };
 
-struct ShapeBoardLevel
-{
+struct ShapeBoardLevel {
     int levelIndex = 0;
     ShapeBoardLayout layout;
     QString figures; // the figure texts of all cells in build order, one after another
@@ -36,12 +34,13 @@ QString buildCatalogueLevel(int levelCode, QImage& workingPicture, PieceTable& t
 
 // ChooseLevel: the level code from the jigsaw record's D and P fields, then the whole level.
 // Used when the record's M field is not 1.
-CatalogueLevel ChooseLevel(QStringView jigsawRecord, QImage& workingPicture, PieceTable& table,
-                           RandomSource& random);
+CatalogueLevel ChooseLevel(
+    QStringView jigsawRecord, QImage& workingPicture, PieceTable& table, RandomSource& random);
 
 // A shape-board level (the record's M field is 1) from the record's D and P fields.
-ShapeBoardLevel buildShapeBoard(QStringView jigsawRecord, QImage& workingPicture, PieceTable& table,
-                                RandomSource& random);
-ShapeBoardLevel buildShapeBoard(int d, int p, QImage& workingPicture, PieceTable& table, RandomSource& random);
+ShapeBoardLevel buildShapeBoard(
+    QStringView jigsawRecord, QImage& workingPicture, PieceTable& table, RandomSource& random);
+ShapeBoardLevel buildShapeBoard(
+    int d, int p, QImage& workingPicture, PieceTable& table, RandomSource& random);
 
 } // namespace LevelBuilder

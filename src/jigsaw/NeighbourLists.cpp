@@ -13,8 +13,7 @@ namespace NeighbourLists {
 
 namespace {
 
-class Links
-{
+class Links {
 public:
     explicit Links(int pieceCount)
         : m_lists(pieceCount + 1)
@@ -43,8 +42,7 @@ private:
 };
 
 // Cells to the right and below, so that every side-by-side pair is linked once.
-template <typename Piece>
-void linkGrid(Links& links, QSize grid, Piece piece)
+template <typename Piece> void linkGrid(Links& links, QSize grid, Piece piece)
 {
     for (int r = 0; r < grid.height(); ++r) {
         for (int c = 0; c < grid.width(); ++c) {
@@ -67,7 +65,7 @@ void triangles(Links& links, int levelCode)
     for (const QPoint& cell : cells) {
         // Left and right meet top and bottom along the lines to the inner point; left and right
         // (and top and bottom) only touch at that point.
-        for (int side : {Left, Right}) {
+        for (int side : { Left, Right }) {
             links.link(piece(cell, side), piece(cell, Top));
             links.link(piece(cell, side), piece(cell, Bottom));
         }
@@ -93,13 +91,13 @@ enum BlockPiece { TopLeft = 1, TopRight = 2, BottomRight = 3, BottomLeft = 4, Mi
 void blocks(Links& links, QSize grid)
 {
     const auto piece = [&](int c, int r, int which) { return 5 * (r * grid.width() + c) + which; };
-    const QList<int> leftSide = {TopLeft, BottomLeft, Middle};
-    const QList<int> rightSide = {TopRight, BottomRight, Middle};
-    const QList<int> topSide = {TopLeft, TopRight, Middle};
-    const QList<int> bottomSide = {BottomLeft, BottomRight, Middle};
+    const QList<int> leftSide = { TopLeft, BottomLeft, Middle };
+    const QList<int> rightSide = { TopRight, BottomRight, Middle };
+    const QList<int> topSide = { TopLeft, TopRight, Middle };
+    const QList<int> bottomSide = { BottomLeft, BottomRight, Middle };
     for (int r = 0; r < grid.height(); ++r) {
         for (int c = 0; c < grid.width(); ++c) {
-            for (int corner : {TopLeft, TopRight, BottomRight, BottomLeft})
+            for (int corner : { TopLeft, TopRight, BottomRight, BottomLeft })
                 links.link(piece(c, r, corner), piece(c, r, Middle));
             // Across a block side, every piece on it borders every piece on the facing side of
             // the next block: which of them really touch depends on the random cuts, and the join

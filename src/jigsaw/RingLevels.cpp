@@ -14,11 +14,14 @@ namespace RingLevels {
 
 namespace {
 
-constexpr int CellSide = 100;   // patterns 07-10
-constexpr int DigitWidth = 20;  // pattern 11
+constexpr int CellSide = 100; // patterns 07-10
+constexpr int DigitWidth = 20; // pattern 11
 constexpr int DigitHeight = 30;
 
-int knownClass(int sizeClass) { return sizeClass == 2 || sizeClass == 3 ? sizeClass : 1; }
+int knownClass(int sizeClass)
+{
+    return sizeClass == 2 || sizeClass == 3 ? sizeClass : 1;
+}
 
 // The point at angle alpha and distance rho from the centre of the cell with corner (x0, y0).
 QPointF cellPoint(int x0, int y0, double alpha, double rho)
@@ -29,12 +32,13 @@ QPointF cellPoint(int x0, int y0, double alpha, double rho)
 // The axis-parallel square inscribed in the circle of radius rho: bottom-left, then top-right.
 QList<QPointF> square(int x0, int y0, double rho)
 {
-    return {cellPoint(x0, y0, 135, rho), cellPoint(x0, y0, 315, rho)};
+    return { cellPoint(x0, y0, 135, rho), cellPoint(x0, y0, 315, rho) };
 }
 
 QList<QPointF> triangle(int x0, int y0, double phi, double rho)
 {
-    return {cellPoint(x0, y0, phi, rho), cellPoint(x0, y0, phi + 120, rho), cellPoint(x0, y0, phi + 240, rho)};
+    return { cellPoint(x0, y0, phi, rho), cellPoint(x0, y0, phi + 120, rho),
+        cellPoint(x0, y0, phi + 240, rho) };
 }
 
 // Ten points, outer (rho) and inner (rho - 20) in turn.
@@ -53,13 +57,15 @@ QString ringTiles(Ring ring, int sizeClass, RandomSource& random)
     const QSize grid = ringGrid(sizeClass);
     const int cells = grid.width() * grid.height();
     const int piecesPerCell = ring == Ring::NestedSquares ? 3 : 2;
-    QString text = ShapeText::header(grid.width() * CellSide, grid.height() * CellSide, piecesPerCell * cells);
+    QString text
+        = ShapeText::header(grid.width() * CellSide, grid.height() * CellSide, piecesPerCell * cells);
     for (int c = 0; c < grid.width(); ++c) {
         for (int r = 0; r < grid.height(); ++r) {
             // Every cell reseeds, so neighbouring cells draw from freshly mixed states.
             random.reseed();
             const int x0 = c * CellSide, y0 = r * CellSide;
-            const QString oval = QStringLiteral("%1,%2,%3,%4").arg(x0).arg(y0).arg(x0 + CellSide).arg(y0 + CellSide);
+            const QString oval
+                = QStringLiteral("%1,%2,%3,%4").arg(x0).arg(y0).arg(x0 + CellSide).arg(y0 + CellSide);
             switch (ring) {
             case Ring::Square: {
                 const int rho = random.between(30, 48);
@@ -127,11 +133,11 @@ QSize ringGrid(int sizeClass)
 {
     switch (knownClass(sizeClass)) {
     case 2:
-        return {5, 4};
+        return { 5, 4 };
     case 3:
-        return {6, 5};
+        return { 6, 5 };
     default:
-        return {3, 3};
+        return { 3, 3 };
     }
 }
 
@@ -139,21 +145,30 @@ QSize digitGrid(int sizeClass)
 {
     switch (knownClass(sizeClass)) {
     case 2:
-        return {5, 4};
+        return { 5, 4 };
     case 3:
-        return {6, 5};
+        return { 6, 5 };
     default:
-        return {4, 3};
+        return { 4, 3 };
     }
 }
 
-QString squareRings(int sizeClass, RandomSource& random) { return ringTiles(Ring::Square, sizeClass, random); }
-QString triangleRings(int sizeClass, RandomSource& random) { return ringTiles(Ring::Triangle, sizeClass, random); }
+QString squareRings(int sizeClass, RandomSource& random)
+{
+    return ringTiles(Ring::Square, sizeClass, random);
+}
+QString triangleRings(int sizeClass, RandomSource& random)
+{
+    return ringTiles(Ring::Triangle, sizeClass, random);
+}
 QString nestedSquareRings(int sizeClass, RandomSource& random)
 {
     return ringTiles(Ring::NestedSquares, sizeClass, random);
 }
-QString starRings(int sizeClass, RandomSource& random) { return ringTiles(Ring::Star, sizeClass, random); }
+QString starRings(int sizeClass, RandomSource& random)
+{
+    return ringTiles(Ring::Star, sizeClass, random);
+}
 
 QString digitTemplate(int digit)
 {
@@ -182,8 +197,8 @@ QString OffsetTemplate(int digit, int dx, int dy)
 QString digitTiles(int sizeClass)
 {
     const QSize grid = digitGrid(sizeClass);
-    QString text = ShapeText::header(grid.width() * DigitWidth, grid.height() * DigitHeight,
-                                     2 * grid.width() * grid.height());
+    QString text = ShapeText::header(
+        grid.width() * DigitWidth, grid.height() * DigitHeight, 2 * grid.width() * grid.height());
     for (int i = 1; i <= grid.height(); ++i) {
         for (int j = 1; j <= grid.width(); ++j) {
             const int digit = ((i - 1) * 3 + j) % 10;

@@ -10,7 +10,8 @@
 namespace ShapeBoard {
 
 namespace {
-const std::array<QSize, LevelIndexCount> CellSizes = {{{120, 90}, {90, 70}, {80, 60}, {70, 50}, {64, 48}}};
+const std::array<QSize, LevelIndexCount> CellSizes
+    = { { { 120, 90 }, { 90, 70 }, { 80, 60 }, { 70, 50 }, { 64, 48 } } };
 }
 
 QSize cellSize(int levelIndex)
@@ -52,7 +53,8 @@ ShapeBoardLayout layout(QSize picture, int levelIndex)
     const int w = std::max(picture.width(), 0), h = std::max(picture.height(), 0);
     grid.columns = w / grid.cell.width();
     grid.rows = h / grid.cell.height();
-    grid.margin = QPoint((w - grid.columns * grid.cell.width()) / 2, (h - grid.rows * grid.cell.height()) / 2);
+    grid.margin
+        = QPoint((w - grid.columns * grid.cell.width()) / 2, (h - grid.rows * grid.cell.height()) / 2);
     return grid;
 }
 
@@ -62,7 +64,7 @@ QList<ShapeBoardFigure> figures(const ShapeBoardLayout& layout, int p, RandomSou
     for (int c = 1; c <= layout.columns; ++c) {
         for (int r = 1; r <= layout.rows; ++r) {
             const int kind = figureKind(p, random);
-            cells.append({c, r, kind, Figures::figureText(kind, random)});
+            cells.append({ c, r, kind, Figures::figureText(kind, random) });
         }
     }
     return cells;

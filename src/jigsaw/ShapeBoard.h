@@ -13,25 +13,23 @@
 
 class RandomSource;
 
-struct ShapeBoardLayout
-{
-    QSize cell;     // pixels of the working picture
+struct ShapeBoardLayout {
+    QSize cell; // pixels of the working picture
     int columns = 0;
     int rows = 0;
-    QPoint margin;  // left and top margin that centre the grid on the picture
+    QPoint margin; // left and top margin that centre the grid on the picture
     // Top-left pixel of the cell in column c and row r (from 1).
     QPoint cellOrigin(int c, int r) const
     {
-        return {(c - 1) * cell.width() + margin.x(), (r - 1) * cell.height() + margin.y()};
+        return { (c - 1) * cell.width() + margin.x(), (r - 1) * cell.height() + margin.y() };
     }
 };
 
-struct ShapeBoardFigure
-{
+struct ShapeBoardFigure {
     int column = 0; // from 1
-    int row = 0;    // from 1
-    int kind = 0;   // Figures::Kind
-    QString text;   // cell-relative figure text
+    int row = 0; // from 1
+    int kind = 0; // Figures::Kind
+    QString text; // cell-relative figure text
 };
 
 namespace ShapeBoard {

@@ -11,7 +11,10 @@ namespace {
 constexpr double Pi = 3.14159265358979;
 }
 
-double radians(double degrees) { return degrees / 180.0 * Pi; }
+double radians(double degrees)
+{
+    return degrees / 180.0 * Pi;
+}
 
 QString number(double value)
 {
@@ -69,11 +72,14 @@ QString PointListText(const QList<QPoint>& points)
 QPointF polarPoint(double alpha, double rho)
 {
     const double a = radians(alpha);
-    return {Rounding::r1(50.0 + Rounding::r6(std::cos(a)) * rho),
-            Rounding::r1(50.0 + Rounding::r6(std::sin(a)) * rho)};
+    return { Rounding::r1(50.0 + Rounding::r6(std::cos(a)) * rho),
+        Rounding::r1(50.0 + Rounding::r6(std::sin(a)) * rho) };
 }
 
-QString withPolygonHeads(QString shape) { return shape.replace(u'V', QLatin1String("VC")); }
+QString withPolygonHeads(QString shape)
+{
+    return shape.replace(u'V', QLatin1String("VC"));
+}
 
 QString header(int width, int height, int pieces)
 {

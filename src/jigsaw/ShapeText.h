@@ -16,7 +16,10 @@ double radians(double degrees);
 
 // A number as the shape language writes it: at most one decimal, whole values without a point.
 QString number(double value);
-inline QString number(int value) { return QString::number(value); }
+inline QString number(int value)
+{
+    return QString::number(value);
+}
 
 // Every number preceded by a comma: ",x1,y1,x2,y2".
 QString numbersText(const QList<double>& numbers);

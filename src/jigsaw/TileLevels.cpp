@@ -32,9 +32,9 @@ QSize pick(int levelCode, QSize small, QSize medium, QSize large)
     return c == 3 ? large : c == 2 ? medium : small;
 }
 
-constexpr int SquareSide = 100;   // pattern 01, 02 and 05 cells
-constexpr int FrameSide = 30;     // pattern 03 cells
-constexpr int BlockWidth = 100;   // pattern 04 and 06 blocks
+constexpr int SquareSide = 100; // pattern 01, 02 and 05 cells
+constexpr int FrameSide = 30; // pattern 03 cells
+constexpr int BlockWidth = 100; // pattern 04 and 06 blocks
 constexpr int BlockHeight = 80;
 
 QString joinNumbers(std::initializer_list<int> numbers)
@@ -51,16 +51,16 @@ QSize layout(int levelCode)
 {
     switch (levelCode % 100) {
     case 1:
-        return pick(levelCode, {4, 4}, {6, 6}, {8, 8});
+        return pick(levelCode, { 4, 4 }, { 6, 6 }, { 8, 8 });
     case 2:
-        return pick(levelCode, {2, 2}, {3, 3}, {4, 4});
+        return pick(levelCode, { 2, 2 }, { 3, 3 }, { 4, 4 });
     case 3:
-        return pick(levelCode, {3, 3}, {5, 4}, {6, 5});
+        return pick(levelCode, { 3, 3 }, { 5, 4 }, { 6, 5 });
     case 4:
     case 6:
-        return pick(levelCode, {2, 2}, {3, 3}, {4, 3});
+        return pick(levelCode, { 2, 2 }, { 3, 3 }, { 4, 3 });
     case 5:
-        return pick(levelCode, {5, 4}, {6, 6}, {8, 8});
+        return pick(levelCode, { 5, 4 }, { 6, 6 }, { 8, 8 });
     default:
         return {};
     }
@@ -68,34 +68,34 @@ QSize layout(int levelCode)
 
 QList<QPoint> triangleCellOrder(int levelCode)
 {
-    const QSize grid = pick(levelCode, {2, 2}, {3, 3}, {4, 4});
+    const QSize grid = pick(levelCode, { 2, 2 }, { 3, 3 }, { 4, 4 });
     QList<QPoint> cells;
     if (countClass(levelCode) == 3) {
         // The 4 x 4 level grew from the 3 x 3 one: its extra column and row come last.
         for (int r = 0; r < 3; ++r)
             for (int c = 0; c < 3; ++c)
-                cells.append({c, r});
+                cells.append({ c, r });
         for (int r = 0; r < 3; ++r)
-            cells.append({3, r});
+            cells.append({ 3, r });
         for (int c = 0; c < 4; ++c)
-            cells.append({c, 3});
+            cells.append({ c, 3 });
         return cells;
     }
     for (int r = 0; r < grid.height(); ++r)
         for (int c = 0; c < grid.width(); ++c)
-            cells.append({c, r});
+            cells.append({ c, r });
     return cells;
 }
 
 QString squareGrid(int levelCode)
 {
-    const int n = pick(levelCode, {4, 4}, {6, 6}, {8, 8}).width();
+    const int n = pick(levelCode, { 4, 4 }, { 6, 6 }, { 8, 8 }).width();
     QStringList pieces;
     for (int r = 0; r < n; ++r) {
         for (int c = 0; c < n; ++c) {
             const int x0 = SquareSide * c, y0 = SquareSide * r;
             const int x1 = x0 + SquareSide, y1 = y0 + SquareSide;
-            pieces.append(QStringLiteral("V5,") + joinNumbers({x0, y0, x1, y0, x1, y1, x0, y1, x0, y0}));
+            pieces.append(QStringLiteral("V5,") + joinNumbers({ x0, y0, x1, y0, x1, y1, x0, y1, x0, y0 }));
         }
     }
     const QString shape = ShapeText::header(n * SquareSide, n * SquareSide, n * n) + pieces.join(u',');
@@ -104,7 +104,7 @@ QString squareGrid(int levelCode)
 
 QString starCutTriangles(int levelCode, RandomSource& random)
 {
-    const QSize grid = pick(levelCode, {2, 2}, {3, 3}, {4, 4});
+    const QSize grid = pick(levelCode, { 2, 2 }, { 3, 3 }, { 4, 4 });
     const QList<QPoint> cells = triangleCellOrder(levelCode);
     // The 16-piece level moves the inner point the other way round.
     const double sign = countClass(levelCode) == 1 ? -1.0 : 1.0;
@@ -118,11 +118,11 @@ QString starCutTriangles(int levelCode, RandomSource& random)
         const double cx = x0 + SquareSide / 2.0, cy = y0 + SquareSide / 2.0;
         const double t = ShapeText::radians(theta);
         const QPoint c(Rounding::roundToInt(cx + sign * r * std::sin(t)),
-                       Rounding::roundToInt(cy + sign * r * std::cos(t)));
+            Rounding::roundToInt(cy + sign * r * std::cos(t)));
         const QPoint tl(x0, y0), tr(x0 + SquareSide, y0);
         const QPoint bl(x0, y0 + SquareSide), br(x0 + SquareSide, y0 + SquareSide);
-        for (const QList<QPoint>& triangle : {QList<QPoint>{tl, c, bl}, QList<QPoint>{tl, c, tr},
-                                              QList<QPoint>{tr, c, br}, QList<QPoint>{bl, c, br}}) {
+        for (const QList<QPoint>& triangle : { QList<QPoint> { tl, c, bl }, QList<QPoint> { tl, c, tr },
+                 QList<QPoint> { tr, c, br }, QList<QPoint> { bl, c, br } }) {
             text += QLatin1String("V4");
             text += ShapeText::PointListText(triangle);
         }
@@ -132,7 +132,8 @@ QString starCutTriangles(int levelCode, RandomSource& random)
 
 QString framedTiles(int levelCode, RandomSource& random)
 {
-    // Pair (a-index, b-index) of every cell in reading order.
+    // Pair (a-index, b-index) of every cell in reading order, one line per row of cells.
+    // clang-format off
     static const std::array<std::pair<int, int>, 9> small = {{
         {1, 1}, {2, 2}, {3, 3},
         {4, 4}, {5, 5}, {6, 6},
@@ -151,6 +152,7 @@ QString framedTiles(int levelCode, RandomSource& random)
         {6, 6}, {7, 7}, {8, 8}, {9, 9}, {10, 10}, {5, 5},
         {6, 4}, {7, 4}, {8, 4}, {9, 4}, {10, 4}, {5, 5},
     }};
+    // clang-format on
     QList<std::pair<int, int>> pairsOfCells;
     switch (countClass(levelCode)) {
     case 2:
@@ -162,7 +164,7 @@ QString framedTiles(int levelCode, RandomSource& random)
     default:
         pairsOfCells = QList<std::pair<int, int>>(small.begin(), small.end());
     }
-    const QSize grid = pick(levelCode, {3, 3}, {5, 4}, {6, 5});
+    const QSize grid = pick(levelCode, { 3, 3 }, { 5, 4 }, { 6, 5 });
 
     random.reseed();
     std::array<int, 11> a {}, b {};
@@ -171,16 +173,17 @@ QString framedTiles(int levelCode, RandomSource& random)
         b[k] = random.between(5, 9);
     }
 
-    QString text = ShapeText::header(grid.width() * FrameSide, grid.height() * FrameSide, 2 * pairsOfCells.size());
+    QString text
+        = ShapeText::header(grid.width() * FrameSide, grid.height() * FrameSide, 2 * pairsOfCells.size());
     for (int i = 0; i < pairsOfCells.size(); ++i) {
         const int x0 = (i % grid.width()) * FrameSide, y0 = (i / grid.width()) * FrameSide;
         const int ai = a[pairsOfCells[i].first], bi = b[pairsOfCells[i].second];
         const int left = x0 + 12 - ai, right = x0 + 13 + ai;
         const int top = y0 + 15 - bi, bottom = y0 + 17 + bi;
-        const QString inner = joinNumbers({left, top, right, top, right, bottom, left, bottom, left, top});
+        const QString inner = joinNumbers({ left, top, right, top, right, bottom, left, bottom, left, top });
         const int x1 = x0 + FrameSide, y1 = y0 + FrameSide;
-        text += QLatin1String("VC5P3C5,") + joinNumbers({x0, y0, x1, y0, x1, y1, x0, y1, x0, y0}) + u',' + inner
-            + QLatin1String(",VC5,") + inner;
+        text += QLatin1String("VC5P3C5,") + joinNumbers({ x0, y0, x1, y0, x1, y1, x0, y1, x0, y0 }) + u','
+            + inner + QLatin1String(",VC5,") + inner;
         if (i + 1 < pairsOfCells.size())
             text += u',';
     }
@@ -192,7 +195,7 @@ namespace {
 // Patterns 04 and 06 share their blocks and random pairs; only the cut differs.
 QString blocks(int levelCode, RandomSource& random, bool octagon)
 {
-    const QSize grid = pick(levelCode, {2, 2}, {3, 3}, {4, 3});
+    const QSize grid = pick(levelCode, { 2, 2 }, { 3, 3 }, { 4, 3 });
     const int pairCount = countClass(levelCode) == 3 ? 12 : 10;
 
     random.reseed();
@@ -202,8 +205,8 @@ QString blocks(int levelCode, RandomSource& random, bool octagon)
         b[k] = random.between(1, 48);
     }
 
-    QString text = ShapeText::header(grid.width() * BlockWidth, grid.height() * BlockHeight,
-                                     5 * grid.width() * grid.height());
+    QString text = ShapeText::header(
+        grid.width() * BlockWidth, grid.height() * BlockHeight, 5 * grid.width() * grid.height());
     for (int r = 0; r < grid.height(); ++r) {
         for (int c = 0; c < grid.width(); ++c) {
             // The 4 x 3 layout keeps pairs 1-9 for its first three columns, as the 3 x 3 one does,
@@ -214,20 +217,28 @@ QString blocks(int levelCode, RandomSource& random, bool octagon)
             const int Y1 = y0 + b[k] + 8, Y2 = y0 + b[k] + 16;
             const int XR = x0 + BlockWidth, YB = y0 + BlockHeight;
             if (octagon) {
-                text += QLatin1String("V4") + ShapeText::PointListText({{x0, y0}, {X1, y0}, {x0, Y1}});
-                text += QLatin1String("V4") + ShapeText::PointListText({{X2, y0}, {XR, y0}, {XR, Y1}});
-                text += QLatin1String("V4") + ShapeText::PointListText({{XR, Y2}, {X2, YB}, {XR, YB}});
-                text += QLatin1String("V4") + ShapeText::PointListText({{x0, YB}, {x0, Y2}, {X1, YB}});
+                text
+                    += QLatin1String("V4") + ShapeText::PointListText({ { x0, y0 }, { X1, y0 }, { x0, Y1 } });
+                text
+                    += QLatin1String("V4") + ShapeText::PointListText({ { X2, y0 }, { XR, y0 }, { XR, Y1 } });
+                text
+                    += QLatin1String("V4") + ShapeText::PointListText({ { XR, Y2 }, { X2, YB }, { XR, YB } });
+                text
+                    += QLatin1String("V4") + ShapeText::PointListText({ { x0, YB }, { x0, Y2 }, { X1, YB } });
                 text += QLatin1String("V9,")
-                    + joinNumbers({X1, y0, X2, y0, XR, Y1, XR, Y2, X2, YB, X1, YB, x0, Y2, x0, Y1, X1, y0});
+                    + joinNumbers({ X1, y0, X2, y0, XR, Y1, XR, Y2, X2, YB, X1, YB, x0, Y2, x0, Y1, X1, y0 });
             } else {
-                text += QLatin1String("V5") + ShapeText::PointListText({{x0, y0}, {X1, y0}, {X1, Y1}, {x0, Y1}});
-                text += QLatin1String("V5") + ShapeText::PointListText({{X2, y0}, {XR, y0}, {XR, Y1}, {X2, Y1}});
-                text += QLatin1String("V5") + ShapeText::PointListText({{XR, Y2}, {X2, Y2}, {X2, YB}, {XR, YB}});
-                text += QLatin1String("V5") + ShapeText::PointListText({{x0, YB}, {x0, Y2}, {X1, Y2}, {X1, YB}});
+                text += QLatin1String("V5")
+                    + ShapeText::PointListText({ { x0, y0 }, { X1, y0 }, { X1, Y1 }, { x0, Y1 } });
+                text += QLatin1String("V5")
+                    + ShapeText::PointListText({ { X2, y0 }, { XR, y0 }, { XR, Y1 }, { X2, Y1 } });
+                text += QLatin1String("V5")
+                    + ShapeText::PointListText({ { XR, Y2 }, { X2, Y2 }, { X2, YB }, { XR, YB } });
+                text += QLatin1String("V5")
+                    + ShapeText::PointListText({ { x0, YB }, { x0, Y2 }, { X1, Y2 }, { X1, YB } });
                 text += QLatin1String("V13,")
-                    + joinNumbers({X1, y0, X2, y0, X2, Y1, XR, Y1, XR, Y2, X2, Y2, X2, YB, X1, YB, X1, Y2, x0,
-                                   Y2, x0, Y1, X1, Y1, X1, y0});
+                    + joinNumbers({ X1, y0, X2, y0, X2, Y1, XR, Y1, XR, Y2, X2, Y2, X2, YB, X1, YB, X1, Y2,
+                        x0, Y2, x0, Y1, X1, Y1, X1, y0 });
             }
         }
     }
@@ -236,13 +247,19 @@ QString blocks(int levelCode, RandomSource& random, bool octagon)
 
 } // namespace
 
-QString crossBlocks(int levelCode, RandomSource& random) { return blocks(levelCode, random, false); }
+QString crossBlocks(int levelCode, RandomSource& random)
+{
+    return blocks(levelCode, random, false);
+}
 
-QString octagonBlocks(int levelCode, RandomSource& random) { return blocks(levelCode, random, true); }
+QString octagonBlocks(int levelCode, RandomSource& random)
+{
+    return blocks(levelCode, random, true);
+}
 
 QString jitteredQuadrilaterals(int levelCode, RandomSource& random)
 {
-    const QSize grid = pick(levelCode, {5, 4}, {6, 6}, {8, 8});
+    const QSize grid = pick(levelCode, { 5, 4 }, { 6, 6 }, { 8, 8 });
     const int cols = grid.width(), rows = grid.height();
     // The 16-piece level never leaves an inner point in place.
     const int leastShift = countClass(levelCode) == 1 ? 10 : 0;
@@ -260,7 +277,7 @@ QString jitteredQuadrilaterals(int levelCode, RandomSource& random)
             const int theta = random.below(91) + 90 * q;
             const double t = ShapeText::radians(theta);
             lattice[i][j] = QPoint(Rounding::roundToInt(SquareSide * j - r * std::sin(t)),
-                                   Rounding::roundToInt(SquareSide * i - r * std::cos(t)));
+                Rounding::roundToInt(SquareSide * i - r * std::cos(t)));
         }
     }
 
@@ -268,7 +285,8 @@ QString jitteredQuadrilaterals(int levelCode, RandomSource& random)
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < cols; ++j) {
             text += QLatin1String("V5");
-            text += ShapeText::PointListText({lattice[i][j], lattice[i][j + 1], lattice[i + 1][j + 1], lattice[i + 1][j]});
+            text += ShapeText::PointListText(
+                { lattice[i][j], lattice[i][j + 1], lattice[i + 1][j + 1], lattice[i + 1][j] });
         }
     }
     return ShapeText::withPolygonHeads(text);

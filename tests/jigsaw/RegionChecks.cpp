@@ -16,7 +16,7 @@ qint64 contact(const QRegion& a, const QRegion& b)
     if (!a.boundingRect().adjusted(-1, -1, 1, 1).intersects(b.boundingRect()))
         return 0;
     qint64 total = 0;
-    for (const QPoint& shift : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+    for (const QPoint& shift : { QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1) })
         total += area(a.translated(shift).intersected(b));
     return total;
 }

@@ -6,9 +6,15 @@
 namespace ScriptedValues {
 
 // A u in [0, 1) for which "random m..n" gives value: the middle of value's share of [0, 1).
-inline double between(int value, int m, int n) { return (value - m + 0.5) / (n - m + 1); }
+inline double between(int value, int m, int n)
+{
+    return (value - m + 0.5) / (n - m + 1);
+}
 
 // A u for which the integer part of u * n is value.
-inline double below(int value, int n) { return (value + 0.5) / n; }
+inline double below(int value, int n)
+{
+    return (value + 0.5) / n;
+}
 
 } // namespace ScriptedValues

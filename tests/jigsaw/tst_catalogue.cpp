@@ -1,8 +1,8 @@
 // tst_catalogue.cpp: level codes, writing helpers and the exact shape strings of patterns 01-06.
 #include "RandomSource.h"
 #include "ScriptedValues.h"
-#include "ShapeStrings.h"
 #include "ShapeCatalogue.h"
+#include "ShapeStrings.h"
 #include "ShapeText.h"
 #include "TileLevels.h"
 
@@ -13,8 +13,7 @@ using ScriptedValues::between;
 using ShapeStrings::numbersOf;
 using ShapeStrings::piecesOf;
 
-class TestCatalogue : public QObject
-{
+class TestCatalogue : public QObject {
     Q_OBJECT
 
 private slots:
@@ -38,7 +37,8 @@ private slots:
 
     void pointListTextClosesTheList()
     {
-        QCOMPARE(ShapeText::PointListText({{1, 2}, {3, 4}, {5, 6}}), QStringLiteral(",1,2,3,4,5,6,1,2"));
+        QCOMPARE(
+            ShapeText::PointListText({ { 1, 2 }, { 3, 4 }, { 5, 6 } }), QStringLiteral(",1,2,3,4,5,6,1,2"));
         QCOMPARE(ShapeText::PointListText({}), QString());
     }
 
@@ -70,7 +70,7 @@ private slots:
         QFETCH(QString, record);
         QFETCH(double, u);
         QFETCH(int, code);
-        ScriptedRandom random({u});
+        ScriptedRandom random({ u });
         QCOMPARE(ShapeCatalogue::LevelCode(record, random), code);
     }
 
@@ -78,7 +78,7 @@ private slots:
     {
         ScriptedRandom random;
         for (int i = 0; i < 60; ++i) {
-            random.setValues({i / 60.0});
+            random.setValues({ i / 60.0 });
             const int code = ShapeCatalogue::LevelCode(u"G1,BE0132768,D0,R0,M0,S1,P0,", random);
             QVERIFY2(code >= 1601 && code <= 1606, qPrintable(QString::number(code)));
         }
@@ -99,18 +99,42 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("header");
         const QList<std::pair<int, const char*>> rows = {
-            {1601, "W400,H400,P16,"}, {1602, "W200,H200,P16,"}, {1603, "W90,H90,P18,"},
-            {1604, "W200,H160,P20,"}, {1605, "W500,H400,P20,"}, {1606, "W200,H160,P20,"},
-            {3601, "W600,H600,P36,"}, {3602, "W300,H300,P36,"}, {3603, "W150,H120,P40,"},
-            {3604, "W300,H240,P45,"}, {3605, "W600,H600,P36,"}, {3606, "W300,H240,P45,"},
-            {6401, "W800,H800,P64,"}, {6402, "W400,H400,P64,"}, {6403, "W180,H150,P60,"},
-            {6404, "W400,H240,P60,"}, {6405, "W800,H800,P64,"}, {6406, "W400,H240,P60,"},
-            {1607, "W300,H300,P18,"}, {1608, "W300,H300,P18,"}, {1609, "W300,H300,P27,"},
-            {1610, "W300,H300,P18,"}, {1611, "W80,H90,P24,"},   {3607, "W500,H400,P40,"},
-            {3608, "W500,H400,P40,"}, {3609, "W500,H400,P60,"}, {3610, "W500,H400,P40,"},
-            {3611, "W100,H120,P40,"}, {6407, "W600,H500,P60,"}, {6408, "W600,H500,P60,"},
-            {6409, "W600,H500,P90,"}, {6410, "W600,H500,P60,"}, {6411, "W120,H150,P60,"},
-            {1234, "W500,H400,P20,"}, {1600, "W500,H400,P20,"}, {6412, "W500,H400,P20,"},
+            { 1601, "W400,H400,P16," },
+            { 1602, "W200,H200,P16," },
+            { 1603, "W90,H90,P18," },
+            { 1604, "W200,H160,P20," },
+            { 1605, "W500,H400,P20," },
+            { 1606, "W200,H160,P20," },
+            { 3601, "W600,H600,P36," },
+            { 3602, "W300,H300,P36," },
+            { 3603, "W150,H120,P40," },
+            { 3604, "W300,H240,P45," },
+            { 3605, "W600,H600,P36," },
+            { 3606, "W300,H240,P45," },
+            { 6401, "W800,H800,P64," },
+            { 6402, "W400,H400,P64," },
+            { 6403, "W180,H150,P60," },
+            { 6404, "W400,H240,P60," },
+            { 6405, "W800,H800,P64," },
+            { 6406, "W400,H240,P60," },
+            { 1607, "W300,H300,P18," },
+            { 1608, "W300,H300,P18," },
+            { 1609, "W300,H300,P27," },
+            { 1610, "W300,H300,P18," },
+            { 1611, "W80,H90,P24," },
+            { 3607, "W500,H400,P40," },
+            { 3608, "W500,H400,P40," },
+            { 3609, "W500,H400,P60," },
+            { 3610, "W500,H400,P40," },
+            { 3611, "W100,H120,P40," },
+            { 6407, "W600,H500,P60," },
+            { 6408, "W600,H500,P60," },
+            { 6409, "W600,H500,P90," },
+            { 6410, "W600,H500,P60," },
+            { 6411, "W120,H150,P60," },
+            { 1234, "W500,H400,P20," },
+            { 1600, "W500,H400,P20," },
+            { 6412, "W500,H400,P20," },
         };
         for (const auto& [code, header] : rows)
             QTest::newRow(QByteArray::number(code).constData()) << code << QString::fromLatin1(header);
@@ -119,7 +143,7 @@ private slots:
     {
         QFETCH(int, code);
         QFETCH(QString, header);
-        ScriptedRandom random({0.3, 0.7, 0.1, 0.9, 0.5});
+        ScriptedRandom random({ 0.3, 0.7, 0.1, 0.9, 0.5 });
         const QString shape = ShapeCatalogue::generateLevel(code, random);
         QVERIFY2(shape.startsWith(header), qPrintable(shape.left(40)));
         const int declared = header.section(u'P', 1).section(u',', 0, 0).toInt();
@@ -130,7 +154,7 @@ private slots:
 
     void unknownCodeIsBuiltLike1605()
     {
-        ScriptedRandom a({0.2, 0.6, 0.4}), b({0.2, 0.6, 0.4});
+        ScriptedRandom a({ 0.2, 0.6, 0.4 }), b({ 0.2, 0.6, 0.4 });
         QCOMPARE(ShapeCatalogue::generateLevel(4242, a), ShapeCatalogue::generateLevel(1605, b));
     }
 
@@ -140,11 +164,16 @@ private slots:
         QStringList pieces;
         for (int y = 0; y < 400; y += 100)
             for (int x = 0; x < 400; x += 100)
-                pieces.append(QStringLiteral("VC5,%1,%2,%3,%2,%3,%4,%1,%4,%1,%2").arg(x).arg(y).arg(x + 100).arg(y + 100));
+                pieces.append(QStringLiteral("VC5,%1,%2,%3,%2,%3,%4,%1,%4,%1,%2")
+                                  .arg(x)
+                                  .arg(y)
+                                  .arg(x + 100)
+                                  .arg(y + 100));
         expected += pieces.join(u',');
         const QString shape = TileLevels::squareGrid(1601);
         QCOMPARE(shape, expected);
-        QVERIFY(shape.startsWith(QLatin1String("W400,H400,P16,VC5,0,0,100,0,100,100,0,100,0,0,VC5,100,0,200,0,200,100,100,100,100,0,")));
+        QVERIFY(shape.startsWith(QLatin1String(
+            "W400,H400,P16,VC5,0,0,100,0,100,100,0,100,0,0,VC5,100,0,200,0,200,100,100,100,100,0,")));
         QVERIFY(shape.endsWith(QLatin1String(",VC5,300,300,400,300,400,400,300,400,300,300")));
     }
 
@@ -164,7 +193,7 @@ private slots:
     {
         QFETCH(int, code);
         QFETCH(QString, firstCell);
-        ScriptedRandom random({between(40, 0, 40), between(90, 0, 360)});
+        ScriptedRandom random({ between(40, 0, 40), between(90, 0, 360) });
         const QString shape = TileLevels::starCutTriangles(code, random);
         QVERIFY2(shape.startsWith(firstCell), qPrintable(shape.left(160)));
         QCOMPARE(random.reseeds(), 1);
@@ -174,23 +203,30 @@ private slots:
     void triangleCellOrderOf6402()
     {
         // r = 0: every inner point at its cell's centre, so each left triangle names its cell.
-        ScriptedRandom random({0.0});
+        ScriptedRandom random({ 0.0 });
         const QStringList pieces = piecesOf(TileLevels::starCutTriangles(6402, random));
         QCOMPARE(pieces.size(), 64);
-        const QList<QPoint> cells = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}, {1, 2},
-                                     {2, 2}, {3, 0}, {3, 1}, {3, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3}};
+        const QList<QPoint> cells = { { 0, 0 }, { 1, 0 }, { 2, 0 }, { 0, 1 }, { 1, 1 }, { 2, 1 }, { 0, 2 },
+            { 1, 2 }, { 2, 2 }, { 3, 0 }, { 3, 1 }, { 3, 2 }, { 0, 3 }, { 1, 3 }, { 2, 3 }, { 3, 3 } };
         for (int i = 0; i < cells.size(); ++i) {
             const int x0 = cells[i].x() * 100, y0 = cells[i].y() * 100;
-            QCOMPARE(pieces[4 * i], QStringLiteral("VC4,%1,%2,%3,%4,%1,%5,%1,%2").arg(x0).arg(y0).arg(x0 + 50).arg(y0 + 50).arg(y0 + 100));
+            QCOMPARE(pieces[4 * i],
+                QStringLiteral("VC4,%1,%2,%3,%4,%1,%5,%1,%2")
+                    .arg(x0)
+                    .arg(y0)
+                    .arg(x0 + 50)
+                    .arg(y0 + 50)
+                    .arg(y0 + 100));
         }
     }
 
     void framedTileFirstCell()
     {
-        ScriptedRandom random({between(9, 5, 9)});
+        ScriptedRandom random({ between(9, 5, 9) });
         const QString shape = TileLevels::framedTiles(1603, random);
-        QVERIFY(shape.startsWith(QLatin1String("W90,H90,P18,VC5P3C5,0,0,30,0,30,30,0,30,0,0,3,6,22,6,22,26,3,26,3,6,"
-                                               "VC5,3,6,22,6,22,26,3,26,3,6,VC5P3C5,30,0,")));
+        QVERIFY(shape.startsWith(
+            QLatin1String("W90,H90,P18,VC5P3C5,0,0,30,0,30,30,0,30,0,0,3,6,22,6,22,26,3,26,3,6,"
+                          "VC5,3,6,22,6,22,26,3,26,3,6,VC5P3C5,30,0,")));
         QVERIFY(shape.endsWith(QLatin1String(",VC5,63,66,82,66,82,86,63,86,63,66")));
         QCOMPARE(random.drawn(), 20);
     }
@@ -204,12 +240,13 @@ private slots:
         QTest::addColumn<int>("tallIndex");
         QTest::addColumn<QList<int>>("wideCells");
         QTest::addColumn<QList<int>>("tallCells");
-        QTest::newRow("1603 pair 5") << 1603 << 5 << 5 << QList<int> {4} << QList<int> {4};
-        QTest::newRow("3603 a6, b4") << 3603 << 6 << 4 << QList<int> {5, 15} << QList<int> {3, 13, 15, 16, 17, 18, 19};
-        QTest::newRow("6403 a7, b4") << 6403 << 7 << 4 << QList<int> {6, 7, 19, 25}
-                                     << QList<int> {3, 15, 24, 25, 26, 27, 28};
-        QTest::newRow("6403 a5, b5") << 6403 << 5 << 5 << QList<int> {4, 11, 16, 17, 23, 29}
-                                     << QList<int> {4, 11, 16, 17, 23, 29};
+        QTest::newRow("1603 pair 5") << 1603 << 5 << 5 << QList<int> { 4 } << QList<int> { 4 };
+        QTest::newRow("3603 a6, b4") << 3603 << 6 << 4 << QList<int> { 5, 15 }
+                                     << QList<int> { 3, 13, 15, 16, 17, 18, 19 };
+        QTest::newRow("6403 a7, b4") << 6403 << 7 << 4 << QList<int> { 6, 7, 19, 25 }
+                                     << QList<int> { 3, 15, 24, 25, 26, 27, 28 };
+        QTest::newRow("6403 a5, b5") << 6403 << 5 << 5 << QList<int> { 4, 11, 16, 17, 23, 29 }
+                                     << QList<int> { 4, 11, 16, 17, 23, 29 };
     }
     void framedTilePairTable()
     {
@@ -240,20 +277,22 @@ private slots:
 
     void crossBlockExtremes()
     {
-        ScriptedRandom random({between(60, 1, 60), between(48, 1, 48)});
+        ScriptedRandom random({ between(60, 1, 60), between(48, 1, 48) });
         const QStringList pieces = piecesOf(TileLevels::crossBlocks(1604, random));
         QCOMPARE(pieces.size(), 20);
         QCOMPARE(pieces[0], QStringLiteral("VC5,0,0,70,0,70,56,0,56,0,0"));
         QCOMPARE(pieces[1], QStringLiteral("VC5,90,0,100,0,100,56,90,56,90,0"));
         QCOMPARE(pieces[2], QStringLiteral("VC5,100,64,90,64,90,80,100,80,100,64"));
         QCOMPARE(pieces[3], QStringLiteral("VC5,0,80,0,64,70,64,70,80,0,80"));
-        QCOMPARE(pieces[4], QStringLiteral("VC13,70,0,90,0,90,56,100,56,100,64,90,64,90,80,70,80,70,64,0,64,0,56,70,56,70,0"));
+        QCOMPARE(pieces[4],
+            QStringLiteral(
+                "VC13,70,0,90,0,90,56,100,56,100,64,90,64,90,80,70,80,70,64,0,64,0,56,70,56,70,0"));
         QCOMPARE(random.drawn(), 20);
     }
 
     void octagonBlockPieces()
     {
-        ScriptedRandom random({between(60, 1, 60), between(48, 1, 48)});
+        ScriptedRandom random({ between(60, 1, 60), between(48, 1, 48) });
         const QStringList pieces = piecesOf(TileLevels::octagonBlocks(1606, random));
         QCOMPARE(pieces.size(), 20);
         QCOMPARE(pieces[0], QStringLiteral("VC4,0,0,70,0,0,56,0,0"));
@@ -268,9 +307,9 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QList<int>>("pairs");
-        QTest::newRow("3604") << 3604 << QList<int> {1, 2, 3, 4, 5, 6, 7, 8, 9};
-        QTest::newRow("6404") << 6404 << QList<int> {1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12};
-        QTest::newRow("6406") << 6406 << QList<int> {1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12};
+        QTest::newRow("3604") << 3604 << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
+        QTest::newRow("6404") << 6404 << QList<int> { 1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12 };
+        QTest::newRow("6406") << 6406 << QList<int> { 1, 2, 3, 10, 4, 5, 6, 11, 7, 8, 9, 12 };
     }
     void blockPairOrder()
     {
@@ -298,7 +337,7 @@ private slots:
     void quadrilateralMovedPoint()
     {
         // q = 0, then r = 90 and theta = 90 for every inner point.
-        QList<double> values {between(0, 0, 3)};
+        QList<double> values { between(0, 0, 3) };
         for (int i = 0; i < 12; ++i)
             values << between(90, 10, 90) << below(90, 91);
         ScriptedRandom random(values);
@@ -312,24 +351,23 @@ private slots:
     void quadrilateralLeastShift()
     {
         // u = 0 throughout: q = 0, r at its least, theta 0 (straight up).
-        ScriptedRandom random({0.0});
+        ScriptedRandom random({ 0.0 });
         QCOMPARE(piecesOf(TileLevels::jitteredQuadrilaterals(1605, random))[0],
-                 QStringLiteral("VC5,0,0,100,0,100,90,0,100,0,0"));
+            QStringLiteral("VC5,0,0,100,0,100,90,0,100,0,0"));
         QCOMPARE(piecesOf(TileLevels::jitteredQuadrilaterals(3605, random))[0],
-                 QStringLiteral("VC5,0,0,100,0,100,100,0,100,0,0"));
+            QStringLiteral("VC5,0,0,100,0,100,100,0,100,0,0"));
     }
 
     void quadrilateralQuarterTurn()
     {
         // q = 2: theta from 180 to 270, so points move right and down.
-        QList<double> values {between(2, 0, 3)};
+        QList<double> values { between(2, 0, 3) };
         for (int i = 0; i < 25; ++i)
             values << between(50, 0, 90) << below(0, 91);
         ScriptedRandom random(values);
         QCOMPARE(piecesOf(TileLevels::jitteredQuadrilaterals(3605, random))[0],
-                 QStringLiteral("VC5,0,0,100,0,100,150,0,100,0,0"));
+            QStringLiteral("VC5,0,0,100,0,100,150,0,100,0,0"));
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestCatalogue)

@@ -5,8 +5,7 @@
 
 namespace {
 
-struct Result
-{
+struct Result {
     int status = 0;
     QStringList lines;
     QString err;
@@ -27,25 +26,26 @@ Result run(const QStringList& args)
 
 } // namespace
 
-class TestInspectJigsaw : public QObject
-{
+class TestInspectJigsaw : public QObject {
     Q_OBJECT
 
 private slots:
     void squareGrid()
     {
-        const Result r = run({"level", "1601", "--picture", "200x200"});
+        const Result r = run({ "level", "1601", "--picture", "200x200" });
         QCOMPARE(r.status, 0);
         QCOMPARE(r.lines.size(), 2 + 16);
         QVERIFY(r.lines[0].startsWith(QLatin1String("W400,H400,P16,VC5,0,0,100,0,")));
         QCOMPARE(r.lines[1], QStringLiteral("record0 "));
-        QCOMPARE(r.lines[2], QStringLiteral("piece 1 left 0 top 0 width 50 height 50 area 2500 neighbours P2_P5_"));
-        QCOMPARE(r.lines[17], QStringLiteral("piece 16 left 150 top 150 width 50 height 50 area 2500 neighbours P12_P15_"));
+        QCOMPARE(r.lines[2],
+            QStringLiteral("piece 1 left 0 top 0 width 50 height 50 area 2500 neighbours P2_P5_"));
+        QCOMPARE(r.lines[17],
+            QStringLiteral("piece 16 left 150 top 150 width 50 height 50 area 2500 neighbours P12_P15_"));
     }
 
     void levelWithoutRuleListsEveryPieceInRecord0()
     {
-        const Result r = run({"level", "1607", "--random", "0.5"});
+        const Result r = run({ "level", "1607", "--random", "0.5" });
         QCOMPARE(r.status, 0);
         QCOMPARE(r.lines.size(), 2 + 18);
         QVERIFY(r.lines[1].startsWith(QLatin1String("record0 P1_P2_P3_")));
@@ -55,14 +55,14 @@ private slots:
 
     void scriptedValuesReplay()
     {
-        const QStringList args {"level", "3605", "--random", "0.3,0.8,0.1,0.65", "--picture", "300x300"};
+        const QStringList args { "level", "3605", "--random", "0.3,0.8,0.1,0.65", "--picture", "300x300" };
         QCOMPARE(run(args).lines, run(args).lines);
     }
 
     void shapeBoard()
     {
         // D0 draws index 0 (120 x 90 cells: 5 x 5 on 640 x 480); P7 squares with rho 60.
-        const Result r = run({"shapeboard", "0", "7", "--random", "0.1", "--picture", "640x480"});
+        const Result r = run({ "shapeboard", "0", "7", "--random", "0.1", "--picture", "640x480" });
         QCOMPARE(r.status, 0);
         QCOMPARE(r.lines.size(), 2 + 26);
         QVERIFY(r.lines[0].startsWith(QLatin1String("VB2,")));
@@ -74,16 +74,16 @@ private slots:
     void badArguments_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("no code") << QStringList {"level"};
-        QTest::newRow("code not a number") << QStringList {"level", "16x1"};
-        QTest::newRow("two codes") << QStringList {"level", "1601", "1602"};
-        QTest::newRow("empty picture") << QStringList {"level", "1601", "--picture", "0x400"};
-        QTest::newRow("picture without size") << QStringList {"level", "1601", "--picture"};
-        QTest::newRow("picture not WxH") << QStringList {"level", "1601", "--picture", "400"};
-        QTest::newRow("random out of range") << QStringList {"level", "1601", "--random", "0.5,1"};
-        QTest::newRow("unknown option") << QStringList {"level", "1601", "--seed", "4"};
-        QTest::newRow("shapeboard without P") << QStringList {"shapeboard", "0"};
-        QTest::newRow("shapeboard P not a number") << QStringList {"shapeboard", "0", "p"};
+        QTest::newRow("no code") << QStringList { "level" };
+        QTest::newRow("code not a number") << QStringList { "level", "16x1" };
+        QTest::newRow("two codes") << QStringList { "level", "1601", "1602" };
+        QTest::newRow("empty picture") << QStringList { "level", "1601", "--picture", "0x400" };
+        QTest::newRow("picture without size") << QStringList { "level", "1601", "--picture" };
+        QTest::newRow("picture not WxH") << QStringList { "level", "1601", "--picture", "400" };
+        QTest::newRow("random out of range") << QStringList { "level", "1601", "--random", "0.5,1" };
+        QTest::newRow("unknown option") << QStringList { "level", "1601", "--seed", "4" };
+        QTest::newRow("shapeboard without P") << QStringList { "shapeboard", "0" };
+        QTest::newRow("shapeboard P not a number") << QStringList { "shapeboard", "0", "p" };
     }
     void badArguments()
     {

@@ -25,8 +25,7 @@ constexpr int ManySequences = 12;
 constexpr int FewSequences = 4;
 
 // A generator whose every reseed mixes the same clock reading: a seed replays a whole level.
-class SeededRandom : public SystemRandom
-{
+class SeededRandom : public SystemRandom {
 public:
     explicit SeededRandom(quint64 seed)
         : SystemRandom([seed] { return seed; })
@@ -34,8 +33,7 @@ public:
     }
 };
 
-struct Built
-{
+struct Built {
     PieceTable table;
     QString shape;
 };
@@ -62,10 +60,17 @@ QRegion cellOvals(int code, QSize picture)
     const int sizeClass = ShapeCatalogue::SizeClass(code);
     const QSize grid = pattern == 11 ? RingLevels::digitGrid(sizeClass) : RingLevels::ringGrid(sizeClass);
     const QSize cell = pattern == 11 ? QSize(20, 30) : QSize(100, 100);
-    QString ovals = QStringLiteral("W%1,H%2,P%3,").arg(grid.width() * cell.width()).arg(grid.height() * cell.height()).arg(grid.width() * grid.height());
+    QString ovals = QStringLiteral("W%1,H%2,P%3,")
+                        .arg(grid.width() * cell.width())
+                        .arg(grid.height() * cell.height())
+                        .arg(grid.width() * grid.height());
     for (int r = 0; r < grid.height(); ++r)
         for (int c = 0; c < grid.width(); ++c)
-            ovals += QStringLiteral("VA2,%1,%2,%3,%4,").arg(c * cell.width()).arg(r * cell.height()).arg((c + 1) * cell.width()).arg((r + 1) * cell.height());
+            ovals += QStringLiteral("VA2,%1,%2,%3,%4,")
+                         .arg(c * cell.width())
+                         .arg(r * cell.height())
+                         .arg((c + 1) * cell.width())
+                         .arg((r + 1) * cell.height());
     QRegion all;
     for (const ParsedPiece& oval : parseShapeString(ovals, picture).pieces)
         all += buildOutline(oval.head, oval.points);
@@ -91,8 +96,12 @@ bool checkPartition(const PieceTable& table, const QRegion& cover, QString* fail
                 const QRegion both = table.piece(a).outline.intersected(table.piece(b).outline);
                 if (!both.isEmpty()) {
                     *failure = QStringLiteral("pieces %1 (%2) and %3 (%4) overlap in %5 pixels at %6")
-                                   .arg(a).arg(table.piece(a).head).arg(b).arg(table.piece(b).head)
-                                   .arg(area(both)).arg(boxText(both));
+                                   .arg(a)
+                                   .arg(table.piece(a).head)
+                                   .arg(b)
+                                   .arg(table.piece(b).head)
+                                   .arg(area(both))
+                                   .arg(boxText(both));
                     return false;
                 }
             }
@@ -100,7 +109,10 @@ bool checkPartition(const PieceTable& table, const QRegion& cover, QString* fail
     if (all != cover) {
         const QRegion gap = cover.subtracted(all), extra = all.subtracted(cover);
         *failure = QStringLiteral("pieces leave %1 pixels uncovered (%2) and cover %3 pixels outside (%4)")
-                       .arg(area(gap)).arg(boxText(gap)).arg(area(extra)).arg(boxText(extra));
+                       .arg(area(gap))
+                       .arg(boxText(gap))
+                       .arg(area(extra))
+                       .arg(boxText(extra));
         return false;
     }
     return true;
@@ -167,8 +179,9 @@ bool borderInDesign(const QList<QLine>& a, const QList<QLine>& b)
 bool checkNeighbours(int code, const Built& built, bool exact, QString* failure)
 {
     const ParsedShape design = parseShapeString(built.shape, {});
-    const ParsedShape unscaled = parseShapeString(built.shape, QSize(design.designWidth, design.designHeight));
-    QList<QList<QLine>> edges {{}};
+    const ParsedShape unscaled
+        = parseShapeString(built.shape, QSize(design.designWidth, design.designHeight));
+    QList<QList<QLine>> edges { {} };
     for (const ParsedPiece& piece : unscaled.pieces)
         edges.append(edgesOf(piece));
     const PieceTable& table = built.table;
@@ -179,21 +192,32 @@ bool checkNeighbours(int code, const Built& built, bool exact, QString* failure)
                 continue;
             const bool named = names.contains(b);
             if (named != listed(table.piece(b).neighbours).contains(a)) {
-                *failure = QStringLiteral("%1: pieces %2 and %3 list each other one way only").arg(code).arg(a).arg(b);
+                *failure = QStringLiteral("%1: pieces %2 and %3 list each other one way only")
+                               .arg(code)
+                               .arg(a)
+                               .arg(b);
                 return false;
             }
             const bool borders = borderInDesign(edges[a], edges[b]);
             if (borders && !named) {
-                *failure = QStringLiteral("%1: pieces %2 and %3 border but are not listed").arg(code).arg(a).arg(b);
+                *failure = QStringLiteral("%1: pieces %2 and %3 border but are not listed")
+                               .arg(code)
+                               .arg(a)
+                               .arg(b);
                 return false;
             }
             if (exact && named && !borders) {
-                *failure = QStringLiteral("%1: piece %2 lists %3, which it does not border").arg(code).arg(a).arg(b);
+                *failure = QStringLiteral("%1: piece %2 lists %3, which it does not border")
+                               .arg(code)
+                               .arg(a)
+                               .arg(b);
                 return false;
             }
             if (exact && named && contact(table.piece(a).outline, table.piece(b).outline) == 0) {
                 *failure = QStringLiteral("%1: pieces %2 and %3 are listed but their regions do not touch")
-                               .arg(code).arg(a).arg(b);
+                               .arg(code)
+                               .arg(a)
+                               .arg(b);
                 return false;
             }
         }
@@ -212,7 +236,7 @@ QString allPieces(int n)
 QList<int> catalogueCodes()
 {
     QList<int> codes;
-    for (int count : {16, 36, 64})
+    for (int count : { 16, 36, 64 })
         for (int pattern = 1; pattern <= 11; ++pattern)
             codes.append(count * 100 + pattern);
     return codes;
@@ -220,8 +244,7 @@ QList<int> catalogueCodes()
 
 } // namespace
 
-class TestLevelRegions : public QObject
-{
+class TestLevelRegions : public QObject {
     Q_OBJECT
 
 private slots:
@@ -232,8 +255,9 @@ private slots:
         QTest::addColumn<int>("sequences");
         for (int code : catalogueCodes()) {
             QTest::addRow("%d 400x400", code) << code << QSize(400, 400) << ManySequences;
-            for (QSize picture : {QSize(800, 600), QSize(333, 257)})
-                QTest::addRow("%d %dx%d", code, picture.width(), picture.height()) << code << picture << FewSequences;
+            for (QSize picture : { QSize(800, 600), QSize(333, 257) })
+                QTest::addRow("%d %dx%d", code, picture.width(), picture.height())
+                    << code << picture << FewSequences;
         }
     }
     void catalogueLevels()
@@ -246,15 +270,20 @@ private slots:
             SeededRandom random(seed * 7919 + quint64(code));
             const Built built = buildCatalogue(code, picture, random);
             const QString context = QStringLiteral("level %1, picture %2x%3, seed %4\n%5")
-                                        .arg(code).arg(picture.width()).arg(picture.height())
-                                        .arg(seed * 7919 + quint64(code)).arg(built.shape);
-            const QRegion cover = pattern <= 6 ? QRegion(QRect(QPoint(0, 0), picture)) : cellOvals(code, picture);
+                                        .arg(code)
+                                        .arg(picture.width())
+                                        .arg(picture.height())
+                                        .arg(seed * 7919 + quint64(code))
+                                        .arg(built.shape);
+            const QRegion cover
+                = pattern <= 6 ? QRegion(QRect(QPoint(0, 0), picture)) : cellOvals(code, picture);
             QString failure;
             QVERIFY2(checkPartition(built.table, cover, &failure), qPrintable(failure + u'\n' + context));
             if (NeighbourLists::hasRule(code)) {
                 QCOMPARE(built.table.record0().neighbours, QString());
                 const bool exact = pattern != 4 && pattern != 6;
-                QVERIFY2(checkNeighbours(code, built, exact, &failure), qPrintable(failure + u'\n' + context));
+                QVERIFY2(
+                    checkNeighbours(code, built, exact, &failure), qPrintable(failure + u'\n' + context));
             } else {
                 QCOMPARE(built.table.record0().neighbours, allPieces(built.table.count()));
             }
@@ -269,8 +298,9 @@ private slots:
         QTest::addColumn<int>("sequences");
         // Every kind in every cell size; P0 and P12 draw a kind per cell, so they get more sequences.
         for (int d = 0; d <= 4; ++d)
-            for (int p : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
-                QTest::addRow("D%d P%d", d, p) << d << p << QSize(400, 400) << (p == 0 || p == 12 ? ManySequences : FewSequences);
+            for (int p : { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 })
+                QTest::addRow("D%d P%d", d, p)
+                    << d << p << QSize(400, 400) << (p == 0 || p == 12 ? ManySequences : FewSequences);
         QTest::addRow("D0 P0 640x480") << 0 << 0 << QSize(640, 480) << ManySequences;
         QTest::addRow("D2 P0 800x600") << 2 << 0 << QSize(800, 600) << FewSequences;
         QTest::addRow("D1 P4 odd picture") << 1 << 4 << QSize(451, 333) << FewSequences;
@@ -289,20 +319,25 @@ private slots:
             QImage image = workingPicture(picture);
             const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(d, p, image, table, random);
             const QString context = QStringLiteral("shape board D%1 P%2, picture %3x%4, seed %5\n%6")
-                                        .arg(d).arg(p).arg(picture.width()).arg(picture.height()).arg(mixed)
+                                        .arg(d)
+                                        .arg(p)
+                                        .arg(picture.width())
+                                        .arg(picture.height())
+                                        .arg(mixed)
                                         .arg(level.figures);
             QString failure;
             QVERIFY2(checkPartition(table, QRegion(QRect(QPoint(0, 0), picture)), &failure),
-                     qPrintable(failure + u'\n' + context));
+                qPrintable(failure + u'\n' + context));
             const int figures = level.layout.columns * level.layout.rows;
             QCOMPARE(table.count(), figures + 1);
             QCOMPARE(level.boardPiece, table.count());
             // Column by column: piece k sits in the cell of column (k - 1) div rows + 1.
             for (int k = 1; k <= figures; ++k) {
-                const QRect cell(level.layout.cellOrigin((k - 1) / level.layout.rows + 1, (k - 1) % level.layout.rows + 1),
-                                 level.layout.cell);
+                const QRect cell(
+                    level.layout.cellOrigin((k - 1) / level.layout.rows + 1, (k - 1) % level.layout.rows + 1),
+                    level.layout.cell);
                 QVERIFY2(cell.contains(table.piece(k).outline.boundingRect()),
-                         qPrintable(QStringLiteral("piece %1 leaves its cell\n").arg(k) + context));
+                    qPrintable(QStringLiteral("piece %1 leaves its cell\n").arg(k) + context));
             }
             QCOMPARE(table.record0().neighbours, allPieces(table.count()));
         }

@@ -24,8 +24,7 @@ QString allPieces(int n)
 
 } // namespace
 
-class TestNeighbours : public QObject
-{
+class TestNeighbours : public QObject {
     Q_OBJECT
 
 private slots:
@@ -35,29 +34,31 @@ private slots:
         QTest::addColumn<int>("pieces");
         QTest::addColumn<int>("piece");
         QTest::addColumn<QList<int>>("neighbours");
-        QTest::newRow("1601 inner square") << 1601 << 16 << 6 << QList<int> {2, 5, 7, 10};
-        QTest::newRow("1601 corner") << 1601 << 16 << 16 << QList<int> {12, 15};
-        QTest::newRow("3601 right edge") << 3601 << 36 << 12 << QList<int> {6, 11, 18};
-        QTest::newRow("1605 five columns") << 1605 << 20 << 5 << QList<int> {4, 10};
-        QTest::newRow("1605 last row") << 1605 << 20 << 17 << QList<int> {12, 16, 18};
-        QTest::newRow("1602 top triangle of the first cell") << 1602 << 16 << 2 << QList<int> {1, 3};
-        QTest::newRow("1602 right triangle") << 1602 << 16 << 3 << QList<int> {2, 4, 5};
-        QTest::newRow("1602 bottom triangle") << 1602 << 16 << 4 << QList<int> {1, 3, 10};
-        QTest::newRow("3602 middle cell left") << 3602 << 36 << 17 << QList<int> {15, 18, 20};
-        QTest::newRow("6402 right of column 3") << 6402 << 64 << 11 << QList<int> {10, 12, 37};
-        QTest::newRow("6402 column 4 row 1 left") << 6402 << 64 << 37 << QList<int> {11, 38, 40};
-        QTest::newRow("6402 column 4 row 3 bottom") << 6402 << 64 << 48 << QList<int> {45, 47, 62};
-        QTest::newRow("6402 row 4 column 1 top") << 6402 << 64 << 50 << QList<int> {28, 49, 51};
-        QTest::newRow("1603 frame of row 2") << 1603 << 18 << 7 << QList<int> {1, 8, 9, 13};
-        QTest::newRow("1603 filler") << 1603 << 18 << 10 << QList<int> {9};
-        QTest::newRow("3603 frame of row 3") << 3603 << 40 << 21 << QList<int> {11, 22, 23, 31};
-        QTest::newRow("1604 top-left corner") << 1604 << 20 << 1 << QList<int> {5};
-        QTest::newRow("1604 top-right corner") << 1604 << 20 << 2 << QList<int> {5, 6, 9, 10};
-        QTest::newRow("1604 middle") << 1604 << 20 << 5 << QList<int> {1, 2, 3, 4, 6, 9, 10, 11, 12, 15};
-        QTest::newRow("1606 bottom-right corner") << 1606 << 20 << 3 << QList<int> {5, 6, 9, 10, 11, 12, 15};
+        QTest::newRow("1601 inner square") << 1601 << 16 << 6 << QList<int> { 2, 5, 7, 10 };
+        QTest::newRow("1601 corner") << 1601 << 16 << 16 << QList<int> { 12, 15 };
+        QTest::newRow("3601 right edge") << 3601 << 36 << 12 << QList<int> { 6, 11, 18 };
+        QTest::newRow("1605 five columns") << 1605 << 20 << 5 << QList<int> { 4, 10 };
+        QTest::newRow("1605 last row") << 1605 << 20 << 17 << QList<int> { 12, 16, 18 };
+        QTest::newRow("1602 top triangle of the first cell") << 1602 << 16 << 2 << QList<int> { 1, 3 };
+        QTest::newRow("1602 right triangle") << 1602 << 16 << 3 << QList<int> { 2, 4, 5 };
+        QTest::newRow("1602 bottom triangle") << 1602 << 16 << 4 << QList<int> { 1, 3, 10 };
+        QTest::newRow("3602 middle cell left") << 3602 << 36 << 17 << QList<int> { 15, 18, 20 };
+        QTest::newRow("6402 right of column 3") << 6402 << 64 << 11 << QList<int> { 10, 12, 37 };
+        QTest::newRow("6402 column 4 row 1 left") << 6402 << 64 << 37 << QList<int> { 11, 38, 40 };
+        QTest::newRow("6402 column 4 row 3 bottom") << 6402 << 64 << 48 << QList<int> { 45, 47, 62 };
+        QTest::newRow("6402 row 4 column 1 top") << 6402 << 64 << 50 << QList<int> { 28, 49, 51 };
+        QTest::newRow("1603 frame of row 2") << 1603 << 18 << 7 << QList<int> { 1, 8, 9, 13 };
+        QTest::newRow("1603 filler") << 1603 << 18 << 10 << QList<int> { 9 };
+        QTest::newRow("3603 frame of row 3") << 3603 << 40 << 21 << QList<int> { 11, 22, 23, 31 };
+        QTest::newRow("1604 top-left corner") << 1604 << 20 << 1 << QList<int> { 5 };
+        QTest::newRow("1604 top-right corner") << 1604 << 20 << 2 << QList<int> { 5, 6, 9, 10 };
+        QTest::newRow("1604 middle") << 1604 << 20 << 5 << QList<int> { 1, 2, 3, 4, 6, 9, 10, 11, 12, 15 };
+        QTest::newRow("1606 bottom-right corner")
+            << 1606 << 20 << 3 << QList<int> { 5, 6, 9, 10, 11, 12, 15 };
         QTest::newRow("3604 centre block middle")
-            << 3604 << 45 << 25 << QList<int> {8, 9, 10, 17, 18, 20, 21, 22, 23, 24, 26, 29, 30, 36, 37, 40};
-        QTest::newRow("3606 bottom-left of last block") << 3606 << 45 << 44 << QList<int> {37, 38, 40, 45};
+            << 3604 << 45 << 25
+            << QList<int> { 8, 9, 10, 17, 18, 20, 21, 22, 23, 24, 26, 29, 30, 36, 37, 40 };
+        QTest::newRow("3606 bottom-left of last block") << 3606 << 45 << 44 << QList<int> { 37, 38, 40, 45 };
     }
     void listsOfSinglePieces()
     {
@@ -75,9 +76,9 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("pieces");
-        for (auto [code, pieces] : QList<std::pair<int, int>> {{1601, 16}, {3601, 36}, {1605, 20}, {1602, 16},
-                                                               {3602, 36}, {6402, 64}, {1603, 18}, {3603, 40},
-                                                               {1604, 20}, {1606, 20}, {3604, 45}, {3606, 45}})
+        for (auto [code, pieces] : QList<std::pair<int, int>> { { 1601, 16 }, { 3601, 36 }, { 1605, 20 },
+                 { 1602, 16 }, { 3602, 36 }, { 6402, 64 }, { 1603, 18 }, { 3603, 40 }, { 1604, 20 },
+                 { 1606, 20 }, { 3604, 45 }, { 3606, 45 } })
             QTest::newRow(QByteArray::number(code).constData()) << code << pieces;
     }
     void ruleIsSymmetric()

@@ -11,18 +11,18 @@ using ScriptedValues::between;
 using ShapeStrings::numbersOf;
 using ShapeStrings::piecesOf;
 
-class TestRingLevels : public QObject
-{
+class TestRingLevels : public QObject {
     Q_OBJECT
 
 private slots:
     void squareRingFirstCells()
     {
-        ScriptedRandom random({between(30, 30, 48)});
+        ScriptedRandom random({ between(30, 30, 48) });
         const QString shape = RingLevels::squareRings(1, random);
-        QVERIFY2(shape.startsWith(QLatin1String("W300,H300,P18,VA2P3B2,0,0,100,100,28.8,71.2,71.2,28.8,VB2,28.8,71.2,71.2,28.8"
-                                                "VA2P3B2,0,100,100,200,28.8,171.2,71.2,128.8,VB2,")),
-                 qPrintable(shape.left(200)));
+        QVERIFY2(shape.startsWith(QLatin1String(
+                     "W300,H300,P18,VA2P3B2,0,0,100,100,28.8,71.2,71.2,28.8,VB2,28.8,71.2,71.2,28.8"
+                     "VA2P3B2,0,100,100,200,28.8,171.2,71.2,128.8,VB2,")),
+            qPrintable(shape.left(200)));
         QCOMPARE(random.reseeds(), 9);
     }
 
@@ -42,7 +42,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(int, cells);
         QFETCH(int, draws);
-        ScriptedRandom random({0.5});
+        ScriptedRandom random({ 0.5 });
         ShapeCatalogue::generateLevel(code, random);
         QCOMPARE(random.reseeds(), cells);
         QCOMPARE(random.drawn(), draws);
@@ -54,14 +54,14 @@ private slots:
         QTest::addColumn<QList<double>>("values");
         QTest::addColumn<QString>("firstCell");
         QTest::newRow("08 triangle, phi 0")
-            << 1608 << QList<double> {between(40, 30, 48), between(0, 0, 180)}
+            << 1608 << QList<double> { between(40, 30, 48), between(0, 0, 180) }
             << "VA2P3C3,0,0,100,100,90,50,30,84.6,30,15.4,VC3,90,50,30,84.6,30,15.4V";
         QTest::newRow("09 nested squares")
-            << 1609 << QList<double> {between(40, 40, 47), between(30, 30, 37)}
+            << 1609 << QList<double> { between(40, 40, 47), between(30, 30, 37) }
             << "VA2P3B2,0,0,100,100,21.7,78.3,78.3,21.7,VB2P3B2,21.7,78.3,78.3,21.7,28.8,71.2,71.2,28.8,"
                "VB2,28.8,71.2,71.2,28.8V";
         QTest::newRow("10 star, phi 0")
-            << 1610 << QList<double> {between(40, 40, 47), between(0, 0, 180)}
+            << 1610 << QList<double> { between(40, 40, 47), between(0, 0, 180) }
             << "VA2P3C10,0,0,100,100,90,50,66.2,61.8,62.4,88,43.8,69,17.6,73.5,30,50,17.6,26.5,43.8,31,"
                "62.4,12,66.2,38.2,VC10,90,50,66.2,61.8,62.4,88,43.8,69,17.6,73.5,30,50,17.6,26.5,43.8,31,"
                "62.4,12,66.2,38.2V";
@@ -80,18 +80,18 @@ private slots:
     void offsetTemplate()
     {
         QCOMPARE(RingLevels::OffsetTemplate(0, 20, 0),
-                 QStringLiteral("VA2,26,6,34,26,VA2P3A2,20,0,40,30,26,6,34,26,"));
+            QStringLiteral("VA2,26,6,34,26,VA2P3A2,20,0,40,30,26,6,34,26,"));
         QCOMPARE(RingLevels::OffsetTemplate(1, 20, 30),
-                 QStringLiteral("VA2P4C4,20,30,40,60,34,36,38,32,38,58,34,54,VC4P1A2,34,36,38,32,38,58,34,54,20,30,40,60,"));
-        QCOMPARE(RingLevels::OffsetTemplate(8, 0, 0),
-                 RingLevels::digitTemplate(8) + u',');
+            QStringLiteral(
+                "VA2P4C4,20,30,40,60,34,36,38,32,38,58,34,54,VC4P1A2,34,36,38,32,38,58,34,54,20,30,40,60,"));
+        QCOMPARE(RingLevels::OffsetTemplate(8, 0, 0), RingLevels::digitTemplate(8) + u',');
     }
 
     void digitTilesOfSizeClass2()
     {
         const QString shape = RingLevels::digitTiles(2);
         QVERIFY(shape.startsWith(QLatin1String("W100,H120,P40,")));
-        const QList<int> digits = {1, 2, 3, 4, 5, 4, 5, 6, 7, 8, 7, 8, 9, 0, 1, 0, 1, 2, 3, 4};
+        const QList<int> digits = { 1, 2, 3, 4, 5, 4, 5, 6, 7, 8, 7, 8, 9, 0, 1, 0, 1, 2, 3, 4 };
         QString expected = QStringLiteral("W100,H120,P40,");
         for (int cell = 0; cell < digits.size(); ++cell)
             expected += RingLevels::OffsetTemplate(digits[cell], (cell % 5) * 20, (cell / 5) * 30);

@@ -8,8 +8,8 @@
 
 #include <QtTest>
 
-using ScriptedValues::between;
 using ScriptedValues::below;
+using ScriptedValues::between;
 
 namespace {
 qint64 area(const QRegion& region)
@@ -21,8 +21,7 @@ qint64 area(const QRegion& region)
 }
 } // namespace
 
-class TestShapeBoard : public QObject
-{
+class TestShapeBoard : public QObject {
     Q_OBJECT
 
 private slots:
@@ -56,7 +55,7 @@ private slots:
 
     void cellOriginIsColumnMajorFriendly()
     {
-        const ShapeBoardLayout grid = ShapeBoard::layout({640, 480}, 0);
+        const ShapeBoardLayout grid = ShapeBoard::layout({ 640, 480 }, 0);
         QCOMPARE(grid.cellOrigin(1, 1), QPoint(20, 15));
         QCOMPARE(grid.cellOrigin(1, 2), QPoint(20, 105));
         QCOMPARE(grid.cellOrigin(3, 1), QPoint(260, 15));
@@ -83,14 +82,14 @@ private slots:
         QFETCH(double, u);
         QFETCH(int, index);
         QFETCH(int, draws);
-        ScriptedRandom random({u});
+        ScriptedRandom random({ u });
         QCOMPARE(ShapeBoard::levelIndex(d, random), index);
         QCOMPARE(random.drawn(), draws);
     }
 
     void figureKind()
     {
-        ScriptedRandom random({0.0, 0.999});
+        ScriptedRandom random({ 0.0, 0.999 });
         QCOMPARE(ShapeBoard::figureKind(1, random), 1);
         QCOMPARE(ShapeBoard::figureKind(11, random), 11);
         QCOMPARE(random.drawn(), 0);
@@ -104,27 +103,28 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QList<double>>("values");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1 triangle") << 1 << QList<double> {between(40, 40, 49), between(0, 0, 180)}
+        QTest::newRow("1 triangle") << 1 << QList<double> { between(40, 40, 49), between(0, 0, 180) }
                                     << "VC3,90,50,30,84.6,30,15.4";
-        QTest::newRow("2 disc") << 2 << QList<double> {between(60, 30, 69)} << "VA2,7.6,92.4,92.4,7.6";
-        QTest::newRow("3 ring") << 3 << QList<double> {between(60, 50, 69), between(20, 10, 29)}
+        QTest::newRow("2 disc") << 2 << QList<double> { between(60, 30, 69) } << "VA2,7.6,92.4,92.4,7.6";
+        QTest::newRow("3 ring") << 3 << QList<double> { between(60, 50, 69), between(20, 10, 29) }
                                 << "VA2P3A2,7.6,92.4,92.4,7.6,35.9,64.1,64.1,35.9";
-        QTest::newRow("4 cross") << 4 << QList<double> {between(1, 1, 60), between(60, 1, 60)}
-                                 << "VC12,11,0,31,0,31,70,100,70,100,80,31,80,31,100,11,100,11,80,0,80,0,70,11,70";
-        QTest::newRow("5 turned square") << 5 << QList<double> {between(40, 40, 49), between(90, 0, 180)}
+        QTest::newRow("4 cross")
+            << 4 << QList<double> { between(1, 1, 60), between(60, 1, 60) }
+            << "VC12,11,0,31,0,31,70,100,70,100,80,31,80,31,100,11,100,11,80,0,80,0,70,11,70";
+        QTest::newRow("5 turned square") << 5 << QList<double> { between(40, 40, 49), between(90, 0, 180) }
                                          << "VC4,50,90,10,50,50,10,90,50";
-        QTest::newRow("6 octagon") << 6 << QList<double> {between(60, 1, 60), between(1, 1, 60)}
+        QTest::newRow("6 octagon") << 6 << QList<double> { between(60, 1, 60), between(1, 1, 60) }
                                    << "VC8,70,0,90,0,100,11,100,21,90,100,70,100,0,21,0,11";
-        QTest::newRow("7 square") << 7 << QList<double> {between(60, 60, 69)} << "VB2,7.6,92.4,92.4,7.6";
+        QTest::newRow("7 square") << 7 << QList<double> { between(60, 60, 69) } << "VB2,7.6,92.4,92.4,7.6";
         QTest::newRow("8 triangle frame")
-            << 8 << QList<double> {between(40, 40, 49), between(10, 10, 19), between(0, 0, 180)}
+            << 8 << QList<double> { between(40, 40, 49), between(10, 10, 19), between(0, 0, 180) }
             << "VC3P3C3,90,50,30,84.6,30,15.4,60,50,45,58.7,45,41.3";
-        QTest::newRow("9 square frame") << 9 << QList<double> {between(60, 50, 69), between(20, 10, 29)}
+        QTest::newRow("9 square frame") << 9 << QList<double> { between(60, 50, 69), between(20, 10, 29) }
                                         << "VB2P3B2,7.6,92.4,92.4,7.6,35.9,64.1,64.1,35.9";
-        QTest::newRow("10 star") << 10 << QList<double> {between(45, 45, 49), between(0, 0, 180)}
+        QTest::newRow("10 star") << 10 << QList<double> { between(45, 45, 49), between(0, 0, 180) }
                                  << "VC10,95,50,62.1,58.8,63.9,92.8,45.4,64.3,13.6,76.5,35,50,13.6,23.5,45.4,"
                                     "35.7,63.9,7.2,62.1,41.2";
-        QTest::newRow("11 digit 7") << 11 << QList<double> {below(7, 10)}
+        QTest::newRow("11 digit 7") << 11 << QList<double> { below(7, 10) }
                                     << "VC6,6.66,6.66,60,6.66,60,93.33,46.67,80,46.67,20,20,20";
     }
     void figureTexts()
@@ -140,7 +140,7 @@ private slots:
 
     void unknownKindGivesNoFigure()
     {
-        ScriptedRandom random({0.5});
+        ScriptedRandom random({ 0.5 });
         QCOMPARE(Figures::figureText(0, random), QString());
         QCOMPARE(Figures::figureText(12, random), QString());
         QCOMPARE(random.drawn(), 0);
@@ -151,11 +151,12 @@ private slots:
         QCOMPARE(Figures::digitTemplate(0), QStringLiteral("VA2P3A2,0,0,66.67,100,20,20,46.67,86.67"));
         QCOMPARE(Figures::digitTemplate(1), QStringLiteral("VC4,46.67,20,60,6.66,60,93.33,46.67,80,"));
         QCOMPARE(Figures::digitTemplate(8),
-                 QStringLiteral("VA2P3A2P3A2,6.66,6.66,60,93.33,20,20,46.67,43.33,20,56.67,46.67,86.67"));
+            QStringLiteral("VA2P3A2P3A2,6.66,6.66,60,93.33,20,20,46.67,43.33,20,56.67,46.67,86.67"));
         QCOMPARE(Figures::digitTemplate(10), QString());
         // Every digit stays in the left two thirds of its cell.
         for (int digit = 0; digit <= 9; ++digit) {
-            const QStringList numbers = Figures::digitTemplate(digit).section(u',', 1).split(u',', Qt::SkipEmptyParts);
+            const QStringList numbers
+                = Figures::digitTemplate(digit).section(u',', 1).split(u',', Qt::SkipEmptyParts);
             for (qsizetype i = 0; i < numbers.size(); i += 2)
                 QVERIFY2(numbers[i].toDouble() <= 66.67, qPrintable(QString::number(digit)));
         }
@@ -164,9 +165,9 @@ private slots:
     // Column by column, each cell drawing its kind and then the kind's values.
     void figuresInBuildOrder()
     {
-        const ShapeBoardLayout grid = ShapeBoard::layout({250, 190}, 0); // 2 x 2 cells
-        ScriptedRandom random({between(7, 2, 11), between(65, 60, 69), between(11, 2, 11), below(3, 10),
-                               between(2, 2, 11), between(30, 30, 69), between(11, 2, 11), below(0, 10)});
+        const ShapeBoardLayout grid = ShapeBoard::layout({ 250, 190 }, 0); // 2 x 2 cells
+        ScriptedRandom random({ between(7, 2, 11), between(65, 60, 69), between(11, 2, 11), below(3, 10),
+            between(2, 2, 11), between(30, 30, 69), between(11, 2, 11), below(0, 10) });
         const QList<ShapeBoardFigure> cells = ShapeBoard::figures(grid, 0, random);
         QCOMPARE(cells.size(), 4);
         QCOMPARE(cells[0].column, 1);
@@ -184,8 +185,8 @@ private slots:
 
     void explicitKindDrawsNoKind()
     {
-        const ShapeBoardLayout grid = ShapeBoard::layout({640, 480}, 4);
-        ScriptedRandom random({between(60, 60, 69)});
+        const ShapeBoardLayout grid = ShapeBoard::layout({ 640, 480 }, 4);
+        ScriptedRandom random({ between(60, 60, 69) });
         const QList<ShapeBoardFigure> cells = ShapeBoard::figures(grid, 7, random);
         QCOMPARE(cells.size(), 100);
         for (const ShapeBoardFigure& cell : cells)
@@ -213,7 +214,7 @@ private slots:
         QImage picture(640, 480, QImage::Format_RGB32);
         picture.fill(Qt::darkBlue);
         PieceTable table;
-        ScriptedRandom random({u});
+        ScriptedRandom random({ u });
         const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(record, picture, table, random);
         QCOMPARE(level.levelIndex, index);
         QCOMPARE(table.count(), pieces);
@@ -231,13 +232,14 @@ private slots:
         QImage picture(640, 480, QImage::Format_RGB32);
         picture.fill(Qt::black);
         PieceTable table;
-        QList<double> values {between(0, 0, 2)};
+        QList<double> values { between(0, 0, 2) };
         values.append(QList<double>(25, between(60, 60, 69)));
         ScriptedRandom random(values);
         const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(0, 7, picture, table, random);
         QCOMPARE(level.layout.margin, QPoint(20, 15));
         // Template corners (7.6, 92.4) and (92.4, 7.6) in a 120 x 90 cell: (9, 83) and (111, 7).
-        QCOMPARE(table.piece(1).points, (QList<QPoint> {QPoint(9, 83) + QPoint(20, 15), QPoint(111, 7) + QPoint(20, 15)}));
+        QCOMPARE(table.piece(1).points,
+            (QList<QPoint> { QPoint(9, 83) + QPoint(20, 15), QPoint(111, 7) + QPoint(20, 15) }));
         QCOMPARE(table.piece(1).head, QStringLiteral("B2"));
         // Column order: piece 2 lies below piece 1, piece 6 to its right.
         QCOMPARE(table.piece(2).points.first(), table.piece(1).points.first() + QPoint(0, 90));
@@ -251,7 +253,7 @@ private slots:
         picture.fill(Qt::black);
         PieceTable table;
         table.append(PieceRecord {}); // left over from an earlier game
-        ScriptedRandom random({0.0});
+        ScriptedRandom random({ 0.0 });
         const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(0, 0, picture, table, random);
         QCOMPARE(table.count(), 1);
         QCOMPARE(level.figures, QString());
@@ -266,7 +268,7 @@ private slots:
         PieceTable table;
         for (int k = 0; k < 3; ++k)
             table.append(PieceRecord {});
-        ScriptedRandom random({0.5});
+        ScriptedRandom random({ 0.5 });
         const CatalogueLevel level
             = LevelBuilder::ChooseLevel(u"G1,BE0132768,D0,R0,M0,S1,P2,", picture, table, random);
         QCOMPARE(level.levelCode, 1601);
