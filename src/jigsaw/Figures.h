@@ -25,9 +25,9 @@ enum Kind {
 constexpr int FirstKind = Triangle;
 constexpr int LastKind = Digit;
 
-// The figure text of kind 1..11 with its values drawn from random in the design's order. Every
-// kind reseeds first except the digit, which draws only the digit. Any other kind gives an
-// empty text (no figure).
+// The figure text of kind 1..11, its values drawn from random in a fixed order (sizes before
+// angles, outer before inner). Every kind reseeds first except the digit, which draws only the
+// digit. Any other kind gives an empty text (no figure).
 QString figureText(int kind, RandomSource& random);
 
 // The template of a digit 0..9 in the box 66.67 x 100 at the left of the cell, exactly as the

@@ -25,7 +25,7 @@ QList<QList<int>> neighbourTable(int levelCode, int pieceCount);
 // "P" n "_" for every number, in the order given.
 QString entryText(const QList<int>& pieces);
 
-// The design's WriteNeighbourLists: record 0 and pieces 1..count() of table.
+// Writes the neighbour lists of record 0 and of pieces 1..count() of table.
 void WriteNeighbourLists(int levelCode, PieceTable& table);
 
 } // namespace NeighbourLists
