@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -45,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text = QString::fromLatin1(reinterpret_cast<const char*>(data), qsizetype(size));
 
     const ParsedShape shape = parseShapeString(text, pictureSize);
-    if (shape.pieces.size() > shape.declaredCount)
+    if (shape.pieces.size() > std::max(0, shape.declaredCount))
         fail();
     QImage picture(pictureSize, QImage::Format_RGB32);
     picture.fill(0xFF204060);
