@@ -87,6 +87,23 @@ private slots:
                 QCOMPARE(destination.pixel(mono.height() - 1 - y, x), mono.pixel(x, y));
     }
 
+    // A destination of the right size is written over completely; one shared with the source is not.
+    void turnBmpReusesDestination()
+    {
+        const QImage source = pattern(QSize(9, 4), QImage::Format_RGB888);
+        QImage destination(4, 9, QImage::Format_RGB888);
+        destination.fill(Qt::white);
+        const QImage other = destination;
+        TurnBmp(source, destination);
+        QCOMPARE(destination, source.transformed(QTransform().rotate(90)));
+        QCOMPARE(other.pixel(0, 0), qRgb(255, 255, 255));
+
+        const QImage square = pattern(QSize(5, 5), QImage::Format_RGB32);
+        QImage shared = square;
+        TurnBmp(square, shared);
+        QCOMPARE(shared, square.transformed(QTransform().rotate(90)));
+    }
+
     void turnBmpIntoItself()
     {
         QImage image = pattern(QSize(6, 6), QImage::Format_RGB32);
@@ -116,8 +133,12 @@ private slots:
         QCOMPARE(pictures.picture(180), working.transformed(QTransform().rotate(180)));
         QCOMPARE(pictures.picture(270), working.transformed(QTransform().rotate(270)));
         QCOMPARE(TurnedPictures::sizeForTurn(workingSize, 270), QSize(300, 400));
-        pictures.reset(working);
+        const QImage next = pattern(workingSize, QImage::Format_RGB32).mirrored();
+        pictures.reset(next);
         QVERIFY(!pictures.hasTurned());
+        QVERIFY(pictures.picture(90).isNull());
+        pictures.make();
+        QCOMPARE(pictures.picture(90), next.transformed(QTransform().rotate(90)));
     }
 
     // A box (left 100, top 50, 80 x 60) in a 400 x 300 picture turned by 90 lands at left 190, top 100
