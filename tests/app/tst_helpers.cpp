@@ -221,7 +221,8 @@ private slots:
         QCOMPARE(en.text(id), english);
         QVERIFY(!zh.text(id).isEmpty());
         QVERIFY(zh.text(id) != english);
-        QVERIFY(std::any_of(zh.text(id).cbegin(), zh.text(id).cend(), [](QChar c) { return c.unicode() >= 0x4E00; }));
+        const QString chinese = zh.text(id);
+        QVERIFY(std::any_of(chinese.cbegin(), chinese.cend(), [](QChar c) { return c.unicode() >= 0x4E00; }));
     }
 
     void stringTableLanguageRule()

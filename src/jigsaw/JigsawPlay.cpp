@@ -1,0 +1,217 @@
+// JigsawPlay.cpp: drag, clamp, join and score rules of the jigsaw.
+#include "JigsawPlay.h"
+
+#include "NeighbourList.h"
+#include "StringTable.h"
+#include "Twips.h"
+
+#include <algorithm>
+#include <cmath>
+
+void JigsawPlay::startGame(PieceTable* table, int shapeFamily, bool rotation)
+{
+    m_table = table;
+    m_shapeFamily = shapeFamily == ShapeBoard ? ShapeBoard : Catalogue;
+    m_rotation = rotation;
+    m_windows = QList<UnitWindow>(pieceCount() + 1);
+    for (int k = 1; k <= pieceCount(); ++k) {
+        const PieceRecord& r = m_table->piece(k);
+        UnitWindow& w = m_windows[k];
+        w.outline = r.outline.translated(-r.homeLeft, -r.homeTop);
+        w.size = r.outline.boundingRect().size();
+    }
+    m_shadow = {};
+    paused = false;
+    timeEnded = false;
+    ended = false;
+    m_dragging = false;
+    m_joinCounter = 1;
+}
+
+void JigsawPlay::setUnitShape(int k, QSize size, const QRegion& outline)
+{
+    if (k < 1 || k > pieceCount())
+        return;
+    m_windows[k].size = size;
+    m_windows[k].outline = outline;
+}
+
+QSizeF JigsawPlay::sizeTwips(int k) const
+{
+    const QSize s = m_windows[k].size;
+    return {Twips::fromPixels(s.width()), Twips::fromPixels(s.height())};
+}
+
+bool JigsawPlay::acceptsInput(int k) const
+{
+    if (k < 1 || k > pieceCount() || paused || timeEnded)
+        return false;
+    if (k == boardPiece())
+        return false;
+    return !m_windows[k].locked;
+}
+
+void JigsawPlay::placeShadow(int k, double dx, double dy)
+{
+    m_shadow.pos = m_windows[k].pos + QPointF(dx, dy);
+    m_shadow.size = m_windows[k].size;
+    m_shadow.outline = m_windows[k].outline;
+    m_shadow.visible = true;
+}
+
+bool JigsawPlay::press(int k, QPointF mouse)
+{
+    if (!acceptsInput(k))
+        return false;
+    m_dragging = true;
+    m_grab = QPointF(std::round(mouse.x()), std::round(mouse.y()));
+    placeShadow(k, PressShadowDx, PressShadowDy);
+    return true;
+}
+
+bool JigsawPlay::drag(int k, QPointF mouse)
+{
+    if (!m_dragging || !acceptsInput(k))
+        return false;
+    m_windows[k].pos += mouse - m_grab;
+    m_shadow.pos = m_windows[k].pos + QPointF(ShadowOffset, ShadowOffset);
+    return true;
+}
+
+QPointF JigsawPlay::clampDrop(QPointF pos, QSizeF piece, QSizeF client)
+{
+    double left = pos.x();
+    double top = pos.y();
+    if (left < KeepVisibleLeft - piece.width())
+        left = KeepVisibleLeft - piece.width();
+    if (top < KeepVisibleTop - piece.height())
+        top = KeepVisibleTop - piece.height();
+    if (left > client.width() - KeepVisibleRight)
+        left = client.width() - KeepVisibleRight;
+    if (top > client.height() - KeepVisibleBottom)
+        top = client.height() - KeepVisibleBottom;
+    return {left, top};
+}
+
+JigsawPlay::Drop JigsawPlay::release(int k, QPointF mouse, QSizeF client)
+{
+    if (!m_dragging || !acceptsInput(k))
+        return {};
+    m_dragging = false;
+    UnitWindow& w = m_windows[k];
+    w.pos = clampDrop(w.pos + (mouse - m_grab), sizeTwips(k), client);
+    placeShadow(k, ShadowOffset, ShadowOffset);
+    Drop drop;
+    drop.dropped = true;
+    drop.join = tryJoin(k);
+    return drop;
+}
+
+bool JigsawPlay::accepts(int c, int u) const
+{
+    if (c == u || c < 1 || c > pieceCount())
+        return false;
+    const UnitWindow& cw = m_windows[c];
+    const UnitWindow& uw = m_windows[u];
+    const PieceRecord& cr = m_table->piece(c);
+    const PieceRecord& ur = m_table->piece(u);
+    if (!cw.visible || cr.turn != ur.turn)
+        return false;
+    // Both offsets from home, compared in pixels (fractions count: 10.5 is too far).
+    const double dx = (Twips::toPixels(cw.pos.x()) - cr.homeLeft) - (Twips::toPixels(uw.pos.x()) - ur.homeLeft);
+    const double dy = (Twips::toPixels(cw.pos.y()) - cr.homeTop) - (Twips::toPixels(uw.pos.y()) - ur.homeTop);
+    return std::abs(dx) <= JoinTolerance && std::abs(dy) <= JoinTolerance;
+}
+
+JoinResult JigsawPlay::tryJoin(int u)
+{
+    JoinResult result;
+    if (u < 1 || u > pieceCount())
+        return result;
+    const QString candidates = m_table->record0().neighbours.isEmpty() ? m_table->piece(u).neighbours
+                                                                        : m_table->record0().neighbours;
+    int c = 0;
+    for (int n : NeighbourList::pieces(candidates)) {
+        if (accepts(n, u)) {
+            c = n;
+            break;
+        }
+    }
+    if (c == 0)
+        return result;
+
+    // Neighbour bookkeeping: C absorbs U.
+    PieceRecord& cr = m_table->piece(c);
+    const QString uList = m_table->piece(u).neighbours;
+    cr.neighbours = NeighbourList::without(cr.neighbours + uList, u);
+    for (int m : NeighbourList::pieces(uList)) {
+        if (m != c && m >= 1 && m <= pieceCount())
+            m_table->piece(m).neighbours = NeighbourList::replaced(m_table->piece(m).neighbours, u, c);
+    }
+    m_shadow.visible = false;
+
+    result.joined = true;
+    result.survivor = c;
+    result.absorbed = u;
+    if (c == boardPiece()) {
+        result.intoBoard = true;
+        snapIntoBoard(u);
+    } else {
+        merge(c, u);
+    }
+    ++m_joinCounter;
+    if (!ended && m_joinCounter == pieceCount())
+        result.completed = true;
+    return result;
+}
+
+void JigsawPlay::merge(int c, int u)
+{
+    PieceRecord& cr = m_table->piece(c);
+    const PieceRecord& ur = m_table->piece(u);
+    UnitWindow& cw = m_windows[c];
+    UnitWindow& uw = m_windows[u];
+    const QRegion united = cw.outline.translated(cr.homeLeft, cr.homeTop)
+                               .united(uw.outline.translated(ur.homeLeft, ur.homeTop));
+    const QRect box = united.boundingRect();
+    cr.homeLeft = box.left();
+    cr.homeTop = box.top();
+    cw.outline = united.translated(-box.topLeft());
+    cw.pos = QPointF(std::min(cw.pos.x(), uw.pos.x()), std::min(cw.pos.y(), uw.pos.y()));
+    cw.size = box.size();
+    cw.locked = cw.locked || uw.locked;
+    cr.group += ur.group;
+    uw.visible = false;
+}
+
+void JigsawPlay::snapIntoBoard(int u)
+{
+    // The unit stays a window of its own, but exactly in its hole and locked there, so that
+    // it cannot be picked up and counted a second time.
+    const int b = boardPiece();
+    const PieceRecord& br = m_table->piece(b);
+    const PieceRecord& ur = m_table->piece(u);
+    UnitWindow& uw = m_windows[u];
+    uw.pos = m_windows[b].pos
+        + QPointF(Twips::fromPixels(ur.homeLeft - br.homeLeft), Twips::fromPixels(ur.homeTop - br.homeTop));
+    uw.locked = true;
+}
+
+CompletionScore JigsawPlay::completionScore(int shapeFamily, int seconds, int pieceCount, bool rotation,
+                                            const StringTable& strings)
+{
+    CompletionScore result;
+    int score = shapeFamily == Catalogue ? 19999 : 15999;
+    score -= 4 * seconds;
+    QString message = QStringLiteral(" Spend %1 sec.").arg(seconds);
+    score += 99 * pieceCount;
+    if (rotation)
+        score += 49 * pieceCount;
+    result.score = score;
+    if (score == 0)
+        return result;
+    message += QStringLiteral(", Score %1.").arg(score);
+    result.showMessage = true;
+    result.message = strings.text(StringTable::WellDone) + message;
+    return result;
+}

@@ -1,0 +1,128 @@
+// JigsawPlay.h: the rules of playing a jigsaw level: dragging units, the drop clamp, the join
+// test with its neighbour bookkeeping and merged outlines, and the completion score.
+//
+// The model keeps every unit window's place (twips), size and outline (pixels); the jigsaw
+// window mirrors it with one masked child widget per piece. Piece k's window shows the unit
+// whose surviving piece is k; absorbed pieces' windows are hidden.
+#pragma once
+
+#include "PieceTable.h"
+
+#include <QList>
+#include <QPointF>
+#include <QRegion>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+class StringTable;
+
+struct UnitWindow
+{
+    QPointF pos;     // left, top in twips
+    QSize size;      // pixels: the unit's bounding box
+    QRegion outline; // window pixel coordinates (origin at the box's top left)
+    bool visible = false;
+    // A unit snapped into its hole in the shape board cannot be picked up again.
+    bool locked = false;
+};
+
+struct JoinResult
+{
+    bool joined = false;
+    int survivor = 0; // C: the unit that stays
+    int absorbed = 0; // U: the released unit (hidden unless it joined the board)
+    bool intoBoard = false;
+    bool completed = false;
+};
+
+struct CompletionScore
+{
+    int score = 0;
+    bool showMessage = false;
+    QString message; // "Well done! Spend 245 sec., Score 24347."
+};
+
+class JigsawPlay
+{
+public:
+    // Layout constants, in twips.
+    static constexpr double PressShadowDx = 30;
+    static constexpr double PressShadowDy = 50;
+    static constexpr double ShadowOffset = 50;
+    static constexpr double KeepVisibleLeft = 200;
+    static constexpr double KeepVisibleTop = 500;
+    static constexpr double KeepVisibleRight = 200;
+    static constexpr double KeepVisibleBottom = 1000;
+    // Largest drop error, in pixels, that still joins.
+    static constexpr double JoinTolerance = 10;
+
+    enum ShapeFamily { Catalogue = 0, ShapeBoard = 1 };
+
+    // A new game over a built piece table: windows sized to their pieces' boxes, hidden, at
+    // (0, 0); join counter 1; no flags set.
+    void startGame(PieceTable* table, int shapeFamily, bool rotation);
+
+    PieceTable& table() { return *m_table; }
+    const PieceTable& table() const { return *m_table; }
+    int pieceCount() const { return m_table ? m_table->count() : 0; }
+    int shapeFamily() const { return m_shapeFamily; }
+    bool rotation() const { return m_rotation; }
+    int boardPiece() const { return m_shapeFamily == ShapeBoard ? pieceCount() : 0; }
+
+    UnitWindow& window(int k) { return m_windows[k]; }
+    const UnitWindow& window(int k) const { return m_windows[k]; }
+    // The shadow window behind the piece handled last.
+    const UnitWindow& shadow() const { return m_shadow; }
+    void hideShadow() { m_shadow.visible = false; }
+    // After a turn: the unit's new size and outline (the window keeps its left and top).
+    void setUnitShape(int k, QSize size, const QRegion& outline);
+
+    // Flags.
+    bool paused = false;
+    bool timeEnded = false;
+    bool ended = false;
+    bool dragging() const { return m_dragging; }
+    void cancelDrag() { m_dragging = false; }
+    int joinCounter() const { return m_joinCounter; }
+
+    // Whether piece window k takes mouse input at all (index, pause, time end, board, lock).
+    bool acceptsInput(int k) const;
+    // Left press at mouse (twips inside the window): grab, shadow behind the piece.
+    bool press(int k, QPointF mouse);
+    // Mouse move while dragging: the window follows; false when not dragging.
+    bool drag(int k, QPointF mouse);
+    // Left release: last move, clamp inside the client area (twips), shadow left on the piece,
+    // then the join test. dropped is false when the release was not part of a drag.
+    struct Drop
+    {
+        bool dropped = false;
+        JoinResult join;
+    };
+    Drop release(int k, QPointF mouse, QSizeF client);
+
+    // The drop clamp, in its order.
+    static QPointF clampDrop(QPointF pos, QSizeF piece, QSizeF client);
+    // The join test for the released unit u.
+    JoinResult tryJoin(int u);
+
+    // The completion score and message for the clock reading seconds.
+    static CompletionScore completionScore(int shapeFamily, int seconds, int pieceCount, bool rotation,
+                                           const StringTable& strings);
+
+private:
+    bool accepts(int c, int u) const;
+    void merge(int c, int u);
+    void snapIntoBoard(int u);
+    void placeShadow(int k, double dx, double dy);
+    QSizeF sizeTwips(int k) const;
+
+    PieceTable* m_table = nullptr;
+    QList<UnitWindow> m_windows;
+    UnitWindow m_shadow;
+    int m_shapeFamily = Catalogue;
+    bool m_rotation = false;
+    bool m_dragging = false;
+    QPointF m_grab;
+    int m_joinCounter = 1;
+};

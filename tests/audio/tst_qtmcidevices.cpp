@@ -1,0 +1,195 @@
+// tst_qtmcidevices.cpp: wave headers and the Qt device layer on real files, without audio hardware.
+#include "Mmedia.h"
+#include "QtMciDevices.h"
+#include "TestSupport.h"
+#include "WaveBuilder.h"
+#include "WaveFile.h"
+
+#include <QtTest>
+
+namespace {
+QtMciDevices::AudioProbe noOutput() { return [] { return false; }; }
+} // namespace
+
+class TestQtMciDevices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void waveInfo_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<qint64>("frames");
+        QTest::addColumn<qint64>("milliseconds");
+        QTest::newRow("one second mono") << silentWave(1, 22050, 16, 22050) << true << 1 << 22050 << qint64(22050)
+                                         << qint64(1000);
+        QTest::newRow("stereo 44.1k") << silentWave(2, 44100, 16, 11025) << true << 2 << 44100 << qint64(11025)
+                                      << qint64(250);
+        QTest::newRow("rounded down") << silentWave(1, 44100, 16, 44099) << true << 1 << 44100 << qint64(44099)
+                                      << qint64(999);
+        QTest::newRow("odd chunk before data")
+            << buildWave({ 1, 8000, 8, 4000, QByteArray("LIST" "abc"), 0 }) << true << 1 << 8000 << qint64(4000)
+            << qint64(500);
+        QTest::newRow("data claims more than present")
+            << buildWave({ 1, 1000, 16, 100, {}, 100000 }) << true << 1 << 1000 << qint64(100) << qint64(100);
+        QTest::newRow("not riff") << QByteArray("RIFX0000WAVEfmt ") << false << 0 << 0 << qint64(0) << qint64(0);
+        QTest::newRow("no data chunk") << silentWave(1, 22050, 16, 10).left(36) << false << 0 << 0 << qint64(0)
+                                       << qint64(0);
+        QTest::newRow("zero rate") << silentWave(1, 0, 16, 10) << false << 0 << 0 << qint64(0) << qint64(0);
+        QTest::newRow("empty") << QByteArray() << false << 0 << 0 << qint64(0) << qint64(0);
+    }
+    void waveInfo()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("x.wav"), bytes);
+        const auto info = WaveFile::readInfo(folder.filePath(QStringLiteral("x.wav")));
+        QCOMPARE(info.has_value(), valid);
+        if (!valid)
+            return;
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        QFETCH(qint64, frames);
+        QFETCH(qint64, milliseconds);
+        QCOMPARE(info->channels, channels);
+        QCOMPARE(info->sampleRate, rate);
+        QCOMPARE(info->frames(), frames);
+        QCOMPARE(info->durationMs(), milliseconds);
+    }
+
+    // A generated wave in a folder with a space: opened quoted, its length from the file size.
+    void generatedFileOpensWithoutHardware()
+    {
+        const QString source = QDir(qEnvironmentVariable("QUARRY_RUNTIME_DIR")).filePath(QStringLiteral("sound/login1.wav"));
+        QVERIFY2(QFile::exists(source), qPrintable(source));
+        TestSupport::DataFolder folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("my sounds")));
+        const QString file = folder.filePath(QStringLiteral("my sounds/login1.wav"));
+        QVERIFY(QFile::copy(source, file));
+        // 44-byte header, 16-bit mono at 44.1 kHz.
+        const qint64 expectedMs = (QFileInfo(file).size() - 44) / 2 * 1000 / 44100;
+
+        QtMciDevices devices(noOutput());
+        QString reply = QStringLiteral("stale");
+        QCOMPARE(devices.sendString("Open \"" + file + "\" ALIAS wav12 TYPE Waveaudio wait", &reply), 0);
+        QCOMPARE(reply, QString());
+        QCOMPARE(devices.sendString(QStringLiteral("Status wav12 length"), &reply), 0);
+        QCOMPARE(reply, QString::number(expectedMs));
+        QCOMPARE(devices.sendString(QStringLiteral("status WAV12 mode"), &reply), 0);
+        QCOMPARE(reply, QStringLiteral("stopped"));
+        QCOMPARE(devices.sendString(QStringLiteral("Play wav12 wait"), nullptr), int(MciDevices::NoAudioDevice));
+        QCOMPARE(devices.sendString(QStringLiteral("Close wav12"), nullptr), 0);
+        QCOMPARE(devices.openCount(), 0);
+        QCOMPARE(devices.sendString(QStringLiteral("Status wav12 mode"), &reply), int(MciDevices::UnknownAlias));
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QString>("command"); // %1 = a one-second wave, %2 = a text file, %3 = a missing file
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("reply");
+        QTest::newRow("length") << "Status open1 length" << 0 << "1000";
+        QTest::newRow("position") << "Status open1 position" << 0 << "0";
+        QTest::newRow("mode") << "Status open1 mode" << 0 << "stopped";
+        QTest::newRow("pause while stopped") << "Pause open1" << 0 << "";
+        QTest::newRow("stop while stopped") << "Stop open1" << 0 << "";
+        QTest::newRow("play without output") << "Play open1" << int(MciDevices::NoAudioDevice) << "";
+        QTest::newRow("second open, same alias") << "Open %1 ALIAS OPEN1 TYPE Waveaudio wait"
+                                                 << int(MciDevices::AliasTaken) << "";
+        QTest::newRow("another alias") << "Open %1 ALIAS open2 TYPE Waveaudio wait" << 0 << "";
+        QTest::newRow("type from ending") << "Open %1 ALIAS open2" << 0 << "";
+        QTest::newRow("missing file") << "Open %3 ALIAS open2 TYPE Waveaudio wait" << int(MciDevices::FileNotFound)
+                                      << "";
+        QTest::newRow("not a wave") << "Open %2 ALIAS open2 TYPE Waveaudio wait" << int(MciDevices::InvalidFile)
+                                    << "";
+        QTest::newRow("unknown type") << "Open %1 ALIAS open2 TYPE Cdaudio" << int(MciDevices::UnknownDeviceType)
+                                      << "";
+        QTest::newRow("alias without value") << "Open %1 ALIAS" << int(MciDevices::MissingParameter) << "";
+        QTest::newRow("unknown alias") << "Play nobody" << int(MciDevices::UnknownAlias) << "";
+        QTest::newRow("seek without alias") << "Seek  to 3" << int(MciDevices::UnrecognizedKeyword) << "";
+        QTest::newRow("unknown verb") << "Dance open1" << int(MciDevices::UnrecognizedCommand) << "";
+        QTest::newRow("empty") << "" << int(MciDevices::UnrecognizedCommand) << "";
+        QTest::newRow("open quote") << "Open \"%1 ALIAS open2" << int(MciDevices::UnrecognizedCommand) << "";
+        QTest::newRow("unknown status") << "Status open1 volume" << int(MciDevices::UnrecognizedKeyword) << "";
+        QTest::newRow("status without item") << "Status open1" << int(MciDevices::MissingParameter) << "";
+        QTest::newRow("stray keyword") << "Play open1 loudly" << int(MciDevices::UnrecognizedKeyword) << "";
+        QTest::newRow("seek past end") << "Seek open1 to 1001" << int(MciDevices::OutOfRange) << "";
+        QTest::newRow("seek negative") << "Seek open1 to -1" << int(MciDevices::OutOfRange) << "";
+        QTest::newRow("seek to a word") << "Seek open1 to soon" << int(MciDevices::UnrecognizedKeyword) << "";
+        QTest::newRow("seek without target") << "Seek open1 to" << int(MciDevices::MissingParameter) << "";
+    }
+    void commands()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, result);
+        QFETCH(QString, reply);
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("second.wav"), silentWave(1, 22050, 16, 22050));
+        folder.write(QStringLiteral("notes.wav"), QByteArray("just text, no header"));
+        QtMciDevices devices(noOutput());
+        QCOMPARE(devices.sendString("Open " + folder.filePath("second.wav") + " ALIAS open1 TYPE Waveaudio wait",
+                                    nullptr),
+                 0);
+        const QString sent = QString(command)
+                                 .replace(QStringLiteral("%1"), folder.filePath(QStringLiteral("second.wav")))
+                                 .replace(QStringLiteral("%2"), folder.filePath(QStringLiteral("notes.wav")))
+                                 .replace(QStringLiteral("%3"), folder.filePath(QStringLiteral("absent.wav")));
+        QString answer = QStringLiteral("stale");
+        QCOMPARE(devices.sendString(sent, &answer), result);
+        QCOMPARE(answer, reply);
+        QCOMPARE(devices.openCount(), command.contains(u"open2") && result == 0 ? 2 : 1);
+    }
+
+    void seekMovesThePosition_data()
+    {
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("position");
+        QTest::newRow("number") << "250" << "250";
+        QTest::newRow("fraction") << "250.75" << "250";
+        QTest::newRow("end") << "end" << "1000";
+        QTest::newRow("start") << "START" << "0";
+    }
+    void seekMovesThePosition()
+    {
+        QFETCH(QString, to);
+        QFETCH(QString, position);
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("a.wav"), silentWave(1, 22050, 16, 22050));
+        QtMciDevices devices(noOutput());
+        devices.sendString("Open " + folder.filePath("a.wav") + " ALIAS a1 TYPE Waveaudio wait", nullptr);
+        QCOMPARE(devices.sendString(QStringLiteral("Seek a1 to 600"), nullptr), 0);
+        QCOMPARE(devices.sendString("Seek a1 to " + to + " wait", nullptr), 0);
+        QString reply;
+        QCOMPARE(devices.sendString(QStringLiteral("Status a1 position"), &reply), 0);
+        QCOMPARE(reply, position);
+    }
+
+    // The jingle and the fanfare opened in one minute both end up with a working device.
+    void mediaObjectsOfOneMinuteBothOpen()
+    {
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("login0.wav"), silentWave(1, 22050, 16, 11025));
+        folder.write(QStringLiteral("success0.wav"), silentWave(1, 22050, 16, 44100));
+        QtMciDevices devices(noOutput());
+        Mmedia jingle(&devices, [] { return 0; });
+        Mmedia fanfare(&devices, [] { return 0; });
+        jingle.mmOpen(folder.filePath(QStringLiteral("login0.wav")));
+        fanfare.mmOpen(folder.filePath(QStringLiteral("success0.wav")));
+        QCOMPARE(devices.openCount(), 2);
+        QCOMPARE(jingle.Length(), 500.0f);
+        QCOMPARE(fanfare.Length(), 2000.0f);
+        QCOMPARE(fanfare.Status(), QStringLiteral("stopped"));
+        fanfare.Position(1500);
+        QCOMPARE(fanfare.Position(), 1500.0f);
+        jingle.mmClose();
+        fanfare.mmClose();
+        QCOMPARE(devices.openCount(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQtMciDevices)
+#include "tst_qtmcidevices.moc"

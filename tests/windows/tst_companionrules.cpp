@@ -1,0 +1,200 @@
+// tst_companionrules.cpp: preview width and placement arithmetic, tool-button rules, help text.
+#include "CompanionLayout.h"
+#include "HelpText.h"
+#include "ToolPanel.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+using Language = StringTable::Language;
+
+class TestCompanionRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void previewWidth_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("currentWidth");
+        QTest::addColumn<int>("width");
+        QTest::newRow("twice as wide") << QSize(640, 320) << 1500 << 2730 << 3000;
+        QTest::newRow("four by three") << QSize(800, 600) << 1860 << 2730 << 2480;
+        QTest::newRow("portrait") << QSize(300, 400) << 1860 << 2730 << 1395;
+        QTest::newRow("square") << QSize(50, 50) << 1234 << 10 << 1234;
+        QTest::newRow("half rounds to even, down") << QSize(5, 2) << 1 << 9 << 2;
+        QTest::newRow("half rounds to even, up") << QSize(7, 2) << 1 << 9 << 4;
+        QTest::newRow("empty picture keeps width") << QSize() << 1860 << 2730 << 2730;
+        QTest::newRow("zero height keeps width") << QSize(100, 0) << 1860 << 2730 << 2730;
+    }
+    void previewWidth()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(int, height);
+        QFETCH(int, currentWidth);
+        QFETCH(int, width);
+        QCOMPARE(CompanionLayout::previewWidth(picture, height, currentWidth), width);
+    }
+
+    void placements_data()
+    {
+        QTest::addColumn<QRect>("game");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("preview");
+        QTest::addColumn<QPoint>("slidingTool");
+        QTest::addColumn<QPoint>("jigsawTool");
+        // Game windows as the games size them: the sliding one at (5, 0), the jigsaw at the origin.
+        QTest::newRow("sliding-size game") << QRect(5, 0, 18600, 11510) << QSize(3720, 1860)
+                                           << QPoint(14885, 9550) << QPoint(5, 1500) << QPoint(14885, 0);
+        QTest::newRow("moved game") << QRect(1500, 900, 9000, 6000) << QSize(1500, 2000) << QPoint(9000, 4800)
+                                    << QPoint(1500, 2400) << QPoint(9000, 900);
+        // A game window smaller than its companion pushes the companion past its left edge.
+        QTest::newRow("tiny game") << QRect(0, 0, 1000, 1000) << QSize(2730, 1860) << QPoint(-1730, -960)
+                                   << QPoint(0, 1500) << QPoint(-1730, 0);
+    }
+    void placements()
+    {
+        QFETCH(QRect, game);
+        QFETCH(QSize, window);
+        QFETCH(QPoint, preview);
+        QFETCH(QPoint, slidingTool);
+        QFETCH(QPoint, jigsawTool);
+        QCOMPARE(CompanionLayout::previewPosition(game, window), preview);
+        QCOMPARE(CompanionLayout::slidingToolPosition(game), slidingTool);
+        QCOMPARE(CompanionLayout::jigsawToolPosition(game, window), jigsawTool);
+    }
+
+    void toolEnabling_data()
+    {
+        QTest::addColumn<bool>("operations");
+        QTest::newRow("menu enabled") << true;
+        QTest::newRow("menu disabled") << false;
+    }
+    void toolEnabling()
+    {
+        QFETCH(bool, operations);
+        ToolPanel panel;
+        panel.setOperationsEnabled(!operations);
+        panel.setOperationsEnabled(operations);
+        for (int i = 0; i < ToolPanel::kCount; ++i)
+            QCOMPARE(panel.isEnabled(i), i >= 8 || operations);
+        QCOMPARE(panel.isEnabled(-1), false);
+        QCOMPARE(panel.isEnabled(10), false);
+    }
+
+    // Pointer moves: a list of button numbers, -1 for the window background.
+    void hoverColours_data()
+    {
+        QTest::addColumn<QList<int>>("moves");
+        QTest::addColumn<bool>("operations");
+        QTest::addColumn<int>("red");
+        QTest::newRow("over Restart") << QList<int> { 0 } << true << 0;
+        QTest::newRow("Preview after Pause") << QList<int> { 1, 2 } << true << 2;
+        QTest::newRow("background after Option") << QList<int> { 6, -1 } << true << -1;
+        QTest::newRow("background after About") << QList<int> { 8, -1 } << true << -1;
+        QTest::newRow("Exit stays red over the background") << QList<int> { 9, -1 } << true << 9;
+        QTest::newRow("Exit, background, About") << QList<int> { 9, -1, 8 } << true << 8;
+        QTest::newRow("disabled button counts as background") << QList<int> { 5 } << false << -1;
+        QTest::newRow("Exit to a disabled button") << QList<int> { 9, 2 } << false << 9;
+        QTest::newRow("Exit to About, menu disabled") << QList<int> { 9, 8 } << false << 8;
+    }
+    void hoverColours()
+    {
+        QFETCH(QList<int>, moves);
+        QFETCH(bool, operations);
+        QFETCH(int, red);
+        ToolPanel panel;
+        panel.setOperationsEnabled(operations);
+        for (int move : moves) {
+            if (move < 0)
+                panel.pointerOverBackground();
+            else
+                panel.pointerOverButton(move);
+        }
+        for (int i = 0; i < ToolPanel::kCount; ++i)
+            QCOMPARE(panel.textColour(i), i == red ? 255 : 0);
+    }
+
+    void captions()
+    {
+        ToolPanel panel;
+        const QStringList expected { "Restart", "Pause", "Preview", "Close Sound", "Backcolor", "Open Pic.",
+            "Option", "ScoreBoard", "About", "Exit" };
+        for (int i = 0; i < ToolPanel::kCount; ++i)
+            QCOMPARE(panel.caption(i), expected.at(i));
+        panel.setSoundCaption(QStringLiteral("Open Sound"));
+        QCOMPARE(panel.caption(3), QStringLiteral("Open Sound"));
+        panel.setSoundCaption(QString());
+        QCOMPARE(panel.caption(3), QStringLiteral("Open Sound"));
+        QCOMPARE(panel.caption(10), QString());
+    }
+
+    void helpSections_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("logicName");
+        QTest::addColumn<QString>("jigsawName");
+        QTest::newRow("English") << int(Language::English) << "logic puzzle"
+                                 << "jigsaw";
+        // The Chinese names are the string table's menu captions of the two games.
+        QTest::newRow("Chinese") << int(Language::Chinese) << StringTable::text(132, Language::Chinese)
+                                 << StringTable::text(133, Language::Chinese);
+    }
+    void helpSections()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, logicName);
+        QFETCH(QString, jigsawName);
+        const auto lang = Language(language);
+        const QList<HelpText::Section> sections = HelpText::sections(lang);
+        QCOMPARE(sections.size(), 5);
+
+        // Introduction names both puzzles.
+        QVERIFY(sections[0].body.contains(logicName, Qt::CaseInsensitive));
+        QVERIFY(sections[0].body.contains(jigsawName, Qt::CaseInsensitive));
+        // Choosing the game: the start-window shortcuts.
+        QVERIFY(sections[1].body.contains(QStringLiteral("Ctrl+J")));
+        QVERIFY(sections[1].body.contains(QStringLiteral("Ctrl+L")));
+        // Both game sections name every function key the game windows bind.
+        for (int game : { 2, 3 }) {
+            for (const char* key : { "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F12" }) {
+                const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(QLatin1String(key)));
+                QVERIFY2(sections[game].body.contains(word), key);
+            }
+        }
+        // Support: the preferences file and the honest consequence of deleting it; no invented contact.
+        QVERIFY(sections[4].body.contains(QStringLiteral("fav.dll")));
+        QVERIFY(sections[4].body.contains(QStringLiteral("G0,BF0132768,D1,M1,L0,K1,S1,")));
+        QVERIFY(sections[4].body.contains(QStringLiteral("G1,BE0132768,D0,R0,M0,S1,P0,")));
+        for (const QString& section :
+            { sections[0].body, sections[1].body, sections[2].body, sections[3].body, sections[4].body }) {
+            QVERIFY(!section.contains(u'@'));
+            QVERIFY(!section.contains(QStringLiteral("http"), Qt::CaseInsensitive));
+            QVERIFY(!section.contains(QStringLiteral("www."), Qt::CaseInsensitive));
+        }
+
+        // The guide holds the sections in order, each title before its body.
+        const QString guide = HelpText::guide(lang);
+        qsizetype at = 0;
+        for (const HelpText::Section& section : sections) {
+            const qsizetype title = guide.indexOf(section.title + u'\n', at);
+            QVERIFY2(title >= at, qPrintable(section.title));
+            const qsizetype body = guide.indexOf(section.body, title);
+            QVERIFY2(body > title, qPrintable(section.title));
+            at = body + section.body.size();
+        }
+    }
+
+    void helpLanguagesDiffer()
+    {
+        const QString english = HelpText::guide(Language::English);
+        const QString chinese = HelpText::guide(Language::Chinese);
+        QVERIFY(english != chinese);
+        // The English guide is plain English; the Chinese one is mostly Chinese.
+        QVERIFY(!english.contains(QRegularExpression(QStringLiteral("\\p{Han}"))));
+        QVERIFY(chinese.count(QRegularExpression(QStringLiteral("\\p{Han}"))) > 500);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCompanionRules)
+#include "tst_companionrules.moc"
