@@ -135,7 +135,12 @@ QRegion primitiveRegion(const OutlinePrimitive& primitive)
     case OutlinePrimitive::Kind::Ellipse:
         if (primitive.points.size() < 2)
             return {};
-        return QRegion(cornerBox(primitive.points[0], primitive.points[1]), QRegion::Ellipse);
+    {
+        // Made at the origin and moved: the ellipse's approximating polygon is computed in floating
+        // point and rounded, so making it in place would let the pixels depend on where it stands.
+        const QRect box = cornerBox(primitive.points[0], primitive.points[1]);
+        return QRegion(QRect(QPoint(0, 0), box.size()), QRegion::Ellipse).translated(box.topLeft());
+    }
     case OutlinePrimitive::Kind::Rectangle:
         if (primitive.points.size() < 2)
             return {};

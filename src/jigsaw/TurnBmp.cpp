@@ -1,32 +1,36 @@
 // TurnBmp.cpp: quarter turn on raw pixel bytes.
 #include "TurnBmp.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-template <int BytesPerPixel>
-void turnRows(const QImage& source, uchar* bits, qsizetype bytesPerLine)
-{
-    const int width = source.width();
-    const int height = source.height();
-    for (int y = 0; y < height; ++y) {
-        const uchar* from = source.constScanLine(y);
-        uchar* to = bits + qsizetype(height - 1 - y) * BytesPerPixel;
-        for (int x = 0; x < width; ++x)
-            std::memcpy(to + qsizetype(x) * bytesPerLine, from + qsizetype(x) * BytesPerPixel, BytesPerPixel);
-    }
-}
+// Source rows are taken in bands: within a band, one source column becomes a contiguous run of one
+// destination row, so both images are walked in cache-friendly order.
+constexpr int bandRows = 32;
 
-void turnRowsAnySize(const QImage& source, uchar* bits, qsizetype bytesPerLine, int bytesPerPixel)
+template <int BytesPerPixel>
+void turnRows(const QImage& source, uchar* bits, qsizetype bytesPerLine, int bytesPerPixel = BytesPerPixel)
 {
     const int width = source.width();
     const int height = source.height();
-    for (int y = 0; y < height; ++y) {
-        const uchar* from = source.constScanLine(y);
-        uchar* to = bits + qsizetype(height - 1 - y) * bytesPerPixel;
-        for (int x = 0; x < width; ++x)
-            std::memcpy(to + qsizetype(x) * bytesPerLine, from + qsizetype(x) * bytesPerPixel, bytesPerPixel);
+    const uchar* sourceBits = source.constBits();
+    const qsizetype sourceBytesPerLine = source.bytesPerLine();
+    for (int band = 0; band < height; band += bandRows) {
+        const int bandEnd = std::min(height, band + bandRows);
+        for (int x = 0; x < width; ++x) {
+            uchar* to = bits + qsizetype(x) * bytesPerLine;
+            const uchar* from = sourceBits + qsizetype(x) * bytesPerPixel;
+            for (int y = band; y < bandEnd; ++y) {
+                uchar* pixel = to + qsizetype(height - 1 - y) * bytesPerPixel;
+                const uchar* source = from + qsizetype(y) * sourceBytesPerLine;
+                if constexpr (BytesPerPixel > 0)
+                    std::memcpy(pixel, source, BytesPerPixel);
+                else
+                    std::memcpy(pixel, source, size_t(bytesPerPixel));
+            }
+        }
     }
 }
 
@@ -42,8 +46,15 @@ void TurnBmp(const QImage& source, QImage& destination)
     if (source.depth() % 8 != 0)
         bytewise = source.convertToFormat(source.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 
-    // Always a fresh image: the destination may share its pixels with the source.
-    QImage turned(bytewise.height(), bytewise.width(), bytewise.format());
+    // The destination's buffer is reused when it fits (fresh pages cost more than the turn itself),
+    // unless it is the source's own buffer.
+    QImage turned;
+    const QSize turnedSize(bytewise.height(), bytewise.width());
+    if (destination.size() == turnedSize && destination.format() == bytewise.format()
+        && destination.constBits() != bytewise.constBits())
+        turned = std::move(destination);
+    else
+        turned = QImage(turnedSize, bytewise.format());
     if (turned.isNull()) {
         destination = QImage();
         return;
@@ -69,8 +80,8 @@ void TurnBmp(const QImage& source, QImage& destination)
         turnRows<4>(bytewise, bits, bytesPerLine);
         break;
     default:
-        turnRowsAnySize(bytewise, bits, bytesPerLine, bytewise.depth() / 8);
+        turnRows<0>(bytewise, bits, bytesPerLine, bytewise.depth() / 8);
         break;
     }
-    destination = turned;
+    destination = std::move(turned);
 }

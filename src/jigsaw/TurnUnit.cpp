@@ -116,14 +116,11 @@ TurnResult turnUnit(PieceTable& table, int angle, int k, QSize windowSize, QSize
         if (member.head.isEmpty()) {
             member.outline = turnRegion(member.outline, a, oldPicture);
         } else {
-            QList<QPoint> windowPoints;
-            windowPoints.reserve(member.points.size());
-            for (QPoint& p : member.points) {
+            // Built over picture coordinates of the new turn (not window coordinates): the same points
+            // in the same frame always give the same pixels, so a whole turn restores the outline exactly.
+            for (QPoint& p : member.points)
                 p = turnPoint(p, a, oldPicture);
-                windowPoints.append(QPoint(clampInt(qint64(p.x()) - result.home.x()),
-                    clampInt(qint64(p.y()) - result.home.y())));
-            }
-            member.outline = buildOutline(member.head, windowPoints).translated(result.home);
+            member.outline = buildOutline(member.head, member.points);
         }
         member.turn = result.turn;
         result.outline += member.outline.translated(-result.home);

@@ -7,8 +7,9 @@
 //   180: home left = PW - L - w, home top = PH - T - h,       point (x, y) -> (PW - x, PH - y)
 //   270: home left = T, home top = PW - L - w, window h x w,  point (x, y) -> (y, PW - x)
 // Points are kept in picture pixels of the unit's current turn. Each member's outline is rebuilt from
-// its own head over its own turned points; a member without a head (a piece made from a region) has
-// its region turned pixel for pixel instead. The result's outline is the union, in window coordinates.
+// its own head over its own turned points (in picture pixels of the new turn, then shifted into the
+// window); a member without a head (a piece made from a region) has its region turned pixel for pixel
+// instead. The result's outline is the union, in window coordinates.
 // Four quarter turns give back the initial box, points and outlines exactly.
 #pragma once
 

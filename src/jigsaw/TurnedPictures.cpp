@@ -7,7 +7,8 @@ TurnedPictures::TurnedPictures(const QImage& working) { reset(working); }
 
 void TurnedPictures::reset(const QImage& working)
 {
-    m_pictures = { working, QImage(), QImage(), QImage() };
+    m_pictures[0] = working;
+    m_made = false;
 }
 
 void TurnedPictures::make(const std::function<void(int finished)>& progress)
@@ -17,13 +18,14 @@ void TurnedPictures::make(const std::function<void(int finished)>& progress)
         if (progress)
             progress(index);
     }
+    m_made = true;
 }
 
 const QImage& TurnedPictures::picture(int turn) const
 {
     static const QImage none;
     const int index = quarterIndex(turn);
-    return index < 0 ? none : m_pictures[index];
+    return index < 0 || (index > 0 && !m_made) ? none : m_pictures[index];
 }
 
 QSize TurnedPictures::sizeForTurn(QSize working, int turn)

@@ -16,14 +16,15 @@ public:
     TurnedPictures() = default;
     explicit TurnedPictures(const QImage& working);
 
-    // A new turn-0 picture; the turned copies are dropped until make() runs again.
+    // A new turn-0 picture; the turned copies count as not made until make() runs again (their
+    // buffers are kept for reuse).
     void reset(const QImage& working);
 
     // "Make turned pictures": 90, 180 and 270 degrees, each turned from the previous one with TurnBmp.
     // progress, if given, is called with 1, 2 and 3 as each picture is finished.
     void make(const std::function<void(int finished)>& progress = {});
 
-    bool hasTurned() const { return !m_pictures[1].isNull(); }
+    bool hasTurned() const { return m_made; }
 
     // The picture for a turn of 0, 90, 180 or 270 degrees (any multiple of 90, taken modulo 360).
     // Null for other angles and for turned pictures not made yet.
@@ -37,4 +38,5 @@ public:
 
 private:
     std::array<QImage, 4> m_pictures;
+    bool m_made = false;
 };

@@ -252,6 +252,31 @@ private slots:
         QCOMPARE(buildOutline(head, points).boundingRect(), box);
     }
 
+    // The same head over points moved by whole pixels gives the same pixels moved (turning rebuilds
+    // outlines at other places and must not change their shape).
+    void translationInvariant_data()
+    {
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<Points>("points");
+        QTest::addColumn<QPoint>("shift");
+        const Points tinyEllipses { { 0, 0 }, { 3, 4 }, { 0, 0 }, { 3, 1 }, { 1, 2 }, { 2, 1 }, { 27, 36 }, { 64, 36 } };
+        QTest::newRow("tiny ellipses into negative") << "A2P3A2P2A2P2A2" << tinyEllipses << QPoint(-44, -1);
+        QTest::newRow("tiny ellipses far away") << "A2P3A2P2A2P2A2" << tinyEllipses << QPoint(1001, 613);
+        QTest::newRow("odd ellipse") << "A2" << Points { { 3, 5 }, { 20, 12 } } << QPoint(-7, 9);
+        QTest::newRow("slanted polygon") << "C4" << Points { { 13, 7 }, { 191, 40 }, { 77, 180 }, { 13, 7 } }
+                                         << QPoint(-100, -37);
+    }
+    void translationInvariant()
+    {
+        QFETCH(QString, head);
+        QFETCH(Points, points);
+        QFETCH(QPoint, shift);
+        Points moved;
+        for (const QPoint& p : points)
+            moved.append(p + shift);
+        QCOMPARE(buildOutline(head, moved), buildOutline(head, points).translated(shift));
+    }
+
     void hugeCoordinatesClamped()
     {
         const int big = std::numeric_limits<int>::max();
