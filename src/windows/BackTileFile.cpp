@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -15,9 +16,10 @@ constexpr int FileHeaderSize = 14;
 constexpr int CoreHeaderSize = 12;
 // The largest info header (BITMAPV5HEADER); the fields checked here lie in its first 20 bytes.
 constexpr int MaxInfoHeaderSize = 124;
-// Decoding may allocate the image and one scanline's worth of work; 32 MB is far above any
-// accepted tile and far below trouble.
+// Decoding allocates one image of at most MaxSide x MaxSide; 32 MB is well above that.
 constexpr int AllocationLimitMb = 32;
+
+enum Compression : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
 
 quint16 u16(const uchar* p)
 {
@@ -31,6 +33,17 @@ qint32 i32(const uchar* p)
 {
     return qFromLittleEndian<qint32>(p);
 }
+
+struct BmpHeader {
+    qint64 pixelOffset = 0;
+    qint64 width = 0;
+    qint64 height = 0; // rows; stored top-down when the file gives a negative height
+    bool topDown = false;
+    int bits = 0;
+    quint32 compression = Rgb;
+
+    qint64 rowBytes() const { return (width * bits + 31) / 32 * 4; }
+};
 
 bool knownInfoHeaderSize(quint32 size)
 {
@@ -50,78 +63,83 @@ bool knownInfoHeaderSize(quint32 size)
     }
 }
 
-bool knownBitCount(quint16 bits)
+bool knownBitCount(int bits)
 {
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
-// Uncompressed, RLE8, RLE4 or bit fields; embedded JPEG or PNG data is foreign to tile files.
-bool knownCompression(quint32 compression)
-{
-    return compression <= 3;
-}
-
-// Checks the headers of a BMP before any decoding: signature, header kind, a sane size and
-// pixel format.
-bool plausibleHeader(const QByteArray& head)
+// The headers of a BMP, checked before any decoding: signature, header kind, a size within the
+// cap and a pixel format the decoder knows. Embedded JPEG or PNG data is foreign to tile files.
+std::optional<BmpHeader> readHeader(const QByteArray& head)
 {
     if (head.size() < FileHeaderSize + CoreHeaderSize)
-        return false;
+        return std::nullopt;
     const auto* p = reinterpret_cast<const uchar*>(head.constData());
     if (p[0] != 'B' || p[1] != 'M')
-        return false;
+        return std::nullopt;
     const quint32 infoSize = u32(p + FileHeaderSize);
     if (!knownInfoHeaderSize(infoSize))
-        return false;
+        return std::nullopt;
     const uchar* info = p + FileHeaderSize;
-    qint64 width = 0;
-    qint64 height = 0;
+    BmpHeader header;
+    header.pixelOffset = u32(p + 10);
     quint16 planes = 0;
-    quint16 bits = 0;
-    quint32 compression = 0;
     if (infoSize == CoreHeaderSize) {
-        width = u16(info + 4);
-        height = u16(info + 6);
+        header.width = u16(info + 4);
+        header.height = u16(info + 6);
         planes = u16(info + 8);
-        bits = u16(info + 10);
+        header.bits = u16(info + 10);
     } else {
-        if (head.size() < FileHeaderSize + 16)
-            return false;
-        width = i32(info + 4);
-        height = i32(info + 8);
+        if (head.size() < FileHeaderSize + 20)
+            return std::nullopt;
+        header.width = i32(info + 4);
+        header.height = i32(info + 8);
         planes = u16(info + 12);
-        bits = u16(info + 14);
-        if (infoSize >= 20) {
-            if (head.size() < FileHeaderSize + 20)
-                return false;
-            compression = u32(info + 16);
-        }
+        header.bits = u16(info + 14);
+        header.compression = infoSize >= 20 ? u32(info + 16) : quint32(Rgb);
     }
-    height = std::llabs(height); // negative: rows stored top-down
-    return width > 0 && height > 0 && width <= BackTileFile::MaxSide && height <= BackTileFile::MaxSide
-        && planes == 1 && knownBitCount(bits) && knownCompression(compression);
+    header.topDown = header.height < 0;
+    header.height = std::llabs(header.height);
+    const bool sizeOk = header.width > 0 && header.height > 0 && header.width <= BackTileFile::MaxSide
+        && header.height <= BackTileFile::MaxSide;
+    const bool formatOk = planes == 1 && knownBitCount(header.bits)
+        && (header.compression == Rgb || (header.compression == BitFields && header.bits >= 16)
+            || (header.compression == Rle8 && header.bits == 8 && !header.topDown)
+            || (header.compression == Rle4 && header.bits == 4 && !header.topDown));
+    if (!sizeOk || !formatOk || header.pixelOffset < FileHeaderSize + infoSize)
+        return std::nullopt;
+    return header;
 }
 
 } // namespace
 
 QImage decodeBackTile(QIODevice& device)
 {
-    if (!device.isOpen() || device.isSequential() || device.size() > BackTileFile::MaxFileSize)
+    if (!device.isOpen() || device.isSequential() || device.size() > BackTileFile::MaxFileSize
+        || !device.seek(0))
         return {};
-    if (!device.seek(0))
+    const std::optional<BmpHeader> header = readHeader(device.peek(FileHeaderSize + MaxInfoHeaderSize));
+    if (!header)
         return {};
-    const QByteArray head = device.peek(FileHeaderSize + MaxInfoHeaderSize);
-    if (!plausibleHeader(head))
+    const bool runLength = header->compression == Rle8 || header->compression == Rle4;
+    // Uncompressed rows must all be there: a cut file would leave rows undefined.
+    if (!runLength && header->pixelOffset + header->rowBytes() * header->height > device.size())
         return {};
     QImageReader reader(&device, "bmp");
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(false);
     reader.setAllocationLimit(AllocationLimitMb);
-    const QSize declared = reader.size();
-    if (!declared.isValid() || declared.width() > BackTileFile::MaxSide
-        || declared.height() > BackTileFile::MaxSide)
-        return {};
     QImage image;
+    if (runLength) {
+        // Run-length data may skip pixels or end early; the decoder keeps an image it is handed
+        // when size and format match, so the skipped pixels take the first palette colour
+        // instead of whatever the memory held.
+        image = QImage(int(header->width), int(header->height), QImage::Format_Indexed8);
+        if (image.isNull())
+            return {};
+        image.setColorCount(256);
+        image.fill(0);
+    }
     if (!reader.read(&image) || image.isNull())
         return {};
     return image.convertToFormat(QImage::Format_RGB32);
