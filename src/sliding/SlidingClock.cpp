@@ -1,0 +1,51 @@
+// SlidingClock.cpp: ticks and label texts of the sliding game's clock.
+#include "SlidingClock.h"
+
+namespace {
+// At least four digits, of which the label shows the first four.
+QString fourDigits(int value)
+{
+    return QString::number(value).rightJustified(4, u'0').left(4);
+}
+
+QString spaced(const QString& digits)
+{
+    QString text;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0)
+            text += u' ';
+        text += digits[i];
+    }
+    return text;
+}
+} // namespace
+
+void SlidingClock::restart()
+{
+    m_value = 0;
+    m_labelled = true;
+    m_running = true;
+}
+
+bool SlidingClock::tick()
+{
+    if (!m_running)
+        return false;
+    const int next = m_value + 1;
+    m_value = fourDigits(next).toInt();
+    m_labelled = true;
+    if (next != EndValue)
+        return false;
+    m_running = false;
+    return true;
+}
+
+QString SlidingClock::text() const
+{
+    return m_labelled ? textFor(m_value) : spaced(fourDigits(m_value));
+}
+
+QString SlidingClock::textFor(int value)
+{
+    return QStringLiteral("Time ") + spaced(fourDigits(value));
+}

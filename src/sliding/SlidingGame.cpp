@@ -1,0 +1,136 @@
+// SlidingGame.cpp: game-flow rules of the sliding puzzle.
+#include "SlidingGame.h"
+
+#include "Fields.h"
+#include "Rounding.h"
+
+int SlidingGame::gridSizeFromRecord(QStringView record)
+{
+    // The size is held as a whole number, so a fractional field is rounded like any whole-number store.
+    const int size = Rounding::roundToInt(Fields::fieldValue(record, u'D') + 3.0);
+    return size < SlidingBoard::MinGridSize || size > SlidingBoard::MaxGridSize ? DefaultGridSize : size;
+}
+
+namespace {
+int playableGridSize(int gridSize)
+{
+    return gridSize < SlidingBoard::MinGridSize || gridSize > SlidingBoard::MaxGridSize
+        ? SlidingGame::DefaultGridSize
+        : gridSize;
+}
+} // namespace
+
+void SlidingGame::startGame(int gridSize, RandomSource& random)
+{
+    m_board.BuildTiles(playableGridSize(gridSize));
+    m_board.ShuffleTiles(random);
+    resetFlags();
+}
+
+void SlidingGame::startGameWithBlank(int gridSize, int blank)
+{
+    m_board.BuildTiles(playableGridSize(gridSize));
+    m_board.scramble(blank);
+    resetFlags();
+}
+
+void SlidingGame::resetFlags()
+{
+    m_steps = 0;
+    m_clock.restart();
+    m_paused = false;
+    m_timeEnd = false;
+    m_idle = false;
+    m_swapPending = false;
+    m_pickedTile = 0;
+    m_wholePicture = false;
+}
+
+ClickOutcome SlidingGame::click(int tile)
+{
+    if (m_paused || m_timeEnd || m_swapPending)
+        return {};
+    return afterRequest(m_board.apply(Move::click(tile)));
+}
+
+ClickOutcome SlidingGame::arrowKey(ArrowKey key)
+{
+    if (m_paused || m_timeEnd || m_swapPending)
+        return {};
+    return afterRequest(m_board.apply(Move::arrow(key)));
+}
+
+ClickOutcome SlidingGame::afterRequest(const MoveResult& result)
+{
+    ClickOutcome outcome;
+    if (!result.accepted)
+        return outcome;
+    outcome.accepted = true;
+    outcome.tile = result.tile;
+    outcome.steps = result.steps;
+    outcome.moved = result.moved;
+    m_steps += result.steps;
+
+    // The solved test follows every accepted request, also one that moved nothing, and
+    // completion does not block further moves: a later arrow key can complete once more.
+    if (!m_board.IsSolved()) {
+        outcome.playMoveSound = m_soundOn;
+        return outcome;
+    }
+    outcome.solved = true;
+    m_wholePicture = true;
+    m_clock.stop();
+    m_idle = true;
+    const SlidingCompletion completion
+        = SlidingCompletion::compute(m_steps, m_clock.value(), m_board.gridSize(), m_soundOn);
+    m_score = completion.score;
+    outcome.completion = completion;
+    return outcome;
+}
+
+SwapOutcome SlidingGame::mouseUp(int tile, bool rightButton, bool swapModeOn)
+{
+    SwapOutcome outcome;
+    if (!rightButton || !m_board.isTile(tile))
+        return outcome;
+    if (m_swapPending) {
+        // A pending pick always ends in the exchange, even when swap mode was switched off since.
+        m_swapPending = false;
+        const MoveResult result = m_board.apply(Move::swap(m_pickedTile, tile));
+        m_steps += result.steps;
+        outcome.action = SwapOutcome::Action::Dropped;
+        outcome.pickedTile = m_pickedTile;
+        outcome.droppedTile = tile;
+        outcome.steps = result.steps;
+        outcome.moved = result.moved;
+        return outcome;
+    }
+    if (!swapModeOn)
+        return outcome;
+    m_swapPending = true;
+    m_pickedTile = tile;
+    outcome.action = SwapOutcome::Action::Picked;
+    outcome.pickedTile = tile;
+    return outcome;
+}
+
+TickOutcome SlidingGame::tick()
+{
+    TickOutcome outcome;
+    if (m_clock.tick()) {
+        m_timeEnd = true;
+        outcome.timeEnded = true;
+    }
+    return outcome;
+}
+
+void SlidingGame::togglePause()
+{
+    if (m_paused) {
+        m_paused = false;
+        m_clock.start();
+    } else {
+        m_clock.stop();
+        m_paused = true;
+    }
+}

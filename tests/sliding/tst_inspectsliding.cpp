@@ -1,0 +1,95 @@
+// tst_inspectsliding.cpp: the scramble subcommand of quarry-inspect, run as the real executable.
+#include "SlidingBoard.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run inspect(const QStringList& args)
+{
+    QProcess process;
+    process.start(
+        QDir(qEnvironmentVariable("QUARRY_RUNTIME_DIR")).filePath(QStringLiteral("quarry-inspect")), args);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestInspectSliding : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(!qEnvironmentVariableIsEmpty("QUARRY_RUNTIME_DIR")); }
+
+    void example()
+    {
+        const Run run = inspect({ "scramble", "4", "1" });
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral("10 3 14 2\n1 15 7 12\n9 4 13 8\n6 11 5 16\n"));
+    }
+
+    void printsTheBoard_data()
+    {
+        QTest::addColumn<int>("gridSize");
+        QTest::addColumn<int>("blank");
+        QTest::newRow("3 x 3, last blank") << 3 << 9;
+        QTest::newRow("10 x 10") << 10 << 37;
+    }
+    void printsTheBoard()
+    {
+        QFETCH(int, gridSize);
+        QFETCH(int, blank);
+        SlidingBoard board;
+        board.BuildTiles(gridSize);
+        board.scramble(blank);
+        QString expected;
+        for (const QList<int>& row : board.rows()) {
+            QStringList numbers;
+            for (int tile : row)
+                numbers.append(QString::number(tile));
+            expected += numbers.join(u' ') + u'\n';
+        }
+        const Run run = inspect({ "scramble", QString::number(gridSize), QString::number(blank) });
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, expected);
+    }
+
+    void badArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("none") << QStringList { "scramble" };
+        QTest::newRow("one") << QStringList { "scramble", "4" };
+        QTest::newRow("extra") << QStringList { "scramble", "4", "1", "2" };
+        QTest::newRow("not a number") << QStringList { "scramble", "four", "1" };
+        QTest::newRow("fraction") << QStringList { "scramble", "4", "1.5" };
+        QTest::newRow("grid too small") << QStringList { "scramble", "2", "1" };
+        QTest::newRow("grid too large") << QStringList { "scramble", "11", "1" };
+        QTest::newRow("blank 0") << QStringList { "scramble", "4", "0" };
+        QTest::newRow("blank past N") << QStringList { "scramble", "4", "17" };
+    }
+    void badArguments()
+    {
+        QFETCH(QStringList, args);
+        const Run run = inspect(args);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.contains(QStringLiteral("quarry-inspect scramble G B")), qPrintable(run.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInspectSliding)
+#include "tst_inspectsliding.moc"
