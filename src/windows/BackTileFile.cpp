@@ -1,6 +1,8 @@
 // BackTileFile.cpp: reading tile files defensively and writing them atomically.
 #include "BackTileFile.h"
 
+#include "BackTile.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -121,6 +123,9 @@ QImage decodeBackTile(QIODevice& device)
     const std::optional<BmpHeader> header = readHeader(device.peek(FileHeaderSize + MaxInfoHeaderSize));
     if (!header)
         return {};
+    // The pixel data must start inside the file.
+    if (header->pixelOffset >= device.size())
+        return {};
     const bool runLength = header->compression == Rle8 || header->compression == Rle4;
     // Uncompressed rows must all be there: a cut file would leave rows undefined.
     if (!runLength && header->pixelOffset + header->rowBytes() * header->height > device.size())
@@ -175,4 +180,13 @@ bool saveBackTile(const QImage& tile, const QString& path)
         return false;
     }
     return file.commit();
+}
+
+bool paintBackTileFile(QPainter& painter, const QString& path, const QRect& area)
+{
+    const QImage tile = loadBackTile(path);
+    if (tile.isNull())
+        return false;
+    BackTile::paintTiled(painter, tile, area);
+    return true;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 
 class QIODevice;
+class QPainter;
+class QRect;
 
 namespace BackTileFile {
 // Largest tile accepted from a file, in pixels per side; the dialog's tiles are far smaller.
@@ -27,3 +29,7 @@ QImage decodeBackTile(QIODevice& device);
 // Writes tile to path as a 24-bit Windows BMP, whole or not at all (the old file stays when
 // writing fails). Returns false for a null tile or a failed write.
 bool saveBackTile(const QImage& tile, const QString& path);
+
+// A game window's background: when path holds a readable tile, repeats it over area from the
+// top-left corner (BackTile::paintTiled) and returns true; otherwise paints nothing and returns false.
+bool paintBackTileFile(QPainter& painter, const QString& path, const QRect& area);

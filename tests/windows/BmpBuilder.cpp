@@ -27,43 +27,43 @@ QByteArray padRow(QByteArray row)
     return row;
 }
 
-QByteArray make(const Spec& spec)
+QByteArray make(const Recipe& recipe)
 {
     QByteArray info;
-    if (spec.coreHeader) {
+    if (recipe.coreHeader) {
         put32(info, 12);
-        put16(info, quint16(spec.width));
-        put16(info, quint16(spec.height));
+        put16(info, quint16(recipe.width));
+        put16(info, quint16(recipe.height));
         put16(info, 1);
-        put16(info, quint16(spec.bits));
+        put16(info, quint16(recipe.bits));
     } else {
         put32(info, 40);
-        put32(info, quint32(spec.width));
-        put32(info, quint32(spec.height));
+        put32(info, quint32(recipe.width));
+        put32(info, quint32(recipe.height));
         put16(info, 1);
-        put16(info, quint16(spec.bits));
-        put32(info, quint32(spec.compression));
-        put32(info, quint32(spec.pixels.size()));
+        put16(info, quint16(recipe.bits));
+        put32(info, quint32(recipe.compression));
+        put32(info, quint32(recipe.pixels.size()));
         put32(info, 2835);
         put32(info, 2835);
-        put32(info, quint32(spec.palette.size()));
+        put32(info, quint32(recipe.palette.size()));
         put32(info, 0);
-        for (quint32 mask : spec.masks)
+        for (quint32 mask : recipe.masks)
             put32(info, mask);
     }
-    for (QRgb c : spec.palette) {
+    for (QRgb c : recipe.palette) {
         info.append(char(qBlue(c)));
         info.append(char(qGreen(c)));
         info.append(char(qRed(c)));
-        if (!spec.coreHeader)
+        if (!recipe.coreHeader)
             info.append('\0');
     }
     QByteArray file("BM");
     const quint32 offset = 14 + quint32(info.size());
-    put32(file, offset + quint32(spec.pixels.size()));
+    put32(file, offset + quint32(recipe.pixels.size()));
     put32(file, 0);
     put32(file, offset);
-    return file + info + spec.pixels;
+    return file + info + recipe.pixels;
 }
 
 } // namespace BmpBuilder

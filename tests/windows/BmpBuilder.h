@@ -9,8 +9,8 @@ namespace BmpBuilder {
 
 enum Compression { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
 
-struct Spec {
-    Spec(int w, int h, int bitCount, int kind = Rgb)
+struct Recipe {
+    Recipe(int w, int h, int bitCount, int kind = Rgb)
         : width(w)
         , height(h)
         , bits(bitCount)
@@ -28,7 +28,7 @@ struct Spec {
     QByteArray pixels; // pixel data exactly as stored in the file
 };
 
-QByteArray make(const Spec& spec);
+QByteArray make(const Recipe& recipe);
 
 // Bytes of a row padded to a multiple of four.
 QByteArray padRow(QByteArray row);

@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <QtTest>
@@ -45,7 +46,7 @@ quint32 u32At(const QByteArray& data, int offset)
 // A well-formed 24-bit 2 x 2 file, bottom-up: red green / blue white.
 QByteArray small24()
 {
-    BmpBuilder::Spec s { 2, 2, 24 };
+    BmpBuilder::Recipe s { 2, 2, 24 };
     s.pixels = padRow(bytes({ 255, 0, 0, 255, 255, 255 })) + padRow(bytes({ 0, 0, 255, 0, 255, 0 }));
     return BmpBuilder::make(s);
 }
@@ -117,62 +118,62 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QImage>("expected");
-        using BmpBuilder::Spec;
+        using BmpBuilder::Recipe;
         const QList<QRgb> rgbPalette { Red, Green, Blue };
 
-        Spec mono { 3, 2, 1 };
+        Recipe mono { 3, 2, 1 };
         mono.palette = { Black, White };
         mono.pixels = padRow(bytes({ 0x60 })) + padRow(bytes({ 0xA0 })); // bottom row 0 1 1, top row 1 0 1
         QTest::newRow("1 bit") << BmpBuilder::make(mono)
                                << imageOf(3, { White, Black, White, Black, White, White });
 
-        Spec four { 3, 2, 4 };
+        Recipe four { 3, 2, 4 };
         four.palette = rgbPalette;
         four.pixels
             = padRow(bytes({ 0x21, 0x00 })) + padRow(bytes({ 0x01, 0x20 })); // bottom 2 1 0, top 0 1 2
         QTest::newRow("4 bits") << BmpBuilder::make(four)
                                 << imageOf(3, { Red, Green, Blue, Blue, Green, Red });
 
-        Spec eight { 3, 2, 8 };
+        Recipe eight { 3, 2, 8 };
         eight.palette = rgbPalette;
         eight.pixels = padRow(bytes({ 2, 2, 1 })) + padRow(bytes({ 0, 1, 2 }));
         QTest::newRow("8 bits") << BmpBuilder::make(eight)
                                 << imageOf(3, { Red, Green, Blue, Blue, Blue, Green });
 
-        Spec rle8 { 3, 2, 8, BmpBuilder::Rle8 };
+        Recipe rle8 { 3, 2, 8, BmpBuilder::Rle8 };
         rle8.palette = rgbPalette;
         rle8.pixels = bytes({ 2, 2, 1, 1, 0, 0, 1, 0, 1, 1, 1, 2, 0, 1 });
         QTest::newRow("RLE8") << BmpBuilder::make(rle8)
                               << imageOf(3, { Red, Green, Blue, Blue, Blue, Green });
 
-        Spec rle4 { 3, 2, 4, BmpBuilder::Rle4 };
+        Recipe rle4 { 3, 2, 4, BmpBuilder::Rle4 };
         rle4.palette = rgbPalette;
         rle4.pixels = bytes({ 3, 0x21, 0, 0, 3, 0x01, 0, 1 }); // bottom 2 1 2, top 0 1 0
         QTest::newRow("RLE4") << BmpBuilder::make(rle4) << imageOf(3, { Red, Green, Red, Blue, Green, Blue });
 
-        Spec rgb555 { 2, 2, 16 };
+        Recipe rgb555 { 2, 2, 16 };
         rgb555.pixels
             = bytes({ 0x1F, 0x00, 0xFF, 0x7F }) + bytes({ 0x00, 0x7C, 0xE0, 0x03 }); // blue white / red green
         QTest::newRow("16 bits 555") << BmpBuilder::make(rgb555) << imageOf(2, { Red, Green, Blue, White });
 
-        Spec rgb565 { 2, 2, 16, BmpBuilder::BitFields };
+        Recipe rgb565 { 2, 2, 16, BmpBuilder::BitFields };
         rgb565.masks = { 0xF800, 0x07E0, 0x001F };
         rgb565.pixels = bytes({ 0x1F, 0x00, 0xFF, 0xFF }) + bytes({ 0x00, 0xF8, 0xE0, 0x07 });
         QTest::newRow("16 bits 565") << BmpBuilder::make(rgb565) << imageOf(2, { Red, Green, Blue, White });
 
         QTest::newRow("24 bits") << small24() << imageOf(2, { Red, Green, Blue, White });
 
-        Spec topDown { 2, -2, 24 };
+        Recipe topDown { 2, -2, 24 };
         topDown.pixels
             = padRow(bytes({ 0, 0, 255, 0, 255, 0 })) + padRow(bytes({ 255, 0, 0, 255, 255, 255 }));
         QTest::newRow("24 bits top-down")
             << BmpBuilder::make(topDown) << imageOf(2, { Red, Green, Blue, White });
 
-        Spec rgb32 { 2, 2, 32 };
+        Recipe rgb32 { 2, 2, 32 };
         rgb32.pixels = bytes({ 255, 0, 0, 0, 255, 255, 255, 0, 0, 0, 255, 0, 0, 255, 0, 0 });
         QTest::newRow("32 bits") << BmpBuilder::make(rgb32) << imageOf(2, { Red, Green, Blue, White });
 
-        Spec core { 2, 2, 24 };
+        Recipe core { 2, 2, 24 };
         core.coreHeader = true;
         core.pixels = padRow(bytes({ 255, 0, 0, 255, 255, 255 })) + padRow(bytes({ 0, 0, 255, 0, 255, 0 }));
         QTest::newRow("OS/2 header") << BmpBuilder::make(core) << imageOf(2, { Red, Green, Blue, White });
@@ -215,6 +216,8 @@ private slots:
         QTest::newRow("zero height") << patched(good, 22, 0);
         QTest::newRow("negative width") << patched(good, 18, quint32(-2));
         QTest::newRow("unknown header size") << patched(good, 14, 41);
+        QTest::newRow("pixels past the end") << patched(good, 10, quint32(good.size()));
+        QTest::newRow("pixels inside the header") << patched(good, 10, 20);
         QTest::newRow("embedded JPEG") << patched(good, 30, 4);
         QTest::newRow("odd bit count") << patched16(good, 28, 7);
         QTest::newRow("no planes") << patched16(good, 26, 0);
@@ -241,9 +244,9 @@ private slots:
     // An uncompressed file cut anywhere in its pixels would leave rows undefined: it is ignored.
     void cutUncompressedFilesAreIgnored()
     {
-        BmpBuilder::Spec spec { 40, 30, 24 };
-        spec.pixels = QByteArray(40 * 3 * 30, char(0x80));
-        const QByteArray good = BmpBuilder::make(spec);
+        BmpBuilder::Recipe recipe { 40, 30, 24 };
+        recipe.pixels = QByteArray(40 * 3 * 30, char(0x80));
+        const QByteArray good = BmpBuilder::make(recipe);
         QCOMPARE(decodeBackTile(good).size(), QSize(40, 30));
         for (int cut = 55; cut < good.size(); cut += 97)
             QVERIFY2(decodeBackTile(good.left(cut)).isNull(), qPrintable(QString::number(cut)));
@@ -267,10 +270,10 @@ private slots:
     {
         QFETCH(QByteArray, pixels);
         QFETCH(QImage, expected);
-        BmpBuilder::Spec spec { 3, 2, 8, BmpBuilder::Rle8 };
-        spec.palette = { Red, Green, Blue };
-        spec.pixels = pixels;
-        const QImage image = decodeBackTile(BmpBuilder::make(spec));
+        BmpBuilder::Recipe recipe { 3, 2, 8, BmpBuilder::Rle8 };
+        recipe.palette = { Red, Green, Blue };
+        recipe.pixels = pixels;
+        const QImage image = decodeBackTile(BmpBuilder::make(recipe));
         QCOMPARE(image, expected);
     }
 
@@ -293,6 +296,28 @@ private slots:
             QVERIFY(image.isNull()
                 || (image.width() <= BackTileFile::MaxSide && image.height() <= BackTileFile::MaxSide));
         }
+    }
+
+    void gameBackgroundIsPaintedFromTheFile()
+    {
+        TestSupport::DataFolder folder;
+        const QString path = folder.filePath(QStringLiteral("bakdatal"));
+        QImage canvas(50, 20, QImage::Format_RGB32);
+        canvas.fill(Black);
+        const QImage untouched = canvas;
+        {
+            QPainter painter(&canvas);
+            QVERIFY(!paintBackTileFile(painter, path, canvas.rect()));
+        }
+        QCOMPARE(canvas, untouched);
+
+        const QImage tile = BackTile::RenderBackTile(BackColourArt::pattern(3), 255, true);
+        QVERIFY(saveBackTile(tile, path));
+        {
+            QPainter painter(&canvas);
+            QVERIFY(paintBackTileFile(painter, path, canvas.rect()));
+        }
+        QCOMPARE(canvas, BackTile::renderPreview(canvas.size(), 0, tile));
     }
 
     void missingOrFolderIsIgnored()
