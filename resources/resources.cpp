@@ -1,1 +1,0 @@
-// resources.cpp: anchor for the compiled-in resource library.

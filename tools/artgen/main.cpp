@@ -1,0 +1,93 @@
+// main.cpp: artgen paints every picture of the program and writes them as PNG files.
+//
+// Usage: artgen OUTPUT_DIR [NAME...]   names limit the run to those files, for quick previews
+//        artgen --sheet OUTPUT_DIR FILE  composes a contact sheet of the files written before
+#include "Furniture.h"
+#include "Preview.h"
+#include "Scenes.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+struct Job {
+    QString name;
+    std::function<QImage()> paint;
+};
+
+std::vector<Job> jobs()
+{
+    std::vector<Job> list {
+        { "picture0", Scenes::mountainLake },
+        { "picture1", Scenes::coralReef },
+        { "picture2", Scenes::nightCity },
+        { "picture3", Scenes::autumnForest },
+        { "picture4", Scenes::flowerMeadow },
+        { "picture5", Scenes::balloons },
+        { "picture6", Scenes::lighthouse },
+        { "picture7", Scenes::roseWindow },
+        { "picture8", Scenes::desertCanyon },
+        { "picture9", Scenes::spaceScene },
+        { "login", Furniture::loginBackground },
+        { "tilecursor", Furniture::tileCursor },
+        { "holding", Furniture::holdingPointer },
+        { "normal", Furniture::normalPointer },
+        { "plate", Furniture::boardPlate },
+    };
+    for (int i = 0; i < 6; ++i)
+        list.push_back({ QStringLiteral("face%1").arg(i), [i] { return Furniture::buttonFace(i); } });
+    for (int id = 101; id <= 108; ++id)
+        list.push_back({ QStringLiteral("frame%1").arg(id), [id] { return Furniture::frameBitmap(id); } });
+    for (int size : { 16, 32, 48, 256 })
+        list.push_back({ QStringLiteral("icon%1").arg(size), [size] { return Furniture::programIcon(size); } });
+    return list;
+}
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: artgen OUTPUT_DIR [NAME...]\n       artgen --sheet OUTPUT_DIR FILE\n");
+        return 2;
+    }
+    if (QString::fromLocal8Bit(argv[1]) == QStringLiteral("--sheet")) {
+        if (argc != 4) {
+            std::fprintf(stderr, "usage: artgen --sheet OUTPUT_DIR FILE\n");
+            return 2;
+        }
+        return Preview::writeContactSheet(QDir(QString::fromLocal8Bit(argv[2])), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "artgen: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    QStringList only;
+    for (int i = 2; i < argc; ++i)
+        only << QString::fromLocal8Bit(argv[i]);
+    QElapsedTimer total;
+    total.start();
+    for (const Job& job : jobs()) {
+        if (!only.isEmpty() && !only.contains(job.name))
+            continue;
+        QElapsedTimer t;
+        t.start();
+        const QImage image = job.paint();
+        const QString file = out.filePath(job.name + QStringLiteral(".png"));
+        if (image.isNull() || !image.save(file, "PNG")) {
+            std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        if (!only.isEmpty())
+            std::printf("%-12s %4lld ms\n", qPrintable(job.name), static_cast<long long>(t.elapsed()));
+    }
+    if (!only.isEmpty())
+        std::printf("total        %4lld ms\n", static_cast<long long>(total.elapsed()));
+    return 0;
+}
