@@ -369,8 +369,11 @@ private slots:
         const QImage argb = pointer.convertToFormat(QImage::Format_ARGB32);
         int clear = 0, solid = 0;
         for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x)
-                (qAlpha(argb.pixel(x, y)) == 0 ? clear : solid) += qAlpha(argb.pixel(x, y)) == 0 || qAlpha(argb.pixel(x, y)) == 255;
+            for (int x = 0; x < 32; ++x) {
+                const int alpha = qAlpha(argb.pixel(x, y));
+                clear += alpha == 0 ? 1 : 0;
+                solid += alpha == 255 ? 1 : 0;
+            }
         QVERIFY2(clear > 200 && solid > 80, "pointer should be an opaque shape on a clear ground");
     }
 

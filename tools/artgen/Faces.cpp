@@ -252,13 +252,20 @@ QImage loginBackground()
             p.setPen(QPen(QColor(0, 0, 0, 50), 1.5));
             p.drawPath(piece);
         }
-    // Loose coloured pieces scattered along the edges.
+    // A soft pool of light in the middle, where the buttons sit.
+    QRadialGradient pool(QPointF(w / 2.0, h / 2.0), w * 0.45);
+    pool.setColorAt(0, QColor(255, 220, 160, 60));
+    pool.setColorAt(1, QColor(255, 220, 160, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(pool);
+    p.drawRect(QRectF(0, 0, w, h));
+    // Loose pieces around the border, some half off the edge, each with its own little scene.
     const QColor colours[] = { QColor(230, 80, 60), QColor(250, 190, 50), QColor(70, 180, 100), QColor(70, 130, 230),
         QColor(190, 90, 210), QColor(40, 190, 200) };
-    const QPointF spots[] = { { 40, 50 }, { 560, 40 }, { 600, 380 }, { 30, 400 }, { 300, 430 }, { 520, 250 },
-        { 90, 230 }, { 330, 20 } };
-    for (int i = 0; i < 8; ++i) {
-        const double s = rng.range(36, 52);
+    const QPointF spots[] = { { 40, 50 }, { 170, 18 }, { 470, 30 }, { 610, 90 }, { 600, 250 }, { 625, 420 },
+        { 470, 455 }, { 300, 470 }, { 130, 440 }, { 20, 330 }, { 30, 190 }, { 330, 10 } };
+    for (int i = 0; i < 12; ++i) {
+        const double s = rng.range(48, 72);
         std::array<int, 4> tabs;
         for (int& t : tabs)
             t = rng.chance(0.5) ? 1 : -1;
@@ -268,9 +275,18 @@ QImage loginBackground()
         t.rotate(rng.range(-40, 40));
         piece = t.map(piece);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 90));
-        p.drawPath(piece.translated(5, 6));
+        p.setBrush(QColor(0, 0, 0, 100));
+        p.drawPath(piece.translated(6, 7));
         bevelledPiece(p, piece, colours[i % 6], 4.0);
+        // A hill and a sun painted on the piece.
+        p.save();
+        p.setClipPath(piece);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 250, 220, 120));
+        p.drawEllipse(t.map(QPointF(s * 0.15, -s * 0.15)), s * 0.13, s * 0.13);
+        p.setBrush(QColor(20, 40, 30, 70));
+        p.drawEllipse(t.map(QPointF(-s * 0.1, s * 0.45)), s * 0.55, s * 0.3);
+        p.restore();
     }
     p.end();
     Raster::vignette(img, 0.45f);

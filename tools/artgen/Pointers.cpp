@@ -1,5 +1,6 @@
 // Pointers.cpp: the mouse pointers (tile cursor, open and grabbing hands) and the jigsaw's backing plate.
 #include "Colour.h"
+#include "Constants.h"
 #include "Furniture.h"
 #include "Noise.h"
 #include "Raster.h"
@@ -136,7 +137,7 @@ QImage boardPlate()
     // Stray fibres.
     for (int i = 0; i < 700; ++i) {
         const QPointF a(rng.range(6, w - 6), rng.range(6, h - 6));
-        const double ang = rng.range(0, 2 * M_PI), len = rng.range(2, 6);
+        const double ang = rng.range(0, 2 * Art::Pi), len = rng.range(2, 6);
         p.setPen(QPen(QColor(rng.chance(0.5) ? 60 : 10, rng.chance(0.5) ? 120 : 40, 80, 60), 0.6));
         p.drawLine(a, a + QPointF(std::cos(ang) * len, std::sin(ang) * len));
     }

@@ -1,6 +1,7 @@
 // Shapes.cpp: outline construction.
 #include "Shapes.h"
 
+#include "Constants.h"
 #include "Noise.h"
 
 #include <QTransform>
@@ -46,7 +47,7 @@ QPainterPath blob(QPointF centre, double rx, double ry, double roughness, std::u
     const Noise noise(seed);
     QPainterPath path;
     for (int i = 0; i < points; ++i) {
-        const double a = 2.0 * M_PI * i / points;
+        const double a = 2.0 * Art::Pi * i / points;
         const float n = noise.fbmPeriodic(float(i) * 6.0f / points, 0.5f, 3, 6, 1);
         const double r = 1.0 + roughness * n;
         const QPointF p(centre.x() + std::cos(a) * rx * r, centre.y() + std::sin(a) * ry * r);
@@ -63,7 +64,7 @@ QPainterPath star(QPointF centre, double outer, double inner, int points, double
 {
     QPainterPath path;
     for (int i = 0; i < points * 2; ++i) {
-        const double a = (rotationDeg + 180.0 * i / points) * M_PI / 180.0;
+        const double a = (rotationDeg + 180.0 * i / points) * Art::Pi / 180.0;
         const double r = (i % 2 == 0) ? outer : inner;
         const QPointF p(centre.x() + std::cos(a) * r, centre.y() + std::sin(a) * r);
         if (i == 0)

@@ -51,8 +51,8 @@ void pine(QPainter& p, QPointF base, double h, QColor body, QColor rim, std::uin
     p.drawPolygon(outline);
     // Sunlit edge on the right half.
     p.setClipRect(QRectF(base.x() + w * 0.1, base.y() - h * 1.05, w * 1.3, h * 1.1));
-    rim.setAlpha(150);
-    QPen pen(rim, std::clamp(h * 0.008, 0.8, 2.0));
+    rim.setAlpha(110);
+    QPen pen(rim, std::clamp(h * 0.006, 0.8, 1.3));
     pen.setJoinStyle(Qt::RoundJoin);
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);

@@ -1,5 +1,6 @@
 // AutumnForest.cpp: a path winding through an autumn wood, with leaf litter, birches and light shafts.
 #include "../Colour.h"
+#include "../Constants.h"
 #include "../Noise.h"
 #include "../Raster.h"
 #include "../Rng.h"
@@ -27,7 +28,7 @@ QColor autumnLeaf(Rng& rng, int greenChance = 15)
 void leafCluster(QPainter& p, QPointF c, double radius, int count, double leafSize, int fade, Rng& rng)
 {
     for (int i = 0; i < count; ++i) {
-        const double a = rng.range(0, 2 * M_PI), r = radius * std::sqrt(rng.uniform());
+        const double a = rng.range(0, 2 * Art::Pi), r = radius * std::sqrt(rng.uniform());
         const QPointF at = c + QPointF(std::cos(a) * r, std::sin(a) * r * 0.8);
         QColor col = autumnLeaf(rng);
         // Leaves low in the cluster sit in its shade.
@@ -149,13 +150,13 @@ QImage autumnForest()
         p.drawPath(Shapes::blob(QPointF(x, y), s, s * 0.35, 0.3, rng.next(), 24));
         // Fronds: a stem with paired leaflets.
         for (int k = 0; k < 5; ++k) {
-            const double a = (-150 + k * 30 + rng.range(-10, 10)) * M_PI / 180.0;
+            const double a = (-150 + k * 30 + rng.range(-10, 10)) * Art::Pi / 180.0;
             const double len = s * rng.range(1.2, 1.9);
             const QColor frond = QColor::fromHsv(75 + rng.below(40), 130 + rng.below(80), 70 + rng.below(80));
             p.setBrush(frond);
             for (int j = 1; j <= 5; ++j) {
                 const QPointF at(x + std::cos(a) * len * j / 6.0, y + std::sin(a) * len * j / 6.0);
-                const double deg = a * 180.0 / M_PI;
+                const double deg = a * 180.0 / Art::Pi;
                 p.drawPath(Shapes::leaf(at, len * 0.3 * (1.1 - j / 6.0), len * 0.05, deg - 60));
                 p.drawPath(Shapes::leaf(at, len * 0.3 * (1.1 - j / 6.0), len * 0.05, deg + 60));
             }

@@ -1,5 +1,6 @@
 // Balloons.cpp: hot-air balloons drifting over patchwork farmland with a river and villages.
 #include "../Colour.h"
+#include "../Constants.h"
 #include "../Noise.h"
 #include "../Patchwork.h"
 #include "../Raster.h"
@@ -62,19 +63,19 @@ void balloon(QPainter& p, QPointF top, double r, const std::vector<QColor>& gore
     const int count = int(gores.size()) * 2;
     QPainterPath envelope;
     for (int i = 0; i <= 40; ++i)
-        envelope.lineTo(at(M_PI / 2, i / 40.0));
-    envelope.moveTo(at(M_PI / 2, 0));
+        envelope.lineTo(at(Art::Pi / 2, i / 40.0));
+    envelope.moveTo(at(Art::Pi / 2, 0));
     QPolygonF outline;
     for (int i = 0; i <= 40; ++i)
-        outline << at(M_PI / 2, i / 40.0);
+        outline << at(Art::Pi / 2, i / 40.0);
     for (int i = 40; i >= 0; --i)
-        outline << at(-M_PI / 2, i / 40.0);
+        outline << at(-Art::Pi / 2, i / 40.0);
     envelope = QPainterPath();
     envelope.addPolygon(outline);
     // Gores between meridians.
     p.setPen(Qt::NoPen);
     for (int k = 0; k < count; ++k) {
-        const double a0 = -M_PI / 2 + M_PI * k / count, a1 = -M_PI / 2 + M_PI * (k + 1) / count;
+        const double a0 = -Art::Pi / 2 + Art::Pi * k / count, a1 = -Art::Pi / 2 + Art::Pi * (k + 1) / count;
         QPolygonF g;
         for (int i = 0; i <= 30; ++i)
             g << at(a0, i / 30.0);
@@ -87,11 +88,11 @@ void balloon(QPainter& p, QPointF top, double r, const std::vector<QColor>& gore
         QPolygonF band;
         const double t0 = 0.42, t1 = 0.52;
         for (int i = 0; i <= 24; ++i) {
-            const double phi = -M_PI / 2 + M_PI * i / 24;
+            const double phi = -Art::Pi / 2 + Art::Pi * i / 24;
             band << at(phi, (i % 2) ? t0 : t1);
         }
         for (int i = 24; i >= 0; --i)
-            band << at(-M_PI / 2 + M_PI * i / 24, t1 + 0.05);
+            band << at(-Art::Pi / 2 + Art::Pi * i / 24, t1 + 0.05);
         p.setBrush(QColor(255, 250, 235));
         p.drawPolygon(band);
     }
@@ -107,7 +108,7 @@ void balloon(QPainter& p, QPointF top, double r, const std::vector<QColor>& gore
     p.setBrush(Qt::NoBrush);
     p.drawPolygon(outline);
     // Ropes and basket.
-    const QPointF mouthL = at(-M_PI / 2, 1.0), mouthR = at(M_PI / 2, 1.0);
+    const QPointF mouthL = at(-Art::Pi / 2, 1.0), mouthR = at(Art::Pi / 2, 1.0);
     const QRectF basket(top.x() - r * 0.17, top.y() + height + r * 0.3, r * 0.34, r * 0.26);
     p.setPen(QPen(QColor(60, 40, 30), std::max(0.6, r * 0.012)));
     p.drawLine(mouthL, basket.topLeft());

@@ -1,5 +1,6 @@
 // CoralReef.cpp: a sunlit coral reef with branching and brain corals, fans, sponges and fish.
 #include "../Colour.h"
+#include "../Constants.h"
 #include "../Noise.h"
 #include "../Raster.h"
 #include "../Rng.h"
@@ -168,7 +169,7 @@ void staghorn(QPainter& p, QPointF base, double size, QColor c, Rng& rng)
 {
     for (int i = 0; i < 5; ++i) {
         const QColor shade = c.darker(100 + rng.below(40));
-        branch(p, base + QPointF(rng.range(-size * 0.2, size * 0.2), 0), -M_PI / 2 + rng.range(-0.7, 0.7),
+        branch(p, base + QPointF(rng.range(-size * 0.2, size * 0.2), 0), -Art::Pi / 2 + rng.range(-0.7, 0.7),
             size * 0.32, size * 0.09, 4, shade, rng);
     }
 }
@@ -197,7 +198,7 @@ void seaFan(QPainter& p, QPointF base, double size, QColor c, Rng& rng)
 {
     p.save();
     for (int i = 0; i < 9; ++i) {
-        const double ang = -M_PI / 2 + (i - 4) * 0.17;
+        const double ang = -Art::Pi / 2 + (i - 4) * 0.17;
         QPointF a = base;
         double len = size * rng.range(0.75, 1.0);
         for (int s = 0; s < 12; ++s) {
@@ -232,7 +233,7 @@ void sponge(QPainter& p, QPointF base, double w, double h, QColor c)
 void anemone(QPainter& p, QPointF base, double size, QColor c, Rng& rng)
 {
     for (int i = 0; i < 60; ++i) {
-        const double a = -M_PI / 2 + rng.range(-1.3, 1.3);
+        const double a = -Art::Pi / 2 + rng.range(-1.3, 1.3);
         const double l = size * rng.range(0.6, 1.0);
         const QPointF tip = base + QPointF(std::cos(a) * l, std::sin(a) * l);
         QPainterPath t(base);

@@ -1,5 +1,6 @@
 // DesertCanyon.cpp: banded canyon walls and mesas under a striped evening sky, with saguaros and prickly pears.
 #include "../Colour.h"
+#include "../Constants.h"
 #include "../Noise.h"
 #include "../Raster.h"
 #include "../Rng.h"
@@ -43,8 +44,9 @@ void sun(QImage& img)
             line[x] = Colour::screen(line[x], 0xffffc060, std::exp(-std::max(0.0f, d - 80.0f) / 40.0f) * 0.5f);
             if (d > 80.0f)
                 continue;
-            const float gap = y > Sun.y() - 20 ? std::fmod(float(y - Sun.y() + 20), 14.0f) : 99.0f;
-            if (gap < (y - Sun.y() + 20) / 14.0f + 1.0f)
+            // Below its middle the sun is cut by widening bands of shimmering air.
+            const float below = float(y - Sun.y());
+            if (below > 0.0f && std::fmod(below, 12.0f) < 1.0f + below / 16.0f)
                 continue;
             line[x] = Colour::mix(0xffffe890, 0xffff7a40, (y - (Sun.y() - 80)) / 160.0f);
         }
@@ -115,8 +117,8 @@ void pricklyPear(QPainter& p, QPointF base, double s, Rng& rng)
     for (int i = 0; i < 5; ++i) {
         const Pad& parent = pads[rng.below(int(pads.size()))];
         const double a = rng.range(-70, 70);
-        pads.push_back({ parent.c + QPointF(std::sin(a * M_PI / 180) * parent.r * 1.4,
-                             -std::cos(a * M_PI / 180) * parent.r * 1.4),
+        pads.push_back({ parent.c + QPointF(std::sin(a * Art::Pi / 180) * parent.r * 1.4,
+                             -std::cos(a * Art::Pi / 180) * parent.r * 1.4),
             parent.r * 0.8, a });
     }
     for (const Pad& pad : pads) {
@@ -209,7 +211,7 @@ QImage desertCanyon()
             const QColor twig = QColor::fromHsv(40 + rng.below(50), 80 + rng.below(70), 80 + rng.below(70));
             p.setPen(QPen(twig, std::max(0.6, s * 0.08)));
             for (int k = 0; k < 9; ++k) {
-                const double a = -M_PI / 2 + rng.range(-1.2, 1.2);
+                const double a = -Art::Pi / 2 + rng.range(-1.2, 1.2);
                 p.drawLine(QPointF(x, y), QPointF(x + std::cos(a) * s, y + std::sin(a) * s * 0.9));
             }
             p.setPen(Qt::NoPen);

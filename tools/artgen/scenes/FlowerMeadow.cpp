@@ -1,5 +1,6 @@
 // FlowerMeadow.cpp: a summer meadow of poppies, daisies and lupins under rolling hills, with butterflies.
 #include "../Colour.h"
+#include "../Constants.h"
 #include "../Noise.h"
 #include "../Patchwork.h"
 #include "../Raster.h"
@@ -52,7 +53,7 @@ void poppy(QPainter& p, QPointF c, double r, Rng& rng)
 {
     const double rot = rng.range(0, 90);
     for (int i = 0; i < 4; ++i) {
-        const double a = (rot + i * 90) * M_PI / 180;
+        const double a = (rot + i * 90) * Art::Pi / 180;
         QRadialGradient g(c, r * 1.1);
         g.setColorAt(0, QColor(150, 10, 10));
         g.setColorAt(0.4, QColor(230, 30, 25));

@@ -245,7 +245,7 @@ QImage mountainLake()
         p.drawEllipse(Sun, 26, 26);
     }
     const Noise ridges(1004);
-    paintRange(img, makeRange(ridges, 290, 150, 170, 0.3f, 0xffe29a9e, 0xff6a4f8e, 0.42f, 34), rock, hazeRow);
+    paintRange(img, makeRange(ridges, 290, 150, 170, 0.3f, 0xffd68a96, 0xff58427e, 0.32f, 20), rock, hazeRow);
     paintRange(img, makeRange(ridges, 330, 95, 110, 7.1f, 0xffe08a66, 0xff3d3266, 0.2f, 16), rock, hazeRow);
     paintRange(img, makeRange(ridges, 352, 40, 60, 13.9f, 0xff86605a, 0xff272640, 0.06f, -100), rock, hazeRow);
     Rng rng(1005);

@@ -1,5 +1,6 @@
 // NightCity.cpp: a city skyline at night with lit windows, fireworks and a river full of reflections.
 #include "../Colour.h"
+#include "../Constants.h"
 #include "../Noise.h"
 #include "../Raster.h"
 #include "../Rng.h"
@@ -19,7 +20,7 @@ void firework(QPainter& p, QPointF c, double radius, QColor a, QColor b, Rng& rn
 {
     const int sparks = 70 + rng.below(50);
     for (int i = 0; i < sparks; ++i) {
-        const double ang = 2 * M_PI * i / sparks + rng.range(-0.03, 0.03);
+        const double ang = 2 * Art::Pi * i / sparks + rng.range(-0.03, 0.03);
         const double r = radius * rng.range(0.75, 1.05);
         // Each spark's trail droops a little under gravity.
         QPainterPath trail(c + QPointF(std::cos(ang), std::sin(ang)) * r * 0.15);
@@ -125,7 +126,10 @@ void skylineRow(QPainter& p, Rng& rng, double base, double hMin, double hMax, do
     double x = rng.range(-30, 0);
     while (x < Width) {
         const double w = rng.range(wMin, wMax), h = rng.range(hMin, hMax);
-        const QColor tone = wall.lighter(90 + rng.below(30));
+        // Each building its own shade: some bluish, some violet, the odd warm brick.
+        const int hue = rng.chance(0.15) ? 10 + rng.below(20) : (wall.hsvHue() + rng.below(70) - 35 + 360) % 360;
+        const QColor tone = QColor::fromHsv(hue, std::min(255, wall.hsvSaturation() + rng.below(50)),
+            std::min(255, wall.value() * (90 + rng.below(40)) / 100));
         building(p, QRectF(x, base - h, w, h + 2), tone, lit, rng.below(6), rng, concrete);
         x += w + rng.range(-w * 0.25, 4);
     }

@@ -38,8 +38,13 @@ int paneAt(float r, float turn)
         const float u = (r - 58.0f) / 84.0f;
         // Lancet: wide at the base, pointed at the tip.
         const float half = 0.44f * std::sqrt(std::max(0.0f, 1.0f - u * u * u));
-        if (std::fabs(a) > half - 0.035f)
+        if (std::fabs(a) > half - 0.035f) {
+            // Small round lights in the stone between the tips of the lancets.
+            const float gapArc = (0.5f - std::fabs(a)) * r * 6.283f / 12.0f;
+            if (std::hypot(r - 128.0f, gapArc) < 8.0f)
+                return 3000 + s;
             return Stone;
+        }
         if (std::hypot((u - 0.74f) * 84.0f, a * r * 6.283f / 12.0f) < 11.0f)
             return 2000 + s * 10 + 9;
         return 2000 + s * 10 + (a < 0 ? 0 : 1) + (u < 0.45f ? 0 : 2);
@@ -83,7 +88,7 @@ QRgb glassColour(int pane)
     case 0: return 0xfff0c030;
     case 1: k = (sub / 2) % 2 ? 1 : 0; if (sub % 2) k += 3; break;
     case 2: k = (sub % 10 == 9) ? 3 : ((sub / 10) % 2 ? 0 : 1) + ((sub % 10) >= 2 ? 5 : 0); break;
-    case 3: k = (sub / 10) % 2 ? 2 : 4; break;
+    case 3: k = sub % 2 ? 3 : 2; break;
     case 4: k = (sub % 4 == 0) ? 3 : ((sub / 4) % 3 == 0 ? 1 : ((sub / 4) % 3 == 1 ? 2 : 8)); break;
     case 5: k = (sub % 2) ? 0 : 7; break;
     case 6: k = ((sub / 4) % 2 ? 6 : 1) + ((sub % 4) >= 2 ? 1 : 0); break;

@@ -1,5 +1,6 @@
 // SpaceScene.cpp: a ringed gas giant, a blue world and a cratered moon before a glowing nebula and star field.
 #include "../Colour.h"
+#include "../Constants.h"
 #include "../Noise.h"
 #include "../Raster.h"
 #include "../Rng.h"
@@ -129,7 +130,7 @@ QImage spaceScene()
         p.setPen(Qt::NoPen);
         const QPointF g(160, 470);
         for (int i = 0; i < 900; ++i) {
-            const double t = rng.uniform() * 3.0, arm = rng.below(2) * M_PI;
+            const double t = rng.uniform() * 3.0, arm = rng.below(2) * Art::Pi;
             const double a = t * 2.2 + arm + rng.range(-0.3, 0.3);
             const double rad = 6 + t * 22;
             const QPointF at = g + QPointF(std::cos(a) * rad, std::sin(a) * rad * 0.45);

@@ -1,0 +1,234 @@
+// BenchHarness.cpp: registry, timing loop, statistics and the result table of quarry-bench.
+#include "BenchHarness.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+namespace Bench {
+
+namespace {
+
+struct Entry
+{
+    QString name;
+    QString goal;
+    Body body;
+};
+
+std::vector<Entry>& registry()
+{
+    static std::vector<Entry> entries;
+    return entries;
+}
+
+struct Options
+{
+    double seconds = 1.0;
+    QStringList filters;
+    bool list = false;
+    bool once = false;
+};
+
+// The shortest batch worth timing: far above the clock's resolution and the cost of reading it.
+constexpr std::int64_t MinBatchNs = 200'000;
+// Every benchmark gets at least this many samples, however slow; fast ones stop at the maximum.
+constexpr std::size_t MinSamples = 5;
+constexpr std::size_t MaxSamples = 1000;
+
+using Clock = std::chrono::steady_clock;
+
+std::int64_t timeBatch(Body body, std::int64_t iterations)
+{
+    const Clock::time_point start = Clock::now();
+    for (std::int64_t i = 0; i < iterations; ++i)
+        body();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count();
+}
+
+// Iterations per sample: doubled (or scaled by the shortfall) until one batch is long enough.
+std::int64_t calibrate(Body body)
+{
+    std::int64_t batch = 1;
+    std::int64_t elapsed = timeBatch(body, batch);
+    while (elapsed < MinBatchNs && batch < (std::int64_t(1) << 40)) {
+        const std::int64_t factor = std::clamp<std::int64_t>(MinBatchNs * 5 / 4 / std::max<std::int64_t>(elapsed, 1), 2, 100);
+        batch *= factor;
+        elapsed = timeBatch(body, batch);
+    }
+    return batch;
+}
+
+struct Stats
+{
+    double median = 0;
+    double p25 = 0;
+    double p75 = 0;
+    double min = 0;
+    double max = 0;
+    std::size_t samples = 0;
+    std::int64_t batch = 0;
+};
+
+// Linear interpolation between the closest ranks of a sorted list.
+double quantile(const std::vector<double>& sorted, double q)
+{
+    const double position = q * double(sorted.size() - 1);
+    const std::size_t low = std::size_t(position);
+    const std::size_t high = std::min(low + 1, sorted.size() - 1);
+    return sorted[low] + (sorted[high] - sorted[low]) * (position - double(low));
+}
+
+Stats measure(Body body, double seconds, bool once)
+{
+    body(); // warm-up and set-up, untimed
+    Stats stats;
+    stats.batch = once ? 1 : calibrate(body);
+    const auto budget = std::int64_t(seconds * 1e9);
+    std::int64_t spent = 0;
+    std::vector<double> samples;
+    const std::size_t minSamples = once ? 1 : MinSamples;
+    while (samples.size() < minSamples || (!once && spent < budget && samples.size() < MaxSamples)) {
+        const std::int64_t ns = timeBatch(body, stats.batch);
+        spent += ns;
+        samples.push_back(double(ns) / double(stats.batch));
+    }
+    std::sort(samples.begin(), samples.end());
+    stats.median = quantile(samples, 0.5);
+    stats.p25 = quantile(samples, 0.25);
+    stats.p75 = quantile(samples, 0.75);
+    stats.min = samples.front();
+    stats.max = samples.back();
+    stats.samples = samples.size();
+    return stats;
+}
+
+// Three significant digits in the largest unit that keeps the rounded number at 1 or more.
+QString formatTime(double ns)
+{
+    static const struct
+    {
+        double scale;
+        const char* unit;
+    } units[] = {{1e9, "s"}, {1e6, "ms"}, {1e3, "us"}, {1, "ns"}};
+    for (const auto& u : units) {
+        if (ns >= u.scale * 0.9995 || u.scale == 1)
+            return QString::number(ns / u.scale, 'g', 3) + QLatin1Char(' ') + QLatin1String(u.unit);
+    }
+    return {};
+}
+
+QString range(double low, double high) { return formatTime(low) + QStringLiteral(" - ") + formatTime(high); }
+
+int usage(QTextStream& err)
+{
+    err << "usage: quarry-bench [--seconds S | --once] [--filter TEXT]... [--list]\n"
+           "  --seconds S    time to spend on each benchmark (default 1; at least 5 samples are taken)\n"
+           "  --once         time each benchmark once: a check that all of them run, not a measurement\n"
+           "  --filter TEXT  run only benchmarks whose name contains TEXT (may be repeated)\n"
+           "  --list         print the names and goals of the benchmarks and stop\n";
+    err.flush();
+    return 2;
+}
+
+bool parse(const QStringList& args, Options& options)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == u"--list") {
+            options.list = true;
+        } else if (arg == u"--once") {
+            options.once = true;
+        } else if ((arg == u"--seconds" || arg == u"--filter") && i + 1 < args.size()) {
+            const QString& value = args[++i];
+            if (arg == u"--filter") {
+                options.filters << value;
+                continue;
+            }
+            bool ok = false;
+            options.seconds = value.toDouble(&ok);
+            if (!ok || !(options.seconds >= 0 && options.seconds <= 3600))
+                return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool selected(const Entry& entry, const QStringList& filters)
+{
+    if (filters.isEmpty())
+        return true;
+    return std::any_of(filters.cbegin(), filters.cend(),
+                       [&](const QString& f) { return entry.name.contains(f, Qt::CaseInsensitive); });
+}
+
+} // namespace
+
+Registration::Registration(const char* name, const char* goal, Body body)
+{
+    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(goal), body});
+}
+
+QString runtimeDir() { return QCoreApplication::applicationDirPath(); }
+
+namespace {
+// Written on every keepAlive; read at exit so that no compiler may call the writes useless.
+const void* volatile g_sink = nullptr;
+struct SinkReader
+{
+    ~SinkReader()
+    {
+        const void* last = g_sink;
+        Q_UNUSED(last);
+    }
+} g_sinkReader;
+} // namespace
+
+void keepAlive(const void* value) { g_sink = value; }
+
+int run(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    Options options;
+    if (!parse(args, options))
+        return usage(err);
+    std::vector<Entry> chosen;
+    for (const Entry& entry : registry()) {
+        if (selected(entry, options.filters))
+            chosen.push_back(entry);
+    }
+    std::sort(chosen.begin(), chosen.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    if (chosen.empty()) {
+        err << "quarry-bench: no benchmark matches\n";
+        return usage(err);
+    }
+    if (options.list) {
+        for (const Entry& entry : chosen)
+            out << entry.name << "  " << entry.goal << '\n';
+        return 0;
+    }
+
+    qsizetype nameWidth = 9;
+    for (const Entry& entry : chosen)
+        nameWidth = std::max(nameWidth, entry.name.size());
+    const auto row = [&](const QString& name, const QString& median, const QString& iqr, const QString& extremes,
+                         const QString& samples, const QString& goal) {
+        out << name.leftJustified(nameWidth + 2) << median.leftJustified(11) << iqr.leftJustified(22)
+            << extremes.leftJustified(22) << samples.leftJustified(12) << goal << '\n';
+        out.flush();
+    };
+    row(QStringLiteral("benchmark"), QStringLiteral("median"), QStringLiteral("p25 - p75"),
+        QStringLiteral("min - max"), QStringLiteral("samples"), QStringLiteral("goal"));
+    for (const Entry& entry : chosen) {
+        const Stats s = measure(entry.body, options.seconds, options.once);
+        row(entry.name, formatTime(s.median), range(s.p25, s.p75), range(s.min, s.max),
+            QStringLiteral("%1x%2").arg(s.samples).arg(s.batch), entry.goal);
+    }
+    return 0;
+}
+
+} // namespace Bench

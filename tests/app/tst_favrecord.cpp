@@ -1,0 +1,312 @@
+// tst_favrecord.cpp: reading and rewriting preferences records over real files, the field rules
+// and the sound switch.
+#include "FavFields.h"
+#include "Fields.h"
+#include "FavRecord.h"
+#include "RandomSource.h"
+#include "SoundSwitch.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(Game)
+Q_DECLARE_METATYPE(FavSave)
+
+namespace {
+
+const QByteArray BothLines = "G0,BF0132768,D1,M1,L0,K1,S1,\r\nG1,BE0132768,D0,R0,M0,S1,P0,\r\n";
+const QString SlidingDefault = QStringLiteral("G0,BF0132768,D1,M1,L0,K1,S1,");
+const QString JigsawDefault = QStringLiteral("G1,BE0132768,D0,R0,M0,S1,P0,");
+
+QString latin1(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
+
+// Every byte of a literal, NULs included.
+template <qsizetype N>
+QByteArray bytes(const char (&text)[N])
+{
+    return QByteArray(text, N - 1);
+}
+
+QString stored(const QString& folder, Game game) { return storedFavRecord(folder, game).value_or(QStringLiteral("none")); }
+
+} // namespace
+
+class TestFavRecord : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void read_data()
+    {
+        QTest::addColumn<bool>("hasFile");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Game>("game");
+        QTest::addColumn<QList<double>>("randoms");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<int>("draws");
+
+        const QList<double> half{0.5};
+        QTest::newRow("no file, sliding") << false << QByteArray() << Game::Sliding << half << SlidingDefault << 0;
+        QTest::newRow("no file, jigsaw") << false << QByteArray() << Game::Jigsaw << half << JigsawDefault << 0;
+        QTest::newRow("empty file") << true << QByteArray() << Game::Sliding << half << SlidingDefault << 0;
+        QTest::newRow("largest grid") << true << BothLines << Game::Sliding << QList<double>{0.99}
+                                      << "G0,BF0132768,D7,M1,L0,K1,S1," << 1;
+        QTest::newRow("smallest grid") << true << BothLines << Game::Sliding << QList<double>{0.0}
+                                       << "G0,BF0132768,D0,M1,L0,K1,S1," << 1;
+        // M is drawn first: with the values the other way round this would read M0 and D2.
+        QTest::newRow("jigsaw draws M then D")
+            << true << QByteArray("G1,BE0132768,D1,R0,M0,S1,P0,\r\n") << Game::Jigsaw << QList<double>{0.9, 0.1}
+            << "G1,BE0132768,D0,R0,M1,S1,P0," << 2;
+        QTest::newRow("jigsaw line only gives sliding default")
+            << true << QByteArray("G1,BE0132768,D0,R0,M0,S1,P0,\r\n") << Game::Sliding << half << SlidingDefault << 0;
+        QTest::newRow("first line wins") << true << QByteArray("G0,BF0100000,D2,S0,\r\nG0,BF0200000,D3,S1,\r\n")
+                                         << Game::Sliding << half << "G0,BF0100000,D4,S0," << 1;
+        QTest::newRow("tag only at the start of a line")
+            << true << QByteArray(" G0,D1,\r\nxG0,D2,\r\ng0,D3,\r\nG,0\r\n") << Game::Sliding << half << SlidingDefault << 0;
+        QTest::newRow("trailing digits kept") << true << QByteArray("G0,D15,S1,\r\n") << Game::Sliding
+                                              << QList<double>{0.25} << "G0,D25,S1," << 1;
+        QTest::newRow("letter at the end") << true << QByteArray("G0,S1,D") << Game::Sliding << half << "G0,S1,D4" << 1;
+        QTest::newRow("first D only") << true << QByteArray("G0,D1,XD2\r\n") << Game::Sliding << QList<double>{0.75}
+                                      << "G0,D6,XD2" << 1;
+        QTest::newRow("no D: unchanged, still drawn")
+            << true << QByteArray("G0,S1,\r\n") << Game::Sliding << half << "G0,S1," << 1;
+        QTest::newRow("jigsaw without M") << true << QByteArray("G1,D1,S1,\r\n") << Game::Jigsaw
+                                          << QList<double>{0.9, 0.1} << "G1,D0,S1," << 2;
+        QTest::newRow("LF line ends") << true << QByteArray("G1,D0,M0\nG0,D1,S0\n") << Game::Sliding << half
+                                      << "G0,D4,S0" << 1;
+        QTest::newRow("CR line ends") << true << QByteArray("G1,D0,M0\rG0,D1,S0\r") << Game::Sliding << half
+                                      << "G0,D4,S0" << 1;
+        QTest::newRow("blank lines first") << true << QByteArray("\r\n\n\r\r\r\nG0,D1\r\r\n") << Game::Sliding << half
+                                           << "G0,D4" << 1;
+        QTest::newRow("no final line end") << true << QByteArray("G1,M0,D0,\r\nG1,M1,D2,") << Game::Jigsaw
+                                           << QList<double>{0.2, 0.5} << "G1,M0,D1," << 2;
+        QTest::newRow("binary, no record") << true << bytes("\x00\xff\xfeG0\x01\x02") << Game::Sliding
+                                           << half << SlidingDefault << 0;
+        const QByteArray odd = bytes("G0,\xe9\x00\xff,D1,S1\r\n");
+        QTest::newRow("any byte kept in the record")
+            << true << odd << Game::Sliding << half << latin1(bytes("G0,\xe9\x00\xff,D4,S1")) << 1;
+    }
+    void read()
+    {
+        QFETCH(bool, hasFile);
+        QFETCH(QByteArray, file);
+        QFETCH(Game, game);
+        QFETCH(QList<double>, randoms);
+        QFETCH(QString, record);
+        QFETCH(int, draws);
+        TestSupport::DataFolder folder;
+        if (hasFile)
+            folder.write(QStringLiteral("fav.dll"), file);
+        ScriptedRandom random(randoms);
+        QCOMPARE(ReadFavRecord(folder.path(), game, random), record);
+        QCOMPARE(random.drawn(), draws);
+        QCOMPARE(folder.exists(QStringLiteral("fav.dll")), hasFile);
+        if (hasFile)
+            QCOMPARE(folder.read(QStringLiteral("fav.dll")), file);
+    }
+
+    void readsRedrawButNeverWrite()
+    {
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("fav.dll"), BothLines);
+        SystemRandom random;
+        QSet<int> sizes;
+        for (int i = 0; i < 200; ++i) {
+            const QString record = ReadFavRecord(folder.path(), Game::Sliding, random);
+            const int d = Fields::fieldInt(record, u'D');
+            QVERIFY2(d >= 0 && d <= 7, qPrintable(record));
+            sizes.insert(d);
+        }
+        // 200 draws of 8 values: all the same has a chance of 8^-199.
+        QVERIFY(sizes.size() > 1);
+        QCOMPARE(folder.read(QStringLiteral("fav.dll")), BothLines);
+        QCOMPARE(stored(folder.path(), Game::Sliding), SlidingDefault);
+    }
+
+    void update_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<Game>("game");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("body"); // null: the sound switch
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<FavSave>("status");
+        const QString sound;
+        const auto saved = FavSave::Saved;
+
+        QTest::newRow("sound off")
+            << BothLines << Game::Sliding << "G0,BF0132768,D5,M1,L0,K1,S1," << sound
+            << QByteArray("G0,BF0132768,D1,M1,L0,K1,S0,\r\nG1,BE0132768,D0,R0,M0,S1,P0,\r\n")
+            << ",BF0132768,D1,M1,L0,K1,S0," << saved;
+        QTest::newRow("sound on") << QByteArray("G0,S1,\r\nG1,BE0132768,D0,S0,\r\n") << Game::Jigsaw
+                                  << "G1,BE0132768,D2,S0," << sound << QByteArray("G0,S1,\r\nG1,BE0132768,D0,S1,\r\n")
+                                  << ",BE0132768,D0,S1," << saved;
+        QTest::newRow("decided by the current record")
+            << QByteArray("G0,D1,S0,\r\n") << Game::Sliding << "G0,D1,S1," << sound << QByteArray("G0,D1,S0,\r\n")
+            << ",D1,S0," << saved;
+        QTest::newRow("S2 counts as on") << QByteArray("G0,S2,\r\n") << Game::Sliding << "G0,S2," << sound
+                                         << QByteArray("G0,S2,\r\n") << ",S2," << saved;
+        QTest::newRow("every S1 of the line") << QByteArray("G0,S1,XS1,\r\n") << Game::Sliding << "G0,S1," << sound
+                                              << QByteArray("G0,S0,XS0,\r\n") << ",S0,XS0," << saved;
+        QTest::newRow("background") << BothLines << Game::Sliding << SlidingDefault << "F0516711680"
+                                    << QByteArray("G0,BF0516711680,D1,M1,L0,K1,S1,\r\nG1,BE0132768,D0,R0,M0,S1,P0,\r\n")
+                                    << "G0,BF0516711680,D1,M1,L0,K1,S1," << saved;
+        QTest::newRow("background, every occurrence")
+            << QByteArray("G1,BE01,X,BE01,\r\n") << Game::Jigsaw << "G1,BE01,D0," << "E15"
+            << QByteArray("G1,BE15,X,BE15,\r\n") << "G1,BE15,X,BE15," << saved;
+        QTest::newRow("old body from the current record")
+            << QByteArray("G0,BF0132768,S1,\r\n") << Game::Sliding << "G0,BF0200000,S1," << "F0300000"
+            << QByteArray("G0,BF0132768,S1,\r\n") << "G0,BF0132768,S1," << saved;
+        const QByteArray odd = bytes("X\x00\xff\r\nG1,S1,\r\n\xe9t\xc3\xa9 \r\nG0,\x80S1,\r\nlast");
+        QTest::newRow("other lines byte for byte, in order")
+            << odd << Game::Sliding << "G0,S1," << sound
+            << bytes("X\x00\xff\r\nG1,S1,\r\n\xe9t\xc3\xa9 \r\nG0,\x80S0,\r\nlast\r\n")
+            << latin1(QByteArray(",\x80S0,")) << saved;
+        QTest::newRow("blank lines dropped") << QByteArray("\r\n\r\nG0,S1,\r\n\r\n\n\rG1,S1,\r\n\r\n") << Game::Sliding
+                                             << "G0,S1," << sound << QByteArray("G0,S0,\r\nG1,S1,\r\n") << ",S0,"
+                                             << saved;
+        QTest::newRow("blank-looking line kept") << QByteArray(" \r\nG0,S1,\r\n\t\r\n") << Game::Sliding << "G0,S1,"
+                                                 << sound << QByteArray(" \r\nG0,S0,\r\n\t\r\n") << ",S0," << saved;
+        QTest::newRow("LF written as CR LF") << QByteArray("G1,S1,\nG0,S1,\n") << Game::Sliding << "G0,S1," << sound
+                                             << QByteArray("G1,S1,\r\nG0,S0,\r\n") << ",S0," << saved;
+        QTest::newRow("CR written as CR LF") << QByteArray("G1,S1,\rG0,S1,\r") << Game::Sliding << "G0,S1," << sound
+                                             << QByteArray("G1,S1,\r\nG0,S0,\r\n") << ",S0," << saved;
+        QTest::newRow("no final line end") << QByteArray("G1,S1,\r\nG0,S1,") << Game::Sliding << "G0,S1," << sound
+                                           << QByteArray("G1,S1,\r\nG0,S0,\r\n") << ",S0," << saved;
+        QTest::newRow("every line of the game, first returned")
+            << QByteArray("G0,S1,A\r\nG0,S1,B\r\n") << Game::Sliding << "G0,S1," << sound
+            << QByteArray("G0,S0,A\r\nG0,S0,B\r\n") << ",S0,A" << saved;
+        QTest::newRow("no line of the game") << QByteArray("G1,S1,\r\n\r\n") << Game::Sliding << SlidingDefault
+                                             << sound << QByteArray("G1,S1,\r\n") << SlidingDefault << saved;
+        QTest::newRow("empty file stays empty") << QByteArray() << Game::Jigsaw << JigsawDefault << "E0100000"
+                                                << QByteArray() << JigsawDefault << saved;
+        QTest::newRow("only blank lines") << QByteArray("\r\n\n\r") << Game::Sliding << SlidingDefault << sound
+                                          << QByteArray() << SlidingDefault << saved;
+        QTest::newRow("body with a comma") << BothLines << Game::Sliding << SlidingDefault << "F01,S0" << BothLines
+                                           << SlidingDefault << FavSave::Rejected;
+        QTest::newRow("body with a line end") << BothLines << Game::Sliding << SlidingDefault << "F01\r\nG0,S0"
+                                              << BothLines << SlidingDefault << FavSave::Rejected;
+        QTest::newRow("body beyond Latin-1") << BothLines << Game::Jigsaw << JigsawDefault << QStringLiteral("E01\u20ac")
+                                             << BothLines << JigsawDefault << FavSave::Rejected;
+    }
+    void update()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(Game, game);
+        QFETCH(QString, current);
+        QFETCH(QString, body);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, record);
+        QFETCH(FavSave, status);
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("fav.dll"), before);
+        const FavChange change = body.isNull() ? FavChange::sound() : FavChange::background(body);
+        FavSave result = FavSave::Failed;
+        QCOMPARE(UpdateFavRecord(folder.path(), game, current, change, &result), record);
+        QCOMPARE(result, status);
+        QCOMPARE(folder.read(QStringLiteral("fav.dll")), after);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("fav.dll")});
+    }
+
+    void backgroundBody_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<int>("colour");
+        QTest::newRow("sliding default") << SlidingDefault << "F0132768" << 32768;
+        QTest::newRow("jigsaw default") << JigsawDefault << "E0132768" << 32768;
+        QTest::newRow("white") << "G0,BF1516777215,S1," << "F1516777215" << 16777215;
+        QTest::newRow("first B") << "G1,BE0200255,BF0300000," << "E0200255" << 255;
+        QTest::newRow("no comma after") << "G0,BF0165280" << "F0165280" << 65280;
+        QTest::newRow("short body") << "G0,BF1,S1," << "F1" << 0;
+        QTest::newRow("empty body") << "G0,B,S1," << "" << 0;
+        QTest::newRow("no B") << "G0,D1,S1," << "" << 0;
+    }
+    void backgroundBody()
+    {
+        QFETCH(QString, record);
+        QFETCH(QString, body);
+        QFETCH(int, colour);
+        QCOMPARE(FavFields::backgroundBody(record), body);
+        QCOMPARE(FavFields::backColour(record), colour);
+    }
+
+    void flags_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<bool>("numbers");
+        QTest::addColumn<bool>("borders");
+        QTest::addColumn<bool>("swap");
+        QTest::addColumn<bool>("rotation");
+        QTest::addColumn<bool>("shapeBoard");
+        QTest::addColumn<bool>("sound");
+        QTest::newRow("sliding default") << SlidingDefault << false << true << true << false << true << true;
+        QTest::newRow("jigsaw default") << JigsawDefault << false << false << false << false << false << true;
+        QTest::newRow("out of range") << "L2,K2,M2,R2,S2," << false << true << true << true << false << true;
+        QTest::newRow("all on") << "L1,K1,M1,R1,S1," << true << true << true << true << true << true;
+        QTest::newRow("all off") << "L0,K0,M0,R0,S0," << false << false << false << false << false << false;
+        QTest::newRow("fractions") << "L0.5,K0.5,M0.5,R0.5,S0.5," << false << true << true << true << false << true;
+        QTest::newRow("after the tag") << ",BF0132768,D1,M1,L0,K1,S0," << false << true << true << false << true
+                                       << false;
+    }
+    void flags()
+    {
+        QFETCH(QString, record);
+        QFETCH(bool, numbers);
+        QFETCH(bool, borders);
+        QFETCH(bool, swap);
+        QFETCH(bool, rotation);
+        QFETCH(bool, shapeBoard);
+        QFETCH(bool, sound);
+        QCOMPARE(FavFields::tileNumbersOn(record), numbers);
+        QCOMPARE(FavFields::tileBordersOn(record), borders);
+        QCOMPARE(FavFields::swapModeOn(record), swap);
+        QCOMPARE(FavFields::rotationOn(record), rotation);
+        QCOMPARE(FavFields::shapeBoardFamily(record), shapeBoard);
+        QCOMPARE(FavFields::soundOn(record), sound);
+        QCOMPARE(SoundSwitch::caption(record), sound ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
+    }
+
+    void soundSwitchRoundTrip_data()
+    {
+        QTest::addColumn<Game>("game");
+        QTest::newRow("sliding") << Game::Sliding;
+        QTest::newRow("jigsaw") << Game::Jigsaw;
+    }
+    void soundSwitchRoundTrip()
+    {
+        QFETCH(Game, game);
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("fav.dll"), BothLines);
+        ScriptedRandom random({0.5});
+        const QString opened = ReadFavRecord(folder.path(), game, random);
+        QCOMPARE(SoundSwitch::caption(opened), QStringLiteral("Close Sound"));
+
+        FavSave status = FavSave::Failed;
+        const QString off = SoundSwitch::toggle(folder.path(), game, opened, &status);
+        QCOMPARE(status, FavSave::Saved);
+        QCOMPARE(SoundSwitch::caption(off), QStringLiteral("Open Sound"));
+        QCOMPARE(FavFields::soundOn(ReadFavRecord(folder.path(), game, random)), false);
+        QCOMPARE(stored(folder.path(), game == Game::Sliding ? Game::Jigsaw : Game::Sliding),
+                 game == Game::Sliding ? JigsawDefault : SlidingDefault);
+
+        const QString on = SoundSwitch::toggle(folder.path(), game, off, &status);
+        QCOMPARE(status, FavSave::Saved);
+        QCOMPARE(SoundSwitch::caption(on), QStringLiteral("Close Sound"));
+        QCOMPARE(folder.read(QStringLiteral("fav.dll")), BothLines);
+    }
+
+    void soundSwitchWithoutFileChangesNothing()
+    {
+        TestSupport::DataFolder folder;
+        FavSave status = FavSave::Saved;
+        QCOMPARE(SoundSwitch::toggle(folder.path(), Game::Sliding, SlidingDefault, &status), SlidingDefault);
+        QCOMPARE(status, FavSave::NoFile);
+        QCOMPARE(folder.exists(QStringLiteral("fav.dll")), false);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFavRecord)
+#include "tst_favrecord.moc"

@@ -1,0 +1,319 @@
+// tst_turning.cpp: quarter turns of pictures (TurnBmp, turned pictures) and of pieces and groups.
+#include "PieceBuilder.h"
+#include "ShapeParser.h"
+#include "TurnBmp.h"
+#include "TurnUnit.h"
+#include "TurnedPictures.h"
+
+#include <QtTest>
+
+namespace {
+
+// Every pixel distinct, so a misplaced pixel cannot go unnoticed.
+QImage pattern(QSize size, QImage::Format format)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgba(x * 7 + y, y * 13 + x * 3, (x ^ y) * 5, 255 - x - y));
+    return image.convertToFormat(format);
+}
+
+struct Snapshot
+{
+    int homeLeft, homeTop, turn;
+    QList<QList<QPoint>> points;
+    QList<QRegion> outlines;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshot(const PieceTable& table, int k)
+{
+    Snapshot s { table.piece(k).homeLeft, table.piece(k).homeTop, table.piece(k).turn, {}, {} };
+    for (int m = 1; m <= table.count(); ++m) {
+        s.points.append(table.piece(m).points);
+        s.outlines.append(table.piece(m).outline);
+    }
+    return s;
+}
+
+const QSize workingSize(400, 300);
+
+} // namespace
+
+class TestTurning : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void turnBmp_data()
+    {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("32-bit") << QImage::Format_RGB32 << QSize(40, 30);
+        QTest::newRow("32-bit alpha, odd") << QImage::Format_ARGB32 << QSize(7, 3);
+        QTest::newRow("24-bit, padded rows") << QImage::Format_RGB888 << QSize(5, 3);
+        QTest::newRow("24-bit, one row") << QImage::Format_RGB888 << QSize(9, 1);
+        QTest::newRow("24-bit, one column") << QImage::Format_RGB888 << QSize(1, 9);
+        QTest::newRow("16-bit") << QImage::Format_RGB16 << QSize(3, 5);
+        QTest::newRow("8-bit indexed") << QImage::Format_Indexed8 << QSize(11, 6);
+        QTest::newRow("64-bit") << QImage::Format_RGBA64 << QSize(3, 4);
+        QTest::newRow("single pixel") << QImage::Format_RGB32 << QSize(1, 1);
+    }
+    void turnBmp()
+    {
+        QFETCH(QImage::Format, format);
+        QFETCH(QSize, size);
+        const QImage source = pattern(size, format);
+        QImage destination;
+        TurnBmp(source, destination);
+        QCOMPARE(destination.size(), size.transposed());
+        QCOMPARE(destination.format(), source.format());
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x)
+                QCOMPARE(destination.pixel(source.height() - 1 - y, x), source.pixel(x, y));
+        QCOMPARE(destination, source.transformed(QTransform().rotate(90)));
+    }
+
+    // Pixels that are not whole bytes are turned through a 32-bit copy.
+    void turnBmpMonochrome()
+    {
+        QImage mono = pattern(QSize(13, 5), QImage::Format_RGB32).convertToFormat(QImage::Format_Mono);
+        QImage destination;
+        TurnBmp(mono, destination);
+        QCOMPARE(destination.size(), QSize(5, 13));
+        for (int y = 0; y < mono.height(); ++y)
+            for (int x = 0; x < mono.width(); ++x)
+                QCOMPARE(destination.pixel(mono.height() - 1 - y, x), mono.pixel(x, y));
+    }
+
+    // A destination of the right size is written over completely; one shared with the source is not.
+    void turnBmpReusesDestination()
+    {
+        const QImage source = pattern(QSize(9, 4), QImage::Format_RGB888);
+        QImage destination(4, 9, QImage::Format_RGB888);
+        destination.fill(Qt::white);
+        const QImage other = destination;
+        TurnBmp(source, destination);
+        QCOMPARE(destination, source.transformed(QTransform().rotate(90)));
+        QCOMPARE(other.pixel(0, 0), qRgb(255, 255, 255));
+
+        const QImage square = pattern(QSize(5, 5), QImage::Format_RGB32);
+        QImage shared = square;
+        TurnBmp(square, shared);
+        QCOMPARE(shared, square.transformed(QTransform().rotate(90)));
+    }
+
+    void turnBmpIntoItself()
+    {
+        QImage image = pattern(QSize(6, 6), QImage::Format_RGB32);
+        const QImage expected = image.transformed(QTransform().rotate(90));
+        TurnBmp(image, image);
+        QCOMPARE(image, expected);
+        QImage null;
+        TurnBmp(QImage(), null);
+        QVERIFY(null.isNull());
+    }
+
+    void turnedPictures()
+    {
+        const QImage working = pattern(workingSize, QImage::Format_RGB32);
+        TurnedPictures pictures(working);
+        QVERIFY(!pictures.hasTurned());
+        QVERIFY(pictures.picture(90).isNull());
+        QList<int> progress;
+        pictures.make([&](int finished) { progress.append(finished); });
+        QCOMPARE(progress, (QList<int> { 1, 2, 3 }));
+        QCOMPARE(pictures.picture(0).size(), QSize(400, 300));
+        QCOMPARE(pictures.picture(90).size(), QSize(300, 400));
+        QCOMPARE(pictures.picture(180).size(), QSize(400, 300));
+        QCOMPARE(pictures.picture(270).size(), QSize(300, 400));
+        QCOMPARE(pictures.picture(360).size(), QSize(400, 300));
+        QVERIFY(pictures.picture(45).isNull());
+        QCOMPARE(pictures.picture(180), working.transformed(QTransform().rotate(180)));
+        QCOMPARE(pictures.picture(270), working.transformed(QTransform().rotate(270)));
+        QCOMPARE(TurnedPictures::sizeForTurn(workingSize, 270), QSize(300, 400));
+        const QImage next = pattern(workingSize, QImage::Format_RGB32).mirrored();
+        pictures.reset(next);
+        QVERIFY(!pictures.hasTurned());
+        QVERIFY(pictures.picture(90).isNull());
+        pictures.make();
+        QCOMPARE(pictures.picture(90), next.transformed(QTransform().rotate(90)));
+    }
+
+    // A box (left 100, top 50, 80 x 60) in a 400 x 300 picture turned by 90 lands at left 190, top 100
+    // of the 300 x 400 picture; a rectangle's rebuilt outline is exactly its turned pixels.
+    void quarterTurnExample()
+    {
+        QImage working = pattern(workingSize, QImage::Format_RGB32);
+        PieceTable table;
+        PieceBuilder builder(working);
+        builder.addPiece(table, parseShapeString(u"W400,H300,P1,VB2,100,50,180,110", workingSize).pieces.first());
+        const QRegion before = table.piece(1).outline;
+
+        const TurnResult result = turnUnit(table, 90, 1, QSize(80, 60), workingSize);
+        QVERIFY(result.turned);
+        QCOMPARE(result.turn, 90);
+        QCOMPARE(result.home, QPoint(190, 100));
+        QCOMPARE(result.windowSize, QSize(60, 80));
+        QCOMPARE(result.pictureRect, QRect(190, 100, 60, 80));
+        QCOMPARE(result.outline, QRegion(0, 0, 60, 80));
+        QCOMPARE(table.piece(1).homeLeft, 190);
+        QCOMPARE(table.piece(1).homeTop, 100);
+        QCOMPARE(table.piece(1).turn, 90);
+        QCOMPARE(table.piece(1).points, (QList<QPoint> { { 250, 100 }, { 190, 180 } }));
+        QCOMPARE(table.piece(1).outline, turnRegion(before, 90, workingSize));
+
+        // The pixels the window shows are the piece's own pixels, turned.
+        TurnedPictures pictures(working);
+        pictures.make();
+        const QImage shown = pictures.picture(result.turn).copy(result.pictureRect);
+        QCOMPARE(shown, working.copy(QRect(100, 50, 80, 60)).transformed(QTransform().rotate(90)));
+    }
+
+    void halfAndThreeQuarterTurns_data()
+    {
+        QTest::addColumn<int>("angle");
+        QTest::addColumn<QPoint>("home");
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("180") << 180 << QPoint(400 - 100 - 80, 300 - 50 - 60) << QSize(80, 60);
+        QTest::newRow("270") << 270 << QPoint(50, 400 - 100 - 80) << QSize(60, 80);
+        QTest::newRow("-90 is 270") << -90 << QPoint(50, 400 - 100 - 80) << QSize(60, 80);
+        QTest::newRow("450 is 90") << 450 << QPoint(300 - 50 - 60, 100) << QSize(60, 80);
+    }
+    void halfAndThreeQuarterTurns()
+    {
+        QFETCH(int, angle);
+        QFETCH(QPoint, home);
+        QFETCH(QSize, window);
+        QImage working = pattern(workingSize, QImage::Format_RGB32);
+        PieceTable table;
+        PieceBuilder builder(working);
+        builder.addPiece(table, parseShapeString(u"W400,H300,P1,VB2,100,50,180,110", workingSize).pieces.first());
+        const QRegion before = table.piece(1).outline;
+        const TurnResult result = turnUnit(table, angle, 1, QSize(80, 60), workingSize);
+        QCOMPARE(result.home, home);
+        QCOMPARE(result.windowSize, window);
+        QCOMPARE(table.piece(1).outline, turnRegion(before, ((angle % 360) + 360) % 360, workingSize));
+    }
+
+    // Turns that do nothing leave the table as it is.
+    void noTurn_data()
+    {
+        QTest::addColumn<int>("angle");
+        QTest::addColumn<int>("k");
+        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("360") << 360 << 1;
+        QTest::newRow("45") << 45 << 1;
+        QTest::newRow("piece 0") << 90 << 0;
+        QTest::newRow("piece -1") << 90 << -1;
+        QTest::newRow("beyond the table") << 90 << 2;
+    }
+    void noTurn()
+    {
+        QFETCH(int, angle);
+        QFETCH(int, k);
+        QImage working = pattern(workingSize, QImage::Format_RGB32);
+        PieceTable table;
+        PieceBuilder(working).addPiece(
+            table, parseShapeString(u"W400,H300,P1,VC4,10,10,90,20,40,70,10,10", workingSize).pieces.first());
+        const Snapshot before = snapshot(table, 1);
+        QVERIFY(!turnUnit(table, angle, k, QSize(80, 60), workingSize).turned);
+        QVERIFY(snapshot(table, 1) == before);
+    }
+
+    // Any sequence of turns adding up to a whole turn gives back the box, the points and the outline.
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<QList<int>>("angles");
+        const QStringList pieces { "VC5,0,0,100,0,100,100,0,100,0,0", "VC4,13,7,191,40,77,180,13,7",
+            "VA2P3C5,20,30,220,190,100,90,140,90,140,130,100,130,100,90", "VC6P2A2,0,0,40,0,40,20,20,20,20,40,0,40,30,30,71,53",
+            "VB2P4A2,310,150,390,299,320,160,380,290" };
+        const QList<QList<int>> sequences { { 90, 90, 90, 90 }, { 180, 180 }, { 270, 270, 270, 270 }, { 90, 270 },
+            { 90, 180, 90 }, { 270, 180, 270, 180, 90, 90, 90, 270 } };
+        for (const QString& piece : pieces)
+            for (const QList<int>& sequence : sequences) {
+                QStringList names;
+                for (int a : sequence)
+                    names.append(QString::number(a));
+                QTest::addRow("%s %s", qPrintable(piece.left(12)), qPrintable(names.join(u'+'))) << piece << sequence;
+            }
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, piece);
+        QFETCH(QList<int>, angles);
+        QImage working = pattern(workingSize, QImage::Format_RGB32);
+        PieceTable table;
+        PieceBuilder(working).addPiece(table, parseShapeString(QStringLiteral("W400,H300,P1,") + piece, workingSize).pieces.first());
+        const Snapshot before = snapshot(table, 1);
+        QSize window = PieceBuilder::pieceBox(table.piece(1)).size();
+        const QSize initialWindow = window;
+        for (int a : angles) {
+            const TurnResult result = turnUnit(table, a, 1, window, workingSize);
+            QVERIFY(result.turned);
+            window = result.windowSize;
+            // The outline fits the window, and is the turned outline in picture coordinates.
+            QCOMPARE(result.outline.translated(result.home), table.piece(1).outline);
+        }
+        QCOMPARE(window, initialWindow);
+        QVERIFY(snapshot(table, 1) == before);
+    }
+
+    // A group of two joined squares turns as one; four turns restore both members.
+    void groupRoundTrip()
+    {
+        QImage working = pattern(workingSize, QImage::Format_RGB32);
+        PieceTable table;
+        PieceBuilder builder(working);
+        for (const ParsedPiece& p :
+            parseShapeString(u"W400,H300,P2,VC5,40,60,140,60,140,160,40,160,40,60,VC5,140,60,200,60,200,160,140,160,140,60",
+                workingSize)
+                .pieces)
+            builder.addPiece(table, p);
+        // Joined as the join rules do: the union's box becomes the survivor's home, the groups concatenate.
+        const QRegion joined = table.piece(1).outline.united(table.piece(2).outline);
+        table.piece(1).group = QStringLiteral("P1P2");
+        table.piece(1).homeLeft = joined.boundingRect().left();
+        table.piece(1).homeTop = joined.boundingRect().top();
+        QSize window = joined.boundingRect().size();
+        const Snapshot before = snapshot(table, 1);
+
+        const TurnResult first = turnUnit(table, 90, 1, window, workingSize);
+        QCOMPARE(first.home, QPoint(300 - 60 - 100, 40));
+        QCOMPARE(first.windowSize, QSize(100, 160));
+        QCOMPARE(first.outline.translated(first.home), turnRegion(joined, 90, workingSize));
+        QCOMPARE(table.piece(2).turn, 90);
+        QCOMPARE(table.piece(2).outline, turnRegion(before.outlines[1], 90, workingSize));
+        window = first.windowSize;
+        for (int i = 0; i < 3; ++i)
+            window = turnUnit(table, 90, 1, window, workingSize).windowSize;
+        QCOMPARE(window, joined.boundingRect().size());
+        QVERIFY(snapshot(table, 1) == before);
+        QCOMPARE(table.piece(2).turn, 0);
+    }
+
+    // A piece made from a region (the shape-board's board) turns its region pixel for pixel.
+    void regionPieceTurns()
+    {
+        QImage working = pattern(workingSize, QImage::Format_RGB32);
+        PieceTable table;
+        PieceBuilder builder(working);
+        QRegion board(0, 0, 400, 300);
+        board -= QRegion(30, 40, 50, 20, QRegion::Ellipse);
+        board -= QRegion(200, 100, 13, 77);
+        builder.addRegionPiece(table, board);
+        const TurnResult result = turnUnit(table, 90, 1, QSize(400, 300), workingSize);
+        QCOMPARE(result.windowSize, QSize(300, 400));
+        QCOMPARE(result.home, QPoint(0, 0));
+        QCOMPARE(result.outline, turnRegion(board, 90, workingSize));
+        QVERIFY(!result.outline.contains(QPoint(300 - 1 - 120, 205)));
+        QVERIFY(result.outline.contains(QPoint(300 - 1 - 120, 199)));
+        turnUnit(table, 270, 1, result.windowSize, workingSize);
+        QCOMPARE(table.piece(1).outline, board);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTurning)
+#include "tst_turning.moc"

@@ -1,0 +1,332 @@
+// tst_backtilefile.cpp: tile files: what OK writes, every BMP variant read back, damaged and foreign files
+// ignored.
+#include "BackColourArt.h"
+#include "BackTile.h"
+#include "BackTileFile.h"
+#include "BmpBuilder.h"
+#include "TestSupport.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QtEndian>
+#include <QtTest>
+
+using BmpBuilder::padRow;
+
+namespace {
+constexpr QRgb Red = qRgb(255, 0, 0);
+constexpr QRgb Green = qRgb(0, 255, 0);
+constexpr QRgb Blue = qRgb(0, 0, 255);
+constexpr QRgb White = qRgb(255, 255, 255);
+constexpr QRgb Black = qRgb(0, 0, 0);
+
+QImage imageOf(int width, const QList<QRgb>& pixels)
+{
+    QImage image(width, int(pixels.size()) / width, QImage::Format_RGB32);
+    for (int i = 0; i < pixels.size(); ++i)
+        image.setPixel(i % width, i / width, pixels[i]);
+    return image;
+}
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+quint32 u32At(const QByteArray& data, int offset)
+{
+    return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(data.constData()) + offset);
+}
+
+// A well-formed 24-bit 2 x 2 file, bottom-up: red green / blue white.
+QByteArray small24()
+{
+    BmpBuilder::Recipe s { 2, 2, 24 };
+    s.pixels = padRow(bytes({ 255, 0, 0, 255, 255, 255 })) + padRow(bytes({ 0, 0, 255, 0, 255, 0 }));
+    return BmpBuilder::make(s);
+}
+
+// Sets the 32-bit value at offset.
+QByteArray patched(QByteArray data, int offset, quint32 value)
+{
+    qToLittleEndian(value, data.data() + offset);
+    return data;
+}
+
+// Sets the 16-bit value at offset.
+QByteArray patched16(QByteArray data, int offset, quint16 value)
+{
+    qToLittleEndian(value, data.data() + offset);
+    return data;
+}
+} // namespace
+
+class TestBackTileFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void okFileIsAPlainWindowsBitmap()
+    {
+        TestSupport::DataFolder folder;
+        const QImage tile = BackTile::RenderBackTile(BackColourArt::pattern(6), 32768, true);
+        const QString path = folder.filePath(QStringLiteral("bakdatal"));
+        QVERIFY(saveBackTile(tile, path));
+
+        const QByteArray file = folder.read(QStringLiteral("bakdatal"));
+        QCOMPARE(file.left(2), QByteArray("BM"));
+        QCOMPARE(u32At(file, 2), quint32(file.size()));
+        QCOMPARE(u32At(file, 14), 40u); // BITMAPINFOHEADER
+        QCOMPARE(qint32(u32At(file, 18)), tile.width());
+        QCOMPARE(qint32(u32At(file, 22)), tile.height()); // positive: rows bottom-up
+        QCOMPARE(qFromLittleEndian<quint16>(file.constData() + 28), quint16(24));
+        QCOMPARE(u32At(file, 30), 0u); // uncompressed
+        const int rowBytes = (tile.width() * 3 + 3) / 4 * 4;
+        QCOMPARE(qint64(u32At(file, 10)) + qint64(rowBytes) * tile.height(), qint64(file.size()));
+
+        QCOMPARE(loadBackTile(path), tile);
+        QCOMPARE(QImageReader(path).format(), QByteArray("bmp"));
+    }
+
+    void saveReplacesTheOldFileWhole()
+    {
+        TestSupport::DataFolder folder;
+        const QString path = folder.filePath(QStringLiteral("bakdatae"));
+        folder.write(QStringLiteral("bakdatae"), QByteArray(100000, 'x'));
+        const QImage tile = BackTile::RenderBackTile({}, 255, false);
+        QVERIFY(saveBackTile(tile, path));
+        QCOMPARE(loadBackTile(path), tile);
+        QVERIFY(folder.read(QStringLiteral("bakdatae")).size() < 100000);
+    }
+
+    void failedSaveReportsAndWritesNothing()
+    {
+        TestSupport::DataFolder folder;
+        const QString path
+            = QDir(folder.filePath(QStringLiteral("missing"))).filePath(QStringLiteral("bakdatal"));
+        QVERIFY(!saveBackTile(BackTile::RenderBackTile({}, 0, false), path));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!saveBackTile(QImage(), folder.filePath(QStringLiteral("bakdatal"))));
+        QVERIFY(!folder.exists(QStringLiteral("bakdatal")));
+    }
+
+    void readsEveryCommonVariant_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QImage>("expected");
+        using BmpBuilder::Recipe;
+        const QList<QRgb> rgbPalette { Red, Green, Blue };
+
+        Recipe mono { 3, 2, 1 };
+        mono.palette = { Black, White };
+        mono.pixels = padRow(bytes({ 0x60 })) + padRow(bytes({ 0xA0 })); // bottom row 0 1 1, top row 1 0 1
+        QTest::newRow("1 bit") << BmpBuilder::make(mono)
+                               << imageOf(3, { White, Black, White, Black, White, White });
+
+        Recipe four { 3, 2, 4 };
+        four.palette = rgbPalette;
+        four.pixels
+            = padRow(bytes({ 0x21, 0x00 })) + padRow(bytes({ 0x01, 0x20 })); // bottom 2 1 0, top 0 1 2
+        QTest::newRow("4 bits") << BmpBuilder::make(four)
+                                << imageOf(3, { Red, Green, Blue, Blue, Green, Red });
+
+        Recipe eight { 3, 2, 8 };
+        eight.palette = rgbPalette;
+        eight.pixels = padRow(bytes({ 2, 2, 1 })) + padRow(bytes({ 0, 1, 2 }));
+        QTest::newRow("8 bits") << BmpBuilder::make(eight)
+                                << imageOf(3, { Red, Green, Blue, Blue, Blue, Green });
+
+        Recipe rle8 { 3, 2, 8, BmpBuilder::Rle8 };
+        rle8.palette = rgbPalette;
+        rle8.pixels = bytes({ 2, 2, 1, 1, 0, 0, 1, 0, 1, 1, 1, 2, 0, 1 });
+        QTest::newRow("RLE8") << BmpBuilder::make(rle8)
+                              << imageOf(3, { Red, Green, Blue, Blue, Blue, Green });
+
+        Recipe rle4 { 3, 2, 4, BmpBuilder::Rle4 };
+        rle4.palette = rgbPalette;
+        rle4.pixels = bytes({ 3, 0x21, 0, 0, 3, 0x01, 0, 1 }); // bottom 2 1 2, top 0 1 0
+        QTest::newRow("RLE4") << BmpBuilder::make(rle4) << imageOf(3, { Red, Green, Red, Blue, Green, Blue });
+
+        Recipe rgb555 { 2, 2, 16 };
+        rgb555.pixels
+            = bytes({ 0x1F, 0x00, 0xFF, 0x7F }) + bytes({ 0x00, 0x7C, 0xE0, 0x03 }); // blue white / red green
+        QTest::newRow("16 bits 555") << BmpBuilder::make(rgb555) << imageOf(2, { Red, Green, Blue, White });
+
+        Recipe rgb565 { 2, 2, 16, BmpBuilder::BitFields };
+        rgb565.masks = { 0xF800, 0x07E0, 0x001F };
+        rgb565.pixels = bytes({ 0x1F, 0x00, 0xFF, 0xFF }) + bytes({ 0x00, 0xF8, 0xE0, 0x07 });
+        QTest::newRow("16 bits 565") << BmpBuilder::make(rgb565) << imageOf(2, { Red, Green, Blue, White });
+
+        QTest::newRow("24 bits") << small24() << imageOf(2, { Red, Green, Blue, White });
+
+        Recipe topDown { 2, -2, 24 };
+        topDown.pixels
+            = padRow(bytes({ 0, 0, 255, 0, 255, 0 })) + padRow(bytes({ 255, 0, 0, 255, 255, 255 }));
+        QTest::newRow("24 bits top-down")
+            << BmpBuilder::make(topDown) << imageOf(2, { Red, Green, Blue, White });
+
+        Recipe rgb32 { 2, 2, 32 };
+        rgb32.pixels = bytes({ 255, 0, 0, 0, 255, 255, 255, 0, 0, 0, 255, 0, 0, 255, 0, 0 });
+        QTest::newRow("32 bits") << BmpBuilder::make(rgb32) << imageOf(2, { Red, Green, Blue, White });
+
+        Recipe core { 2, 2, 24 };
+        core.coreHeader = true;
+        core.pixels = padRow(bytes({ 255, 0, 0, 255, 255, 255 })) + padRow(bytes({ 0, 0, 255, 0, 255, 0 }));
+        QTest::newRow("OS/2 header") << BmpBuilder::make(core) << imageOf(2, { Red, Green, Blue, White });
+    }
+    void readsEveryCommonVariant()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QImage, expected);
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("bakdatal"), file);
+        const QImage loaded = loadBackTile(folder.filePath(QStringLiteral("bakdatal")));
+        QCOMPARE(loaded.format(), QImage::Format_RGB32);
+        QCOMPARE(loaded.size(), expected.size());
+        // Five- and six-bit components widen to eight bits in more than one accepted way.
+        constexpr int Tolerance = 7;
+        for (int y = 0; y < expected.height(); ++y) {
+            for (int x = 0; x < expected.width(); ++x) {
+                const QRgb got = loaded.pixel(x, y), want = expected.pixel(x, y);
+                const int error = std::max({ std::abs(qRed(got) - qRed(want)),
+                    std::abs(qGreen(got) - qGreen(want)), std::abs(qBlue(got) - qBlue(want)) });
+                QVERIFY2(error <= Tolerance,
+                    qPrintable(QStringLiteral("pixel %1,%2 is %3").arg(x).arg(y).arg(got, 8, 16)));
+            }
+        }
+    }
+
+    void unreadableFilesAreIgnored_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray good = small24();
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("signature only") << good.left(2);
+        QTest::newRow("file header only") << good.left(14);
+        QTest::newRow("cut in the info header") << good.left(30);
+        QTest::newRow("huge width") << patched(good, 18, 100000);
+        QTest::newRow("huge height") << patched(good, 22, 0x7FFFFFFF);
+        QTest::newRow("most negative height") << patched(good, 22, 0x80000000u);
+        QTest::newRow("just over the cap") << patched(good, 18, BackTileFile::MaxSide + 1);
+        QTest::newRow("zero width") << patched(good, 18, 0);
+        QTest::newRow("zero height") << patched(good, 22, 0);
+        QTest::newRow("negative width") << patched(good, 18, quint32(-2));
+        QTest::newRow("unknown header size") << patched(good, 14, 41);
+        QTest::newRow("pixels past the end") << patched(good, 10, quint32(good.size()));
+        QTest::newRow("pixels inside the header") << patched(good, 10, 20);
+        QTest::newRow("embedded JPEG") << patched(good, 30, 4);
+        QTest::newRow("odd bit count") << patched16(good, 28, 7);
+        QTest::newRow("no planes") << patched16(good, 26, 0);
+        QTest::newRow("not a bitmap") << QByteArray("GIF89a this is not a tile at all, only text.");
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        BackColourArt::pattern(3).save(&png, "PNG");
+        QTest::newRow("PNG renamed") << png.data();
+        QRandomGenerator seeded(20240601);
+        QByteArray noise(600, '\0');
+        for (char& c : noise)
+            c = char(seeded.bounded(256));
+        QTest::newRow("random bytes") << noise;
+    }
+    void unreadableFilesAreIgnored()
+    {
+        QFETCH(QByteArray, file);
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("bakdatae"), file);
+        QVERIFY(loadBackTile(folder.filePath(QStringLiteral("bakdatae"))).isNull());
+        QVERIFY(decodeBackTile(file).isNull());
+    }
+
+    // An uncompressed file cut anywhere in its pixels would leave rows undefined: it is ignored.
+    void cutUncompressedFilesAreIgnored()
+    {
+        BmpBuilder::Recipe recipe { 40, 30, 24 };
+        recipe.pixels = QByteArray(40 * 3 * 30, char(0x80));
+        const QByteArray good = BmpBuilder::make(recipe);
+        QCOMPARE(decodeBackTile(good).size(), QSize(40, 30));
+        for (int cut = 55; cut < good.size(); cut += 97)
+            QVERIFY2(decodeBackTile(good.left(cut)).isNull(), qPrintable(QString::number(cut)));
+    }
+
+    // Run-length data may skip pixels or stop early; those pixels take the first palette colour.
+    void runLengthGapsTakeTheFirstColour_data()
+    {
+        QTest::addColumn<QByteArray>("pixels");
+        QTest::addColumn<QImage>("expected");
+        QTest::newRow("early end") << bytes({ 1, 2, 0, 0, 0, 1 })
+                                   << imageOf(3, { Red, Red, Red, Blue, Red, Red });
+        QTest::newRow("delta") << bytes({ 0, 2, 1, 1, 2, 1, 0, 1 })
+                               << imageOf(3, { Red, Green, Green, Red, Red, Red });
+        QTest::newRow("no data is unreadable") << QByteArray() << QImage();
+        // Runs that overflow the row or the bitmap are cut off, never written past the image.
+        QTest::newRow("overlong runs")
+            << bytes({ 200, 1, 255, 2, 255, 2, 0, 1 }) << imageOf(3, { Red, Red, Red, Green, Green, Green });
+    }
+    void runLengthGapsTakeTheFirstColour()
+    {
+        QFETCH(QByteArray, pixels);
+        QFETCH(QImage, expected);
+        BmpBuilder::Recipe recipe { 3, 2, 8, BmpBuilder::Rle8 };
+        recipe.palette = { Red, Green, Blue };
+        recipe.pixels = pixels;
+        const QImage image = decodeBackTile(BmpBuilder::make(recipe));
+        QCOMPARE(image, expected);
+    }
+
+    // A header that lies about its size cannot make the loader read or allocate beyond the cap,
+    // however the random pixels that follow look.
+    void randomBodiesBehindPlausibleHeaders()
+    {
+        QRandomGenerator seeded(77);
+        for (int round = 0; round < 200; ++round) {
+            QByteArray file = small24();
+            file = patched(file, 18, seeded.bounded(1, 3000));
+            file = patched(file, 22, quint32(seeded.bounded(-3000, 3000)));
+            const quint16 bits[] = { 1, 4, 8, 16, 24, 32 };
+            file = patched16(file, 28, bits[seeded.bounded(6)]);
+            file = patched(file, 30, seeded.bounded(4));
+            QByteArray tail(seeded.bounded(2000), '\0');
+            for (char& c : tail)
+                c = char(seeded.bounded(256));
+            const QImage image = decodeBackTile(file + tail);
+            QVERIFY(image.isNull()
+                || (image.width() <= BackTileFile::MaxSide && image.height() <= BackTileFile::MaxSide));
+        }
+    }
+
+    void gameBackgroundIsPaintedFromTheFile()
+    {
+        TestSupport::DataFolder folder;
+        const QString path = folder.filePath(QStringLiteral("bakdatal"));
+        QImage canvas(50, 20, QImage::Format_RGB32);
+        canvas.fill(Black);
+        const QImage untouched = canvas;
+        {
+            QPainter painter(&canvas);
+            QVERIFY(!paintBackTileFile(painter, path, canvas.rect()));
+        }
+        QCOMPARE(canvas, untouched);
+
+        const QImage tile = BackTile::RenderBackTile(BackColourArt::pattern(3), 255, true);
+        QVERIFY(saveBackTile(tile, path));
+        {
+            QPainter painter(&canvas);
+            QVERIFY(paintBackTileFile(painter, path, canvas.rect()));
+        }
+        QCOMPARE(canvas, BackTile::renderPreview(canvas.size(), 0, tile));
+    }
+
+    void missingOrFolderIsIgnored()
+    {
+        TestSupport::DataFolder folder;
+        QVERIFY(loadBackTile(folder.filePath(QStringLiteral("bakdatal"))).isNull());
+        QVERIFY(loadBackTile(folder.path()).isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBackTileFile)
+#include "tst_backtilefile.moc"

@@ -1,0 +1,263 @@
+// tst_frmcolor.cpp: the back-colour dialog: opening, choosing, and its three ways of closing.
+#include "BackColourArt.h"
+#include "BackTile.h"
+#include "BackTileFile.h"
+#include "ColourValue.h"
+#include "Frm_color.h"
+#include "PictureBox.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+QImage plainTile(QRgb colour)
+{
+    QImage tile(5, 4, QImage::Format_RGB32);
+    tile.fill(colour);
+    return tile;
+}
+
+QIcon someIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::darkCyan);
+    return QIcon(pixmap);
+}
+
+template <typename T> T* child(const QWidget& dialog, const QString& name)
+{
+    T* found = dialog.findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+PictureBox* pattern(const QWidget& dialog, int index)
+{
+    return child<PictureBox>(dialog, QStringLiteral("Image1_%1").arg(index));
+}
+
+QList<int> borderedPatterns(const QWidget& dialog)
+{
+    QList<int> bordered;
+    for (int i = 0; i < BackColourArt::PatternCount; ++i)
+        if (pattern(dialog, i)->hasBorder())
+            bordered.append(i);
+    return bordered;
+}
+
+void click(QWidget* widget, QPoint at = {})
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
+}
+} // namespace
+
+class TestFrmColor : public QObject {
+    Q_OBJECT
+
+private:
+    TestSupport::ScriptedContext m_scripted;
+    const AppContext& context() const { return m_scripted.context; }
+    TestSupport::DataFolder& folder() { return m_scripted.folder; }
+
+    void removeTileFiles()
+    {
+        QFile::remove(folder().filePath(QStringLiteral("bakdatal")));
+        QFile::remove(folder().filePath(QStringLiteral("bakdatae")));
+    }
+
+private slots:
+    void init() { removeTileFiles(); }
+
+    void opensFromTheBodyAndTheGamesTileFile()
+    {
+        const QImage jigsawTile = plainTile(qRgb(0, 0, 200));
+        QVERIFY(saveBackTile(jigsawTile, folder().filePath(QStringLiteral("bakdatae"))));
+        QVERIFY(saveBackTile(plainTile(qRgb(200, 0, 0)), folder().filePath(QStringLiteral("bakdatal"))));
+
+        Frm_color dialog(context(), QStringLiteral("E0032768"), someIcon());
+        QCOMPARE(dialog.selectedPattern(), 0);
+        QCOMPARE(dialog.swatchColour(), 32768);
+        QCOMPARE(borderedPatterns(dialog), QList<int> { 0 });
+        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Imgshow"))->picture(), BackColourArt::pattern(0));
+        QCOMPARE(dialog.tile(), jigsawTile);
+        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Picture1_2"))->picture(),
+            BackTile::renderPreview(Frm_color::PreviewSize, 32768, jigsawTile));
+        QCOMPARE(child<QLabel>(dialog, QStringLiteral("Lblbak1"))->palette().color(QPalette::Window),
+            QColor(0, 128, 0));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Color"));
+        QCOMPARE(child<QPushButton>(dialog, QStringLiteral("Cmdok"))->text(), QStringLiteral("&Ok"));
+        QCOMPARE(child<QPushButton>(dialog, QStringLiteral("Cmdcancel"))->text(), QStringLiteral("&Cancel"));
+        QCOMPARE(child<QCheckBox>(dialog, QStringLiteral("Check1"))->text(), QStringLiteral("Back Picture"));
+        QVERIFY(child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
+        QVERIFY(!dialog.windowIcon().isNull());
+        QVERIFY(dialog.isModal());
+    }
+
+    void missingTileFileShowsOnlyTheColour()
+    {
+        Frm_color dialog(context(), QStringLiteral("F07255"), {});
+        QVERIFY(dialog.tile().isNull());
+        QImage red(Frm_color::PreviewSize, QImage::Format_RGB32);
+        red.fill(qRgb(255, 0, 0));
+        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Picture1_2"))->picture(), red);
+        QCOMPARE(borderedPatterns(dialog), QList<int> { 7 });
+    }
+
+    void choosingAPatternMovesTheBorderAndRedraws()
+    {
+        Frm_color dialog(context(), QStringLiteral("F0132768"), {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        click(pattern(dialog, 3));
+        click(pattern(dialog, 12));
+        QCOMPARE(borderedPatterns(dialog), QList<int> { 12 });
+        QCOMPARE(dialog.selectedPattern(), 12);
+        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Imgshow"))->picture(), BackColourArt::pattern(12));
+        const QImage expected = BackTile::RenderBackTile(BackColourArt::pattern(12), 32768, true);
+        QCOMPARE(dialog.tile(), expected);
+        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Picture1_2"))->picture(),
+            BackTile::renderPreview(Frm_color::PreviewSize, 32768, expected));
+    }
+
+    void releaseOverThePalettePicksTheColourUnderThePointer_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("hue field") << QPoint(30, 40) << Qt::LeftButton;
+        QTest::newRow("dark blue, right button") << QPoint(170, 110) << Qt::RightButton;
+        QTest::newRow("grey column") << QPoint(250, 90) << Qt::LeftButton;
+    }
+    void releaseOverThePalettePicksTheColourUnderThePointer()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(Qt::MouseButton, button);
+        Frm_color dialog(context(), QStringLiteral("F0916777215"), {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(child<PictureBox>(dialog, QStringLiteral("Picture1_0")), button, {}, at);
+        const int picked = ColourValue::fromColor(BackColourArt::palette().pixelColor(at));
+        QVERIFY(picked != 0xFFFFFF);
+        QCOMPARE(dialog.swatchColour(), picked);
+        QCOMPARE(dialog.tile(), BackTile::RenderBackTile(BackColourArt::pattern(9), picked, true));
+
+        // A release over the preview changes nothing.
+        QTest::mouseClick(
+            child<PictureBox>(dialog, QStringLiteral("Picture1_2")), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(dialog.swatchColour(), picked);
+    }
+
+    void okWritesTheTileAndReturnsTheNewBody()
+    {
+        Frm_color dialog(context(), QStringLiteral("F0132768"), {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        click(pattern(dialog, 5));
+        click(child<QPushButton>(dialog, QStringLiteral("Cmdok")));
+        QCOMPARE(dialog.strcolor(), QStringLiteral("F0532768"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatal"))),
+            BackTile::RenderBackTile(BackColourArt::pattern(5), 32768, true));
+        QVERIFY(!folder().exists(QStringLiteral("bakdatae")));
+    }
+
+    void okWithoutBackPictureWritesAPlainTile()
+    {
+        Frm_color dialog(context(), QStringLiteral("E14255"), {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        click(child<QCheckBox>(dialog, QStringLiteral("Check1")));
+        QVERIFY(!child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
+        click(child<QPushButton>(dialog, QStringLiteral("Cmdok")));
+        QCOMPARE(dialog.strcolor(), QStringLiteral("E14255"));
+        QImage plain(BackColourArt::pattern(14).size(), QImage::Format_RGB32);
+        plain.fill(qRgb(255, 0, 0));
+        QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatae"))), plain);
+    }
+
+    // Nothing chosen and no tile file yet: OK still leaves a tile the game can paint.
+    void okRightAfterOpeningWithoutTileFileRendersOne()
+    {
+        Frm_color dialog(context(), QStringLiteral("F02128"), {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        click(child<QPushButton>(dialog, QStringLiteral("Cmdok")));
+        QCOMPARE(dialog.strcolor(), QStringLiteral("F02128"));
+        QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatal"))),
+            BackTile::RenderBackTile(BackColourArt::pattern(2), 128, true));
+    }
+
+    void cancelReturnsCancelAndWritesNothing()
+    {
+        const QImage old = plainTile(qRgb(1, 2, 3));
+        QVERIFY(saveBackTile(old, folder().filePath(QStringLiteral("bakdatal"))));
+        const QByteArray before = folder().read(QStringLiteral("bakdatal"));
+        Frm_color dialog(context(), QStringLiteral("F0132768"), {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        click(pattern(dialog, 4));
+        click(child<QPushButton>(dialog, QStringLiteral("Cmdcancel")));
+        QCOMPARE(dialog.strcolor(), QStringLiteral("cancel"));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(folder().read(QStringLiteral("bakdatal")), before);
+        QVERIFY(!folder().exists(QStringLiteral("bakdatae")));
+    }
+
+    void closeBoxReturnsTheBodyUnchanged_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::newRow("sliding") << "F0132768";
+        QTest::newRow("malformed, returned as given") << "x9";
+    }
+    void closeBoxReturnsTheBodyUnchanged()
+    {
+        QFETCH(QString, body);
+        Frm_color dialog(context(), body, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        click(pattern(dialog, 11));
+        QTest::mouseClick(
+            child<PictureBox>(dialog, QStringLiteral("Picture1_0")), Qt::LeftButton, {}, QPoint(100, 60));
+        QVERIFY(dialog.close());
+        QCOMPARE(dialog.strcolor(), body);
+        QVERIFY(!folder().exists(QStringLiteral("bakdatal")));
+        QVERIFY(!folder().exists(QStringLiteral("bakdatae")));
+    }
+
+    void chooseRunsModallyAndReturnsTheResult_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("ok") << "Cmdok"
+                            << "E0312";
+        QTest::newRow("cancel") << "Cmdcancel"
+                                << "cancel";
+        QTest::newRow("escape") << ""
+                                << "E0312";
+    }
+    void chooseRunsModallyAndReturnsTheResult()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, result);
+        QTimer::singleShot(0, this, [control] {
+            auto* dialog = qobject_cast<Frm_color*>(QApplication::activeModalWidget());
+            if (!dialog)
+                qFatal("the dialog is not shown modally");
+            if (control.isEmpty())
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else
+                dialog->findChild<QPushButton*>(control)->click();
+        });
+        QCOMPARE(Frm_color::choose(nullptr, context(), QStringLiteral("E0312"), someIcon()), result);
+        QCOMPARE(folder().exists(QStringLiteral("bakdatae")), control == QStringLiteral("Cmdok"));
+    }
+};
+
+QTEST_MAIN(TestFrmColor)
+#include "tst_frmcolor.moc"
