@@ -163,7 +163,7 @@ void FrmLogin::showEvent(QShowEvent* event)
 
 void FrmLogin::playJingle()
 {
-    const GameSounds sounds(m_context);
+    GameSounds sounds(m_context);
     m_jingle = sounds.makeMedia();
     sounds.playJingle(*m_jingle);
 }
