@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(parsed.pieces.first().points, (Points { { 10, 0 }, { 30, 40 }, { 50, 0 } }));
     }
 
-    // Coordinates far outside the design are kept within one picture size around the picture.
+    // Coordinates far outside the design space are kept within one picture size around the picture.
     void coordinatesBounded_data()
     {
         QTest::addColumn<QString>("shape");

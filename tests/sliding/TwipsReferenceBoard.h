@@ -1,5 +1,5 @@
-// TwipsReferenceBoard.h: an independent sliding board kept the way the game's design first put it,
-// as single-precision tile positions in twips compared with a tolerance, to check the cell board against.
+// TwipsReferenceBoard.h: an independent sliding board kept as single-precision tile positions in
+// twips compared with a tolerance, to check the cell board against.
 #pragma once
 
 #include "SlidingMove.h"
