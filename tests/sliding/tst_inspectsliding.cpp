@@ -1,31 +1,16 @@
 // tst_inspectsliding.cpp: the scramble subcommand of quarry-inspect, run as the real executable.
 #include "SlidingBoard.h"
 
+#include "TestSupport.h"
+
 #include <QDir>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = TestSupport::InspectRun;
 
-Run inspect(const QStringList& args)
-{
-    QProcess process;
-    process.start(
-        QDir(qEnvironmentVariable("QUARRY_RUNTIME_DIR")).filePath(QStringLiteral("quarry-inspect")), args);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+Run inspect(const QStringList& args) { return TestSupport::runInspect(args); }
 
 } // namespace
 

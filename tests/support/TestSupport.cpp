@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 namespace TestSupport {
@@ -38,6 +40,23 @@ ScriptedContext::ScriptedContext()
     context.messages = &messages;
     context.strings = StringTable(StringTable::Language::English);
     context.setSoundPaths();
+}
+
+InspectRun runInspect(const QStringList& args)
+{
+    InspectRun run;
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("quarry-inspect"),
+                                                           {qEnvironmentVariable("QUARRY_RUNTIME_DIR")});
+    if (program.isEmpty())
+        return run;
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
 }
 
 } // namespace TestSupport

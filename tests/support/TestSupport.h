@@ -6,6 +6,7 @@
 #include "RandomSource.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -37,5 +38,14 @@ struct ScriptedContext
     ScriptedMessageBoxes messages;
     AppContext context;
 };
+
+// The outcome of running the built quarry-inspect (found in QUARRY_RUNTIME_DIR).
+struct InspectRun
+{
+    int status = -1; // -1: not found, crashed or timed out
+    QString out;
+    QString err;
+};
+InspectRun runInspect(const QStringList& args);
 
 } // namespace TestSupport
