@@ -4,12 +4,14 @@
 #include "FavFields.h"
 #include "Frm_LogicGame.h"
 #include "GameCompanions.h"
+#include "LogicGameMenu.h"
 #include "PlayAreaLayout.h"
 #include "SlidingTile.h"
 #include "TestSupport.h"
 #include "TilePainting.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPointer>
 #include <QtTest>
@@ -66,6 +68,8 @@ private slots:
     void chosenBackColourIsStored();
     void unloadDeletesTempFiles();
     void exitClosesWindow();
+    void firstActivationStartsGame();
+    void soundSwitchAndMoveSound();
 
 private:
     void startKnownGame();
@@ -457,6 +461,48 @@ void TestLogicGame::exitClosesWindow()
     QVERIFY(watch);
     QVERIFY(!window->isVisible());
     QTRY_VERIFY(!watch);
+}
+
+void TestLogicGame::firstActivationStartsGame()
+{
+    Frm_LogicGame window(m_scripted->context, *m_pictures);
+    QVERIFY(window.game().IsIdle());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Quarry Logic Puzzle Freeuse"));
+    m_scripted->random.setValues(KnownGame);
+    window.show();
+    window.activateWindow();
+    QTRY_VERIFY(!window.game().IsIdle());
+    QCOMPARE(window.game().board().rows(), KnownRows);
+    QVERIFY(window.companions().toolWindow());
+    QVERIFY(window.companions().previewWindow());
+    QVERIFY(m_scripted->messages.shown.isEmpty());
+    window.close();
+    QVERIFY(!window.companions().toolWindow());
+}
+
+void TestLogicGame::soundSwitchAndMoveSound()
+{
+    auto* sound = m_window->menu().action(LogicGameMenu::Command::Sound);
+    QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
+    QCOMPARE(sound->shortcut(), QKeySequence(Qt::Key_F6));
+    m_scripted->random.setValues({ 0.0 });
+
+    // Sound off: a move draws no sound file.
+    m_window->Pic_show_Click(10);
+    QCOMPARE(m_scripted->random.drawn(), 0);
+
+    command(3);
+    QCOMPARE(sound->text(), QStringLiteral("Close Sound"));
+    QCOMPARE(m_window->soundCaption(), QStringLiteral("Close Sound"));
+    QCOMPARE(m_scripted->folder.read(QStringLiteral("fav.dll")), QByteArray("G0,BF0132768,D1,M1,L0,K1,S1,\r\n") + JigsawLine);
+    // Sound on: every accepted click, also one that moves nothing, draws one of ten move sounds.
+    m_window->Pic_show_Click(10);
+    m_window->Pic_show_Click(7);
+    QCOMPARE(m_scripted->random.drawn(), 2);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 2"));
+
+    m_window->Form_KeyDown(117); // F6
+    QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
 }
 
 QTEST_MAIN(TestLogicGame)
