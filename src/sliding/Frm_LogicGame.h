@@ -1,0 +1,130 @@
+// Frm_LogicGame.h: the sliding puzzle's window: board of tile surfaces, labels, clock, menu and
+// commands, over the SlidingGame model.
+#pragma once
+
+#include "GameCommands.h"
+#include "GameSounds.h"
+#include "LogicGameMenu.h"
+#include "SlidingGame.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QMainWindow>
+#include <QRect>
+#include <QRectF>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+struct AppContext;
+class BuiltInPictures;
+class GameCompanions;
+class Mmedia;
+class QLabel;
+class QProgressBar;
+class SlidingTile;
+
+class Frm_LogicGame : public QMainWindow, public GameCommands {
+    Q_OBJECT
+public:
+    Frm_LogicGame(AppContext& context, const BuiltInPictures& pictures, QWidget* parent = nullptr);
+    ~Frm_LogicGame() override;
+
+    // GameCommands
+    void PMenu(int& index) override;
+    QString soundCaption() const override;
+    bool operationsMenuEnabled() const override;
+    QWidget* gameWindow() override { return this; }
+    QImage previewPicture() const override { return PicShowAll; }
+
+    // Game flow and input, as the events call them.
+    void NewPictureGame();
+    void StartGame();
+    void ApplyPrefs();
+    void PaintBackground();
+    void Timer1_Timer();
+    void Pic_show_Click(int tile);
+    void Pic_show_MouseUp(int tile, Qt::MouseButton button);
+    // Key codes as the arrow (37..40) and function keys (112..123) carry them.
+    void Form_KeyDown(int keyCode);
+    // The key code of a Qt key, 0 for keys the window does not know.
+    static int keyCodeOf(int qtKey);
+
+    // The back-colour dialog: takes the background body, returns the new body or "cancel".
+    using BackColourChooser = std::function<QString(const QString& body)>;
+    void setBackColourChooser(BackColourChooser chooser) { m_chooseBackColour = std::move(chooser); }
+
+    // What the window holds, for its companions and tests.
+    const SlidingGame& game() const { return m_game; }
+    const QString& prefRecord() const { return PrefRecord; }
+    QRect playArea() const { return m_playArea; }
+    SlidingTile* tile(int index) const;
+    QLabel* timeLabel() const { return LblTime; }
+    QLabel* stepLabel() const { return Lblstep; }
+    QLabel* pauseLabel() const { return Lblpause; }
+    QLabel* timeEndLabel() const { return LblTimeEnd; }
+    QLabel* wholePicture() const { return Img_pic; }
+    const QTimer& timer() const { return Timer1; }
+    LogicGameMenu& menu() { return *m_menu; }
+    GameCompanions& companions() { return *m_companions; }
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void runCommand(LogicGameMenu::Command command);
+    void placeWindow();
+    void buildDisplays();
+    void setCaptions();
+    bool PickBuiltInPicture();
+    void fitPicture();
+    void BuildTiles(int gridSize);
+    void removeTiles();
+    void placeTile(int index);
+    void showBlankFace();
+    void drawDecorations();
+    void showClickOutcome(const ClickOutcome& outcome);
+    void complete(const SlidingCompletion& completion);
+    void showSteps();
+    void syncClock();
+    void setTileCursors(const QCursor& cursor);
+    void backColourCommand();
+    void soundSwitch();
+    void togglePause();
+    void paintSurface();
+    void unload();
+
+    AppContext& m_ctx;
+    const BuiltInPictures& m_pictures;
+    SlidingGame m_game;
+    GameSounds m_sounds;
+    QString PrefRecord;
+    int m_backColour = 0;
+    QRect m_playArea; // twips
+    QRectF m_pictureTwips; // Img_pic, twips
+    QImage PicShowAll;
+    bool m_activated = false;
+    bool m_unloaded = false;
+
+    QWidget* m_surface = nullptr;
+    QLabel* Img_pic = nullptr;
+    QLabel* LblTime = nullptr;
+    QLabel* Lblstep = nullptr;
+    QLabel* Lblpause = nullptr;
+    QLabel* LblTimeEnd = nullptr;
+    QProgressBar* pbr1 = nullptr;
+    std::vector<SlidingTile*> Pic_show; // index 0 unused
+    QCursor m_tileCursor;
+    QTimer Timer1;
+    std::unique_ptr<LogicGameMenu> m_menu;
+    std::unique_ptr<Mmedia> m_jingle;
+    std::unique_ptr<Mmedia> m_fanfare;
+    GameCompanions* m_companions = nullptr;
+    BackColourChooser m_chooseBackColour;
+};

@@ -1,0 +1,271 @@
+// Frm_LogicGamePlay.cpp: the sliding window's games: new pictures, building the board, the
+// clock, moves, swaps and completion.
+#include "Frm_LogicGame.h"
+
+#include "AppContext.h"
+#include "BuiltInPictures.h"
+#include "ColourValue.h"
+#include "FavFields.h"
+#include "GameCompanions.h"
+#include "MessageBoxes.h"
+#include "Mmedia.h"
+#include "PlayAreaLayout.h"
+#include "RandomSource.h"
+#include "SlidingTile.h"
+#include "TilePainting.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+// ---- New games ----
+
+bool Frm_LogicGame::PickBuiltInPicture()
+{
+    PicShowAll = m_pictures.picture(m_ctx.random->below(10));
+    return !PicShowAll.isNull();
+}
+
+void Frm_LogicGame::fitPicture()
+{
+    const double perPixel = Twips::perPixel();
+    m_pictureTwips = PlayAreaLayout::FitPicture(QSizeF(PicShowAll.width() * perPixel, PicShowAll.height() * perPixel), m_playArea);
+    Img_pic->setGeometry(TilePainting::toPixels(m_pictureTwips));
+    Img_pic->setPixmap(QPixmap::fromImage(PicShowAll));
+    Img_pic->show();
+    PaintBackground();
+}
+
+void Frm_LogicGame::NewPictureGame()
+{
+    if (m_game.needsNewGameQuestion()) {
+        const SlidingMessage question = SlidingMessage::newGameQuestion();
+        if (!m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon))
+            return;
+    }
+    m_game.stopClock();
+    syncClock();
+    if (!PickBuiltInPicture())
+        return;
+    fitPicture();
+    m_game.markIdle();
+    StartGame();
+}
+
+void Frm_LogicGame::StartGame()
+{
+    if (m_game.needsNewGameQuestion()) {
+        const SlidingMessage question = SlidingMessage::newGameQuestion();
+        if (!m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon))
+            return;
+    }
+    if (PicShowAll.isNull()) {
+        NewPictureGame();
+        if (PicShowAll.isNull())
+            return;
+    }
+    setCursor(Qt::WaitCursor);
+    ApplyPrefs();
+    if (m_jingle)
+        m_jingle->mmClose();
+    const int gridSize = SlidingGame::gridSizeFromRecord(PrefRecord);
+    pbr1->setRange(0, gridSize * 100);
+    pbr1->setValue(0);
+    pbr1->show();
+    BuildTiles(gridSize);
+    m_game.startGame(gridSize, *m_ctx.random);
+    for (int k = 1; k < int(Pic_show.size()); ++k)
+        placeTile(k);
+    showBlankFace();
+    if (SlidingTile* first = tile(m_game.board().firstNonBlankTile()))
+        first->setFocus();
+    LblTime->setText(m_game.timeText());
+    showSteps();
+    Lblpause->setVisible(m_game.pauseBannerVisible());
+    LblTimeEnd->setVisible(m_game.timeEndBannerVisible());
+    pbr1->hide();
+    syncClock();
+    m_companions->pictureChanged();
+    for (int k = 1; k < int(Pic_show.size()); ++k) {
+        Pic_show[k]->setCursor(m_tileCursor);
+        Pic_show[k]->show();
+    }
+    unsetCursor();
+}
+
+void Frm_LogicGame::removeTiles()
+{
+    for (int k = 1; k < int(Pic_show.size()); ++k)
+        delete Pic_show[k];
+    Pic_show.assign(1, nullptr);
+}
+
+void Frm_LogicGame::BuildTiles(int gridSize)
+{
+    if (PicShowAll.isNull() || gridSize < 1 || gridSize > SlidingBoard::MaxGridSize)
+        return;
+    removeTiles();
+    for (int row = 0; row < gridSize; ++row) {
+        for (int column = 0; column < gridSize; ++column) {
+            const int index = row * gridSize + column + 1;
+            auto* t = new SlidingTile(index, m_surface);
+            t->hide();
+            const QRect cell = TilePainting::toPixels(PlayAreaLayout::cellRect(m_pictureTwips, gridSize, { row, column }));
+            t->setGeometry(cell);
+            t->setPicture(TilePainting::piece(PicShowAll, gridSize, { row, column }, cell.size()));
+            connect(t, &SlidingTile::clicked, this, &Frm_LogicGame::Pic_show_Click);
+            connect(t, &SlidingTile::released, this, &Frm_LogicGame::Pic_show_MouseUp);
+            t->installEventFilter(this);
+            Pic_show.push_back(t);
+        }
+        pbr1->setValue(pbr1->value() + 100);
+    }
+    drawDecorations();
+    Img_pic->hide();
+}
+
+void Frm_LogicGame::placeTile(int index)
+{
+    SlidingTile* t = tile(index);
+    if (!t)
+        return;
+    const Cell cell = m_game.board().cellOf(index);
+    t->move(TilePainting::toPixels(PlayAreaLayout::cellRect(m_pictureTwips, m_game.board().gridSize(), cell)).topLeft());
+}
+
+void Frm_LogicGame::showBlankFace()
+{
+    SlidingTile* blank = tile(m_game.board().blankIndex());
+    if (!blank)
+        return;
+    blank->clearLayer();
+    blank->removePicture();
+    blank->setFaceColour(ColourValue::toColor(m_backColour));
+    if (FavFields::tileNumbersOn(PrefRecord))
+        blank->drawNumber();
+}
+
+// ---- Clock ----
+
+void Frm_LogicGame::syncClock()
+{
+    if (m_game.isClockRunning() && !Timer1.isActive())
+        Timer1.start();
+    else if (!m_game.isClockRunning())
+        Timer1.stop();
+}
+
+void Frm_LogicGame::Timer1_Timer()
+{
+    const TickOutcome outcome = m_game.tick();
+    LblTime->setText(m_game.timeText());
+    syncClock();
+    if (outcome.timeEnded) {
+        LblTimeEnd->setVisible(m_game.timeEndBannerVisible());
+        const SlidingMessage message = outcome.message();
+        m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
+    }
+}
+
+// ---- Moves ----
+
+void Frm_LogicGame::showSteps() { Lblstep->setText(m_game.stepText()); }
+
+void Frm_LogicGame::Pic_show_Click(int tile) { showClickOutcome(m_game.click(tile)); }
+
+void Frm_LogicGame::showClickOutcome(const ClickOutcome& outcome)
+{
+    if (!outcome.accepted)
+        return;
+    if (outcome.moved) {
+        placeTile(outcome.tile);
+        placeTile(m_game.board().blankIndex());
+    }
+    if (outcome.steps > 0)
+        showSteps();
+    if (outcome.solved) {
+        for (int k = 1; k < int(Pic_show.size()); ++k)
+            Pic_show[k]->hide();
+        Img_pic->show();
+        if (outcome.completion)
+            complete(*outcome.completion);
+    } else if (outcome.playMoveSound) {
+        m_sounds.playMove(PrefRecord);
+    }
+}
+
+void Frm_LogicGame::complete(const SlidingCompletion& completion)
+{
+    if (completion.playSuccessSound) {
+        if (!m_fanfare)
+            m_fanfare = m_sounds.makeMedia();
+        if (!m_jingle)
+            m_jingle = m_sounds.makeMedia();
+        m_sounds.playSlidingFanfare(PrefRecord, *m_fanfare, *m_jingle);
+    }
+    syncClock();
+    if (completion.showsMessage()) {
+        const SlidingMessage message = completion.message();
+        m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
+    }
+}
+
+void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)
+{
+    const SwapOutcome outcome = m_game.mouseUp(index, button == Qt::RightButton, FavFields::swapModeOn(PrefRecord));
+    switch (outcome.action) {
+    case SwapOutcome::Action::None:
+        break;
+    case SwapOutcome::Action::Picked: {
+        const QImage look = tile(outcome.pickedTile)->appearance();
+        setTileCursors(QCursor(QPixmap::fromImage(look.scaled(64, 64, Qt::KeepAspectRatio))));
+        break;
+    }
+    case SwapOutcome::Action::Dropped:
+        if (outcome.moved) {
+            placeTile(outcome.pickedTile);
+            placeTile(outcome.droppedTile);
+        }
+        showSteps();
+        setTileCursors(m_tileCursor);
+        break;
+    }
+}
+
+void Frm_LogicGame::setTileCursors(const QCursor& cursor)
+{
+    for (int k = 1; k < int(Pic_show.size()); ++k)
+        Pic_show[k]->setCursor(cursor);
+}
+
+int Frm_LogicGame::keyCodeOf(int qtKey)
+{
+    if (qtKey >= Qt::Key_Left && qtKey <= Qt::Key_Down)
+        return 37 + (qtKey - Qt::Key_Left);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
+        return 112 + (qtKey - Qt::Key_F1);
+    return 0;
+}
+
+void Frm_LogicGame::Form_KeyDown(int keyCode)
+{
+    using C = LogicGameMenu::Command;
+    if (m_game.IsPaused() || keyCode < 37 || keyCode > 123)
+        return;
+    if (const auto key = arrowKeyFromCode(keyCode)) {
+        showClickOutcome(m_game.arrowKey(*key));
+        return;
+    }
+    switch (keyCode) {
+    case 112: runCommand(C::Help); break;
+    case 113: runCommand(C::Restart); break;
+    case 114: runCommand(C::Pause); break;
+    case 115: runCommand(C::BackColor); break;
+    case 116: runCommand(C::Preview); break;
+    case 117: runCommand(C::Sound); break;
+    case 118: runCommand(C::OpenPicture); break;
+    case 119: runCommand(C::Option); break;
+    case 123: runCommand(C::Exit); break;
+    default: break;
+    }
+}

@@ -1,0 +1,509 @@
+// tst_logicgame.cpp: the sliding puzzle's window driven like a player: moves, pause, time end,
+// swap mode, completion, preferences, commands and unload.
+#include "BuiltInPictures.h"
+#include "FavFields.h"
+#include "Frm_LogicGame.h"
+#include "GameCompanions.h"
+#include "LogicGameMenu.h"
+#include "PlayAreaLayout.h"
+#include "SlidingTile.h"
+#include "TestSupport.h"
+#include "TilePainting.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+
+const QByteArray SlidingLine = "G0,BF0132768,D1,M1,L0,K1,S0,\r\n";
+const QByteArray JigsawLine = "G1,BE0132768,D0,R0,M0,S1,P0,\r\n";
+
+QList<QImage> smallPictures()
+{
+    QList<QImage> pictures;
+    for (int i = 0; i < 10; ++i) {
+        QImage image(160, 120, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgb((x + 20 * i) % 256, (y * 2) % 256, (x + y) % 256));
+        pictures.append(image);
+    }
+    return pictures;
+}
+
+// The random values of one new game: picture 0, D drawn as 1 (grid 4), blank 1.
+const QList<double> KnownGame = { 0.0, 0.15, 0.02 };
+
+// The scrambled 4 × 4 board with blank 1.
+const QList<QList<int>> KnownRows = { { 10, 3, 14, 2 }, { 1, 15, 7, 12 }, { 9, 4, 13, 8 }, { 6, 11, 5, 16 } };
+
+} // namespace
+
+class TestLogicGame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Twips::overridePerPixel(15); }
+    void init();
+    void cleanup();
+
+    void knownBoardIsLaidOut();
+    void movesCountSteps_data();
+    void movesCountSteps();
+    void pausedBoardRefusesMoves();
+    void timeEndRefusesMoves();
+    void swapPickAndDrop();
+    void swapCompletesAfterSwapModeOff();
+    void completionShowsScore();
+    void optionReappliesWithoutMoving();
+    void numberTexts_data();
+    void numberTexts();
+    void newGameAnsweredNoLeavesGame();
+    void unknownCommandsDoNothing_data();
+    void unknownCommandsDoNothing();
+    void cancelledBackColourKeepsFile();
+    void chosenBackColourIsStored();
+    void unloadDeletesTempFiles();
+    void exitClosesWindow();
+    void firstActivationStartsGame();
+    void soundSwitchAndMoveSound();
+
+private:
+    void startKnownGame();
+    QPoint cellPosition(Cell cell) const;
+    QPoint tilePosition(int tile) const;
+    void writeRecord(const QByteArray& slidingLine);
+    void command(int index)
+    {
+        int i = index;
+        m_window->PMenu(i);
+    }
+
+    std::unique_ptr<TestSupport::ScriptedContext> m_scripted;
+    std::unique_ptr<BuiltInPictures> m_pictures;
+    std::unique_ptr<Frm_LogicGame> m_window;
+};
+
+void TestLogicGame::writeRecord(const QByteArray& slidingLine)
+{
+    m_scripted->folder.write(QStringLiteral("fav.dll"), slidingLine + JigsawLine);
+}
+
+void TestLogicGame::init()
+{
+    m_scripted = std::make_unique<TestSupport::ScriptedContext>();
+    m_pictures = std::make_unique<BuiltInPictures>(smallPictures());
+    writeRecord(SlidingLine);
+    m_window = std::make_unique<Frm_LogicGame>(m_scripted->context, *m_pictures);
+    startKnownGame();
+}
+
+void TestLogicGame::cleanup()
+{
+    m_window.reset();
+    m_pictures.reset();
+    m_scripted.reset();
+}
+
+void TestLogicGame::startKnownGame()
+{
+    m_scripted->random.setValues(KnownGame);
+    m_window->NewPictureGame();
+    m_scripted->random.setValues({ 0.0 });
+}
+
+QPoint TestLogicGame::cellPosition(Cell cell) const
+{
+    const QRectF picture = PlayAreaLayout::FitPicture(QSizeF(160 * 15, 120 * 15), m_window->playArea());
+    return TilePainting::toPixels(PlayAreaLayout::cellRect(picture, 4, cell)).topLeft();
+}
+
+QPoint TestLogicGame::tilePosition(int tile) const { return m_window->tile(tile)->pos(); }
+
+void TestLogicGame::knownBoardIsLaidOut()
+{
+    QCOMPARE(m_window->game().board().rows(), KnownRows);
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            QCOMPARE(tilePosition(KnownRows[row][column]), cellPosition({ row, column }));
+    QCOMPARE(m_window->timeLabel()->text(), QStringLiteral("Time 0 0 0 0"));
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 0"));
+    QVERIFY(m_window->timer().isActive());
+    QCOMPARE(m_window->timer().interval(), 1000);
+    QVERIFY(m_window->wholePicture()->isHidden());
+    // The blank shows its face colour only; every other tile its part of the picture.
+    QVERIFY(!m_window->tile(1)->hasPicture());
+    QVERIFY(!m_window->tile(1)->showsBorder());
+    QVERIFY(m_window->tile(2)->hasPicture());
+    QVERIFY(m_window->tile(2)->showsBorder());
+}
+
+void TestLogicGame::movesCountSteps_data()
+{
+    QTest::addColumn<bool>("isKey");
+    QTest::addColumn<int>("value"); // tile clicked or key code
+    QTest::addColumn<int>("movedTile"); // 0: nothing moves
+    QTest::addColumn<int>("steps");
+
+    QTest::newRow("click above blank") << false << 10 << 10 << 1;
+    QTest::newRow("click right of blank") << false << 15 << 15 << 1;
+    QTest::newRow("click two cells away") << false << 7 << 0 << 0;
+    QTest::newRow("click the blank") << false << 1 << 0 << 0;
+    QTest::newRow("up key") << true << 38 << 9 << 1;
+    QTest::newRow("left key") << true << 37 << 15 << 1;
+    QTest::newRow("down key") << true << 40 << 10 << 1;
+    QTest::newRow("right key at the left edge") << true << 39 << 0 << 0;
+    QTest::newRow("key code out of range") << true << 124 << 0 << 0;
+}
+
+void TestLogicGame::movesCountSteps()
+{
+    QFETCH(bool, isKey);
+    QFETCH(int, value);
+    QFETCH(int, movedTile);
+    QFETCH(int, steps);
+
+    const QPoint blankBefore = tilePosition(1);
+    const QPoint tileBefore = movedTile ? tilePosition(movedTile) : QPoint();
+    if (isKey)
+        m_window->Form_KeyDown(value);
+    else
+        m_window->Pic_show_Click(value);
+
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step %1").arg(steps));
+    if (movedTile) {
+        QCOMPARE(tilePosition(movedTile), blankBefore);
+        QCOMPARE(tilePosition(1), tileBefore);
+    } else {
+        QCOMPARE(tilePosition(1), blankBefore);
+        QCOMPARE(m_window->game().board().rows(), KnownRows);
+    }
+}
+
+void TestLogicGame::pausedBoardRefusesMoves()
+{
+    command(1);
+    QVERIFY(!m_window->pauseLabel()->isHidden());
+    QCOMPARE(m_window->pauseLabel()->text(), QStringLiteral("P A U S E !"));
+    QVERIFY(!m_window->timer().isActive());
+    m_window->Pic_show_Click(10);
+    m_window->Form_KeyDown(38);
+    QCOMPARE(m_window->game().board().rows(), KnownRows);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 0"));
+
+    command(1);
+    QVERIFY(m_window->pauseLabel()->isHidden());
+    QVERIFY(m_window->timer().isActive());
+    m_window->Pic_show_Click(10);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 1"));
+}
+
+void TestLogicGame::timeEndRefusesMoves()
+{
+    for (int i = 0; i < 9998; ++i)
+        m_window->Timer1_Timer();
+    QCOMPARE(m_window->timeLabel()->text(), QStringLiteral("Time 9 9 9 8"));
+    QVERIFY(m_scripted->messages.shown.isEmpty());
+    m_window->Timer1_Timer();
+    QCOMPARE(m_window->timeLabel()->text(), QStringLiteral("Time 9 9 9 9"));
+    QVERIFY(!m_window->timeEndLabel()->isHidden());
+    QCOMPARE(m_window->timeEndLabel()->text(), QStringLiteral("T I M E   E N D !"));
+    QVERIFY(!m_window->timer().isActive());
+    QCOMPARE(m_scripted->messages.shown.size(), 1);
+    QCOMPARE(m_scripted->messages.shown[0].text, QStringLiteral("Time End ,Game Over!"));
+    QCOMPARE(m_scripted->messages.shown[0].title, QStringLiteral("prompt"));
+    QCOMPARE(m_scripted->messages.shown[0].icon, MessageIcon::Critical);
+
+    m_window->Pic_show_Click(10);
+    m_window->Form_KeyDown(38);
+    QCOMPARE(m_window->game().board().rows(), KnownRows);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 0"));
+}
+
+void TestLogicGame::swapPickAndDrop()
+{
+    const QPoint three = tilePosition(3);
+    const QPoint five = tilePosition(5);
+    m_window->Pic_show_MouseUp(3, Qt::LeftButton);
+    QVERIFY(!m_window->game().SwapPending());
+    m_window->Pic_show_MouseUp(3, Qt::RightButton);
+    QVERIFY(m_window->game().SwapPending());
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 0"));
+    // A pick pending refuses left clicks.
+    m_window->Pic_show_Click(10);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 0"));
+
+    m_window->Pic_show_MouseUp(5, Qt::RightButton);
+    QVERIFY(!m_window->game().SwapPending());
+    QCOMPARE(tilePosition(3), five);
+    QCOMPARE(tilePosition(5), three);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 1"));
+
+    // A tile dropped on itself counts a step and changes nothing.
+    m_window->Pic_show_MouseUp(5, Qt::RightButton);
+    m_window->Pic_show_MouseUp(5, Qt::RightButton);
+    QCOMPARE(tilePosition(5), three);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 2"));
+}
+
+void TestLogicGame::swapCompletesAfterSwapModeOff()
+{
+    const QPoint three = tilePosition(3);
+    const QPoint five = tilePosition(5);
+    m_window->Pic_show_MouseUp(3, Qt::RightButton);
+    writeRecord("G0,BF0132768,D1,M0,L0,K1,S0,\r\n");
+    command(6);
+    QVERIFY(!FavFields::swapModeOn(m_window->prefRecord()));
+    m_window->Pic_show_MouseUp(5, Qt::RightButton);
+    QCOMPARE(tilePosition(3), five);
+    QCOMPARE(tilePosition(5), three);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 1"));
+
+    // Swap mode off and nothing picked: a right click does nothing.
+    m_window->Pic_show_MouseUp(3, Qt::RightButton);
+    QVERIFY(!m_window->game().SwapPending());
+    QCOMPARE(tilePosition(3), five);
+}
+
+void TestLogicGame::completionShowsScore()
+{
+    // Swap every tile home, pad with swaps of a tile with itself to 57 steps.
+    int steps = 0;
+    for (int k = 1; k <= 16; ++k) {
+        const SlidingBoard& board = m_window->game().board();
+        if (board.cellOf(k) == board.homeCell(k))
+            continue;
+        const int other = board.tileAt(board.homeCell(k));
+        m_window->Pic_show_MouseUp(k, Qt::RightButton);
+        m_window->Pic_show_MouseUp(other, Qt::RightButton);
+        ++steps;
+    }
+    QVERIFY(steps < 57);
+    while (steps < 57) {
+        m_window->Pic_show_MouseUp(2, Qt::RightButton);
+        m_window->Pic_show_MouseUp(2, Qt::RightButton);
+        ++steps;
+    }
+    for (int i = 0; i < 63; ++i)
+        m_window->Timer1_Timer();
+    QVERIFY(m_scripted->messages.shown.isEmpty());
+    // Swaps make no solved test: the next accepted click (here on the blank) completes.
+    QVERIFY(!m_window->wholePicture()->isVisibleTo(m_window.get()));
+    m_window->Pic_show_Click(1);
+
+    QCOMPARE(m_scripted->messages.shown.size(), 1);
+    QCOMPARE(m_scripted->messages.shown[0].text, QStringLiteral("Well done! Spend 57 steps under 63 sec., Score 17799"));
+    QCOMPARE(m_scripted->messages.shown[0].title, QStringLiteral("Congratulate"));
+    QCOMPARE(m_scripted->messages.shown[0].icon, MessageIcon::Information);
+    QVERIFY(!m_window->timer().isActive());
+    QVERIFY(m_window->game().IsIdle());
+    QVERIFY(m_window->wholePicture()->isVisibleTo(m_window.get()));
+    for (int k = 1; k <= 16; ++k)
+        QVERIFY(m_window->tile(k)->isHidden());
+
+    // Idle: a new game starts without asking.
+    m_scripted->random.setValues(KnownGame);
+    command(5);
+    QCOMPARE(m_scripted->messages.shown.size(), 1);
+    QCOMPARE(m_window->game().board().rows(), KnownRows);
+}
+
+void TestLogicGame::optionReappliesWithoutMoving()
+{
+    m_window->Pic_show_Click(10);
+    QList<QPoint> before;
+    for (int k = 1; k <= 16; ++k) {
+        before.append(tilePosition(k));
+        QVERIFY(!m_window->tile(k)->showsNumber());
+    }
+    QCOMPARE(m_window->tile(2)->borderColour(), TilePainting::borderColour(32768));
+    writeRecord("G0,BF01255,D1,M1,L1,K0,S0,\r\n");
+    command(6);
+    for (int k = 1; k <= 16; ++k) {
+        QCOMPARE(tilePosition(k), before[k - 1]);
+        QVERIFY(m_window->tile(k)->showsNumber());
+        QVERIFY(!m_window->tile(k)->showsBorder());
+    }
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 1"));
+    QCOMPARE(m_window->timeLabel()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+    writeRecord("G0,BF01255,D1,M1,L0,K1,S0,\r\n");
+    command(6);
+    for (int k = 1; k <= 16; ++k) {
+        QCOMPARE(tilePosition(k), before[k - 1]);
+        QVERIFY(!m_window->tile(k)->showsNumber());
+        QCOMPARE(m_window->tile(k)->borderColour(), TilePainting::borderColour(255));
+    }
+}
+
+void TestLogicGame::numberTexts_data()
+{
+    QTest::addColumn<int>("tile");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("1") << 1 << "01";
+    QTest::newRow("9") << 9 << "09";
+    QTest::newRow("10") << 10 << "10";
+    QTest::newRow("99") << 99 << "99";
+    QTest::newRow("100") << 100 << "10";
+}
+
+void TestLogicGame::numberTexts()
+{
+    QFETCH(int, tile);
+    QFETCH(QString, text);
+    QCOMPARE(TilePainting::numberText(tile), text);
+}
+
+void TestLogicGame::newGameAnsweredNoLeavesGame()
+{
+    m_window->Pic_show_Click(10);
+    m_window->Timer1_Timer();
+    const auto rows = m_window->game().board().rows();
+    m_scripted->messages.answers = { false, false };
+    m_scripted->random.setValues({ 0.9, 0.9, 0.9 });
+    command(0);
+    command(5);
+    QCOMPARE(m_scripted->messages.shown.size(), 2);
+    QCOMPARE(m_scripted->messages.shown[0].text, QStringLiteral("Another new game?"));
+    QCOMPARE(m_scripted->messages.shown[0].title, QStringLiteral("Question"));
+    QVERIFY(m_scripted->messages.shown[0].question);
+    QCOMPARE(m_window->game().board().rows(), rows);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 1"));
+    QCOMPARE(m_window->timeLabel()->text(), QStringLiteral("Time 0 0 0 1"));
+    QVERIFY(m_window->timer().isActive());
+    QCOMPARE(m_window->previewPicture(), m_pictures->picture(0));
+
+    // Yes: a new game on the picture drawn.
+    m_scripted->messages.answers = { true };
+    m_scripted->random.setValues({ 0.35, 0.15, 0.02 });
+    command(0);
+    QCOMPARE(m_window->previewPicture(), m_pictures->picture(3));
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 0"));
+    QCOMPARE(m_window->timeLabel()->text(), QStringLiteral("Time 0 0 0 0"));
+}
+
+void TestLogicGame::unknownCommandsDoNothing_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("7") << 7;
+    QTest::newRow("10") << 10;
+    QTest::newRow("-1") << -1;
+}
+
+void TestLogicGame::unknownCommandsDoNothing()
+{
+    QFETCH(int, index);
+    const QString record = m_window->prefRecord();
+    const int drawn = m_scripted->random.drawn();
+    const QByteArray file = m_scripted->folder.read(QStringLiteral("fav.dll"));
+    command(index);
+    QCOMPARE(m_window->game().board().rows(), KnownRows);
+    QCOMPARE(m_window->prefRecord(), record);
+    QCOMPARE(m_scripted->random.drawn(), drawn);
+    QCOMPARE(m_scripted->folder.read(QStringLiteral("fav.dll")), file);
+    QVERIFY(m_scripted->messages.shown.isEmpty());
+    QVERIFY(m_window->timer().isActive());
+    QVERIFY(m_window->pauseLabel()->isHidden());
+    QVERIFY(!m_window->companions().toolWindow());
+    QVERIFY(!m_window->companions().previewWindow());
+    QVERIFY(!m_window->companions().helpWindow());
+}
+
+void TestLogicGame::cancelledBackColourKeepsFile()
+{
+    QString offered;
+    m_window->setBackColourChooser([&](const QString& body) {
+        offered = body;
+        return QStringLiteral("CANCEL");
+    });
+    const QByteArray file = m_scripted->folder.read(QStringLiteral("fav.dll"));
+    const QString record = m_window->prefRecord();
+    const QColor colour = m_window->timeLabel()->palette().color(QPalette::WindowText);
+    command(4);
+    QCOMPARE(offered, QStringLiteral("F0132768"));
+    QCOMPARE(m_scripted->folder.read(QStringLiteral("fav.dll")), file);
+    QCOMPARE(m_window->prefRecord(), record);
+    QCOMPARE(m_window->timeLabel()->palette().color(QPalette::WindowText), colour);
+}
+
+void TestLogicGame::chosenBackColourIsStored()
+{
+    m_window->setBackColourChooser([](const QString&) { return QStringLiteral("C0365280"); });
+    command(4);
+    QCOMPARE(m_scripted->folder.read(QStringLiteral("fav.dll")),
+        QByteArray("G0,BC0365280,D1,M1,L0,K1,S0,\r\n") + JigsawLine);
+    QCOMPARE(FavFields::backColour(m_window->prefRecord()), 65280);
+    QCOMPARE(m_window->tile(2)->borderColour(), TilePainting::borderColour(65280));
+    QCOMPARE(m_window->game().board().rows(), KnownRows);
+}
+
+void TestLogicGame::unloadDeletesTempFiles()
+{
+    m_scripted->folder.write(QStringLiteral("temp001"), "x");
+    m_scripted->folder.write(QStringLiteral("temp.bmp"), "y");
+    m_window->close();
+    QVERIFY(!m_scripted->folder.exists(QStringLiteral("temp001")));
+    QVERIFY(!m_scripted->folder.exists(QStringLiteral("temp.bmp")));
+    QVERIFY(m_scripted->folder.exists(QStringLiteral("fav.dll")));
+}
+
+void TestLogicGame::exitClosesWindow()
+{
+    auto* window = new Frm_LogicGame(m_scripted->context, *m_pictures);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QPointer<Frm_LogicGame> watch(window);
+    int exit = 9;
+    window->PMenu(exit);
+    QVERIFY(watch);
+    QVERIFY(!window->isVisible());
+    QTRY_VERIFY(!watch);
+}
+
+void TestLogicGame::firstActivationStartsGame()
+{
+    Frm_LogicGame window(m_scripted->context, *m_pictures);
+    QVERIFY(window.game().IsIdle());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Quarry Logic Puzzle Freeuse"));
+    m_scripted->random.setValues(KnownGame);
+    window.show();
+    window.activateWindow();
+    QTRY_VERIFY(!window.game().IsIdle());
+    QCOMPARE(window.game().board().rows(), KnownRows);
+    QVERIFY(window.companions().toolWindow());
+    QVERIFY(window.companions().previewWindow());
+    QVERIFY(m_scripted->messages.shown.isEmpty());
+    window.close();
+    QVERIFY(!window.companions().toolWindow());
+}
+
+void TestLogicGame::soundSwitchAndMoveSound()
+{
+    auto* sound = m_window->menu().action(LogicGameMenu::Command::Sound);
+    QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
+    QCOMPARE(sound->shortcut(), QKeySequence(Qt::Key_F6));
+    m_scripted->random.setValues({ 0.0 });
+
+    // Sound off: a move draws no sound file.
+    m_window->Pic_show_Click(10);
+    QCOMPARE(m_scripted->random.drawn(), 0);
+
+    command(3);
+    QCOMPARE(sound->text(), QStringLiteral("Close Sound"));
+    QCOMPARE(m_window->soundCaption(), QStringLiteral("Close Sound"));
+    QCOMPARE(m_scripted->folder.read(QStringLiteral("fav.dll")), QByteArray("G0,BF0132768,D1,M1,L0,K1,S1,\r\n") + JigsawLine);
+    // Sound on: every accepted click, also one that moves nothing, draws one of ten move sounds.
+    m_window->Pic_show_Click(10);
+    m_window->Pic_show_Click(7);
+    QCOMPARE(m_scripted->random.drawn(), 2);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 2"));
+
+    m_window->Form_KeyDown(117); // F6
+    QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
+}
+
+QTEST_MAIN(TestLogicGame)
+#include "tst_logicgame.moc"
