@@ -282,6 +282,17 @@ private slots:
         QVERIFY(game.window->dragFrame()->isVisible());
         QCOMPARE(game.window->dragFrame()->geometry(), game.piece(1)->geometry());
         QTest::mouseRelease(game.piece(1), Qt::LeftButton, {}, Grab);
+
+        // Dropped 6 pixels off its hole, the figure snaps in, stays a window of its own and is
+        // locked there.
+        game.dropAt(1, game.besideOf(board, 1, QPointF(6, -6)));
+        QCOMPARE(game.window->play().joinCounter(), 2);
+        QVERIFY(game.piece(1)->isVisible());
+        QCOMPARE(game.pos(1), game.besideOf(board, 1));
+        QCOMPARE(game.piece(1)->pos(),
+                 QPoint(Twips::toPixelsInt(game.pos(1).x()), Twips::toPixelsInt(game.pos(1).y())));
+        QTest::mousePress(game.piece(1), Qt::LeftButton, {}, Grab);
+        QVERIFY(!game.window->play().dragging());
     }
 
     void idleCommandsDoNothing_data()
