@@ -19,8 +19,7 @@
 namespace {
 
 // One jigsaw window over a temporary data folder holding record as the jigsaw line.
-class BenchGame
-{
+class BenchGame {
 public:
     explicit BenchGame(const QByteArray& record)
     {
@@ -84,7 +83,7 @@ private:
 // land on the same place.
 QList<double> drawsFor(double m)
 {
-    QList<double> values{0.9, m, 0.9};
+    QList<double> values { 0.9, m, 0.9 };
     for (int i = 1; i <= 257; ++i)
         values << (i * 97 % 257) / 257.0;
     return values;
@@ -93,7 +92,7 @@ QList<double> drawsFor(double m)
 // Catalogue family, 64 squares (M drawn 0, D drawn 2).
 const QList<double> Catalogue64 = drawsFor(0.1);
 // Shape-board family, smallest cells (M drawn 1, D drawn 2): 100 figures and the board.
-const QList<double> ShapeBoard101 = {0.9};
+const QList<double> ShapeBoard101 = { 0.9 };
 
 BenchGame& shapeBoardGame()
 {

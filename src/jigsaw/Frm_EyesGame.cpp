@@ -82,7 +82,7 @@ void Frm_EyesGame::buildControls()
     LblTime->setFont(clockFont);
     Lblpause = new QLabel(QStringLiteral("P A U S E !"), m_surface);
     LblTimeEnd = new QLabel(m_surface);
-    for (QLabel* banner : {Lblpause, LblTimeEnd}) {
+    for (QLabel* banner : { Lblpause, LblTimeEnd }) {
         QFont font = banner->font();
         font.setBold(true);
         font.setPointSize(28);
@@ -142,7 +142,7 @@ void Frm_EyesGame::Form_Load()
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize full = screen->geometry().size();
         resize(full.width() - Twips::toPixelsInt(ScreenWidthMargin),
-               full.height() - Twips::toPixelsInt(ScreenHeightMargin));
+            full.height() - Twips::toPixelsInt(ScreenHeightMargin));
     }
     Setset();
     // No game yet: a first "Restart" asks nothing.
@@ -207,32 +207,61 @@ void Frm_EyesGame::mnu_eyescolor_Click()
 void Frm_EyesGame::PMenu(int& index)
 {
     switch (index) {
-    case 0: newPictureGame(); break;
-    case 1: mnu_pause_Click(); break;
-    case 2: m_companions->showPreview(); break;
-    case 3: mnu_sound_Click(); break;
-    case 4: mnu_eyescolor_Click(); break;
-    case 5: newPictureGame(); break;
-    case 6: Setset(); break;
-    case 8: m_companions->showAbout(); break;
-    case 9: close(); break;
-    default: break;
+    case 0:
+        newPictureGame();
+        break;
+    case 1:
+        mnu_pause_Click();
+        break;
+    case 2:
+        m_companions->showPreview();
+        break;
+    case 3:
+        mnu_sound_Click();
+        break;
+    case 4:
+        mnu_eyescolor_Click();
+        break;
+    case 5:
+        newPictureGame();
+        break;
+    case 6:
+        Setset();
+        break;
+    case 8:
+        m_companions->showAbout();
+        break;
+    case 9:
+        close();
+        break;
+    default:
+        break;
     }
 }
 
 QAction* Frm_EyesGame::command(int index) const
 {
     switch (index) {
-    case 0: return mnu_start;
-    case 1: return mnu_pause;
-    case 2: return mnu_preview;
-    case 3: return mnu_sound;
-    case 4: return mnu_eyescolor;
-    case 5: return mnu_openfile;
-    case 6: return mnu_operation;
-    case 8: return mnuabout;
-    case 9: return mnu_exit;
-    default: return nullptr;
+    case 0:
+        return mnu_start;
+    case 1:
+        return mnu_pause;
+    case 2:
+        return mnu_preview;
+    case 3:
+        return mnu_sound;
+    case 4:
+        return mnu_eyescolor;
+    case 5:
+        return mnu_openfile;
+    case 6:
+        return mnu_operation;
+    case 8:
+        return mnuabout;
+    case 9:
+        return mnu_exit;
+    default:
+        return nullptr;
     }
 }
 
@@ -265,9 +294,15 @@ void Frm_EyesGame::keyReleaseEvent(QKeyEvent* event)
 void Frm_EyesGame::runKey(int key)
 {
     const std::pair<int, QAction*> keys[] = {
-        {Qt::Key_F1, mnu_content}, {Qt::Key_F2, mnu_start}, {Qt::Key_F3, mnu_pause},
-        {Qt::Key_F4, mnu_eyescolor}, {Qt::Key_F5, mnu_preview}, {Qt::Key_F6, mnu_sound},
-        {Qt::Key_F7, mnu_openfile}, {Qt::Key_F8, mnu_operation}, {Qt::Key_F12, mnu_exit},
+        { Qt::Key_F1, mnu_content },
+        { Qt::Key_F2, mnu_start },
+        { Qt::Key_F3, mnu_pause },
+        { Qt::Key_F4, mnu_eyescolor },
+        { Qt::Key_F5, mnu_preview },
+        { Qt::Key_F6, mnu_sound },
+        { Qt::Key_F7, mnu_openfile },
+        { Qt::Key_F8, mnu_operation },
+        { Qt::Key_F12, mnu_exit },
     };
     for (const auto& [k, action] : keys) {
         if (k == key && action->isEnabled()) {
@@ -303,15 +338,15 @@ void Frm_EyesGame::Form_Unload()
 
 QSizeF Frm_EyesGame::windowTwips() const
 {
-    return {Twips::fromPixels(width()), Twips::fromPixels(height())};
+    return { Twips::fromPixels(width()), Twips::fromPixels(height()) };
 }
 
 QSizeF Frm_EyesGame::clientTwips() const
 {
-    return {Twips::fromPixels(m_surface->width()), Twips::fromPixels(m_surface->height())};
+    return { Twips::fromPixels(m_surface->width()), Twips::fromPixels(m_surface->height()) };
 }
 
 QPoint Frm_EyesGame::toPixels(QPointF twips) const
 {
-    return {Twips::toPixelsInt(twips.x()), Twips::toPixelsInt(twips.y())};
+    return { Twips::toPixelsInt(twips.x()), Twips::toPixelsInt(twips.y()) };
 }

@@ -30,8 +30,7 @@ class QAction;
 class QLabel;
 class QMenu;
 
-class Frm_EyesGame : public QMainWindow, public GameCommands
-{
+class Frm_EyesGame : public QMainWindow, public GameCommands {
     Q_OBJECT
 
 public:
@@ -119,8 +118,8 @@ private:
     PieceTable m_table;
     JigsawPlay m_play;
     GameClock m_clock;
-    QImage m_source;  // element 999: the chosen picture at its own size
-    QImage m_fitted;  // the working picture without seams, kept for the next game
+    QImage m_source; // element 999: the chosen picture at its own size
+    QImage m_fitted; // the working picture without seams, kept for the next game
     QImage m_working; // element 990: the working picture with the level's seams
     TurnedPictures m_turned;
     bool m_pictureLoaded = false;
@@ -138,7 +137,7 @@ private:
     QLabel* LblTimeEnd = nullptr;
     QTimer Timer1;
     QCursor m_holdingPointer; // `Label2`'s mouse icon
-    QCursor m_normalPointer;  // `Label1`'s mouse icon
+    QCursor m_normalPointer; // `Label1`'s mouse icon
 
     QMenu* mnu_eyesgame = nullptr;
     QAction* mnu_start = nullptr;

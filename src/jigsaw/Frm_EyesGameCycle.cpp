@@ -33,8 +33,8 @@ void Frm_EyesGame::newPictureGame()
 {
     const StringTable& s = m_context.strings;
     if (!m_play.ended
-        && !m_context.messages->askYesNo(this, s.text(StringTable::Question), s.text(StringTable::AnotherNewGame),
-                                         MessageIcon::Question))
+        && !m_context.messages->askYesNo(
+            this, s.text(StringTable::Question), s.text(StringTable::AnotherNewGame), MessageIcon::Question))
         return;
     Timer1.stop();
     m_clock.stop();
@@ -47,10 +47,10 @@ void Frm_EyesGame::newPictureGame()
     Setset();
 
     const QSizeF window = windowTwips();
-    const double areaWidth = window.width() > WideWindow ? AreaWidthCap
-                                                         : (window.width() - AreaWidthMargin) / 7 * 5;
-    const double areaHeight = window.height() > HighWindow ? AreaHeightCap
-                                                           : (window.height() - AreaHeightMargin) / 6 * 4;
+    const double areaWidth
+        = window.width() > WideWindow ? AreaWidthCap : (window.width() - AreaWidthMargin) / 7 * 5;
+    const double areaHeight
+        = window.height() > HighWindow ? AreaHeightCap : (window.height() - AreaHeightMargin) / 6 * 4;
     const QSize area(std::max(1, Twips::toPixelsInt(areaWidth)), std::max(1, Twips::toPixelsInt(areaHeight)));
     QImage fitted = m_source.convertToFormat(QImage::Format_RGB32);
     if (fitted.width() > area.width() || fitted.height() > area.height())
@@ -100,7 +100,8 @@ void Frm_EyesGame::buildLevel()
     m_working = m_fitted.copy();
     const bool shapeBoard = FavFields::shapeBoardFamily(m_record);
     if (shapeBoard)
-        m_levelCode = LevelBuilder::buildShapeBoard(m_record, m_working, m_table, *m_context.random).levelIndex;
+        m_levelCode
+            = LevelBuilder::buildShapeBoard(m_record, m_working, m_table, *m_context.random).levelIndex;
     else
         m_levelCode = LevelBuilder::ChooseLevel(m_record, m_working, m_table, *m_context.random).levelCode;
     const bool rotation = FavFields::rotationOn(m_record);
@@ -178,6 +179,6 @@ void Frm_EyesGame::timeEnd()
     m_play.cancelDrag();
     Shape1->hide();
     const StringTable& s = m_context.strings;
-    m_context.messages->inform(this, s.text(StringTable::Prompt), s.text(StringTable::TimeEndGameOver),
-                               MessageIcon::Critical);
+    m_context.messages->inform(
+        this, s.text(StringTable::Prompt), s.text(StringTable::TimeEndGameOver), MessageIcon::Critical);
 }

@@ -85,8 +85,8 @@ void Frm_EyesGame::Pic_show_MouseUp(int k, Qt::MouseButton button, QPointF pixel
 {
     if (button != Qt::LeftButton || !m_play.dragging())
         return;
-    const JigsawPlay::Drop drop
-        = m_play.release(k, QPointF(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())), clientTwips());
+    const JigsawPlay::Drop drop = m_play.release(
+        k, QPointF(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())), clientTwips());
     if (!drop.dropped)
         return;
     Shape1->hide();
@@ -124,8 +124,8 @@ void Frm_EyesGame::completeGame()
     const CompletionScore score = JigsawPlay::completionScore(
         m_play.shapeFamily(), m_clock.value(), m_play.pieceCount(), m_play.rotation(), m_context.strings);
     if (score.showMessage)
-        m_context.messages->inform(this, m_context.strings.text(StringTable::Congratulate), score.message,
-                                   MessageIcon::Information);
+        m_context.messages->inform(
+            this, m_context.strings.text(StringTable::Congratulate), score.message, MessageIcon::Information);
 }
 
 void Frm_EyesGame::turnPiece(int k, int angle)

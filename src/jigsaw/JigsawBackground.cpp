@@ -13,7 +13,7 @@
 namespace {
 QPointF toPixels(QPointF twips)
 {
-    return {Twips::toPixels(twips.x()), Twips::toPixels(twips.y())};
+    return { Twips::toPixels(twips.x()), Twips::toPixels(twips.y()) };
 }
 } // namespace
 
@@ -37,10 +37,8 @@ std::array<JigsawBackground::TargetLine, 4> JigsawBackground::targetLines(double
     const double y1 = picture.height() + TargetTop + TargetGrow;
     const QColor dark = QColor::fromRgb(TargetDark);
     const QColor light = QColor::fromRgb(TargetLight);
-    return {{{QLineF(x0, y0, x0, y1), dark},
-             {QLineF(x0, y0, x1, y0), dark},
-             {QLineF(x1, y0, x1, y1), light},
-             {QLineF(x0, y1, x1, y1), light}}};
+    return { { { QLineF(x0, y0, x0, y1), dark }, { QLineF(x0, y0, x1, y0), dark },
+        { QLineF(x1, y0, x1, y1), light }, { QLineF(x0, y1, x1, y1), light } } };
 }
 
 void JigsawBackground::showTarget(double windowWidth, QSizeF picture)
@@ -59,8 +57,8 @@ void JigsawBackground::hideTarget()
 void JigsawBackground::showBoard(QPointF boardPos, QSize boardSize, const QRegion& boardOutline)
 {
     const QPointF plateTopLeft = toPixels(boardPos - QPointF(PlateMargin, PlateMargin));
-    const QPointF plateSize(boardSize.width() + Twips::toPixels(PlateMargin),
-                            boardSize.height() + Twips::toPixels(PlateMargin));
+    const QPointF plateSize(
+        boardSize.width() + Twips::toPixels(PlateMargin), boardSize.height() + Twips::toPixels(PlateMargin));
     m_plate = QRectF(plateTopLeft, QSizeF(plateSize.x(), plateSize.y())).toRect();
     const QPoint shadowAt = toPixels(boardPos + QPointF(BoardShadowOffset, BoardShadowOffset)).toPoint();
     m_boardShadow = boardOutline.translated(shadowAt);

@@ -15,14 +15,12 @@
 #include <array>
 #include <functional>
 
-class JigsawBackground : public QWidget
-{
+class JigsawBackground : public QWidget {
     Q_OBJECT
 
 public:
     // One line element of the target frame, in twips.
-    struct TargetLine
-    {
+    struct TargetLine {
         QLineF line;
         QColor colour;
     };
@@ -31,7 +29,7 @@ public:
     static constexpr double TargetRightMargin = 1600;
     static constexpr double TargetTop = 500;
     static constexpr double TargetGrow = 10;
-    static constexpr QRgb TargetDark = 0xFF404040;  // 4210752
+    static constexpr QRgb TargetDark = 0xFF404040; // 4210752
     static constexpr QRgb TargetLight = 0xFFFFFFFF; // 16777215
     // Backing plate margin and board shadow offset, twips.
     static constexpr double PlateMargin = 10;
@@ -55,7 +53,7 @@ public:
     void showBoard(QPointF boardPos, QSize boardSize, const QRegion& boardOutline);
     void hideBoard();
     bool boardVisible() const { return m_boardVisible; }
-    QRect plateRect() const { return m_plate; }         // pixels
+    QRect plateRect() const { return m_plate; } // pixels
     const QRegion& boardShadow() const { return m_boardShadow; } // pixels
 
     // Right-button release on the background.
@@ -69,7 +67,7 @@ private:
     QRect framedArea() const;
 
     QImage m_tile;
-    std::array<TargetLine, 4> m_lines{};
+    std::array<TargetLine, 4> m_lines {};
     bool m_targetVisible = false;
     QRect m_plate;
     QRegion m_boardShadow;

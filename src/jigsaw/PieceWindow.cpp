@@ -2,8 +2,8 @@
 #include "PieceWindow.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace {
 constexpr QRgb FrameColour = 0xFFFFD700;

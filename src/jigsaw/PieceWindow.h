@@ -9,8 +9,7 @@
 
 #include <functional>
 
-class PieceWindow : public QWidget
-{
+class PieceWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -44,8 +43,7 @@ private:
 };
 
 // The dark shadow (`Pic_show`(0)) behind the piece handled last, and the board's shadow.
-class PieceShadow : public QWidget
-{
+class PieceShadow : public QWidget {
     Q_OBJECT
 
 public:
@@ -61,8 +59,7 @@ private:
 
 // `Shape1`: the frame around the bounding box of the unit being dragged. Masked to its border, so
 // moving it repaints only the thin lines it leaves and covers.
-class DragFrame : public QWidget
-{
+class DragFrame : public QWidget {
     Q_OBJECT
 
 public:

@@ -29,14 +29,14 @@ QList<QImage> testPictures()
     return pictures;
 }
 
-struct Game
-{
+struct Game {
     // record is the stored jigsaw line; random the values every draw takes in turn (M and D are
     // redrawn by each read of the record, so they come from here too).
-    explicit Game(const QByteArray& record, QList<double> random = {0.0})
+    explicit Game(const QByteArray& record, QList<double> random = { 0.0 })
         : pictures(testPictures())
     {
-        scripted.folder.write(QStringLiteral("fav.dll"), "G0,BF0132768,D1,M1,L0,K1,S1,\r\n" + record + "\r\n");
+        scripted.folder.write(
+            QStringLiteral("fav.dll"), "G0,BF0132768,D1,M1,L0,K1,S1,\r\n" + record + "\r\n");
         scripted.random.setValues(random);
         window = std::make_unique<Frm_EyesGame>(scripted.context, pictures);
         window->show();
@@ -49,7 +49,7 @@ struct Game
     QPointF home(int k) const
     {
         const PieceRecord& r = window->table().piece(k);
-        return {Twips::fromPixels(r.homeLeft), Twips::fromPixels(r.homeTop)};
+        return { Twips::fromPixels(r.homeLeft), Twips::fromPixels(r.homeTop) };
     }
     // Drags unit k with the left button so that its window lands at target (twips).
     void dropAt(int k, QPointF target) const
@@ -75,8 +75,7 @@ struct Game
 };
 } // namespace
 
-class TestEyesGame : public QObject
-{
+class TestEyesGame : public QObject {
     Q_OBJECT
 
 private slots:
@@ -95,7 +94,8 @@ private slots:
         for (int k = 1; k <= 16; ++k) {
             QVERIFY(game.piece(k)->isVisible());
             QCOMPARE(game.piece(k)->size(), game.window->play().window(k).size);
-            QCOMPARE(game.piece(k)->pos(), QPoint(Twips::toPixelsInt(game.pos(k).x()), Twips::toPixelsInt(game.pos(k).y())));
+            QCOMPARE(game.piece(k)->pos(),
+                QPoint(Twips::toPixelsInt(game.pos(k).x()), Twips::toPixelsInt(game.pos(k).y())));
         }
     }
 
@@ -191,7 +191,8 @@ private slots:
         else
             expected.setY(client.height() - 1000);
         QCOMPARE(game.pos(6), expected);
-        QCOMPARE(game.piece(6)->pos(), QPoint(Twips::toPixelsInt(expected.x()), Twips::toPixelsInt(expected.y())));
+        QCOMPARE(
+            game.piece(6)->pos(), QPoint(Twips::toPixelsInt(expected.x()), Twips::toPixelsInt(expected.y())));
     }
 
     void differentTurnsNeverJoin()
@@ -265,7 +266,7 @@ private slots:
     void shapeBoardCannotBePickedUp()
     {
         // M and D are redrawn at 0.5: the shape-board family.
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,", {0.5});
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,", { 0.5 });
         QCOMPARE(game.window->play().shapeFamily(), int(JigsawPlay::ShapeBoard));
         const int board = game.window->play().pieceCount();
         QVERIFY(board > 1);
@@ -290,7 +291,7 @@ private slots:
         QVERIFY(game.piece(1)->isVisible());
         QCOMPARE(game.pos(1), game.besideOf(board, 1));
         QCOMPARE(game.piece(1)->pos(),
-                 QPoint(Twips::toPixelsInt(game.pos(1).x()), Twips::toPixelsInt(game.pos(1).y())));
+            QPoint(Twips::toPixelsInt(game.pos(1).x()), Twips::toPixelsInt(game.pos(1).y())));
         QTest::mousePress(game.piece(1), Qt::LeftButton, {}, Grab);
         QVERIFY(!game.window->play().dragging());
     }
@@ -321,7 +322,7 @@ private slots:
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
         game.window->Timer1_Timer();
         PieceWindow* first = game.piece(1);
-        game.scripted.messages.answers = {false};
+        game.scripted.messages.answers = { false };
         int restart = 0;
         game.window->PMenu(restart);
         QCOMPARE(game.scripted.messages.shown.size(), 1);
@@ -355,9 +356,10 @@ private slots:
         for (QAction* action : game.window->gameMenu()->actions())
             if (!action->isSeparator())
                 captions << action->text() + QLatin1Char('|') + action->shortcut().toString();
-        QCOMPARE(captions, QStringList({"Restart|F2", "Pause|F3", "Stop|", "BackColor|F4", "Preview|F5",
-                                        "Close Sound|F6", "Open picture|F7", "Option|F8", "Puzzle scoreboard|",
-                                        "Toolbar|", "Help|F1", "About...|", "Exit|F12"}));
+        QCOMPARE(captions,
+            QStringList({ "Restart|F2", "Pause|F3", "Stop|", "BackColor|F4", "Preview|F5", "Close Sound|F6",
+                "Open picture|F7", "Option|F8", "Puzzle scoreboard|", "Toolbar|", "Help|F1", "About...|",
+                "Exit|F12" }));
         QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
         // F3 pauses once per stroke.
         QTest::keyClick(game.window.get(), Qt::Key_F3);
