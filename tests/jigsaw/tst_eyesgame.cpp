@@ -2,6 +2,7 @@
 // clamp, completion, pause and time end, the shape board and the commands.
 #include "BuiltInPictures.h"
 #include "Frm_EyesGame.h"
+#include "GameCompanions.h"
 #include "JigsawBackground.h"
 #include "PieceWindow.h"
 #include "TestSupport.h"
@@ -335,6 +336,27 @@ private slots:
         game.window->PMenu(restart);
         QCOMPARE(game.window->timeLabel()->text(), QStringLiteral("Time 0 0 0 0"));
         QCOMPARE(game.window->play().joinCounter(), 1);
+    }
+
+    void soundCommandAndCompanions()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        QVERIFY(game.window->companions().toolWindow());
+        QVERIFY(game.window->companions().previewWindow());
+        QCOMPARE(game.window->soundCaption(), QStringLiteral("Close Sound"));
+        int sound = 3;
+        game.window->PMenu(sound);
+        QCOMPARE(game.window->soundCaption(), QStringLiteral("Open Sound"));
+        QVERIFY(game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R0,M0,S0,P2,"));
+        QCOMPARE(game.window->previewPicture(), game.pictures.picture(0));
+    }
+
+    void rightReleaseOnBackgroundOpensMenu()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        QTest::mouseRelease(game.window->background(), Qt::RightButton, {}, QPoint(700, 500));
+        QVERIFY(game.window->gameMenu()->isVisible());
+        game.window->gameMenu()->close();
     }
 
     void exitClosesWindow()
