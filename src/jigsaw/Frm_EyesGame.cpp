@@ -55,7 +55,11 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
     Form_Load();
 }
 
-Frm_EyesGame::~Frm_EyesGame() = default;
+Frm_EyesGame::~Frm_EyesGame()
+{
+    // The companions ask this window for its picture and captions: they go while it is whole.
+    delete m_companions;
+}
 
 void Frm_EyesGame::buildControls()
 {
