@@ -2,6 +2,7 @@
 #include "AppContext.h"
 #include "Artwork.h"
 #include "FrmLogin.h"
+#include "Frm_EyesGame.h"
 #include "Frm_LogicGame.h"
 #include "QtMessageBoxes.h"
 #include "RandomSource.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
     sound.install(context);
 
     FrmLogin login(context);
+    login.registerGame(FrmLogin::JigsawButton, [&] { return new Frm_EyesGame(context, login.pictures()); });
     login.registerGame(FrmLogin::SlidingButton, [&] { return new Frm_LogicGame(context, login.pictures()); });
     login.show();
     return app.exec();

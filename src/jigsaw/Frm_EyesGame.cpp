@@ -1,0 +1,356 @@
+// Frm_EyesGame.cpp: the jigsaw window's life cycle, controls, menu, function keys and commands.
+#include "Frm_EyesGame.h"
+
+#include "AppContext.h"
+#include "Artwork.h"
+#include "BackgroundField.h"
+#include "ColourValue.h"
+#include "FavFields.h"
+#include "FavRecord.h"
+#include "Frm_color.h"
+#include "GameCompanions.h"
+#include "GameSounds.h"
+#include "JigsawBackground.h"
+#include "Mmedia.h"
+#include "PieceWindow.h"
+#include "RandomSource.h"
+#include "SoundSwitch.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+
+namespace {
+// The window leaves this much of the screen free, twips.
+constexpr double ScreenWidthMargin = 10;
+constexpr double ScreenHeightMargin = 600;
+constexpr int ClockInterval = 1000;
+
+QCursor pointerFrom(const QImage& image)
+{
+    if (image.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(QPixmap::fromImage(image), image.width() / 2, image.height() / 2);
+}
+} // namespace
+
+Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures, QWidget* parent)
+    : QMainWindow(parent)
+    , m_context(context)
+    , m_pictures(pictures)
+    , m_sounds(std::make_unique<GameSounds>(context))
+{
+    m_jingle = m_sounds->makeMedia();
+    m_companions = new GameCompanions(context, *this, GameCompanions::Game::Jigsaw, this);
+    m_companions->setProgramIcon(Artwork::programIcon());
+    buildControls();
+    buildMenu();
+    Form_Load();
+}
+
+Frm_EyesGame::~Frm_EyesGame()
+{
+    // The companions ask this window for its picture and captions: they go while it is whole.
+    delete m_companions;
+}
+
+void Frm_EyesGame::buildControls()
+{
+    setWindowTitle(QStringLiteral("Quarry Jigsaw Puzzle Freeuse"));
+    setWindowIcon(Artwork::programIcon());
+    m_surface = new JigsawBackground(this);
+    setCentralWidget(m_surface);
+    m_surface->onContextRelease = [this](QPoint global) {
+        if (mnu_eyesgame->isEnabled())
+            mnu_eyesgame->popup(global);
+    };
+
+    m_holdingPointer = pointerFrom(Artwork::holdingPointer());
+    m_normalPointer = pointerFrom(Artwork::normalPointer());
+    m_shadow = new PieceShadow(m_surface, QColor(32, 32, 32));
+    Shape1 = new DragFrame(m_surface);
+
+    LblTime = new QLabel(GameClock::textFor(GameClock::EndValue).mid(5), m_surface);
+    LblTime->move(Twips::toPixelsInt(200), Twips::toPixelsInt(100));
+    LblTime->setMinimumWidth(Twips::toPixelsInt(2000));
+    QFont clockFont = LblTime->font();
+    clockFont.setBold(true);
+    clockFont.setPointSize(14);
+    LblTime->setFont(clockFont);
+    Lblpause = new QLabel(QStringLiteral("P A U S E !"), m_surface);
+    LblTimeEnd = new QLabel(m_surface);
+    for (QLabel* banner : { Lblpause, LblTimeEnd }) {
+        QFont font = banner->font();
+        font.setBold(true);
+        font.setPointSize(28);
+        banner->setFont(font);
+        banner->setStyleSheet(QStringLiteral("color: #c00000"));
+        banner->move(Twips::toPixelsInt(3000), Twips::toPixelsInt(3000));
+        banner->hide();
+    }
+    Timer1.setInterval(ClockInterval);
+    connect(&Timer1, &QTimer::timeout, this, &Frm_EyesGame::Timer1_Timer);
+}
+
+void Frm_EyesGame::buildMenu()
+{
+    const StringTable& s = m_context.strings;
+    mnu_eyesgame = menuBar()->addMenu(s.text(StringTable::JigsawPuzzle));
+    connect(mnu_eyesgame, &QMenu::aboutToShow, this, [this] {
+        show();
+        raise();
+    });
+    auto add = [this](const QString& caption, QKeySequence key, void (Frm_EyesGame::*slot)()) {
+        QAction* action = mnu_eyesgame->addAction(caption);
+        if (!key.isEmpty())
+            action->setShortcut(key);
+        if (slot)
+            connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    mnu_start = add(s.text(StringTable::Restart), Qt::Key_F2, &Frm_EyesGame::newPictureGame);
+    mnu_pause = add(s.text(StringTable::Pause), Qt::Key_F3, &Frm_EyesGame::mnu_pause_Click);
+    mnu_stop = add(s.text(StringTable::Stop), {}, nullptr);
+    mnu_eyescolor = add(s.text(StringTable::BackColor), Qt::Key_F4, &Frm_EyesGame::mnu_eyescolor_Click);
+    mnu_preview = add(s.text(StringTable::Preview), Qt::Key_F5, nullptr);
+    connect(mnu_preview, &QAction::triggered, m_companions, &GameCompanions::showPreview);
+    mnu_sound = add(QString(), Qt::Key_F6, &Frm_EyesGame::mnu_sound_Click);
+    mnu_eyesgame->addSeparator();
+    mnu_openfile = add(s.text(StringTable::OpenPicture), Qt::Key_F7, &Frm_EyesGame::newPictureGame);
+    mnu_operation = add(s.text(StringTable::Option), Qt::Key_F8, &Frm_EyesGame::Setset);
+    mnu_mainjfb = add(s.text(StringTable::PuzzleScoreboard), {}, nullptr);
+    mnu_eyesgame->addSeparator();
+    mnu_toolbar = add(QStringLiteral("Toolbar"), {}, nullptr);
+    connect(mnu_toolbar, &QAction::triggered, m_companions, &GameCompanions::showToolbar);
+    mnu_content = add(QStringLiteral("Help"), Qt::Key_F1, nullptr);
+    connect(mnu_content, &QAction::triggered, m_companions, &GameCompanions::showHelp);
+    mnuabout = add(QStringLiteral("About..."), {}, nullptr);
+    connect(mnuabout, &QAction::triggered, m_companions, &GameCompanions::showAbout);
+    mnu_eyesgame->addSeparator();
+    mnu_exit = add(s.text(StringTable::Exit), Qt::Key_F12, nullptr);
+    connect(mnu_exit, &QAction::triggered, this, &QWidget::close);
+    mnu_help = menuBar()->addAction(s.text(StringTable::Help));
+}
+
+void Frm_EyesGame::Form_Load()
+{
+    m_context.setSoundPaths();
+    m_companions->onGameLoad();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize full = screen->geometry().size();
+        resize(full.width() - Twips::toPixelsInt(ScreenWidthMargin),
+            full.height() - Twips::toPixelsInt(ScreenHeightMargin));
+    }
+    Setset();
+    // No game yet: a first "Restart" asks nothing.
+    m_play.ended = true;
+    m_sounds->playJingle(*m_jingle);
+    mnu_sound->setText(SoundSwitch::caption(m_record));
+}
+
+void Frm_EyesGame::Form_Activate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    if (mnu_eyesgame->isEnabled())
+        startGame();
+    m_companions->onFirstActivation();
+}
+
+void Frm_EyesGame::Setset()
+{
+    m_record = ReadFavRecord(m_context.dataFolder, Game::Jigsaw, *m_context.random);
+    QPalette palette = LblTime->palette();
+    palette.setColor(QPalette::WindowText, ColourValue::toColor(FavFields::backColour(m_record)));
+    LblTime->setPalette(palette);
+    PaintJigsawBackground();
+}
+
+void Frm_EyesGame::mnu_pause_Click()
+{
+    if (m_play.paused) {
+        m_play.paused = false;
+        Lblpause->hide();
+        m_clock.start();
+        Timer1.start();
+    } else {
+        Lblpause->show();
+        Lblpause->raise();
+        m_clock.stop();
+        Timer1.stop();
+        m_play.paused = true;
+    }
+}
+
+void Frm_EyesGame::mnu_sound_Click()
+{
+    m_record = SoundSwitch::toggle(m_context.dataFolder, Game::Jigsaw, m_record);
+    mnu_sound->setText(SoundSwitch::caption(m_record));
+    m_companions->soundCaptionChanged();
+}
+
+void Frm_EyesGame::mnu_eyescolor_Click()
+{
+    const QString body = FavFields::backgroundBody(m_record);
+    const QString chosen = Frm_color::choose(this, m_context, body, windowIcon());
+    if (BackColourResult::isCancel(chosen))
+        return;
+    PaintJigsawBackground();
+    m_record = UpdateFavRecord(m_context.dataFolder, Game::Jigsaw, m_record, FavChange::background(chosen));
+    Setset();
+}
+
+void Frm_EyesGame::PMenu(int& index)
+{
+    switch (index) {
+    case 0:
+        newPictureGame();
+        break;
+    case 1:
+        mnu_pause_Click();
+        break;
+    case 2:
+        m_companions->showPreview();
+        break;
+    case 3:
+        mnu_sound_Click();
+        break;
+    case 4:
+        mnu_eyescolor_Click();
+        break;
+    case 5:
+        newPictureGame();
+        break;
+    case 6:
+        Setset();
+        break;
+    case 8:
+        m_companions->showAbout();
+        break;
+    case 9:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+QAction* Frm_EyesGame::command(int index) const
+{
+    switch (index) {
+    case 0:
+        return mnu_start;
+    case 1:
+        return mnu_pause;
+    case 2:
+        return mnu_preview;
+    case 3:
+        return mnu_sound;
+    case 4:
+        return mnu_eyescolor;
+    case 5:
+        return mnu_openfile;
+    case 6:
+        return mnu_operation;
+    case 8:
+        return mnuabout;
+    case 9:
+        return mnu_exit;
+    default:
+        return nullptr;
+    }
+}
+
+QString Frm_EyesGame::soundCaption() const
+{
+    return mnu_sound->text();
+}
+
+bool Frm_EyesGame::operationsMenuEnabled() const
+{
+    return mnu_eyesgame->isEnabled();
+}
+
+void Frm_EyesGame::keyPressEvent(QKeyEvent* event)
+{
+    // Only keys no menu shortcut took arrive here; their release runs the command once.
+    m_pendingKey = event->isAutoRepeat() ? m_pendingKey : event->key();
+    QMainWindow::keyPressEvent(event);
+}
+
+void Frm_EyesGame::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat() && event->key() == m_pendingKey) {
+        m_pendingKey = 0;
+        runKey(event->key());
+    }
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void Frm_EyesGame::runKey(int key)
+{
+    const std::pair<int, QAction*> keys[] = {
+        { Qt::Key_F1, mnu_content },
+        { Qt::Key_F2, mnu_start },
+        { Qt::Key_F3, mnu_pause },
+        { Qt::Key_F4, mnu_eyescolor },
+        { Qt::Key_F5, mnu_preview },
+        { Qt::Key_F6, mnu_sound },
+        { Qt::Key_F7, mnu_openfile },
+        { Qt::Key_F8, mnu_operation },
+        { Qt::Key_F12, mnu_exit },
+    };
+    for (const auto& [k, action] : keys) {
+        if (k == key && action->isEnabled()) {
+            action->trigger();
+            return;
+        }
+    }
+}
+
+void Frm_EyesGame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        m_companions->onGameWindowMinimised(isMinimized());
+    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QMainWindow::changeEvent(event);
+}
+
+void Frm_EyesGame::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+void Frm_EyesGame::Form_Unload()
+{
+    Timer1.stop();
+    m_jingle->mmClose();
+    QFile::remove(m_context.filePath(QStringLiteral("temp001")));
+    QFile::remove(m_context.filePath(QStringLiteral("temp.bmp")));
+    m_companions->closeAll();
+}
+
+QSizeF Frm_EyesGame::windowTwips() const
+{
+    return { Twips::fromPixels(width()), Twips::fromPixels(height()) };
+}
+
+QSizeF Frm_EyesGame::clientTwips() const
+{
+    return { Twips::fromPixels(m_surface->width()), Twips::fromPixels(m_surface->height()) };
+}
+
+QPoint Frm_EyesGame::toPixels(QPointF twips) const
+{
+    return { Twips::toPixelsInt(twips.x()), Twips::toPixelsInt(twips.y()) };
+}

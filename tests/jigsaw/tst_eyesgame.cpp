@@ -1,0 +1,395 @@
+// tst_eyesgame.cpp: the jigsaw window played with the mouse: drags, drops, joins, turns, the
+// clamp, completion, pause and time end, the shape board and the commands.
+#include "BuiltInPictures.h"
+#include "Frm_EyesGame.h"
+#include "GameCompanions.h"
+#include "JigsawBackground.h"
+#include "PieceWindow.h"
+#include "TestSupport.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+constexpr QPoint Grab(5, 5);
+
+QList<QImage> testPictures()
+{
+    QList<QImage> pictures;
+    for (int i = 0; i < 10; ++i) {
+        QImage image(320, 240, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgb((x + 25 * i) % 256, y % 256, (x * y + i) % 256));
+        pictures << image;
+    }
+    return pictures;
+}
+
+struct Game {
+    // record is the stored jigsaw line; random the values every draw takes in turn (M and D are
+    // redrawn by each read of the record, so they come from here too).
+    explicit Game(const QByteArray& record, QList<double> random = { 0.0 })
+        : pictures(testPictures())
+    {
+        scripted.folder.write(
+            QStringLiteral("fav.dll"), "G0,BF0132768,D1,M1,L0,K1,S1,\r\n" + record + "\r\n");
+        scripted.random.setValues(random);
+        window = std::make_unique<Frm_EyesGame>(scripted.context, pictures);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->Form_Activate();
+    }
+
+    PieceWindow* piece(int k) const { return window->pieceWindow(k); }
+    QPointF pos(int k) const { return window->play().window(k).pos; }
+    QPointF home(int k) const
+    {
+        const PieceRecord& r = window->table().piece(k);
+        return { Twips::fromPixels(r.homeLeft), Twips::fromPixels(r.homeTop) };
+    }
+    // Drags unit k with the left button so that its window lands at target (twips).
+    void dropAt(int k, QPointF target) const
+    {
+        const QPointF delta = (target - pos(k)) / Twips::perPixel();
+        const QPoint step(qRound(delta.x()), qRound(delta.y()));
+        PieceWindow* w = piece(k);
+        QTest::mousePress(w, Qt::LeftButton, {}, Grab);
+        const QPoint before = w->pos();
+        QTest::mouseMove(w, Grab + step / 2);
+        // The window has followed the first half; the release is relative to where it is now.
+        QTest::mouseRelease(w, Qt::LeftButton, {}, Grab + step - (w->pos() - before));
+    }
+    // Where unit k lies when it stands at its home offset relative to unit ref, shifted by pixels.
+    QPointF besideOf(int ref, int k, QPointF shiftPixels = {}) const
+    {
+        return pos(ref) - home(ref) + home(k) + shiftPixels * Twips::perPixel();
+    }
+
+    TestSupport::ScriptedContext scripted;
+    BuiltInPictures pictures;
+    std::unique_ptr<Frm_EyesGame> window;
+};
+} // namespace
+
+class TestEyesGame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { Twips::overridePerPixel(15); }
+    void cleanup() { Twips::overridePerPixel(0); }
+
+    void startsLevel1601()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        QCOMPARE(game.window->levelCode(), 1601);
+        QCOMPARE(game.window->play().pieceCount(), 16);
+        QCOMPARE(game.window->timeLabel()->text(), QStringLiteral("Time 0 0 0 0"));
+        QVERIFY(game.window->timerActive());
+        QVERIFY(game.window->background()->targetVisible());
+        QCOMPARE(game.window->windowTitle(), QStringLiteral("Quarry Jigsaw Puzzle Freeuse"));
+        for (int k = 1; k <= 16; ++k) {
+            QVERIFY(game.piece(k)->isVisible());
+            QCOMPARE(game.piece(k)->size(), game.window->play().window(k).size);
+            QCOMPARE(game.piece(k)->pos(),
+                QPoint(Twips::toPixelsInt(game.pos(k).x()), Twips::toPixelsInt(game.pos(k).y())));
+        }
+    }
+
+    // Piece 2 dropped beside piece 1 (its right-hand neighbour in the 4 x 4 grid), off by a
+    // number of pixels.
+    void dropBesideNeighbour_data()
+    {
+        QTest::addColumn<QPointF>("offPixels");
+        QTest::addColumn<bool>("joins");
+        QTest::newRow("exact") << QPointF(0, 0) << true;
+        QTest::newRow("10 right and down") << QPointF(10, 10) << true;
+        QTest::newRow("10 left and up") << QPointF(-10, -10) << true;
+        QTest::newRow("11 right") << QPointF(11, 0) << false;
+        QTest::newRow("11 up") << QPointF(0, -11) << false;
+    }
+    void dropBesideNeighbour()
+    {
+        QFETCH(QPointF, offPixels);
+        QFETCH(bool, joins);
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        const QSize single = game.piece(1)->size();
+        game.dropAt(2, game.besideOf(1, 2, offPixels));
+        QCOMPARE(game.piece(2)->isVisible(), !joins);
+        QCOMPARE(game.window->play().joinCounter(), joins ? 2 : 1);
+        QCOMPARE(game.piece(1)->size(), joins ? QSize(2 * single.width(), single.height()) : single);
+        QCOMPARE(game.window->shadowWindow()->isVisible(), !joins);
+        QVERIFY(!game.window->dragFrame()->isVisible());
+        if (joins)
+            QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), game.piece(1)->size())));
+    }
+
+    void thirdPieceFindsSurvivor()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        game.dropAt(2, game.besideOf(1, 2));
+        QVERIFY(!game.piece(2)->isVisible());
+        // Piece 3's only left neighbour was 2; it now finds the unit that absorbed it.
+        game.dropAt(3, game.besideOf(1, 3, QPointF(-4, 6)));
+        QVERIFY(!game.piece(3)->isVisible());
+        QCOMPARE(game.window->play().joinCounter(), 3);
+        QCOMPARE(game.piece(1)->width(), 3 * game.window->play().window(4).size.width());
+        QCOMPARE(game.window->table().piece(1).group, QStringLiteral("P1P2P3"));
+    }
+
+    void wholeLevelCompletes()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        for (int t = 0; t < 7; ++t)
+            game.window->Timer1_Timer();
+        for (int k = 2; k <= 16; ++k) {
+            QCOMPARE(game.window->play().ended, false);
+            game.dropAt(k, game.besideOf(1, k));
+            QCOMPARE(game.window->play().joinCounter(), k);
+        }
+        QVERIFY(game.window->play().ended);
+        QVERIFY(!game.window->timerActive());
+        QCOMPARE(game.piece(1)->size(), game.window->workingPicture().size());
+        QCOMPARE(game.scripted.messages.shown.size(), 1);
+        const auto shown = game.scripted.messages.shown.last();
+        QCOMPARE(shown.text, QStringLiteral("Well done! Spend 7 sec., Score 21555."));
+        QCOMPARE(shown.title, QStringLiteral("Congratulate"));
+        QCOMPARE(shown.icon, MessageIcon::Information);
+        // The clock no longer runs.
+        game.window->Timer1_Timer();
+        QCOMPARE(game.window->timeLabel()->text(), QStringLiteral("Time 0 0 0 7"));
+    }
+
+    void dropIsClamped_data()
+    {
+        // Targets (twips) a whole number of pixels away from piece 6's scattered place.
+        QTest::addColumn<QPointF>("target");
+        QTest::addColumn<QString>("edge");
+        QTest::newRow("left") << QPointF(-5000, 2000) << "left";
+        QTest::newRow("top") << QPointF(1500, -5000) << "top";
+        QTest::newRow("right") << QPointF(40000, 2000) << "right";
+        QTest::newRow("bottom") << QPointF(1500, 40000) << "bottom";
+    }
+    void dropIsClamped()
+    {
+        QFETCH(QPointF, target);
+        QFETCH(QString, edge);
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        game.dropAt(6, target);
+        const QSizeF piece = QSizeF(game.piece(6)->size()) * Twips::perPixel();
+        const QSizeF client = game.window->clientTwips();
+        QPointF expected = target;
+        if (edge == QLatin1String("left"))
+            expected.setX(200 - piece.width());
+        else if (edge == QLatin1String("top"))
+            expected.setY(500 - piece.height());
+        else if (edge == QLatin1String("right"))
+            expected.setX(client.width() - 200);
+        else
+            expected.setY(client.height() - 1000);
+        QCOMPARE(game.pos(6), expected);
+        QCOMPARE(
+            game.piece(6)->pos(), QPoint(Twips::toPixelsInt(expected.x()), Twips::toPixelsInt(expected.y())));
+    }
+
+    void differentTurnsNeverJoin()
+    {
+        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(2).turn, 90);
+        game.dropAt(2, game.besideOf(1, 2));
+        QVERIFY(game.piece(2)->isVisible());
+        QCOMPARE(game.window->play().joinCounter(), 1);
+    }
+
+    void rightClickTurnsWholeGroup()
+    {
+        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        game.dropAt(2, game.besideOf(1, 2));
+        QVERIFY(!game.piece(2)->isVisible());
+        const QSize before = game.piece(1)->size();
+        const QPoint at = game.piece(1)->pos();
+        QTest::mousePress(game.piece(1), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(1).turn, 90);
+        QCOMPARE(game.window->table().piece(2).turn, 90);
+        QCOMPARE(game.piece(1)->size(), before.transposed());
+        QCOMPARE(game.piece(1)->pos(), at);
+        QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), before.transposed())));
+        // Three more turns bring it back.
+        for (int t = 0; t < 3; ++t)
+            QTest::mousePress(game.piece(1), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(1).turn, 0);
+        QCOMPARE(game.piece(1)->size(), before);
+    }
+
+    void rightClickWithoutRotationDoesNothing()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        const QSize before = game.piece(2)->size();
+        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(2).turn, 0);
+        QCOMPARE(game.piece(2)->size(), before);
+    }
+
+    void pausedAndTimeEndedIgnorePresses()
+    {
+        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        int pause = 1;
+        game.window->PMenu(pause);
+        QVERIFY(game.window->pauseLabel()->isVisible());
+        QVERIFY(!game.window->timerActive());
+        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
+        QVERIFY(!game.window->play().dragging());
+        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(2).turn, 0);
+        game.window->PMenu(pause);
+        QVERIFY(!game.window->pauseLabel()->isVisible());
+        QVERIFY(game.window->timerActive());
+
+        for (int t = 0; t < 9999; ++t)
+            game.window->Timer1_Timer();
+        QCOMPARE(game.window->timeLabel()->text(), QStringLiteral("Time 9 9 9 9"));
+        QVERIFY(game.window->timeEndLabel()->isVisible());
+        QCOMPARE(game.window->timeEndLabel()->text(), QStringLiteral("T I M E   E N D !"));
+        QVERIFY(!game.window->timerActive());
+        QCOMPARE(game.scripted.messages.shown.size(), 1);
+        QCOMPARE(game.scripted.messages.shown.last().text, QStringLiteral("Time End ,Game Over!"));
+        QCOMPARE(game.scripted.messages.shown.last().title, QStringLiteral("prompt"));
+        QCOMPARE(game.scripted.messages.shown.last().icon, MessageIcon::Critical);
+        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
+        QVERIFY(!game.window->play().dragging());
+    }
+
+    void shapeBoardCannotBePickedUp()
+    {
+        // M and D are redrawn at 0.5: the shape-board family.
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,", { 0.5 });
+        QCOMPARE(game.window->play().shapeFamily(), int(JigsawPlay::ShapeBoard));
+        const int board = game.window->play().pieceCount();
+        QVERIFY(board > 1);
+        QTest::mousePress(game.piece(board), Qt::LeftButton, {}, Grab);
+        QVERIFY(!game.window->play().dragging());
+        QVERIFY(game.window->background()->boardVisible());
+        QVERIFY(!game.window->background()->targetVisible());
+        // Stacking: the board lies below every figure (its shadow is painted beneath it).
+        const QObjectList order = game.window->background()->children();
+        for (int k = 1; k < board; ++k)
+            QVERIFY(order.indexOf(game.piece(board)) < order.indexOf(game.piece(k)));
+        QTest::mousePress(game.piece(1), Qt::LeftButton, {}, Grab);
+        QVERIFY(game.window->play().dragging());
+        QVERIFY(game.window->dragFrame()->isVisible());
+        QCOMPARE(game.window->dragFrame()->geometry(), game.piece(1)->geometry());
+        QTest::mouseRelease(game.piece(1), Qt::LeftButton, {}, Grab);
+
+        // Dropped 6 pixels off its hole, the figure snaps in, stays a window of its own and is
+        // locked there.
+        game.dropAt(1, game.besideOf(board, 1, QPointF(6, -6)));
+        QCOMPARE(game.window->play().joinCounter(), 2);
+        QVERIFY(game.piece(1)->isVisible());
+        QCOMPARE(game.pos(1), game.besideOf(board, 1));
+        QCOMPARE(game.piece(1)->pos(),
+            QPoint(Twips::toPixelsInt(game.pos(1).x()), Twips::toPixelsInt(game.pos(1).y())));
+        QTest::mousePress(game.piece(1), Qt::LeftButton, {}, Grab);
+        QVERIFY(!game.window->play().dragging());
+    }
+
+    void idleCommandsDoNothing_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("7") << 7;
+        QTest::newRow("10") << 10;
+        QTest::newRow("-1") << -1;
+    }
+    void idleCommandsDoNothing()
+    {
+        QFETCH(int, index);
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        PieceWindow* first = game.piece(1);
+        const QString record = game.window->record();
+        game.window->PMenu(index);
+        QVERIFY(game.window->isVisible());
+        QVERIFY(game.window->timerActive());
+        QCOMPARE(game.piece(1), first);
+        QCOMPARE(game.window->record(), record);
+        QVERIFY(game.scripted.messages.shown.isEmpty());
+    }
+
+    void anotherNewGameNoKeepsGame()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        game.window->Timer1_Timer();
+        PieceWindow* first = game.piece(1);
+        game.scripted.messages.answers = { false };
+        int restart = 0;
+        game.window->PMenu(restart);
+        QCOMPARE(game.scripted.messages.shown.size(), 1);
+        QCOMPARE(game.scripted.messages.shown.last().text, QStringLiteral("Another new game?"));
+        QCOMPARE(game.scripted.messages.shown.last().title, QStringLiteral("Question"));
+        QVERIFY(game.window->timerActive());
+        QCOMPARE(game.piece(1), first);
+        QCOMPARE(game.window->timeLabel()->text(), QStringLiteral("Time 0 0 0 1"));
+        // Yes starts a fresh game.
+        game.window->PMenu(restart);
+        QCOMPARE(game.window->timeLabel()->text(), QStringLiteral("Time 0 0 0 0"));
+        QCOMPARE(game.window->play().joinCounter(), 1);
+    }
+
+    void soundCommandAndCompanions()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        QVERIFY(game.window->companions().toolWindow());
+        QVERIFY(game.window->companions().previewWindow());
+        QCOMPARE(game.window->soundCaption(), QStringLiteral("Close Sound"));
+        int sound = 3;
+        game.window->PMenu(sound);
+        QCOMPARE(game.window->soundCaption(), QStringLiteral("Open Sound"));
+        QVERIFY(game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R0,M0,S0,P2,"));
+        QCOMPARE(game.window->previewPicture(), game.pictures.picture(0));
+    }
+
+    void rightReleaseOnBackgroundOpensMenu()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        QTest::mouseRelease(game.window->background(), Qt::RightButton, {}, QPoint(700, 500));
+        QVERIFY(game.window->gameMenu()->isVisible());
+        game.window->gameMenu()->close();
+    }
+
+    void exitClosesWindow()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        game.scripted.folder.write(QStringLiteral("temp001"), "x");
+        game.scripted.folder.write(QStringLiteral("temp.bmp"), "x");
+        int exit = 9;
+        game.window->PMenu(exit);
+        QVERIFY(!game.window->isVisible());
+        QVERIFY(!game.scripted.folder.exists(QStringLiteral("temp001")));
+        QVERIFY(!game.scripted.folder.exists(QStringLiteral("temp.bmp")));
+    }
+
+    void commandCaptionsAndKeys()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        QStringList captions;
+        for (QAction* action : game.window->gameMenu()->actions())
+            if (!action->isSeparator())
+                captions << action->text() + QLatin1Char('|') + action->shortcut().toString();
+        QCOMPARE(captions,
+            QStringList({ "Restart|F2", "Pause|F3", "Stop|", "BackColor|F4", "Preview|F5", "Close Sound|F6",
+                "Open picture|F7", "Option|F8", "Puzzle scoreboard|", "Toolbar|", "Help|F1", "About...|",
+                "Exit|F12" }));
+        QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
+        // F3 pauses once per stroke.
+        QTest::keyClick(game.window.get(), Qt::Key_F3);
+        QVERIFY(game.window->play().paused);
+        QTest::keyClick(game.window.get(), Qt::Key_F3);
+        QVERIFY(!game.window->play().paused);
+    }
+};
+
+QTEST_MAIN(TestEyesGame)
+#include "tst_eyesgame.moc"
