@@ -44,6 +44,13 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRectF& twips, const 
     font.setBold(true);
     font.setPointSize(12);
     label->setFont(font);
+    // The labels are opaque plates of their own: the clock and step texts take the back colour,
+    // which would vanish on a background of that same colour.
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(236, 233, 216));
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
