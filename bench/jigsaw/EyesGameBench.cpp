@@ -150,7 +150,7 @@ QUARRY_BENCH(EyesGame_newGame_shapeBoard101_rotation, "< 100 ms: from the comman
     Bench::keep(game.window->play().pieceCount());
 }
 
-QUARRY_BENCH(EyesGame_dragStep_single_of101, "< 1.5 ms at p95 (single piece), < 3 ms (30-piece unit): one mouse move while dragging")
+QUARRY_BENCH(EyesGame_dragStep_single_of101, "< 1.5 ms at p95: one mouse move dragging a single piece")
 {
     const TwipsAt120Dpi dpi;
     static const bool pressed = [] {
@@ -165,7 +165,7 @@ QUARRY_BENCH(EyesGame_dragStep_single_of101, "< 1.5 ms at p95 (single piece), < 
     dragStep(shapeBoardGame(), 1);
 }
 
-QUARRY_BENCH(EyesGame_dragStep_unit30, "< 1.5 ms at p95 (single piece), < 3 ms (30-piece unit): one mouse move while dragging")
+QUARRY_BENCH(EyesGame_dragStep_unit30, "< 3 ms at p95: one mouse move dragging a 30-piece unit")
 {
     const TwipsAt120Dpi dpi;
     static BenchGame& game = BenchGame::make("G1,BE0132768,D2,R0,M0,S0,P2,");
