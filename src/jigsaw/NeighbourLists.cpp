@@ -1,5 +1,6 @@
 // NeighbourLists.cpp: the neighbour rules of the grid, triangle, framed-tile and block levels.
 #include "NeighbourLists.h"
+#include "NeighbourList.h"
 
 #include "PieceTable.h"
 #include "TileLevels.h"
@@ -164,7 +165,7 @@ QString entryText(const QList<int>& pieces)
 {
     QString text;
     for (int k : pieces)
-        text += QStringLiteral("P%1_").arg(k);
+        text += NeighbourList::entry(k);
     return text;
 }
 
@@ -178,10 +179,7 @@ void WriteNeighbourLists(int levelCode, PieceTable& table)
             table.piece(k).neighbours = entryText(lists[k]);
         return;
     }
-    QList<int> all;
-    for (int k = 1; k <= n; ++k)
-        all.append(k);
-    table.record0().neighbours = entryText(all);
+    table.record0().neighbours = NeighbourList::allPieces(n);
 }
 
 } // namespace NeighbourLists
