@@ -14,18 +14,17 @@
 #include "Mmedia.h"
 #include "PieceWindow.h"
 #include "RandomSource.h"
+#include "ScreenFit.h"
 #include "SoundSwitch.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QScreen>
 
 namespace {
 // The window leaves this much of the screen free, twips.
@@ -143,11 +142,15 @@ void Frm_EyesGame::Form_Load()
 {
     m_context.setSoundPaths();
     m_companions->onGameLoad();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize full = screen->geometry().size();
-        resize(full.width() - Twips::toPixelsInt(ScreenWidthMargin),
-            full.height() - Twips::toPixelsInt(ScreenHeightMargin));
+    // Outer size on the part of the screen windows may use; the window manager places it.
+    const QRect available = ScreenFit::availableArea(this);
+    if (!available.isEmpty()) {
+        const QRect outer(available.topLeft(),
+            QSize(available.width() - Twips::toPixelsInt(ScreenWidthMargin),
+                available.height() - Twips::toPixelsInt(ScreenHeightMargin)));
+        resize(ScreenFit::innerOf(outer, ScreenFit::decoration(this)).size());
     }
+    ScreenFit::keepOnScreenWhenFramed(this);
     Setset();
     // No game yet: a first "Restart" asks nothing.
     m_play.ended = true;

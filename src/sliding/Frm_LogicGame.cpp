@@ -17,6 +17,7 @@
 #include "PictureFrame.h"
 #include "PlayAreaLayout.h"
 #include "RandomSource.h"
+#include "ScreenFit.h"
 #include "SlidingTile.h"
 #include "SoundSwitch.h"
 #include "TilePainting.h"
@@ -24,14 +25,12 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
-#include <QScreen>
 
 namespace {
 
@@ -101,12 +100,14 @@ Frm_LogicGame::~Frm_LogicGame()
 
 void Frm_LogicGame::placeWindow()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->geometry() : QRect(0, 0, 800, 600);
+    // The sizes are the window's outer sizes on the part of the screen windows may use.
+    const QRect available = ScreenFit::availableArea(this);
     const double screenWidth = Twips::fromPixels(available.width());
     const double screenHeight = Twips::fromPixels(available.height());
-    move(Twips::toPixelsInt(5), Twips::toPixelsInt(0));
-    resize(Twips::toPixelsInt(screenWidth - 600), Twips::toPixelsInt(screenHeight - 10));
+    const QRect outer(available.left() + Twips::toPixelsInt(5), available.top() + Twips::toPixelsInt(0),
+        Twips::toPixelsInt(screenWidth - 600), Twips::toPixelsInt(screenHeight - 10));
+    ScreenFit::setOuterGeometry(this, outer);
+    ScreenFit::keepOnScreenWhenFramed(this);
 }
 
 void Frm_LogicGame::buildDisplays()

@@ -4,6 +4,7 @@
 #include "AppContext.h"
 #include "CompanionLayout.h"
 #include "GameCommands.h"
+#include "ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@ PreviewWindow::PreviewWindow(AppContext& context, GameCommands& game, QWidget* p
     m_context.previewOpen = true;
     Loadform();
     placeByGame();
+    ScreenFit::keepOnScreenWhenFramed(this);
 }
 
 PreviewWindow::~PreviewWindow()
@@ -68,9 +70,10 @@ void PreviewWindow::placeByGame()
     QWidget* gameWindow = m_game.gameWindow();
     if (!gameWindow)
         return;
-    const QRect game = CompanionLayout::toTwips(gameWindow->frameGeometry());
-    const QSize preview = CompanionLayout::toTwips(frameGeometry().size());
+    const QRect game = CompanionLayout::toTwips(ScreenFit::outerGeometry(gameWindow));
+    const QSize preview = CompanionLayout::toTwips(ScreenFit::outerGeometry(this).size());
     move(CompanionLayout::toPixels(CompanionLayout::previewPosition(game, preview)));
+    ScreenFit::keepOnScreen(this);
 }
 
 void PreviewWindow::resizeEvent(QResizeEvent* event)

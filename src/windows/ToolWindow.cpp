@@ -5,6 +5,7 @@
 #include "ColourValue.h"
 #include "CompanionLayout.h"
 #include "GameCommands.h"
+#include "ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -46,6 +47,7 @@ ToolWindow::ToolWindow(AppContext& context, GameCommands& game, Anchor anchor, Q
     syncButtons();
     adjustSize();
     placeByGame();
+    ScreenFit::keepOnScreenWhenFramed(this);
 }
 
 ToolWindow::~ToolWindow()
@@ -108,11 +110,12 @@ void ToolWindow::placeByGame()
     QWidget* gameWindow = m_game.gameWindow();
     if (!gameWindow)
         return;
-    const QRect game = CompanionLayout::toTwips(gameWindow->frameGeometry());
-    const QSize tool = CompanionLayout::toTwips(frameGeometry().size());
+    const QRect game = CompanionLayout::toTwips(ScreenFit::outerGeometry(gameWindow));
+    const QSize tool = CompanionLayout::toTwips(ScreenFit::outerGeometry(this).size());
     const QPoint at = m_anchor == Anchor::LeftBelowTop ? CompanionLayout::slidingToolPosition(game)
                                                        : CompanionLayout::jigsawToolPosition(game, tool);
     move(CompanionLayout::toPixels(at));
+    ScreenFit::keepOnScreen(this);
 }
 
 void ToolWindow::refreshSoundCaption()
