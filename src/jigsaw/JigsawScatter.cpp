@@ -3,10 +3,15 @@
 
 #include "RandomSource.h"
 
+#include <algorithm>
+
 namespace JigsawScatter {
 
 namespace {
 constexpr double kTopMargin = 500;
+// Room kept below and right of the board piece, so that every hole in it can be reached.
+constexpr double kBoardBottomRoom = 1500;
+constexpr double kBoardRightRoom = 500;
 }
 
 Ranges ranges(QSizeF window, QSizeF picture)
@@ -38,6 +43,13 @@ QList<QPointF> scatter(int count, QSizeF window, QSizeF picture, bool rotation, 
             places[k] = QPointF(static_cast<int>(r1 * r.a), static_cast<int>(r2 * r.b) + kTopMargin);
         else
             places[k] = QPointF(static_cast<int>(r1 * r.c), static_cast<int>(r2 * r.d) + picture.height() + kTopMargin);
+        if (k == boardPiece) {
+            // The board cannot be picked up; drawn low or far right it would leave holes past the
+            // window's edge where no figure can be dropped, and the game could not be finished.
+            QPointF& at = places[k];
+            at.setX(std::min(at.x(), std::max(0.0, window.width() - picture.width() - kBoardRightRoom)));
+            at.setY(std::min(at.y(), std::max(kTopMargin, window.height() - picture.height() - kBoardBottomRoom)));
+        }
     }
     return places;
 }

@@ -24,7 +24,7 @@ Ranges ranges(QSizeF window, QSizeF picture);
 // One pass over pieces 1..count drawing in order: a turn when rotation is on (never for
 // the board piece; 0 means none), then r1 and r2 for the place. turn(k, degrees) is called
 // for every piece that is turned, before its place is drawn. Returns the places, index 1..count
-// (element 0 unused).
+// (element 0 unused). The board piece is kept wholly inside the window whatever it draws.
 QList<QPointF> scatter(int count, QSizeF window, QSizeF picture, bool rotation, int boardPiece,
                        RandomSource& random, const std::function<void(int, int)>& turn);
 

@@ -329,6 +329,34 @@ private slots:
         QCOMPARE(places[3], QPointF(13000, 6000 + 6000 + 500));
         QCOMPARE(random.drawn(), 8);
     }
+
+    // The board piece is never scattered past the window's edges: every hole must stay reachable.
+    // Other pieces keep the plain draws even where they reach past the edge.
+    void scatterKeepsTheBoardInside_data()
+    {
+        QTest::addColumn<double>("r1");
+        QTest::addColumn<double>("r2");
+        QTest::addColumn<QPointF>("board");
+        QTest::addColumn<QPointF>("other");
+        // Window 30000 x 20000, picture 8000 x 6000: C = 26000, D = 12000.
+        QTest::newRow("inside stays") << 0.5 << 0.5 << QPointF(13000, 12500) << QPointF(13000, 12500);
+        QTest::newRow("low is raised") << 0.5 << 0.99 << QPointF(13000, 12500) << QPointF(13000, 18380);
+        QTest::newRow("far right is pulled in") << 0.99 << 0.0 << QPointF(21500, 6500) << QPointF(25740, 6500);
+    }
+
+    void scatterKeepsTheBoardInside()
+    {
+        QFETCH(double, r1);
+        QFETCH(double, r2);
+        QFETCH(QPointF, board);
+        QFETCH(QPointF, other);
+        for (const int boardPiece : {1, 0}) {
+            ScriptedRandom random({r1, r2});
+            const QList<QPointF> places = JigsawScatter::scatter(
+                1, QSizeF(30000, 20000), QSizeF(8000, 6000), false, boardPiece, random, {});
+            QCOMPARE(places[1], boardPiece == 1 ? board : other);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestJigsawPlay)
