@@ -1,0 +1,296 @@
+"""A private X desktop for end-to-end runs: Xvfb with openbox, driven from outside with xdotool,
+looked at with xwininfo/xprop and ImageMagick. Nothing here reaches into the program: every
+check is made on what a player would see (windows, pixels) or find on disk (files)."""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+REQUIRED_TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "import", "convert", "compare")
+
+
+class E2EFailure(AssertionError):
+    """A check of the end-to-end run failed."""
+
+
+def check(condition, message):
+    if not condition:
+        raise E2EFailure(message)
+
+
+def missing_tools():
+    return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
+
+
+def wait_until(predicate, timeout, interval=0.1, what="condition"):
+    """Polls predicate until it gives a true value, which is returned; fails after timeout s."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            raise E2EFailure(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+class Rect:
+    def __init__(self, x, y, width, height):
+        self.x, self.y, self.width, self.height = x, y, width, height
+
+    @property
+    def right(self):
+        return self.x + self.width
+
+    @property
+    def bottom(self):
+        return self.y + self.height
+
+    def inside(self, other):
+        return (self.x >= other.x and self.y >= other.y
+                and self.right <= other.right and self.bottom <= other.bottom)
+
+    def __repr__(self):
+        return f"{self.width}x{self.height}+{self.x}+{self.y}"
+
+
+class Desktop:
+    """Xvfb on a free display with openbox managing it."""
+
+    def __init__(self, width, height, workdir):
+        self.size = Rect(0, 0, width, height)
+        self.workdir = workdir
+        self.processes = []
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+             "-dpi", "96", "-nolisten", "tcp", "-ac"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        self.processes.append(xvfb)
+        number = b""
+        with os.fdopen(read_end, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    break
+                number += chunk
+        check(number.strip().isdigit(), "Xvfb did not start")
+        self.display = ":" + number.strip().decode()
+        self.env = dict(os.environ, DISPLAY=self.display)
+        self.env.pop("QT_QPA_PLATFORM", None)
+        openbox = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.processes.append(openbox)
+        wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
+                   20, what="openbox to manage the screen")
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    # --- commands -------------------------------------------------------------------------
+
+    def run(self, *args, check_status=False, timeout=30):
+        result = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=timeout)
+        if check_status and result.returncode != 0:
+            raise E2EFailure(f"{' '.join(args)} failed: {result.stderr.strip()}")
+        return result.stdout
+
+    def run_status(self, *args, timeout=60):
+        return subprocess.run(args, env=self.env, capture_output=True, timeout=timeout).returncode
+
+    def xdotool(self, *args):
+        return self.run("xdotool", *[str(a) for a in args])
+
+    # --- windows --------------------------------------------------------------------------
+
+    def windows(self, title):
+        """Visible top-level windows whose whole title is `title`."""
+        out = self.xdotool("search", "--onlyvisible", "--name", "^" + re.escape(title) + "$")
+        return [int(w) for w in out.split()]
+
+    def window_names(self):
+        out = self.xdotool("search", "--onlyvisible", "--name", ".")
+        names = []
+        for window in out.split():
+            name = self.xdotool("getwindowname", window).strip()
+            if name:
+                names.append(name)
+        return names
+
+    def wait_window(self, title, timeout=20):
+        return wait_until(lambda: (self.windows(title) or [None])[0], timeout,
+                          what=f'window "{title}"')
+
+    def wait_gone(self, title, timeout=20):
+        wait_until(lambda: not self.windows(title), timeout, what=f'window "{title}" to go')
+
+    def client_rect(self, window):
+        info = self.run("xwininfo", "-id", str(window))
+        value = lambda key: int(re.search(key + r":\s+(-?\d+)", info).group(1))
+        return Rect(value("Absolute upper-left X"), value("Absolute upper-left Y"),
+                    value("Width"), value("Height"))
+
+    def frame_rect(self, window):
+        client = self.client_rect(window)
+        extents = re.findall(r"\d+", self.run("xprop", "-id", str(window), "_NET_FRAME_EXTENTS"))
+        left, right, top, bottom = (int(e) for e in extents[-4:]) if len(extents) >= 4 else (0, 0, 0, 0)
+        return Rect(client.x - left, client.y - top, client.width + left + right,
+                    client.height + top + bottom)
+
+    def activate(self, window, timeout=10):
+        # No --sync: a window under a modal dialog is never made active, and --sync would wait on.
+        self.xdotool("windowactivate", window)
+        wait_until(lambda: self.xdotool("getactivewindow").strip() == str(window), timeout,
+                   what=f"window {window} to be active")
+
+    def key(self, window, *keys):
+        """Real key presses into the active window, after making `window` active."""
+        self.activate(window)
+        for k in keys:
+            self.xdotool("key", "--clearmodifiers", k)
+            time.sleep(0.15)
+
+    def drag(self, start, end, steps=12):
+        self.xdotool("mousemove", start[0], start[1])
+        time.sleep(0.1)
+        self.xdotool("mousedown", 1)
+        for i in range(1, steps + 1):
+            self.xdotool("mousemove", start[0] + (end[0] - start[0]) * i // steps,
+                         start[1] + (end[1] - start[1]) * i // steps)
+            time.sleep(0.03)
+        self.xdotool("mouseup", 1)
+
+    def click(self, point, button=1):
+        self.xdotool("mousemove", point[0], point[1], "click", button)
+
+    # --- pixels ---------------------------------------------------------------------------
+
+    def screenshot(self, path, rect=None):
+        """The screen, or one rectangle of it, as the X server shows it (frames included)."""
+        args = ["import", "-silent", "-window", "root"]
+        if rect is not None:
+            args += ["-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}", "+repage"]
+        self.run(*args, path, check_status=True)
+        return path
+
+
+def image_stats(path, rect=None):
+    """(standard deviation 0..1, number of distinct colours) of an image or a part of it."""
+    args = ["convert", path]
+    if rect is not None:
+        args += ["-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}", "+repage"]
+    out = subprocess.run(args + ["-format", "%[fx:standard_deviation] %k", "info:"],
+                         capture_output=True, text=True, check=True).stdout.split()
+    return float(out[0]), int(out[1])
+
+
+def image_size(path):
+    out = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True,
+                         check=True).stdout.split()
+    return int(out[0]), int(out[1])
+
+
+def differing_pixels(first, second, rect=None, fuzz="6%"):
+    """Number of pixels that differ between two images of the same size (within `fuzz`)."""
+    paths = [first, second]
+    if rect is not None:
+        cropped = []
+        for path in paths:
+            out = tempfile.mktemp(suffix=".png", dir=os.path.dirname(path))
+            subprocess.run(["convert", path, "-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}",
+                            "+repage", out], check=True)
+            cropped.append(out)
+        paths = cropped
+    result = subprocess.run(["compare", "-metric", "AE", "-fuzz", fuzz, paths[0], paths[1], "null:"],
+                            capture_output=True, text=True)
+    if rect is not None:
+        for path in paths:
+            os.unlink(path)
+    return int(float(result.stderr.split()[0]))
+
+
+def similarity_rmse(first, second, width, height):
+    """Normalised RMSE (0 same .. 1 opposite) of two images scaled to one size."""
+    scaled = []
+    for path in (first, second):
+        out = tempfile.mktemp(suffix=".png", dir=os.path.dirname(path))
+        subprocess.run(["convert", path, "-resize", f"{width}x{height}!", out], check=True)
+        scaled.append(out)
+    result = subprocess.run(["compare", "-metric", "RMSE", scaled[0], scaled[1], "null:"],
+                            capture_output=True, text=True)
+    for path in scaled:
+        os.unlink(path)
+    return float(re.search(r"\(([\d.e-]+)\)", result.stderr).group(1))
+
+
+def sample_pixels(path, step):
+    """Pixels of an image sampled every `step` pixels: {(x, y): (r, g, b)} in image coordinates."""
+    out = subprocess.run(["convert", path, "-depth", "8", "-sample", f"{100.0 / step}%", "txt:-"],
+                         capture_output=True, text=True, check=True).stdout
+    pixels = {}
+    for line in out.splitlines()[1:]:
+        match = re.match(r"(\d+),(\d+):\s*\(\s*([\d.]+),\s*([\d.]+),\s*([\d.]+)", line)
+        if match:
+            x, y = int(match.group(1)), int(match.group(2))
+            pixels[(x * step, y * step)] = tuple(int(float(match.group(i))) for i in (3, 4, 5))
+    return pixels
+
+
+def pixel(path, x, y):
+    out = subprocess.run(["convert", path, "-depth", "8", "-crop", f"1x1+{x}+{y}", "txt:-"],
+                         capture_output=True, text=True, check=True).stdout
+    match = re.search(r"\(\s*([\d.]+),\s*([\d.]+),\s*([\d.]+)", out.splitlines()[1])
+    return tuple(int(float(match.group(i))) for i in (1, 2, 3))
+
+
+class Program:
+    """The game started as a player starts it, with its output kept in a log file."""
+
+    def __init__(self, desktop, command, log_path, extra_env=None, user=None):
+        env = dict(desktop.env)
+        env.update(extra_env or {})
+        self.log_path = log_path
+        self.log = open(log_path, "w")
+        prefix = []
+        if user is not None:
+            # Another user, so that file permissions count even when the run is root's.
+            prefix = ["setpriv", f"--reuid={user}", f"--regid={user}", "--clear-groups", "--"]
+        self.process = subprocess.Popen(prefix + command, env=env, stdout=self.log,
+                                        stderr=subprocess.STDOUT, start_new_session=True)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait(self, timeout):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise E2EFailure(f"the program did not end within {timeout} s")
+
+    def kill(self):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait()
+        self.log.close()
+
+    def output(self):
+        self.log.flush()
+        with open(self.log_path, errors="replace") as f:
+            return f.read()
