@@ -8,6 +8,7 @@
 #include "Frm_jigsawtool.h"
 #include "Frm_tool.h"
 #include "GameCommands.h"
+#include "ScreenFit.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -120,13 +121,16 @@ void GameCompanions::showAbout()
     auto* box = new frmAbout(icon, m_game.gameWindow());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
+    ScreenFit::keepOnScreenWhenFramed(box);
     box->show();
 }
 
 void GameCompanions::showHelp()
 {
-    if (!loaded(m_windows->help))
+    if (!loaded(m_windows->help)) {
         m_windows->help = new FrmHelp(m_context.strings.language(), m_game.gameWindow());
+        ScreenFit::keepOnScreenWhenFramed(m_windows->help);
+    }
     m_windows->help->show();
     m_windows->help->raise();
     m_windows->help->activateWindow();

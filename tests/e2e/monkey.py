@@ -180,6 +180,10 @@ class Monkey:
                 continue
             titles = {t: w for w, t in windows}
             try:
+                for title in ("About Quarry Puzzle", "Help"):
+                    if title in titles:
+                        self.desktop.activate(titles[title], timeout=2)
+                        self.desktop.xdotool("key", "--clearmodifiers", "alt+F4")
                 for title in ("Quarry Logic Puzzle Freeuse", "Quarry Jigsaw Puzzle Freeuse"):
                     if title in titles:
                         self.desktop.activate(titles[title], timeout=2)
