@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include <memory>
@@ -25,7 +26,7 @@ Q_DECLARE_METATYPE(GameCompanions::Game)
 
 namespace {
 // The game window used throughout, in pixels (15 twips each).
-const QRect kGameGeometry(10, 20, 1000, 700);
+const QRect kGameGeometry(10, 20, 700, 500);
 
 // The offscreen platform cannot raise windows or pass size hints on; it says so on every call.
 QtMessageHandler g_testHandler = nullptr;
@@ -121,10 +122,29 @@ private slots:
         QVERIFY(preview->windowFlags().testFlag(Qt::Tool));
         QCOMPARE(preview->windowIcon().pixmap(16).toImage(), f.game.window.windowIcon().pixmap(16).toImage());
         // Starts 1860 twips high (124 px); 2:1 picture -> 3720 twips (248 px) wide. Placed at
-        // left 150 + 15000 - 3720 = 11430 twips, top 300 + 10500 - 1860 - 100 = 8840 twips.
+        // left 150 + 10500 - 3720 = 6930 twips, top 300 + 7500 - 1860 - 100 = 5840 twips.
         QCOMPARE(preview->size(), QSize(248, 124));
-        QCOMPARE(preview->pos(), QPoint(762, 589)); // the outer corner, as the game window's
+        QCOMPARE(preview->pos(), QPoint(462, 389)); // the outer corner, as the game window's
         QCOMPARE(f.context().previewOpen, true);
+    }
+
+    // A game window reaching past the screen's edge would take its companions with it; they are
+    // pulled back so that their whole frames stay on the screen.
+    void companionsStayOnScreen_data() { games_data(); }
+    void companionsStayOnScreen()
+    {
+        QFETCH(Game, which);
+        Fixture f(which);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        f.game.window.setGeometry(screen.right() - 300, screen.bottom() - 200, 1000, 700);
+        f.game.picture = FakeGame::pictureOf(400, 200);
+        f.companions.showPreview();
+        f.companions.showToolbar();
+        for (QWidget* companion : { static_cast<QWidget*>(f.preview()), static_cast<QWidget*>(f.tool()) }) {
+            QVERIFY(companion);
+            QTRY_VERIFY(companion->isVisible());
+            QVERIFY2(screen.contains(companion->frameGeometry()), companion->metaObject()->className());
+        }
     }
 
     void toolPlacement_data() { games_data(); }
@@ -138,7 +158,7 @@ private slots:
         QCOMPARE(tool->metaObject()->className(), which == Game::Sliding ? "Frm_tool" : "Frm_jigsawtool");
         QVERIFY(tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         // Sliding: game left, game top + 1500 twips (100 px); jigsaw: top right corner inside the game.
-        const QPoint expected = which == Game::Sliding ? QPoint(10, 120) : QPoint(1010 - tool->width(), 20);
+        const QPoint expected = which == Game::Sliding ? QPoint(10, 120) : QPoint(710 - tool->width(), 20);
         QCOMPARE(tool->pos(), expected);
         QCOMPARE(f.context().toolOpen, true);
     }
