@@ -17,6 +17,7 @@ struct Entry
     QString name;
     QString goal;
     Body body;
+    Sampling sampling;
 };
 
 std::vector<Entry>& registry()
@@ -41,12 +42,22 @@ constexpr std::size_t MaxSamples = 1000;
 
 using Clock = std::chrono::steady_clock;
 
+std::int64_t nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
+}
+
+// Time spent under Bench::Untimed guards since the program started.
+std::int64_t g_untimedNs = 0;
+
 std::int64_t timeBatch(Body body, std::int64_t iterations)
 {
-    const Clock::time_point start = Clock::now();
+    const std::int64_t untimedBefore = g_untimedNs;
+    const std::int64_t start = nowNs();
     for (std::int64_t i = 0; i < iterations; ++i)
         body();
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count();
+    const std::int64_t elapsed = nowNs() - start - (g_untimedNs - untimedBefore);
+    return std::max<std::int64_t>(elapsed, 0);
 }
 
 // Iterations per sample: doubled (or scaled by the shortfall) until one batch is long enough.
@@ -67,6 +78,7 @@ struct Stats
     double median = 0;
     double p25 = 0;
     double p75 = 0;
+    double p95 = 0;
     double min = 0;
     double max = 0;
     std::size_t samples = 0;
@@ -82,11 +94,12 @@ double quantile(const std::vector<double>& sorted, double q)
     return sorted[low] + (sorted[high] - sorted[low]) * (position - double(low));
 }
 
-Stats measure(Body body, double seconds, bool once)
+Stats measure(const Entry& entry, double seconds, bool once)
 {
+    const Body body = entry.body;
     body(); // warm-up and set-up, untimed
     Stats stats;
-    stats.batch = once ? 1 : calibrate(body);
+    stats.batch = once || entry.sampling == Sampling::Each ? 1 : calibrate(body);
     const auto budget = std::int64_t(seconds * 1e9);
     std::int64_t spent = 0;
     std::vector<double> samples;
@@ -100,6 +113,7 @@ Stats measure(Body body, double seconds, bool once)
     stats.median = quantile(samples, 0.5);
     stats.p25 = quantile(samples, 0.25);
     stats.p75 = quantile(samples, 0.75);
+    stats.p95 = quantile(samples, 0.95);
     stats.min = samples.front();
     stats.max = samples.back();
     stats.samples = samples.size();
@@ -169,10 +183,17 @@ bool selected(const Entry& entry, const QStringList& filters)
 
 } // namespace
 
-Registration::Registration(const char* name, const char* goal, Body body)
+Registration::Registration(const char* name, const char* goal, Body body, Sampling sampling)
 {
-    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(goal), body});
+    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(goal), body, sampling});
 }
+
+Untimed::Untimed()
+    : m_start(nowNs())
+{
+}
+
+Untimed::~Untimed() { g_untimedNs += nowNs() - m_start; }
 
 QString runtimeDir() { return QCoreApplication::applicationDirPath(); }
 
@@ -215,17 +236,18 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
     qsizetype nameWidth = 9;
     for (const Entry& entry : chosen)
         nameWidth = std::max(nameWidth, entry.name.size());
+    // tools/bench prints its rows (start-up, memory) in the same columns: keep the two in step.
     const auto row = [&](const QString& name, const QString& median, const QString& iqr, const QString& extremes,
-                         const QString& samples, const QString& goal) {
+                         const QString& p95, const QString& samples, const QString& goal) {
         out << name.leftJustified(nameWidth + 2) << median.leftJustified(11) << iqr.leftJustified(22)
-            << extremes.leftJustified(22) << samples.leftJustified(12) << goal << '\n';
+            << extremes.leftJustified(22) << p95.leftJustified(11) << samples.leftJustified(12) << goal << '\n';
         out.flush();
     };
     row(QStringLiteral("benchmark"), QStringLiteral("median"), QStringLiteral("p25 - p75"),
-        QStringLiteral("min - max"), QStringLiteral("samples"), QStringLiteral("goal"));
+        QStringLiteral("min - max"), QStringLiteral("p95"), QStringLiteral("samples"), QStringLiteral("goal"));
     for (const Entry& entry : chosen) {
-        const Stats s = measure(entry.body, options.seconds, options.once);
-        row(entry.name, formatTime(s.median), range(s.p25, s.p75), range(s.min, s.max),
+        const Stats s = measure(entry, options.seconds, options.once);
+        row(entry.name, formatTime(s.median), range(s.p25, s.p75), range(s.min, s.max), formatTime(s.p95),
             QStringLiteral("%1x%2").arg(s.samples).arg(s.batch), entry.goal);
     }
     return 0;

@@ -9,7 +9,10 @@
 //
 // The body is one iteration. Its first call is a warm-up outside the timing, so function-local
 // statics are the place for set-up. Fast bodies are timed in batches long enough for the clock;
-// each batch gives one sample of the time per iteration.
+// each batch gives one sample of the time per iteration. A goal on single events (a 95th
+// percentile of drag steps) is registered with QUARRY_BENCH_EACH: every iteration is then a
+// sample of its own, however short. Work inside a body that is not part of what is measured
+// (taking down the previous iteration's windows) runs under a Bench::Untimed guard.
 #pragma once
 
 #include <QString>
@@ -20,10 +23,29 @@ namespace Bench {
 
 using Body = void (*)();
 
-// Adds a benchmark to the table; made by QUARRY_BENCH.
+// How the iterations of a benchmark are grouped into samples.
+enum class Sampling {
+    Batched, // as many iterations per sample as the clock needs
+    Each, // one iteration per sample: percentiles are those of single events
+};
+
+// Adds a benchmark to the table; made by QUARRY_BENCH and QUARRY_BENCH_EACH.
 struct Registration
 {
-    Registration(const char* name, const char* goal, Body body);
+    Registration(const char* name, const char* goal, Body body, Sampling sampling = Sampling::Batched);
+};
+
+// While one lives, the clock of the current sample stands still.
+class Untimed
+{
+public:
+    Untimed();
+    ~Untimed();
+    Untimed(const Untimed&) = delete;
+    Untimed& operator=(const Untimed&) = delete;
+
+private:
+    long long m_start;
 };
 
 // Runs the benchmarks as the command line asks (see usage()); returns the exit status.
@@ -45,4 +67,10 @@ void keep(const T& value)
 #define QUARRY_BENCH(name, goal)                                                                                  \
     static void quarryBench_##name();                                                                             \
     static const Bench::Registration quarryBenchRegistration_##name(#name, goal, &quarryBench_##name);            \
+    static void quarryBench_##name()
+
+#define QUARRY_BENCH_EACH(name, goal)                                                                             \
+    static void quarryBench_##name();                                                                             \
+    static const Bench::Registration quarryBenchRegistration_##name(                                              \
+        #name, goal, &quarryBench_##name, Bench::Sampling::Each);                                                 \
     static void quarryBench_##name()

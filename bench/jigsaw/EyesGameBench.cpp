@@ -1,201 +1,162 @@
-// EyesGameBench.cpp: the jigsaw window at work: new games of the largest levels, drag steps of a
-// single piece and of a large unit among 101 pieces, and joins.
-#include "AppContext.h"
+// EyesGameBench.cpp: the jigsaw window at work: a new game of the largest level of every family,
+// drag steps of a single piece and of a 30-piece unit among 101, and joins. Every time runs to
+// the repaint on screen.
 #include "BenchHarness.h"
-#include "BuiltInPictures.h"
-#include "FavRecord.h"
-#include "Frm_EyesGame.h"
-#include "MessageBoxes.h"
-#include "PieceWindow.h"
-#include "RandomSource.h"
+#include "JigsawBenchGame.h"
+#include "PieceTable.h"
 #include "Twips.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <memory>
 
 namespace {
 
-// 120 dpi, with the large window below: the play area takes the biggest picture the game allows.
-// Pinned only while a jigsaw benchmark runs, so the other modules' benchmarks see the screen.
-struct TwipsAt120Dpi
-{
-    TwipsAt120Dpi() { Twips::overridePerPixel(12); }
-    ~TwipsAt120Dpi() { Twips::overridePerPixel(0); }
-    TwipsAt120Dpi(const TwipsAt120Dpi&) = delete;
-    TwipsAt120Dpi& operator=(const TwipsAt120Dpi&) = delete;
+// A new game of one level of the jigsaw's largest size: the catalogue pattern from P (1 gives
+// pattern 02, 2 gives 01, 3 to 11 their own number) or, with m from 0.5, the shape board.
+struct NewGame {
+    int p;
+    double m;
+    int pieces;
 };
 
-// One jigsaw window over a temporary data folder holding record as the jigsaw line.
-class BenchGame {
-public:
-    explicit BenchGame(const QByteArray& record)
-    {
-        QFile fav(favFilePath(m_dir.path()));
-        if (!m_dir.isValid() || !fav.open(QIODevice::WriteOnly))
-            qFatal("quarry-bench: cannot write a preferences file");
-        fav.write("G0,BF0132768,D1,M1,L0,K1,S0,\r\n" + record + "\r\n");
-        fav.close();
-        m_context.dataFolder = m_dir.path();
-        m_context.random = &random;
-        m_context.messages = &m_messages;
-        m_context.strings = StringTable(StringTable::Language::English);
-        window = std::make_unique<Frm_EyesGame>(m_context, m_pictures);
-        window->resize(1900, 1060);
-        window->show();
-        QApplication::processEvents();
-    }
-
-    // A new picture game with the random values given (the first picks the picture, the next two
-    // redraw M and D of the record).
-    void newGame(QList<double> values)
-    {
-        random.setValues(std::move(values));
-        window->newPictureGame();
-        QApplication::processEvents();
-    }
-
-    // Drops unit k so that it stands at its home offset relative to unit ref.
-    void dropBeside(int ref, int k)
-    {
-        const auto homeOf = [&](int i) {
-            const PieceRecord& r = window->table().piece(i);
-            return QPointF(Twips::fromPixels(r.homeLeft), Twips::fromPixels(r.homeTop));
-        };
-        dropAt(k, window->play().window(ref).pos - homeOf(ref) + homeOf(k));
-    }
-
-    // Drags unit k with the left button so that it lands at target (twips).
-    void dropAt(int k, QPointF target)
-    {
-        const QPointF delta = (target - window->play().window(k).pos) / Twips::perPixel();
-        const QPointF grab(4, 4);
-        window->Pic_show_MouseDown(k, Qt::LeftButton, grab);
-        window->Pic_show_MouseUp(k, Qt::LeftButton, grab + delta);
-        QApplication::processEvents();
-    }
-
-    // A game that lives until the application goes: windows must not outlive it, so they are
-    // not left to the destructors of statics, which run after main has returned.
-    static BenchGame& make(const QByteArray& record)
-    {
-        static QList<BenchGame*> games;
-        if (games.isEmpty())
-            qAddPostRoutine([] {
-                qDeleteAll(games);
-                games.clear();
-            });
-        games << new BenchGame(record);
-        return *games.last();
-    }
-
-    ScriptedRandom random;
-    std::unique_ptr<Frm_EyesGame> window;
-
-private:
-    QTemporaryDir m_dir;
-    ScriptedMessageBoxes m_messages;
-    BuiltInPictures m_pictures;
-    AppContext m_context;
-};
-
-// The picture, M and D draws, then well spread values for the scatter, so that no two pieces
-// land on the same place.
-QList<double> drawsFor(double m)
+// One window for all new games: every row rewrites the record, untimed, before its game.
+void newGameOf(const NewGame& level)
 {
-    QList<double> values { 0.9, m, 0.9 };
-    for (int i = 1; i <= 257; ++i)
-        values << (i * 97 % 257) / 257.0;
-    return values;
+    const TwipsAt120Dpi dpi;
+    static JigsawBenchGame& game = JigsawBenchGame::make("G1,BE0132768,D2,R1,M0,S0,P2,");
+    {
+        const Bench::Untimed setUp;
+        game.setRecord("G1,BE0132768,D2,R1,M0,S0,P" + QByteArray::number(level.p) + ',');
+    }
+    game.newGame(largestLevelDraws(level.m));
+    if (game.window->play().pieceCount() != level.pieces)
+        qFatal("quarry-bench: a new game of P%d has %d pieces, not %d", level.p,
+            game.window->play().pieceCount(), level.pieces);
 }
 
-// Catalogue family, 64 squares (M drawn 0, D drawn 2).
-const QList<double> Catalogue64 = drawsFor(0.1);
-// Shape-board family, smallest cells (M drawn 1, D drawn 2): 100 figures and the board.
-const QList<double> ShapeBoard101 = { 0.9 };
-
-BenchGame& shapeBoardGame()
+template <int P, int Pieces> void catalogueGame()
 {
-    static BenchGame& game = BenchGame::make("G1,BE0132768,D2,R0,M1,S0,P2,");
-    return game;
+    newGameOf({ P, 0.1, Pieces });
 }
 
-// Moves unit k one pixel back and forth while it is held.
-void dragStep(BenchGame& game, int k)
+#define QUARRY_NEW_GAME(name, p, pieces, what)                                                               \
+    const Bench::Registration newGame##name("EyesGame_newGame_" #name "_rotation",                           \
+        "< 100 ms: " what ", from the command to all pieces shown", &catalogueGame<p, pieces>)
+
+QUARRY_NEW_GAME(catalogue64, 2, 64, "6401, 64 squares");
+QUARRY_NEW_GAME(level6402, 1, 64, "6402, 64 triangles");
+QUARRY_NEW_GAME(level6403, 3, 60, "6403, 60 frames and tiles");
+QUARRY_NEW_GAME(level6404, 4, 60, "6404, 60 crosses and corners");
+QUARRY_NEW_GAME(level6405, 5, 64, "6405, 64 quadrilaterals");
+QUARRY_NEW_GAME(level6406, 6, 60, "6406, 60 octagons and corners");
+QUARRY_NEW_GAME(level6407, 7, 60, "6407, 60 rings and squares");
+QUARRY_NEW_GAME(level6408, 8, 60, "6408, 60 rings and triangles");
+QUARRY_NEW_GAME(level6409, 9, 90, "6409, 90 rings, frames and squares");
+QUARRY_NEW_GAME(level6410, 10, 60, "6410, 60 rings and stars");
+QUARRY_NEW_GAME(level6411, 11, 60, "6411, 60 ovals and digits");
+
+// The shape board of the smallest cells with discs: 100 figures and the board.
+const NewGame ShapeBoard101 { 2, 0.9, 101 };
+
+// Moves unit k one pixel back and forth while it is held, and waits for the repaint.
+void dragStep(JigsawBenchGame& game, int k)
 {
     static bool right = true;
-    const QPointF grab(4, 4);
-    game.window->Pic_show_MouseMove(k, Qt::LeftButton, grab + QPointF(right ? 1 : -1, 0));
+    game.paints.begin();
+    game.move(k, QPointF(right ? 5 : 3, 4));
     right = !right;
-    QApplication::processEvents();
+    game.paints.waitForAnyIn(game.window.get(), "a drag step");
 }
 
 } // namespace
 
-QUARRY_BENCH(EyesGame_newGame_catalogue64_rotation, "< 100 ms: from the command to all pieces shown")
+QUARRY_BENCH(EyesGame_newGame_shapeBoard101_rotation,
+    "< 100 ms: 100 figures and the board, from the command to all pieces shown")
 {
-    const TwipsAt120Dpi dpi;
-    static BenchGame& game = BenchGame::make("G1,BE0132768,D2,R1,M0,S0,P2,");
-    game.newGame(Catalogue64);
-    Bench::keep(game.window->play().pieceCount());
+    newGameOf(ShapeBoard101);
 }
 
-QUARRY_BENCH(EyesGame_newGame_shapeBoard101_rotation, "< 100 ms: from the command to all pieces shown")
+QUARRY_BENCH_EACH(EyesGame_dragStep_single_of101, "< 1.5 ms at p95: one mouse move dragging a single piece")
 {
     const TwipsAt120Dpi dpi;
-    static BenchGame& game = BenchGame::make("G1,BE0132768,D2,R1,M1,S0,P2,");
-    game.newGame(ShapeBoard101);
-    Bench::keep(game.window->play().pieceCount());
-}
-
-QUARRY_BENCH(EyesGame_dragStep_single_of101, "< 1.5 ms at p95: one mouse move dragging a single piece")
-{
-    const TwipsAt120Dpi dpi;
-    static const bool pressed = [] {
-        BenchGame& game = shapeBoardGame();
-        game.newGame(ShapeBoard101);
-        if (game.window->play().pieceCount() != 101)
-            qFatal("quarry-bench: the shape board has %d pieces, not 101", game.window->play().pieceCount());
-        game.window->Pic_show_MouseDown(1, Qt::LeftButton, QPointF(4, 4));
-        return true;
+    static JigsawBenchGame& game = []() -> JigsawBenchGame& {
+        JigsawBenchGame& g = JigsawBenchGame::make("G1,BE0132768,D2,R0,M1,S0,P2,");
+        g.newGame(largestLevelDraws(ShapeBoard101.m));
+        if (g.window->play().pieceCount() != ShapeBoard101.pieces)
+            qFatal("quarry-bench: the shape board has %d pieces, not 101", g.window->play().pieceCount());
+        g.press(1, QPointF(4, 4));
+        return g;
     }();
-    Bench::keep(pressed);
-    dragStep(shapeBoardGame(), 1);
-}
-
-QUARRY_BENCH(EyesGame_dragStep_unit30, "< 3 ms at p95: one mouse move dragging a 30-piece unit")
-{
-    const TwipsAt120Dpi dpi;
-    static BenchGame& game = BenchGame::make("G1,BE0132768,D2,R0,M0,S0,P2,");
-    static const bool pressed = [] {
-        game.newGame(Catalogue64);
-        game.dropAt(1, QPointF(600, 600));
-        for (int k = 2; k <= 30; ++k)
-            game.dropBeside(1, k);
-        // Piece 1 may have met a neighbour on its first drop already: a unit of at least 30.
-        if (game.window->play().joinCounter() < 30 || !game.window->play().window(1).visible)
-            qFatal("quarry-bench: the 30-piece unit did not form");
-        game.window->Pic_show_MouseDown(1, Qt::LeftButton, QPointF(4, 4));
-        return true;
-    }();
-    Bench::keep(pressed);
     dragStep(game, 1);
 }
 
-QUARRY_BENCH(EyesGame_join, "< 3 ms: a drop that joins, merge and repaint (a new game every 63 joins)")
+// Pieces 1 to 30 of the level joined into one unit, away from the shape board's holes, and
+// taken up.
+JigsawBenchGame& unitGame(const QByteArray& record, double m, int pieces)
+{
+    JigsawBenchGame& game = JigsawBenchGame::make(record);
+    game.newGame(largestLevelDraws(m));
+    game.dropAt(1, QPointF(600, 600));
+    for (int k = 2; k <= 30; ++k)
+        game.dropBeside(1, k);
+    // Piece 1 may have met a neighbour on its first drop already: a unit of at least 30.
+    const JigsawPlay& play = game.window->play();
+    if (play.pieceCount() != pieces || play.joinCounter() < 30 || !play.window(1).visible
+        || play.window(1).locked)
+        qFatal("quarry-bench: the 30-piece unit did not form among %d pieces", pieces);
+    game.press(1, QPointF(4, 4));
+    return game;
+}
+
+// Shape-board figures join one another as catalogue pieces do, wherever they stand.
+QUARRY_BENCH_EACH(
+    EyesGame_dragStep_unit30, "< 3 ms at p95: one mouse move dragging a 30-figure unit among 101")
 {
     const TwipsAt120Dpi dpi;
-    static BenchGame& game = BenchGame::make("G1,BE0132768,D2,R0,M0,S0,P2,");
+    static JigsawBenchGame& game
+        = unitGame("G1,BE0132768,D2,R0,M1,S0,P2,", ShapeBoard101.m, ShapeBoard101.pieces);
+    dragStep(game, 1);
+}
+
+// The same among the 90 pieces of the largest catalogue level, whose unit is solid picture.
+QUARRY_BENCH_EACH(EyesGame_dragStep_unit30_catalogue90,
+    "< 3 ms at p95: one mouse move dragging a 30-piece unit among 90 (6409)")
+{
+    const TwipsAt120Dpi dpi;
+    static JigsawBenchGame& game = unitGame("G1,BE0132768,D2,R0,M0,S0,P9,", 0.1, 90);
+    dragStep(game, 1);
+}
+
+// Pieces of the 64 squares dropped one by one beside piece 1; a new game, untimed, every 63 joins.
+QUARRY_BENCH_EACH(EyesGame_join, "< 3 ms: a drop that joins, merge and repaint")
+{
+    const TwipsAt120Dpi dpi;
+    static JigsawBenchGame& game = JigsawBenchGame::make("G1,BE0132768,D2,R0,M0,S0,P2,");
     static int next = 65;
     if (next > game.window->play().pieceCount()) {
-        game.newGame(Catalogue64);
+        const Bench::Untimed setUp;
+        game.newGame(largestLevelDraws(0.1));
         game.dropAt(1, QPointF(600, 600));
+        QApplication::processEvents();
         next = 2;
     }
     const int before = game.window->play().joinCounter();
-    game.dropBeside(1, next++);
+    {
+        const Bench::Untimed setUp;
+        // The piece is taken up first; the join is the drop.
+        game.paints.begin();
+        game.press(next, QPointF(4, 4));
+        game.paints.waitForAnyIn(game.window.get(), "a piece taken up");
+    }
+    const PieceRecord& mine = game.window->table().piece(next);
+    const PieceRecord& ref = game.window->table().piece(1);
+    const QPointF target = game.window->play().window(1).pos
+        + QPointF(
+            Twips::fromPixels(mine.homeLeft - ref.homeLeft), Twips::fromPixels(mine.homeTop - ref.homeTop));
+    const QPointF delta = (target - game.window->play().window(next).pos) / Twips::perPixel();
+    game.paints.begin();
+    game.release(next, QPointF(4, 4) + delta);
+    game.paints.waitForAnyIn(game.window.get(), "a join");
     if (game.window->play().joinCounter() != before + 1)
         qFatal("quarry-bench: a drop beside its neighbour did not join");
+    ++next;
 }

@@ -1,4 +1,5 @@
-// JigsawModelsBench.cpp: building jigsaw levels, making the turned pictures and turning a large group.
+// JigsawModelsBench.cpp: making the turned pictures and turning a large group (the levels are built
+// into windows in bench/jigsaw).
 #include "BenchHarness.h"
 #include "LevelBuilder.h"
 #include "PieceTable.h"
@@ -71,22 +72,6 @@ struct JoinedGroup
 };
 
 } // namespace
-
-QUARRY_BENCH(BuildCatalogueLevel_6409, "< 50 ms: parse and build 90 pieces on 800 x 600")
-{
-    static PieceTable table;
-    QImage picture = workingPicture();
-    Bench::keep(LevelBuilder::buildCatalogueLevel(largestCatalogueLevel, picture, table, fixedRandom()));
-    Bench::keep(picture);
-}
-
-QUARRY_BENCH(BuildShapeBoard_D2P0, "< 50 ms: shape board of 101 pieces on 800 x 600")
-{
-    static PieceTable table;
-    QImage picture = workingPicture();
-    Bench::keep(LevelBuilder::buildShapeBoard(2, 0, picture, table, fixedRandom()));
-    Bench::keep(picture);
-}
 
 QUARRY_BENCH(MakeTurnedPictures_800x600, "< 15 ms: 90, 180 and 270 degree copies")
 {

