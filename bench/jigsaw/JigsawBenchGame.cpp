@@ -34,8 +34,11 @@ JigsawBenchGame::JigsawBenchGame(const QByteArray& record)
     m_context.messages = &m_messages;
     m_context.strings = StringTable(StringTable::Language::English);
     window = std::make_unique<Frm_EyesGame>(m_context, m_pictures);
-    window->resize(1900, 1060);
     window->show();
+    QApplication::processEvents();
+    // Larger than most screens on purpose, so the largest levels come out: set after the window
+    // has been fitted to the screen once it was shown.
+    window->resize(1900, 1060);
     QApplication::processEvents();
 }
 
