@@ -225,27 +225,27 @@ class Run:
             check(d.windows(LOGIC), "the Logic puzzle went away after F6")
             log("F6 left the data folder as it was")
 
+    def look_at_and_close(self, title, name, what):
+        """Waits for a window, keeps its screenshot, and closes it with the window manager's key."""
+        d = self.desktop
+        window = d.wait_window(title)
+        time.sleep(0.5)
+        self.record(title, window)
+        self.check_shows_picture(self.shot(name, window), what, 20)
+        d.key(window, "alt+F4")
+        d.wait_gone(title)
+
     def help_and_about(self, game, tag):
         d = self.desktop
         d.key(game, "F1")
-        help_window = d.wait_window(HELP)
-        time.sleep(0.5)
-        self.record(HELP, help_window)
-        self.check_shows_picture(self.shot(f"10-{tag}-help", help_window), "the Help window", 20)
-        d.key(help_window, "alt+F4")
-        d.wait_gone(HELP)
+        self.look_at_and_close(HELP, f"10-{tag}-help", "the Help window")
         # About is the last but one entry of the game menu, the first title of the menu bar.
         client = d.client_rect(game)
         d.activate(game)
         d.click((client.x + self.px(30), client.y + self.px(10)))
         time.sleep(0.5)
         d.xdotool("key", "Up", "Up", "Return")
-        about = d.wait_window(ABOUT)
-        time.sleep(0.5)
-        self.record(ABOUT, about)
-        self.check_shows_picture(self.shot(f"11-{tag}-about", about), "the About box", 20)
-        d.key(about, "alt+F4")
-        d.wait_gone(ABOUT)
+        self.look_at_and_close(ABOUT, f"11-{tag}-about", "the About box")
         log("F1 opened Help and the menu opened About")
 
     def find_pieces(self, shot, client):
