@@ -162,25 +162,41 @@ class Run:
         check(status == 0, f"the program ended with status {status}")
         log("closing the start window ended the program with status 0")
 
+    def changed_shot(self, reference, window, rect, name, timeout):
+        """A screenshot of window under name that differs from reference within rect, or None
+        if none comes within timeout seconds."""
+        deadline = time.monotonic() + timeout
+        while True:
+            time.sleep(0.25)
+            path = self.shot(name, window)
+            if differing_pixels(reference, path, rect) > 0:
+                return path
+            if time.monotonic() >= deadline:
+                return None
+
     def pause_and_resume(self, logic):
         d = self.desktop
         client = d.client_rect(logic)
         # The clock and step labels sit in the strip under the menu bar.
         strip = Rect(client.x, client.y, client.width, self.px(80))
-        d.key(logic, "F3")
-        time.sleep(0.6)
-        first = self.shot("08-logic-paused", logic)
-        time.sleep(2.4)
-        second = self.shot("tmp-paused-later", logic)
         local = Rect(0, client.y - d.frame_rect(logic).y, strip.width, strip.height)
+        d.key(logic, "F3")
+        # Shots 1.2 s apart straddle a tick of a running clock; once two are the same, the pause
+        # has been painted. It must then hold.
+        for _ in range(4):
+            first = self.shot("08-logic-paused", logic)
+            time.sleep(1.2)
+            second = self.shot("tmp-paused-later", logic)
+            if differing_pixels(first, second, local) == 0:
+                break
+        time.sleep(1.2)
+        second = self.shot("tmp-paused-later", logic)
         check(differing_pixels(first, second, local) == 0, "the clock went on while paused")
         d.key(logic, "F3")
-        time.sleep(0.3)
-        resumed = self.shot("tmp-resumed", logic)
-        check(differing_pixels(first, resumed, local) > 0, "F3 did not take the pause banner away")
-        time.sleep(2.4)
-        later = self.shot("tmp-resumed-later", logic)
-        check(differing_pixels(resumed, later, local) > 0, "the clock did not go on after the pause")
+        resumed = self.changed_shot(first, logic, local, "tmp-resumed", 3.0)
+        check(resumed, "F3 did not take the pause banner away")
+        check(self.changed_shot(resumed, logic, local, "tmp-resumed-later", 4.0),
+              "the clock did not go on after the pause")
         for name in ("tmp-paused-later", "tmp-resumed", "tmp-resumed-later"):
             os.unlink(os.path.join(self.shots, name + ".png"))
         log("F3 paused the clock and F3 resumed it")
@@ -195,11 +211,15 @@ class Run:
         moved = None
         for key in ("Left", "Up", "Right", "Down"):
             d.key(logic, key)
-            time.sleep(0.4)
-            after = self.shot("tmp-after-move", logic)
-            changed = differing_pixels(before, after, area)
-            if changed > self.px(20) ** 2:
-                moved = key
+            # A key that moves nothing leaves the board; give a slow repaint time before the next
+            # key, which could otherwise undo this one.
+            deadline = time.monotonic() + 1.5
+            while moved is None and time.monotonic() < deadline:
+                time.sleep(0.3)
+                after = self.shot("tmp-after-move", logic)
+                if differing_pixels(before, after, area) > self.px(20) ** 2:
+                    moved = key
+            if moved:
                 break
         os.unlink(before)
         check(moved is not None, "no arrow key moved a tile")
