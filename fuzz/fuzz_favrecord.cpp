@@ -2,6 +2,7 @@
 // fav.dll in a temporary folder, checked against an independent statement of the rewrite.
 #include "FavFields.h"
 #include "FavRecord.h"
+#include "FavRewriteModel.h"
 #include "RandomSource.h"
 
 #include <QByteArray>
@@ -18,27 +19,6 @@ void require(bool condition)
 {
     if (!condition)
         std::abort();
-}
-
-// Every line end (CR LF, CR or LF) becomes one LF, blank lines go, the game's lines get every
-// `from` replaced, each line is ended by CR LF; firstGameLine receives the first changed line.
-QByteArray expectedRewrite(QByteArray bytes, const QByteArray& tag, const QByteArray& from, const QByteArray& to,
-                           QByteArray* firstGameLine)
-{
-    bytes.replace("\r\n", "\n").replace('\r', '\n');
-    QByteArray out;
-    for (QByteArray line : bytes.split('\n')) {
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith(tag)) {
-            if (!from.isEmpty())
-                line.replace(from, to);
-            if (firstGameLine->isNull())
-                *firstGameLine = line;
-        }
-        out += line + "\r\n";
-    }
-    return out;
 }
 
 QByteArray contents(const QString& path)

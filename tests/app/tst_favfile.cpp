@@ -2,6 +2,7 @@
 // folder, failing writes, binary and very large files) and the file the build ships.
 #include "FavLineReader.h"
 #include "FavRecord.h"
+#include "FavRewriteModel.h"
 #include "RandomSource.h"
 #include "TestSupport.h"
 
@@ -47,27 +48,6 @@ const QFileDevice::Permissions ReadOnlyBits = QFileDevice::ReadOwner | QFileDevi
     | QFileDevice::ReadOther;
 const QFileDevice::Permissions FolderReadOnlyBits = ReadOnlyBits | QFileDevice::ExeOwner | QFileDevice::ExeUser
     | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-
-// Independent statement of the rewrite: every line end (CR LF, CR or LF) becomes one LF, blank
-// lines go, lines of the game get every `from` replaced, and each line is ended by CR LF.
-QByteArray expectedRewrite(QByteArray bytes, const QByteArray& tag, const QByteArray& from, const QByteArray& to,
-                           QByteArray* firstGameLine)
-{
-    bytes.replace("\r\n", "\n").replace('\r', '\n');
-    QByteArray out;
-    for (QByteArray line : bytes.split('\n')) {
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith(tag)) {
-            if (!from.isEmpty())
-                line.replace(from, to);
-            if (firstGameLine && firstGameLine->isNull())
-                *firstGameLine = line;
-        }
-        out += line + "\r\n";
-    }
-    return out;
-}
 
 } // namespace
 
