@@ -56,13 +56,13 @@ int dispatch(Io& io, const QStringList& args)
 
 int run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    Io io{out, err};
+    Io io { out, err };
     return dispatch(io, args);
 }
 
 int run(const QStringList& args, QTextStream& in, QTextStream& out, QTextStream& err)
 {
-    Io io{out, err, &in};
+    Io io { out, err, &in };
     return dispatch(io, args);
 }
 

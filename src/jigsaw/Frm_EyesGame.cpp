@@ -118,7 +118,8 @@ void Frm_EyesGame::buildMenu()
     mnu_start = add(s.text(StringTable::Restart), Qt::Key_F2, &Frm_EyesGame::newPictureGame);
     mnu_pause = add(s.text(StringTable::Pause), Qt::Key_F3, &Frm_EyesGame::mnu_pause_Click);
     mnu_stop = add(s.text(StringTable::Stop), {}, nullptr);
-    mnu_gather = add(s.text(StringTable::GatherPieces), QKeySequence(Qt::CTRL | Qt::Key_G), &Frm_EyesGame::gatherPieces);
+    mnu_gather = add(
+        s.text(StringTable::GatherPieces), QKeySequence(Qt::CTRL | Qt::Key_G), &Frm_EyesGame::gatherPieces);
     mnu_eyescolor = add(s.text(StringTable::BackColor), Qt::Key_F4, &Frm_EyesGame::mnu_eyescolor_Click);
     mnu_preview = add(s.text(StringTable::Preview), Qt::Key_F5, nullptr);
     connect(mnu_preview, &QAction::triggered, m_companions, &GameCompanions::showPreview);

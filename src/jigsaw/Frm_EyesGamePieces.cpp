@@ -4,8 +4,8 @@
 
 #include "AppContext.h"
 #include "GameCompanions.h"
-#include "JigsawBackground.h"
 #include "GameSounds.h"
+#include "JigsawBackground.h"
 #include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "PieceWindow.h"
@@ -85,7 +85,9 @@ void Frm_EyesGame::Pic_show_MouseUp(int k, Qt::MouseButton button, QPointF pixel
 {
     if (button != Qt::LeftButton || !m_play.dragging())
         return;
-    applyDrop(k, m_play.release(k, QPointF(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())), clientTwips()));
+    applyDrop(k,
+        m_play.release(
+            k, QPointF(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())), clientTwips()));
 }
 
 void Frm_EyesGame::finishDrag()

@@ -171,7 +171,8 @@ public:
         , m_picture(options.picture)
         , m_client(Twips::fromPixels(options.client.width()), Twips::fromPixels(options.client.height()))
     {
-        m_play.startGame(&table, shapeBoard ? JigsawPlay::ShapeBoard : JigsawPlay::Catalogue, options.rotation);
+        m_play.startGame(
+            &table, shapeBoard ? JigsawPlay::ShapeBoard : JigsawPlay::Catalogue, options.rotation);
         const QSizeF picture(Twips::fromPixels(m_picture.width()), Twips::fromPixels(m_picture.height()));
         const QList<QPointF> places = JigsawScatter::scatter(m_play.pieceCount(), m_client, picture,
             options.rotation, m_play.boardPiece(), random, [this](int k, int degrees) {
@@ -192,7 +193,9 @@ public:
         if (words.isEmpty())
             return true;
         const QString& verb = words[0];
-        const int arity = verb == u"place" || verb == u"drop" ? 3 : verb == u"turn" || verb == u"show" ? 1 : 0;
+        const int arity = verb == u"place" || verb == u"drop" ? 3
+            : verb == u"turn" || verb == u"show"              ? 1
+                                                              : 0;
         if ((arity == 0 && verb != u"gather") || words.size() != arity + 1)
             return fail(io, QStringLiteral("unknown command or wrong arguments: ") + line);
         bool ok = true;
@@ -216,7 +219,8 @@ public:
         QStringList after;
         if (verb == u"place") {
             if (!m_play.window(k).visible || m_play.window(k).locked)
-                return fail(io, QStringLiteral("unit %1 cannot be placed: it is part of another unit").arg(k));
+                return fail(
+                    io, QStringLiteral("unit %1 cannot be placed: it is part of another unit").arg(k));
             m_play.moveUnit(k, target);
         } else if (verb == u"turn") {
             m_play.turn(k, m_picture, m_client);
@@ -273,9 +277,9 @@ private:
     void print(Inspect::Io& io, int k) const
     {
         const UnitLine u = lines()[k];
-        io.out << "unit " << k << " left " << u.place.x() << " top " << u.place.y() << " width " << u.size.width()
-               << " height " << u.size.height() << " turn " << u.turn << " locked " << int(u.locked) << " visible "
-               << int(u.visible) << '\n';
+        io.out << "unit " << k << " left " << u.place.x() << " top " << u.place.y() << " width "
+               << u.size.width() << " height " << u.size.height() << " turn " << u.turn << " locked "
+               << int(u.locked) << " visible " << int(u.visible) << '\n';
     }
 
     static bool fail(Inspect::Io& io, const QString& message)

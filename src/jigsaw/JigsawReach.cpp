@@ -42,12 +42,15 @@ QPoint keepGrabbable(QPoint place, QSize box, const QRegion& outline, QRect clie
     if (visiblePixels(outline, place, client) >= need)
         return place;
     // Where the whole box shows (or, for a box larger than the client, its top left does).
-    const QPoint inside(std::clamp(place.x(), client.left(), std::max(client.left(), client.right() + 1 - box.width())),
-                        std::clamp(place.y(), client.top(), std::max(client.top(), client.bottom() + 1 - box.height())));
+    const QPoint inside(
+        std::clamp(place.x(), client.left(), std::max(client.left(), client.right() + 1 - box.width())),
+        std::clamp(place.y(), client.top(), std::max(client.top(), client.bottom() + 1 - box.height())));
     const QPoint d = inside - place;
     const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
     auto at = [&](int i) {
-        return place + QPoint(int(std::lround(double(d.x()) * i / steps)), int(std::lround(double(d.y()) * i / steps)));
+        return place
+            + QPoint(
+                int(std::lround(double(d.x()) * i / steps)), int(std::lround(double(d.y()) * i / steps)));
     };
     if (steps == 0 || visiblePixels(outline, inside, client) < need)
         return inside;

@@ -16,7 +16,8 @@ Result run(const QStringList& args, const QString* input = nullptr)
     QString out, err, in = input ? *input : QString();
     QTextStream outStream(&out), errStream(&err), inStream(&in);
     Result result;
-    result.status = input ? Inspect::run(args, inStream, outStream, errStream) : Inspect::run(args, outStream, errStream);
+    result.status = input ? Inspect::run(args, inStream, outStream, errStream)
+                          : Inspect::run(args, outStream, errStream);
     outStream.flush();
     errStream.flush();
     result.lines = out.split(u'\n', Qt::SkipEmptyParts);
@@ -27,7 +28,14 @@ Result run(const QStringList& args, const QString* input = nullptr)
 QString unit(int k, int left, int top, QSize size, int turn = 0, int locked = 0, int visible = 1)
 {
     return QStringLiteral("unit %1 left %2 top %3 width %4 height %5 turn %6 locked %7 visible %8")
-        .arg(k).arg(left).arg(top).arg(size.width()).arg(size.height()).arg(turn).arg(locked).arg(visible);
+        .arg(k)
+        .arg(left)
+        .arg(top)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(turn)
+        .arg(locked)
+        .arg(visible);
 }
 
 } // namespace
@@ -89,7 +97,8 @@ private slots:
         const QSize sq(50, 50);
         QTest::newRow("drops, join, clamp, gather")
             << QStringList { "play", "1601", "--picture", "200x200", "--random", "0.5" }
-            << "show 3\ndrop 2 100 100\ndrop 1 55 105\ndrop 2 -500 50\nplace 6 10 700\ngather\nshow 1\nturn 3\n"
+            << "show 3\ndrop 2 100 100\ndrop 1 55 105\ndrop 2 -500 50\nplace 6 10 700\ngather\nshow 1\nturn "
+               "3\n"
             << QStringList { unit(3, 667, 567, sq), unit(2, 100, 100, sq), "none",
                    // 1 lies 5 px off 2's place: 2 absorbs it and spans both, from the smaller left and top.
                    unit(1, 55, 105, sq, 0, 0, 0), unit(2, 55, 100, { 100, 50 }), "join 2 1",
@@ -117,8 +126,10 @@ private slots:
             << 0;
         QTest::newRow("no such unit") << QStringList { "play", "1601" } << "show 1\ndrop 17 0 0\nshow 1\n"
                                       << QStringList { "-" } << 2;
-        QTest::newRow("unknown command") << QStringList { "play", "1601" } << "jump 1\n" << QStringList {} << 2;
-        QTest::newRow("bad position") << QStringList { "play", "1601" } << "drop 1 x 3\n" << QStringList {} << 2;
+        QTest::newRow("unknown command") << QStringList { "play", "1601" } << "jump 1\n"
+                                         << QStringList {} << 2;
+        QTest::newRow("bad position") << QStringList { "play", "1601" } << "drop 1 x 3\n"
+                                      << QStringList {} << 2;
     }
     void playSessions()
     {

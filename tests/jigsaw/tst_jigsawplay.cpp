@@ -49,11 +49,11 @@ PieceTable onePiece(const QRegion& region)
 
 QPointF twips(QPoint pixels)
 {
-    return {Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())};
+    return { Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y()) };
 }
 
 // Presses unit k at its top left and releases it with its window's left and top at target.
-JigsawPlay::Drop dropAt(JigsawPlay& play, int k, QPointF target, QSizeF client = {30000, 20000})
+JigsawPlay::Drop dropAt(JigsawPlay& play, int k, QPointF target, QSizeF client = { 30000, 20000 })
 {
     if (!play.press(k, QPointF(0, 0)))
         return {};
@@ -307,8 +307,10 @@ private slots:
         QTest::addColumn<QSize>("piece");
         QTest::addColumn<QPointF>("at");
         QTest::addColumn<QPointF>("turned");
-        QTest::newRow("wide at the left edge") << QSize(300, 100) << QPointF(200 - 4500, 3000) << QPointF(200 - 1500, 3000);
-        QTest::newRow("tall at the top edge") << QSize(100, 300) << QPointF(3000, 500 - 4500) << QPointF(3000, 500 - 1500);
+        QTest::newRow("wide at the left edge")
+            << QSize(300, 100) << QPointF(200 - 4500, 3000) << QPointF(200 - 1500, 3000);
+        QTest::newRow("tall at the top edge")
+            << QSize(100, 300) << QPointF(3000, 500 - 4500) << QPointF(3000, 500 - 1500);
         QTest::newRow("inside stays") << QSize(300, 100) << QPointF(5000, 5000) << QPointF(5000, 5000);
     }
     void turnIsClampedLikeADrop()
@@ -337,13 +339,17 @@ private slots:
         QTest::addColumn<QPointF>("drop");
         QTest::addColumn<QPoint>("kept"); // pixels; client 2000 x 1333
         // Patch at the left/top: 4 columns (rows) of 50 show at -46; the box clamp gave -187.
-        QTest::newRow("left") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(-9000, 3000) << QPoint(-46, 200);
-        QTest::newRow("top") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(3000, -9000) << QPoint(200, -46);
+        QTest::newRow("left") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(-9000, 3000)
+                              << QPoint(-46, 200);
+        QTest::newRow("top") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(3000, -9000)
+                             << QPoint(200, -46);
         // Patch at the right/bottom: its first 4 columns (rows) end at 2000 - 4 (1333 - 4).
-        QTest::newRow("right") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(40000, 3000) << QPoint(1846, 200);
-        QTest::newRow("bottom") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(3000, 40000) << QPoint(200, 1179);
-        QTest::newRow("small outline wholly inside") << QRect(0, 0, 10, 10) << QPoint(99, 99) << QPointF(-9000, 3000)
-                                                     << QPoint(0, 200);
+        QTest::newRow("right") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(40000, 3000)
+                               << QPoint(1846, 200);
+        QTest::newRow("bottom") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(3000, 40000)
+                                << QPoint(200, 1179);
+        QTest::newRow("small outline wholly inside")
+            << QRect(0, 0, 10, 10) << QPoint(99, 99) << QPointF(-9000, 3000) << QPoint(0, 200);
     }
     void dropKeepsOutlineWithinReach()
     {
@@ -366,7 +372,7 @@ private slots:
     {
         PieceTable table;
         QImage picture(640, 480, QImage::Format_RGB32);
-        ScriptedRandom random({0.1});
+        ScriptedRandom random({ 0.1 });
         LevelBuilder::buildShapeBoard(0, 7, picture, table, random);
         JigsawPlay play;
         play.startGame(&table, JigsawPlay::ShapeBoard, false);
@@ -404,7 +410,7 @@ private slots:
         PieceTable table = squareGrid(2, 1);
         JigsawPlay play;
         play.startGame(&table, JigsawPlay::Catalogue, false);
-        placeAtHome(play, {400, 300});
+        placeAtHome(play, { 400, 300 });
         QVERIFY(play.press(2, QPointF(0, 0)));
         QVERIFY(play.drag(2, QPointF(-90000, 45)));
         const JigsawPlay::Drop drop = play.endDrag(QSizeF(30000, 20000));
@@ -432,12 +438,12 @@ private slots:
         table.record0().neighbours = NeighbourList::allPieces(4);
         JigsawPlay play;
         play.startGame(&table, JigsawPlay::ShapeBoard, false);
-        placeAtHome(play, {1500, 1000});
+        placeAtHome(play, { 1500, 1000 });
         QVERIFY(play.tryJoin(1).intoBoard);
         play.window(2).pos = QPointF(1000, 1000);
         play.window(3).pos = QPointF(90000, 1000);
         const QList<int> moved = play.clampAll(QSizeF(12000, 9000)); // 800 x 600 pixels
-        QCOMPARE(moved, QList<int>({1, 3, 4}));
+        QCOMPARE(moved, QList<int>({ 1, 3, 4 }));
         QCOMPARE(play.window(3).pos, QPointF(12000 - 200, 1000));
         QCOMPARE(play.window(4).pos, QPointF(12000 - 200, 9000 - 1000));
         QCOMPARE(play.window(1).pos, play.window(4).pos + QPointF(0, Twips::fromPixels(-100)));
@@ -468,18 +474,20 @@ private slots:
         PieceTable table = squareGrid(3, 1);
         JigsawPlay play;
         play.startGame(&table, JigsawPlay::Catalogue, true);
-        placeAtHome(play, {600, 600});
+        placeAtHome(play, { 600, 600 });
         QVERIFY(play.tryJoin(2).joined);
         table.piece(3).turn = 90;
         play.window(3).pos = twips(third);
         QVERIFY(play.press(thirdOnTop ? 3 : 1, QPointF(0, 0))); // the pressed unit goes on top
         play.release(thirdOnTop ? 3 : 1, QPointF(0, 0), QSizeF(30000, 20000));
-        const QList<QRect> companions = companion.isNull() ? QList<QRect>() : QList<QRect>{companion};
+        const QList<QRect> companions = companion.isNull() ? QList<QRect>() : QList<QRect> { companion };
         const QPointF before = play.window(3).pos;
-        QCOMPARE(play.gather(QSizeF(30000, 20000), companions), gathered ? QList<int>{3} : QList<int>());
+        QCOMPARE(play.gather(QSizeF(30000, 20000), companions), gathered ? QList<int> { 3 } : QList<int>());
         QCOMPARE(play.window(3).pos != before, gathered);
-        const QRect placed(Twips::toPixelsInt(play.window(3).pos.x()), Twips::toPixelsInt(play.window(3).pos.y()), 100, 100);
-        const QRect unit1(Twips::toPixelsInt(play.window(1).pos.x()), Twips::toPixelsInt(play.window(1).pos.y()), 200, 100);
+        const QRect placed(
+            Twips::toPixelsInt(play.window(3).pos.x()), Twips::toPixelsInt(play.window(3).pos.y()), 100, 100);
+        const QRect unit1(
+            Twips::toPixelsInt(play.window(1).pos.x()), Twips::toPixelsInt(play.window(1).pos.y()), 200, 100);
         if (gathered) {
             QVERIFY(QRect(0, Twips::toPixelsInt(JigsawPlay::PlayAreaTop), 2000, 1333).contains(placed));
             QVERIFY(!placed.intersects(unit1));
