@@ -35,9 +35,11 @@ int usage(Io& io, const QString& name)
     return UsageError;
 }
 
-int run(const QStringList& args, QTextStream& out, QTextStream& err)
+namespace {
+int dispatch(Io& io, const QStringList& args)
 {
-    Io io{out, err};
+    QTextStream& out = io.out;
+    QTextStream& err = io.err;
     if (args.isEmpty())
         return usage(io);
     const auto it = registry().constFind(args.first());
@@ -49,6 +51,19 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
     out.flush();
     err.flush();
     return status;
+}
+} // namespace
+
+int run(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    Io io { out, err };
+    return dispatch(io, args);
+}
+
+int run(const QStringList& args, QTextStream& in, QTextStream& out, QTextStream& err)
+{
+    Io io { out, err, &in };
+    return dispatch(io, args);
 }
 
 QList<double> parseRandomList(const QString& text, bool* ok)

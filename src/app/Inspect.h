@@ -19,6 +19,8 @@ struct Io
 {
     QTextStream& out;
     QTextStream& err;
+    // Standard input, for subcommands that read commands; null when there is none.
+    QTextStream* in = nullptr;
 };
 
 using Handler = std::function<int(const QStringList& args, Io& io)>;
@@ -32,6 +34,7 @@ public:
 
 // Runs the subcommand named by args[0] with the rest of args.
 int run(const QStringList& args, QTextStream& out, QTextStream& err);
+int run(const QStringList& args, QTextStream& in, QTextStream& out, QTextStream& err);
 
 // Prints the usage of every subcommand (or only of name) on err and returns UsageError.
 int usage(Io& io, const QString& name = {});

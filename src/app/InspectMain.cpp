@@ -12,7 +12,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    QTextStream in(stdin);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return Inspect::run(app.arguments().mid(1), out, err);
+    return Inspect::run(app.arguments().mid(1), in, out, err);
 }

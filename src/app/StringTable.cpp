@@ -34,6 +34,7 @@ constexpr std::array kEntries{
     Entry{143, u"BackColor", u"背景颜色"},
     Entry{144, u"Help", u"帮助"},
     Entry{152, u"Puzzle scoreboard", u"拼图排行榜"},
+    Entry{160, u"Gather pieces", u"收拢拼块"},
 };
 
 const Entry* find(int id)

@@ -43,6 +43,7 @@ public:
         BackColor = 143,
         Help = 144,
         PuzzleScoreboard = 152,
+        GatherPieces = 160,
     };
 
 private:

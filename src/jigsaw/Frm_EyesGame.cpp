@@ -70,6 +70,7 @@ void Frm_EyesGame::buildControls()
         if (mnu_eyesgame->isEnabled())
             mnu_eyesgame->popup(global);
     };
+    m_surface->onResized = [this] { clampAfterResize(); };
 
     m_holdingPointer = pointerFrom(Artwork::holdingPointer());
     m_normalPointer = pointerFrom(Artwork::normalPointer());
@@ -117,6 +118,8 @@ void Frm_EyesGame::buildMenu()
     mnu_start = add(s.text(StringTable::Restart), Qt::Key_F2, &Frm_EyesGame::newPictureGame);
     mnu_pause = add(s.text(StringTable::Pause), Qt::Key_F3, &Frm_EyesGame::mnu_pause_Click);
     mnu_stop = add(s.text(StringTable::Stop), {}, nullptr);
+    mnu_gather = add(
+        s.text(StringTable::GatherPieces), QKeySequence(Qt::CTRL | Qt::Key_G), &Frm_EyesGame::gatherPieces);
     mnu_eyescolor = add(s.text(StringTable::BackColor), Qt::Key_F4, &Frm_EyesGame::mnu_eyescolor_Click);
     mnu_preview = add(s.text(StringTable::Preview), Qt::Key_F5, nullptr);
     connect(mnu_preview, &QAction::triggered, m_companions, &GameCompanions::showPreview);
@@ -131,7 +134,10 @@ void Frm_EyesGame::buildMenu()
     mnu_content = add(QStringLiteral("Help"), Qt::Key_F1, nullptr);
     connect(mnu_content, &QAction::triggered, m_companions, &GameCompanions::showHelp);
     mnuabout = add(QStringLiteral("About..."), {}, nullptr);
-    connect(mnuabout, &QAction::triggered, m_companions, &GameCompanions::showAbout);
+    connect(mnuabout, &QAction::triggered, this, [this] {
+        finishDrag();
+        m_companions->showAbout();
+    });
     mnu_eyesgame->addSeparator();
     mnu_exit = add(s.text(StringTable::Exit), Qt::Key_F12, nullptr);
     connect(mnu_exit, &QAction::triggered, this, &QWidget::close);
@@ -179,6 +185,7 @@ void Frm_EyesGame::Setset()
 
 void Frm_EyesGame::mnu_pause_Click()
 {
+    finishDrag();
     if (m_play.paused) {
         m_play.paused = false;
         Lblpause->hide();
@@ -202,6 +209,7 @@ void Frm_EyesGame::mnu_sound_Click()
 
 void Frm_EyesGame::mnu_eyescolor_Click()
 {
+    finishDrag();
     const QString body = FavFields::backgroundBody(m_record);
     const QString chosen = Frm_color::choose(this, m_context, body, windowIcon());
     if (BackColourResult::isCancel(chosen))
@@ -236,7 +244,7 @@ void Frm_EyesGame::PMenu(int& index)
         Setset();
         break;
     case 8:
-        m_companions->showAbout();
+        mnuabout->trigger();
         break;
     case 9:
         close();

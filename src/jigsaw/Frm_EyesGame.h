@@ -46,6 +46,8 @@ public:
     void mnu_pause_Click();
     void mnu_sound_Click();
     void mnu_eyescolor_Click();
+    // Moves every loose unit nobody can see whole onto free space (Ctrl+G).
+    void gatherPieces();
     // The first activation starts the first game and opens the companions.
     void Form_Activate();
 
@@ -98,7 +100,10 @@ private:
     void removePieces();
     void buildLevel();
     void scatterPieces();
-    void turnPiece(int k, int angle);
+    void turnPiece(int k);
+    // A command that pauses or opens a modal window ends a drag as a drop first.
+    void finishDrag();
+    void clampAfterResize();
     // The widget k shows its model unit: picture part, outline, place and visibility.
     void syncPiece(int k);
     void movePiece(int k);
@@ -143,6 +148,7 @@ private:
     QAction* mnu_start = nullptr;
     QAction* mnu_pause = nullptr;
     QAction* mnu_stop = nullptr;
+    QAction* mnu_gather = nullptr;
     QAction* mnu_eyescolor = nullptr;
     QAction* mnu_preview = nullptr;
     QAction* mnu_sound = nullptr;

@@ -31,6 +31,7 @@ constexpr int BuiltInChoices = 10;
 
 void Frm_EyesGame::newPictureGame()
 {
+    finishDrag();
     const StringTable& s = m_context.strings;
     if (!m_play.ended
         && !m_context.messages->askYesNo(
@@ -170,14 +171,16 @@ void Frm_EyesGame::Timer1_Timer()
 
 void Frm_EyesGame::timeEnd()
 {
+    // A unit held when the time runs out is dropped where it is, before input stops.
+    finishDrag();
+    if (m_play.ended)
+        return; // that drop completed the game
     m_play.timeEnded = true;
     LblTimeEnd->setText(QStringLiteral("T I M E   E N D !"));
     LblTimeEnd->adjustSize();
     LblTimeEnd->show();
     LblTimeEnd->raise();
     Timer1.stop();
-    m_play.cancelDrag();
-    Shape1->hide();
     const StringTable& s = m_context.strings;
     m_context.messages->inform(
         this, s.text(StringTable::Prompt), s.text(StringTable::TimeEndGameOver), MessageIcon::Critical);

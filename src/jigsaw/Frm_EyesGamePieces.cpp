@@ -3,11 +3,12 @@
 #include "Frm_EyesGame.h"
 
 #include "AppContext.h"
+#include "GameCompanions.h"
 #include "GameSounds.h"
+#include "JigsawBackground.h"
 #include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "PieceWindow.h"
-#include "TurnUnit.h"
 #include "Twips.h"
 
 PieceWindow* Frm_EyesGame::pieceWindow(int k) const
@@ -56,8 +57,7 @@ void Frm_EyesGame::Pic_show_MouseDown(int k, Qt::MouseButton button, QPointF pix
         return;
     PieceWindow* piece = pieceWindow(k);
     if (button == Qt::RightButton) {
-        if (m_play.rotation())
-            turnPiece(k, 90);
+        turnPiece(k);
         return;
     }
     if (button != Qt::LeftButton
@@ -85,29 +85,39 @@ void Frm_EyesGame::Pic_show_MouseUp(int k, Qt::MouseButton button, QPointF pixel
 {
     if (button != Qt::LeftButton || !m_play.dragging())
         return;
-    const JigsawPlay::Drop drop = m_play.release(
-        k, QPointF(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())), clientTwips());
+    applyDrop(k,
+        m_play.release(
+            k, QPointF(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())), clientTwips()));
+}
+
+void Frm_EyesGame::finishDrag()
+{
+    const int k = m_play.draggedUnit();
+    if (k > 0)
+        applyDrop(k, m_play.endDrag(clientTwips()));
+}
+
+void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
+{
     if (!drop.dropped)
         return;
     Shape1->hide();
     movePiece(k);
     syncShadow(k);
     pieceWindow(k)->setCursor(m_normalPointer);
-    applyDrop(k, drop);
-}
-
-void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
-{
-    Q_UNUSED(k);
     const JoinResult& join = drop.join;
     if (!join.joined)
         return;
     m_shadow->hide();
     if (join.intoBoard) {
         syncPiece(join.absorbed);
+        // Just above the board, below every loose figure (as the model stacks them).
+        pieceWindow(join.absorbed)->lower();
+        pieceWindow(join.survivor)->lower();
     } else {
         syncPiece(join.survivor);
         syncPiece(join.absorbed);
+        pieceWindow(join.survivor)->raise();
     }
     if (join.completed)
         completeGame();
@@ -128,12 +138,10 @@ void Frm_EyesGame::completeGame()
             this, m_context.strings.text(StringTable::Congratulate), score.message, MessageIcon::Information);
 }
 
-void Frm_EyesGame::turnPiece(int k, int angle)
+void Frm_EyesGame::turnPiece(int k)
 {
-    const TurnResult turned = turnUnit(m_table, angle, k, m_play.window(k).size, m_working.size());
-    if (!turned.turned)
+    if (!m_play.turn(k, m_working.size(), clientTwips()))
         return;
-    m_play.setUnitShape(k, turned.windowSize, turned.outline);
     syncPiece(k);
     // The shadow follows the turned outline behind the piece; whether it shows does not change.
     const UnitWindow& unit = m_play.window(k);
@@ -142,4 +150,40 @@ void Frm_EyesGame::turnPiece(int k, int angle)
     m_shadow->raise();
     pieceWindow(k)->raise();
     m_sounds->playRotate(m_record);
+}
+
+void Frm_EyesGame::clampAfterResize()
+{
+    if (m_play.pieceCount() == 0 || isMinimized())
+        return;
+    const QList<int> moved = m_play.clampAll(clientTwips());
+    if (moved.isEmpty())
+        return;
+    for (int k : moved)
+        movePiece(k);
+    m_play.hideShadow();
+    m_shadow->hide();
+    if (moved.contains(m_play.boardPiece())) {
+        const UnitWindow& board = m_play.window(m_play.boardPiece());
+        m_surface->showBoard(board.pos, board.size, board.outline);
+    }
+}
+
+void Frm_EyesGame::gatherPieces()
+{
+    finishDrag();
+    if (m_play.paused || m_play.timeEnded)
+        return;
+    QList<QRect> companions;
+    for (QWidget* companion : { m_companions->toolWindow(), m_companions->previewWindow() }) {
+        if (companion && companion->isVisible()) {
+            const QRect frame = companion->frameGeometry();
+            companions.append(QRect(m_surface->mapFromGlobal(frame.topLeft()), frame.size()));
+        }
+    }
+    for (int k : m_play.gather(clientTwips(), companions)) {
+        movePiece(k);
+        pieceWindow(k)->raise();
+    }
+    m_shadow->hide();
 }

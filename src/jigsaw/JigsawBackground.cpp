@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace {
 QPointF toPixels(QPointF twips)
@@ -121,4 +122,11 @@ void JigsawBackground::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton && onContextRelease)
         onContextRelease(event->globalPosition().toPoint());
+}
+
+void JigsawBackground::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (onResized)
+        onResized();
 }

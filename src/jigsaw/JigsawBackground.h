@@ -58,8 +58,11 @@ public:
 
     // Right-button release on the background.
     std::function<void(QPoint)> onContextRelease;
+    // The surface (the window's client area) changed its size.
+    std::function<void()> onResized;
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

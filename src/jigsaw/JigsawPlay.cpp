@@ -1,8 +1,10 @@
 // JigsawPlay.cpp: drag, clamp, join and score rules of the jigsaw.
 #include "JigsawPlay.h"
 
+#include "JigsawReach.h"
 #include "NeighbourList.h"
 #include "StringTable.h"
+#include "TurnUnit.h"
 #include "Twips.h"
 
 #include <algorithm>
@@ -25,7 +27,35 @@ void JigsawPlay::startGame(PieceTable* table, int shapeFamily, bool rotation)
     timeEnded = false;
     ended = false;
     m_dragging = false;
+    m_dragged = 0;
     m_joinCounter = 1;
+    m_stack.clear();
+    if (boardPiece() > 0)
+        m_stack.append(boardPiece());
+    for (int k = 1; k <= pieceCount(); ++k) {
+        if (k != boardPiece())
+            m_stack.append(k);
+    }
+}
+
+void JigsawPlay::raise(int k)
+{
+    m_stack.removeAll(k);
+    m_stack.append(k);
+}
+
+void JigsawPlay::moveUnit(int k, QPointF pos)
+{
+    if (k < 1 || k > pieceCount())
+        return;
+    const QPointF delta = pos - m_windows[k].pos;
+    m_windows[k].pos = pos;
+    if (k != boardPiece())
+        return;
+    for (int j = 1; j <= pieceCount(); ++j) {
+        if (m_windows[j].locked)
+            m_windows[j].pos += delta;
+    }
 }
 
 void JigsawPlay::setUnitShape(int k, QSize size, const QRegion& outline)
@@ -44,7 +74,7 @@ QSizeF JigsawPlay::sizeTwips(int k) const
 
 bool JigsawPlay::acceptsInput(int k) const
 {
-    if (k < 1 || k > pieceCount() || paused || timeEnded)
+    if (k < 1 || k > pieceCount() || paused || timeEnded || !m_windows[k].visible)
         return false;
     if (k == boardPiece())
         return false;
@@ -64,6 +94,8 @@ bool JigsawPlay::press(int k, QPointF mouse)
     if (!acceptsInput(k))
         return false;
     m_dragging = true;
+    m_dragged = k;
+    raise(k);
     m_grab = QPointF(std::round(mouse.x()), std::round(mouse.y()));
     placeShadow(k, PressShadowDx, PressShadowDy);
     return true;
@@ -76,6 +108,16 @@ bool JigsawPlay::drag(int k, QPointF mouse)
     m_windows[k].pos += mouse - m_grab;
     m_shadow.pos = m_windows[k].pos + QPointF(ShadowOffset, ShadowOffset);
     return true;
+}
+
+QPointF JigsawPlay::clampUnit(int k, QPointF pos, QSizeF client) const
+{
+    const QPointF boxed = clampDrop(pos, sizeTwips(k), client);
+    const QRect area(0, 0, Twips::toPixelsInt(client.width()), Twips::toPixelsInt(client.height()));
+    const QPoint at(Twips::toPixelsInt(boxed.x()), Twips::toPixelsInt(boxed.y()));
+    const UnitWindow& w = m_windows[k];
+    const QPoint kept = JigsawReach::keepGrabbable(at, w.size, w.outline, area);
+    return kept == at ? boxed : QPointF(Twips::fromPixels(kept.x()), Twips::fromPixels(kept.y()));
 }
 
 QPointF JigsawPlay::clampDrop(QPointF pos, QSizeF piece, QSizeF client)
@@ -95,16 +137,41 @@ QPointF JigsawPlay::clampDrop(QPointF pos, QSizeF piece, QSizeF client)
 
 JigsawPlay::Drop JigsawPlay::release(int k, QPointF mouse, QSizeF client)
 {
-    if (!m_dragging || !acceptsInput(k))
+    if (!m_dragging || k != m_dragged || !acceptsInput(k))
         return {};
+    return drop(k, m_windows[k].pos + (mouse - m_grab), client);
+}
+
+JigsawPlay::Drop JigsawPlay::endDrag(QSizeF client)
+{
+    if (!m_dragging || m_dragged < 1 || m_dragged > pieceCount())
+        return {};
+    return drop(m_dragged, m_windows[m_dragged].pos, client);
+}
+
+JigsawPlay::Drop JigsawPlay::drop(int k, QPointF pos, QSizeF client)
+{
     m_dragging = false;
-    UnitWindow& w = m_windows[k];
-    w.pos = clampDrop(w.pos + (mouse - m_grab), sizeTwips(k), client);
+    m_dragged = 0;
+    m_windows[k].pos = clampUnit(k, pos, client);
     placeShadow(k, ShadowOffset, ShadowOffset);
-    Drop drop;
-    drop.dropped = true;
-    drop.join = tryJoin(k);
-    return drop;
+    Drop result;
+    result.dropped = true;
+    result.join = tryJoin(k);
+    return result;
+}
+
+bool JigsawPlay::turn(int k, QSize workingPicture, QSizeF client)
+{
+    if (!m_rotation || !acceptsInput(k))
+        return false;
+    const TurnResult turned = turnUnit(*m_table, 90, k, m_windows[k].size, workingPicture);
+    if (!turned.turned)
+        return false;
+    setUnitShape(k, turned.windowSize, turned.outline);
+    // A quarter turn keeps left and top and swaps the sides: the strip a drop kept may be gone.
+    m_windows[k].pos = clampUnit(k, m_windows[k].pos, client);
+    return true;
 }
 
 bool JigsawPlay::accepts(int c, int u) const
@@ -115,7 +182,8 @@ bool JigsawPlay::accepts(int c, int u) const
     const UnitWindow& uw = m_windows[u];
     const PieceRecord& cr = m_table->piece(c);
     const PieceRecord& ur = m_table->piece(u);
-    if (!cw.visible || cr.turn != ur.turn)
+    // A figure locked into the board belongs to the board: nothing merges with it.
+    if (!cw.visible || cw.locked || uw.locked || cr.turn != ur.turn)
         return false;
     // Both offsets from home, compared in pixels (fractions count: 10.5 is too far).
     const double dx = (Twips::toPixels(cw.pos.x()) - cr.homeLeft) - (Twips::toPixels(uw.pos.x()) - ur.homeLeft);
@@ -130,8 +198,14 @@ JoinResult JigsawPlay::tryJoin(int u)
         return result;
     const QString candidates = m_table->record0().neighbours.isEmpty() ? m_table->piece(u).neighbours
                                                                         : m_table->record0().neighbours;
+    QList<int> order = NeighbourList::pieces(candidates);
+    if (boardPiece() > 0) {
+        // A figure near its hole goes into the board, wherever the board stands in the list.
+        order.removeAll(boardPiece());
+        order.prepend(boardPiece());
+    }
     int c = 0;
-    for (int n : NeighbourList::pieces(candidates)) {
+    for (int n : order) {
         if (accepts(n, u)) {
             c = n;
             break;
@@ -179,9 +253,9 @@ void JigsawPlay::merge(int c, int u)
     cw.outline = united.translated(-box.topLeft());
     cw.pos = QPointF(std::min(cw.pos.x(), uw.pos.x()), std::min(cw.pos.y(), uw.pos.y()));
     cw.size = box.size();
-    cw.locked = cw.locked || uw.locked;
     cr.group += ur.group;
     uw.visible = false;
+    raise(c);
 }
 
 void JigsawPlay::snapIntoBoard(int u)
@@ -195,6 +269,10 @@ void JigsawPlay::snapIntoBoard(int u)
     uw.pos = m_windows[b].pos
         + QPointF(Twips::fromPixels(ur.homeLeft - br.homeLeft), Twips::fromPixels(ur.homeTop - br.homeTop));
     uw.locked = true;
+    // Locked figures lie just above the board and below every loose unit, which they would
+    // otherwise bury for good (a locked figure ignores presses and so is never moved again).
+    m_stack.removeAll(u);
+    m_stack.insert(m_stack.indexOf(b) + 1, u);
 }
 
 CompletionScore JigsawPlay::completionScore(int shapeFamily, int seconds, int pieceCount, bool rotation,

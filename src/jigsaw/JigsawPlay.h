@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QRect>
 #include <QRegion>
 #include <QSize>
 #include <QSizeF>
@@ -78,15 +79,23 @@ public:
     // After a turn: the unit's new size and outline (the window keeps its left and top).
     void setUnitShape(int k, QSize size, const QRegion& outline);
 
+    // Moves unit k's window; the board carries the figures locked into it.
+    void moveUnit(int k, QPointF pos);
+
     // Flags.
     bool paused = false;
     bool timeEnded = false;
     bool ended = false;
     bool dragging() const { return m_dragging; }
-    void cancelDrag() { m_dragging = false; }
+    int draggedUnit() const { return m_dragging ? m_dragged : 0; }
     int joinCounter() const { return m_joinCounter; }
 
-    // Whether piece window k takes mouse input at all (index, pause, time end, board, lock).
+    // Stacking of the piece windows, bottom first: in the shape-board family the board lies
+    // lowest, the figures locked into it just above it, every loose unit above those; a pressed,
+    // merged or gathered unit goes to the top.
+    const QList<int>& stacking() const { return m_stack; }
+
+    // Whether piece window k takes mouse input at all (index, shown, pause, time end, board, lock).
     bool acceptsInput(int k) const;
     // Left press at mouse (twips inside the window): grab, shadow behind the piece.
     bool press(int k, QPointF mouse);
@@ -100,9 +109,29 @@ public:
         JoinResult join;
     };
     Drop release(int k, QPointF mouse, QSizeF client);
+    // Ends a drag where the unit now is, exactly as a release there would (for commands that
+    // pause the game or open a modal window); nothing when no drag is under way.
+    Drop endDrag(QSizeF client);
+    // Right click with rotation on: unit k turns a quarter clockwise over the turn-0 working
+    // picture of workingPicture pixels, then is clamped as a drop is. False when nothing turned.
+    bool turn(int k, QSize workingPicture, QSizeF client);
 
-    // The drop clamp, in its order.
+    // The drop clamp of the unit's box, in its order.
     static QPointF clampDrop(QPointF pos, QSizeF piece, QSizeF client);
+    // The whole drop clamp of unit k at pos: the box clamp, then enough of the outline (not just
+    // of the box) stays inside the client area to be grabbed.
+    QPointF clampUnit(int k, QPointF pos, QSizeF client) const;
+    // After the client area changed: every shown unit that is not locked (the board included)
+    // clamped as a drop would be. Returns the units whose window moved (locked figures that
+    // follow the board included).
+    QList<int> clampAll(QSizeF client);
+    // "Gather pieces": every loose unit not wholly visible (outside the client area, under one of
+    // the companion windows' rectangles, client pixels, or under a larger loose unit) is moved
+    // onto free space of the play area and raised, turns and joins kept, no join counted.
+    // Returns the units moved, in the order they were placed.
+    QList<int> gather(QSizeF client, const QList<QRect>& companions);
+    // Top of the play area (below the clock), twips.
+    static constexpr double PlayAreaTop = 600;
     // The join test for the released unit u.
     JoinResult tryJoin(int u);
 
@@ -112,6 +141,10 @@ public:
 
 private:
     bool accepts(int c, int u) const;
+    Drop drop(int k, QPointF pos, QSizeF client);
+    void raise(int k);
+    bool isLoose(int k) const;
+    QRegion clientRegion(int k) const;
     void merge(int c, int u);
     void snapIntoBoard(int u);
     void placeShadow(int k, double dx, double dy);
@@ -123,6 +156,8 @@ private:
     int m_shapeFamily = Catalogue;
     bool m_rotation = false;
     bool m_dragging = false;
+    int m_dragged = 0;
     QPointF m_grab;
+    QList<int> m_stack;
     int m_joinCounter = 1;
 };

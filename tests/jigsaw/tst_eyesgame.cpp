@@ -379,15 +379,70 @@ private slots:
             if (!action->isSeparator())
                 captions << action->text() + QLatin1Char('|') + action->shortcut().toString();
         QCOMPARE(captions,
-            QStringList({ "Restart|F2", "Pause|F3", "Stop|", "BackColor|F4", "Preview|F5", "Close Sound|F6",
-                "Open picture|F7", "Option|F8", "Puzzle scoreboard|", "Toolbar|", "Help|F1", "About...|",
-                "Exit|F12" }));
+            QStringList({ "Restart|F2", "Pause|F3", "Stop|", "Gather pieces|Ctrl+G", "BackColor|F4",
+                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Option|F8", "Puzzle scoreboard|",
+                "Toolbar|", "Help|F1", "About...|", "Exit|F12" }));
         QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
         // F3 pauses once per stroke.
         QTest::keyClick(game.window.get(), Qt::Key_F3);
         QVERIFY(game.window->play().paused);
         QTest::keyClick(game.window.get(), Qt::Key_F3);
         QVERIFY(!game.window->play().paused);
+    }
+
+    // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join test included,
+    // and take the frame away.
+    void commandEndsDrag_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("F2") << int(Qt::Key_F2);
+        QTest::newRow("F3") << int(Qt::Key_F3);
+        QTest::newRow("F7") << int(Qt::Key_F7);
+    }
+    void commandEndsDrag()
+    {
+        QFETCH(int, key);
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        game.scripted.messages.answers = { false };
+        const QPointF delta = (game.besideOf(1, 2) - game.pos(2)) / Twips::perPixel();
+        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
+        QTest::mouseMove(game.piece(2), Grab + QPoint(qRound(delta.x()), qRound(delta.y())));
+        QTest::keyClick(game.window.get(), Qt::Key(key));
+        QVERIFY(!game.window->play().dragging());
+        QVERIFY(!game.window->dragFrame()->isVisible());
+        QCOMPARE(game.window->play().joinCounter(), 2);
+        QVERIFY(!game.piece(2)->isVisible());
+    }
+
+    // The piece windows stack as the model says: a figure snapped into its hole lies right above
+    // the board, below every loose figure.
+    void windowsStackAsThePlay()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,", { 0.5 });
+        const int board = game.window->play().pieceCount();
+        game.dropAt(1, game.besideOf(board, 1));
+        QVERIFY(game.window->play().window(1).locked);
+        const QList<int>& stack = game.window->play().stacking();
+        QCOMPARE(stack.mid(0, 2), QList<int>({ board, 1 }));
+        const QObjectList order = game.window->background()->children();
+        for (qsizetype i = 1; i < stack.size(); ++i)
+            QVERIFY(order.indexOf(game.piece(stack[i - 1])) < order.indexOf(game.piece(stack[i])));
+    }
+
+    // Shrinking the window clamps the units into the smaller client area; Ctrl+G then brings the
+    // unit left partly outside wholly back in.
+    void resizeClampsAndGatherBringsBack()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        game.dropAt(6, QPointF(40000, 2000));
+        const int width = game.window->background()->width();
+        game.window->resize(game.window->size() - QSize(300, 0));
+        QTRY_COMPARE(game.window->background()->width(), width - 300);
+        QCOMPARE(game.pos(6).x(), game.window->clientTwips().width() - 200);
+        QCOMPARE(game.piece(6)->x(), Twips::toPixelsInt(game.pos(6).x()));
+        QTest::keyClick(game.window.get(), Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(game.window->background()->rect().contains(game.piece(6)->geometry()));
+        QCOMPARE(game.window->play().joinCounter(), 1);
     }
 };
 

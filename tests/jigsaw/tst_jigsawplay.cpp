@@ -1,6 +1,7 @@
 // tst_jigsawplay.cpp: drag, clamp, join, completion and scatter rules of the jigsaw.
 #include "JigsawPlay.h"
 #include "JigsawScatter.h"
+#include "LevelBuilder.h"
 #include "NeighbourList.h"
 #include "RandomSource.h"
 #include "StringTable.h"
@@ -33,6 +34,30 @@ PieceTable squareGrid(int cols, int rows, bool record0List = false)
     if (record0List)
         table.record0().neighbours = NeighbourList::allPieces(table.count());
     return table;
+}
+
+// One piece whose outline is region (its box is the region's bounding box).
+PieceTable onePiece(const QRegion& region)
+{
+    PieceTable table;
+    PieceRecord p;
+    p.outline = region;
+    p.group = QStringLiteral("P1");
+    table.append(p);
+    return table;
+}
+
+QPointF twips(QPoint pixels)
+{
+    return { Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y()) };
+}
+
+// Presses unit k at its top left and releases it with its window's left and top at target.
+JigsawPlay::Drop dropAt(JigsawPlay& play, int k, QPointF target, QSizeF client = { 30000, 20000 })
+{
+    if (!play.press(k, QPointF(0, 0)))
+        return {};
+    return play.release(k, target - play.window(k).pos, client);
 }
 
 // Places every piece's window at its home position shifted by (dx, dy) pixels, visible.
@@ -273,6 +298,204 @@ private slots:
         QCOMPARE(play.window(3).pos, QPointF(Twips::fromPixels(500 + 200), Twips::fromPixels(300)));
         QVERIFY(play.window(3).locked);
         QVERIFY(!play.press(3, QPointF(1, 1))); // cannot be picked up and counted again
+        QCOMPARE(play.joinCounter(), 2);
+    }
+
+    // A quarter turn at an edge keeps the strip a drop keeps: left = 200 - width, top = 500 - height.
+    void turnIsClampedLikeADrop_data()
+    {
+        QTest::addColumn<QSize>("piece");
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<QPointF>("turned");
+        QTest::newRow("wide at the left edge")
+            << QSize(300, 100) << QPointF(200 - 4500, 3000) << QPointF(200 - 1500, 3000);
+        QTest::newRow("tall at the top edge")
+            << QSize(100, 300) << QPointF(3000, 500 - 4500) << QPointF(3000, 500 - 1500);
+        QTest::newRow("inside stays") << QSize(300, 100) << QPointF(5000, 5000) << QPointF(5000, 5000);
+    }
+    void turnIsClampedLikeADrop()
+    {
+        QFETCH(QSize, piece);
+        QFETCH(QPointF, at);
+        QFETCH(QPointF, turned);
+        PieceTable table = onePiece(QRegion(QRect(QPoint(0, 0), piece)));
+        JigsawPlay play;
+        play.startGame(&table, JigsawPlay::Catalogue, true);
+        play.window(1).pos = at;
+        play.window(1).visible = true;
+        QVERIFY(play.turn(1, piece, QSizeF(30000, 20000)));
+        QCOMPARE(table.piece(1).turn, 90);
+        QCOMPARE(play.window(1).size, piece.transposed());
+        QCOMPARE(play.window(1).pos, turned);
+    }
+
+    // The box clamp alone can leave nothing but a stray pixel of the outline in the window: a
+    // 50 x 50 patch and one pixel in the far corner of a 200 x 200 box (100 x 100 for the small
+    // one). Enough outline must stay: 178 pixels (200 x 200 twips), or all of a smaller outline.
+    void dropKeepsOutlineWithinReach_data()
+    {
+        QTest::addColumn<QRect>("patch");
+        QTest::addColumn<QPoint>("dot");
+        QTest::addColumn<QPointF>("drop");
+        QTest::addColumn<QPoint>("kept"); // pixels; client 2000 x 1333
+        // Patch at the left/top: 4 columns (rows) of 50 show at -46; the box clamp gave -187.
+        QTest::newRow("left") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(-9000, 3000)
+                              << QPoint(-46, 200);
+        QTest::newRow("top") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(3000, -9000)
+                             << QPoint(200, -46);
+        // Patch at the right/bottom: its first 4 columns (rows) end at 2000 - 4 (1333 - 4).
+        QTest::newRow("right") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(40000, 3000)
+                               << QPoint(1846, 200);
+        QTest::newRow("bottom") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(3000, 40000)
+                                << QPoint(200, 1179);
+        QTest::newRow("small outline wholly inside")
+            << QRect(0, 0, 10, 10) << QPoint(99, 99) << QPointF(-9000, 3000) << QPoint(0, 200);
+    }
+    void dropKeepsOutlineWithinReach()
+    {
+        QFETCH(QRect, patch);
+        QFETCH(QPoint, dot);
+        QFETCH(QPointF, drop);
+        QFETCH(QPoint, kept);
+        PieceTable table = onePiece(QRegion(patch) + QRegion(dot.x(), dot.y(), 1, 1));
+        JigsawPlay play;
+        play.startGame(&table, JigsawPlay::Catalogue, false);
+        play.window(1).visible = true;
+        QVERIFY(dropAt(play, 1, drop).dropped);
+        QCOMPARE(play.window(1).pos, twips(kept));
+    }
+
+    // A whole shape board: every figure dropped a few pixels off its hole snaps exactly into it,
+    // never into a figure locked before it; each counts one join; locked figures stack just above
+    // the board and below every loose figure.
+    void shapeBoardPlaysToCompletion()
+    {
+        PieceTable table;
+        QImage picture(640, 480, QImage::Format_RGB32);
+        ScriptedRandom random({ 0.1 });
+        LevelBuilder::buildShapeBoard(0, 7, picture, table, random);
+        JigsawPlay play;
+        play.startGame(&table, JigsawPlay::ShapeBoard, false);
+        const int board = play.pieceCount();
+        QCOMPARE(board, 26);
+        for (int k = 1; k <= board; ++k) {
+            play.window(k).pos = k == board ? QPointF(3000, 1500) : QPointF(15000 + 100 * k, 9000);
+            play.window(k).visible = true;
+        }
+        auto hole = [&](int k) {
+            return play.window(board).pos + twips(QPoint(table.piece(k).homeLeft, table.piece(k).homeTop));
+        };
+        for (int k = 1; k < board; ++k) {
+            const QPoint error(k % 2 ? 7 : -9, k % 3 ? -6 : 10);
+            const JigsawPlay::Drop drop = dropAt(play, k, hole(k) + twips(error));
+            QVERIFY(drop.join.intoBoard);
+            QCOMPARE(drop.join.survivor, board);
+            QCOMPARE(drop.join.completed, k == board - 1);
+            QCOMPARE(play.joinCounter(), k + 1);
+            const QList<int>& stack = play.stacking();
+            QCOMPARE(stack.first(), board);
+            for (int j = 1; j < board; ++j)
+                QCOMPARE(stack.indexOf(j) <= k, j <= k); // the locked ones right above the board
+        }
+        for (int k = 1; k < board; ++k) {
+            QVERIFY(play.window(k).locked);
+            QVERIFY(play.window(k).visible);
+            QCOMPARE(play.window(k).pos, hole(k));
+        }
+    }
+
+    // A command in the middle of a drag ends it as a drop where the unit is: clamp, shadow, join.
+    void endDragDrops()
+    {
+        PieceTable table = squareGrid(2, 1);
+        JigsawPlay play;
+        play.startGame(&table, JigsawPlay::Catalogue, false);
+        placeAtHome(play, { 400, 300 });
+        QVERIFY(play.press(2, QPointF(0, 0)));
+        QVERIFY(play.drag(2, QPointF(-90000, 45)));
+        const JigsawPlay::Drop drop = play.endDrag(QSizeF(30000, 20000));
+        QVERIFY(drop.dropped);
+        QVERIFY(!play.dragging());
+        QCOMPARE(play.window(2).pos.x(), 200 - 1500.0);
+        QVERIFY(play.shadow().visible);
+        QVERIFY(!play.endDrag(QSizeF(30000, 20000)).dropped);
+        // Dragged back beside piece 1 and ended there: it joins.
+        QVERIFY(play.press(2, QPointF(0, 0)));
+        play.window(2).pos = twips(QPoint(500, 303));
+        QVERIFY(play.endDrag(QSizeF(30000, 20000)).join.joined);
+    }
+
+    // After the client area shrank, every shown unit that is not locked is clamped as a drop
+    // would be; the board carries its locked figures along.
+    void clampAllAfterResize()
+    {
+        PieceTable table = squareGrid(3, 1);
+        PieceRecord board;
+        board.outline = QRegion(0, 0, 300, 200).subtracted(QRegion(0, 0, 300, 100));
+        board.homeTop = 100;
+        board.group = QStringLiteral("P4");
+        table.append(board);
+        table.record0().neighbours = NeighbourList::allPieces(4);
+        JigsawPlay play;
+        play.startGame(&table, JigsawPlay::ShapeBoard, false);
+        placeAtHome(play, { 1500, 1000 });
+        QVERIFY(play.tryJoin(1).intoBoard);
+        play.window(2).pos = QPointF(1000, 1000);
+        play.window(3).pos = QPointF(90000, 1000);
+        const QList<int> moved = play.clampAll(QSizeF(12000, 9000)); // 800 x 600 pixels
+        QCOMPARE(moved, QList<int>({ 1, 3, 4 }));
+        QCOMPARE(play.window(3).pos, QPointF(12000 - 200, 1000));
+        QCOMPARE(play.window(4).pos, QPointF(12000 - 200, 9000 - 1000));
+        QCOMPARE(play.window(1).pos, play.window(4).pos + QPointF(0, Twips::fromPixels(-100)));
+        QCOMPARE(play.window(2).pos, QPointF(1000, 1000));
+    }
+
+    // "Gather pieces": unit 1 is pieces 1 and 2 joined (200 x 100), unit 3 a single square;
+    // client 2000 x 1333 pixels.
+    void gather_data()
+    {
+        QTest::addColumn<QPoint>("third");
+        QTest::addColumn<bool>("thirdOnTop");
+        QTest::addColumn<QRect>("companion");
+        QTest::addColumn<bool>("gathered");
+        QTest::newRow("wholly visible") << QPoint(300, 300) << false << QRect() << false;
+        QTest::newRow("partly outside the client") << QPoint(-50, 300) << false << QRect() << true;
+        QTest::newRow("partly below the client") << QPoint(300, 1300) << false << QRect() << true;
+        QTest::newRow("under a companion") << QPoint(300, 300) << false << QRect(390, 390, 100, 100) << true;
+        QTest::newRow("under the larger unit") << QPoint(700, 650) << false << QRect() << true;
+        QTest::newRow("over the larger unit") << QPoint(700, 650) << true << QRect() << false;
+    }
+    void gather()
+    {
+        QFETCH(QPoint, third);
+        QFETCH(bool, thirdOnTop);
+        QFETCH(QRect, companion);
+        QFETCH(bool, gathered);
+        PieceTable table = squareGrid(3, 1);
+        JigsawPlay play;
+        play.startGame(&table, JigsawPlay::Catalogue, true);
+        placeAtHome(play, { 600, 600 });
+        QVERIFY(play.tryJoin(2).joined);
+        table.piece(3).turn = 90;
+        play.window(3).pos = twips(third);
+        QVERIFY(play.press(thirdOnTop ? 3 : 1, QPointF(0, 0))); // the pressed unit goes on top
+        play.release(thirdOnTop ? 3 : 1, QPointF(0, 0), QSizeF(30000, 20000));
+        const QList<QRect> companions = companion.isNull() ? QList<QRect>() : QList<QRect> { companion };
+        const QPointF before = play.window(3).pos;
+        QCOMPARE(play.gather(QSizeF(30000, 20000), companions), gathered ? QList<int> { 3 } : QList<int>());
+        QCOMPARE(play.window(3).pos != before, gathered);
+        const QRect placed(
+            Twips::toPixelsInt(play.window(3).pos.x()), Twips::toPixelsInt(play.window(3).pos.y()), 100, 100);
+        const QRect unit1(
+            Twips::toPixelsInt(play.window(1).pos.x()), Twips::toPixelsInt(play.window(1).pos.y()), 200, 100);
+        if (gathered) {
+            QVERIFY(QRect(0, Twips::toPixelsInt(JigsawPlay::PlayAreaTop), 2000, 1333).contains(placed));
+            QVERIFY(!placed.intersects(unit1));
+            QVERIFY(!placed.intersects(companion));
+            QCOMPARE(play.stacking().last(), 3);
+        }
+        QCOMPARE(table.piece(3).turn, 90);
+        QCOMPARE(play.window(1).size, QSize(200, 100));
         QCOMPARE(play.joinCounter(), 2);
     }
 
