@@ -15,6 +15,7 @@ static void registerArtwork()
 {
     static const bool done = [] {
         Q_INIT_RESOURCE(artwork);
+        Q_INIT_RESOURCE(artwork_raw);
         return true;
     }();
     (void)done;
