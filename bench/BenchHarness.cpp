@@ -212,7 +212,7 @@ struct SinkReader
 
 void keepAlive(const void* value) { g_sink = value; }
 
-int run(const QStringList& args, QTextStream& out, QTextStream& err)
+int run(const QStringList& args, QTextStream& out, QTextStream& err, const QString& nameSuffix)
 {
     Options options;
     if (!parse(args, options))
@@ -233,9 +233,11 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
         return 0;
     }
 
+    // Wide enough for the longest name with a suffix such as "_ratio2", so that the tables of
+    // several runs line up.
     qsizetype nameWidth = 9;
-    for (const Entry& entry : chosen)
-        nameWidth = std::max(nameWidth, entry.name.size());
+    for (const Entry& entry : registry())
+        nameWidth = std::max(nameWidth, entry.name.size() + std::max<qsizetype>(nameSuffix.size(), 7));
     // tools/bench prints its rows (start-up, memory) in the same columns: keep the two in step.
     const auto row = [&](const QString& name, const QString& median, const QString& iqr, const QString& extremes,
                          const QString& p95, const QString& samples, const QString& goal) {
@@ -247,8 +249,8 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err)
         QStringLiteral("min - max"), QStringLiteral("p95"), QStringLiteral("samples"), QStringLiteral("goal"));
     for (const Entry& entry : chosen) {
         const Stats s = measure(entry, options.seconds, options.once);
-        row(entry.name, formatTime(s.median), range(s.p25, s.p75), range(s.min, s.max), formatTime(s.p95),
-            QStringLiteral("%1x%2").arg(s.samples).arg(s.batch), entry.goal);
+        row(entry.name + nameSuffix, formatTime(s.median), range(s.p25, s.p75), range(s.min, s.max),
+            formatTime(s.p95), QStringLiteral("%1x%2").arg(s.samples).arg(s.batch), entry.goal);
     }
     return 0;
 }

@@ -48,8 +48,9 @@ private:
     long long m_start;
 };
 
-// Runs the benchmarks as the command line asks (see usage()); returns the exit status.
-int run(const QStringList& args, QTextStream& out, QTextStream& err);
+// Runs the benchmarks as the command line asks (see usage()); returns the exit status. Every row's
+// name ends in nameSuffix (filters see the names without it).
+int run(const QStringList& args, QTextStream& out, QTextStream& err, const QString& nameSuffix = {});
 
 // The folder of the executable: the program's data folder in a build or install tree.
 QString runtimeDir();

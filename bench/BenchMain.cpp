@@ -10,6 +10,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    out << "quarry-bench on the " << QGuiApplication::platformName() << " platform\n";
-    return Bench::run(app.arguments().mid(1), out, err);
+    // Rows measured on a screen of another device pixel ratio are named after it.
+    const qreal ratio = app.devicePixelRatio();
+    const QString suffix = ratio == 1 ? QString() : QStringLiteral("_ratio%1").arg(ratio);
+    out << "quarry-bench on the " << QGuiApplication::platformName() << " platform, device pixel ratio "
+        << ratio << '\n';
+    return Bench::run(app.arguments().mid(1), out, err, suffix);
 }

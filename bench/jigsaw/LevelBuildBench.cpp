@@ -40,8 +40,10 @@ public:
     {
         m_window.setWindowTitle(QStringLiteral("quarry-bench level"));
         m_window.resize(WorkingSize);
+        m_paints.begin();
         m_window.show();
-        QApplication::processEvents();
+        // On screen before the first level: its pieces paint only once the window is exposed.
+        m_paints.waitForAnyIn(&m_window, "the level window");
     }
 
     // Builds the level with build, makes its piece windows and waits until all have painted.

@@ -105,7 +105,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarry Puzzle"));
-    QApplication::setWindowIcon(Artwork::programIcon());
     QTextStream err(stderr);
     const QStringList args = app.arguments().mid(1);
     if (args.size() > 1) {
@@ -131,6 +130,8 @@ int main(int argc, char** argv)
     FrmLogin login(context);
     login.registerGame(FrmLogin::JigsawButton, [&] { return new Frm_EyesGame(context, login.pictures()); });
     login.registerGame(FrmLogin::SlidingButton, [&] { return new Frm_LogicGame(context, login.pictures()); });
+    QObject::connect(
+        &login, &FrmLogin::firstPainted, &app, [] { QApplication::setWindowIcon(Artwork::programIcon()); });
     PaintWatch paints;
     login.show();
     paints.waitForAnyIn(&login, "the start window");

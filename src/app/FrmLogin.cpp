@@ -49,7 +49,6 @@ FrmLogin::FrmLogin(AppContext& context, QWidget* parent)
     , m_context(context)
 {
     setWindowTitle(QStringLiteral("Quarry Puzzle"));
-    setWindowIcon(Artwork::programIcon());
     setFixedSize(kWindowWidth, kWindowHeight);
     setMouseTracking(true);
 
@@ -148,17 +147,19 @@ void FrmLogin::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), QColor(40, 60, 90));
     else
         painter.drawImage(rect(), background);
+    // The backing store is flushed to the screen when the paint returns; the timer fires after.
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &FrmLogin::afterFirstPaint);
+    }
 }
 
-void FrmLogin::showEvent(QShowEvent* event)
+void FrmLogin::afterFirstPaint()
 {
-    QWidget::showEvent(event);
-    // The jingle starts once the window is on screen, so opening the sound device never
-    // delays the first paint.
-    if (!m_jinglePlayed) {
-        m_jinglePlayed = true;
-        QTimer::singleShot(0, this, &FrmLogin::playJingle);
-    }
+    // Neither decoding the icon's four sizes nor opening the sound device delays the first paint.
+    setWindowIcon(Artwork::programIcon());
+    playJingle();
+    emit firstPainted();
 }
 
 void FrmLogin::playJingle()

@@ -61,16 +61,21 @@ public:
     LoginPictureButton* button(int index) const { return m_buttons[index]; }
     const LoginButtons& hover() const { return m_hover; }
 
+signals:
+    // Once, when the window's first paint is on screen: what start-up does not need before it
+    // (the program icon, the sound device) is done from here.
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void Image1_MouseMove(int index);
     void Form_MouseMove();
     void applyFaces();
+    void afterFirstPaint();
     void playJingle();
 
     AppContext& m_context;
@@ -80,5 +85,5 @@ private:
     std::array<GameFactory, 2> m_factories;
     QPointer<QWidget> m_game;
     std::unique_ptr<Mmedia> m_jingle;
-    bool m_jinglePlayed = false;
+    bool m_painted = false;
 };

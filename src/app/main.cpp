@@ -14,7 +14,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarry Puzzle"));
-    QApplication::setWindowIcon(Artwork::programIcon());
 
     SystemRandom random;
     QtMessageBoxes messages;
@@ -30,6 +29,9 @@ int main(int argc, char** argv)
     FrmLogin login(context);
     login.registerGame(FrmLogin::JigsawButton, [&] { return new Frm_EyesGame(context, login.pictures()); });
     login.registerGame(FrmLogin::SlidingButton, [&] { return new Frm_LogicGame(context, login.pictures()); });
+    // The icon the other windows and message boxes take, once the start window is on screen.
+    QObject::connect(
+        &login, &FrmLogin::firstPainted, &app, [] { QApplication::setWindowIcon(Artwork::programIcon()); });
     login.show();
     return app.exec();
 }

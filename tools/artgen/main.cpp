@@ -1,4 +1,6 @@
-// main.cpp: artgen paints every picture of the program and writes them as PNG files.
+// main.cpp: artgen paints every picture of the program and writes them as PNG files. The start
+// window's pictures are written a second time uncompressed (NAME.raw, see writeRaw), which the
+// program uses in place: decoding their PNG was most of its start-up.
 //
 // Usage: artgen OUTPUT_DIR [NAME...]   names limit the run to those files, for quick previews
 //        artgen --sheet OUTPUT_DIR FILE  composes a contact sheet of the files written before
@@ -9,7 +11,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QSaveFile>
 #include <QString>
+#include <QtEndian>
 
 #include <cstdio>
 #include <functional>
@@ -48,6 +52,37 @@ std::vector<Job> jobs()
         list.push_back({ QStringLiteral("icon%1").arg(size), [size] { return Furniture::programIcon(size); } });
     return list;
 }
+
+// The pictures the start window shows at once.
+bool shownAtStart(const QString& name)
+{
+    return name == u"login" || name.startsWith(u"face");
+}
+
+// Writes the image as the program decodes it from its PNG file, uncompressed: "QRAW", then width,
+// height and QImage format (32-bit little-endian numbers), then the rows of pixels, each pixel a
+// 32-bit little-endian number. Only the two 32-bit formats PNG decoding gives are written.
+bool writeRaw(const QString& png, const QString& file)
+{
+    const QImage image(png);
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        return false;
+    QByteArray bytes("QRAW");
+    const auto number = [&](quint32 value) {
+        const quint32 little = qToLittleEndian(value);
+        bytes.append(reinterpret_cast<const char*>(&little), sizeof little);
+    };
+    number(quint32(image.width()));
+    number(quint32(image.height()));
+    number(quint32(image.format()));
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            number(row[x]);
+    }
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
 }
 
 int main(int argc, char** argv)
@@ -82,6 +117,11 @@ int main(int argc, char** argv)
         const QString file = out.filePath(job.name + QStringLiteral(".png"));
         if (image.isNull() || !image.save(file, "PNG")) {
             std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        const QString raw = out.filePath(job.name + QStringLiteral(".raw"));
+        if (shownAtStart(job.name) && !writeRaw(file, raw)) {
+            std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(raw));
             return 1;
         }
         if (!only.isEmpty())
