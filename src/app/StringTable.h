@@ -43,6 +43,7 @@ public:
         BackColor = 143,
         Help = 144,
         PuzzleScoreboard = 152,
+        SettingsNotSaved = 201, // %1: the preferences file
     };
 
 private:
