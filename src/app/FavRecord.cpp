@@ -126,6 +126,15 @@ QString ReadFavRecord(const QString& dataFolder, Game game, RandomSource& random
     return record;
 }
 
+QString applyFavChange(const QString& record, const FavChange& change)
+{
+    QByteArray from;
+    QByteArray to;
+    if (!fitsInLine(record) || !changeBytes(change, record, from, to))
+        return record;
+    return QString::fromLatin1(record.toLatin1().replace(from, to));
+}
+
 QString UpdateFavRecord(const QString& dataFolder, Game game, const QString& currentRecord,
                         const FavChange& change, FavSave* status)
 {

@@ -47,6 +47,10 @@ struct FavChange
     static FavChange sound() { return {Kind::Sound, {}}; }
 };
 
+// record with change applied as UpdateFavRecord applies it to the game's line; record unchanged
+// when the change cannot be stored (FavSave::Rejected).
+QString applyFavChange(const QString& record, const FavChange& change);
+
 // What became of fav.dll in an UpdateFavRecord call.
 enum class FavSave {
     Saved,    // the folder now holds the rewritten file

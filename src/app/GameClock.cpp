@@ -25,6 +25,13 @@ void GameClock::restart()
     m_value = 0;
     m_labelled = true;
     m_running = true;
+    m_finished = false;
+}
+
+void GameClock::finish()
+{
+    m_running = false;
+    m_finished = true;
 }
 
 bool GameClock::tick()
@@ -36,7 +43,7 @@ bool GameClock::tick()
     m_labelled = true;
     if (next != EndValue)
         return false;
-    m_running = false;
+    finish();
     return true;
 }
 

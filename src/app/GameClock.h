@@ -17,12 +17,17 @@ public:
 
     // A new game: shows 0 and runs.
     void restart();
-    void start() { m_running = true; }
+    // Resumes a stopped clock (pause). A finished clock stays stopped: a completed or timed-out
+    // game, or no game yet, must not count on; only restart() runs it again.
+    void start() { m_running = !m_finished; }
     void stop() { m_running = false; }
+    // The game is over (completed): the clock stops for good.
+    void finish();
     bool isRunning() const { return m_running; }
+    bool isFinished() const { return m_finished; }
 
     // One tick of the running clock; returns true when this tick reached the end value (the clock
-    // has then stopped). A stopped clock does not tick.
+    // has then finished). A stopped clock does not tick.
     bool tick();
 
     // The seconds as the label shows them (0 to 9999).
@@ -36,4 +41,5 @@ private:
     int m_value = EndValue;
     bool m_labelled = false; // false while the label still shows its initial text
     bool m_running = false;
+    bool m_finished = true; // until the first game
 };

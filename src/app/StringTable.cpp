@@ -35,6 +35,7 @@ constexpr std::array kEntries{
     Entry{144, u"Help", u"帮助"},
     Entry{152, u"Puzzle scoreboard", u"拼图排行榜"},
     Entry{160, u"Gather pieces", u"收拢拼块"},
+    Entry{201, u"Settings cannot be saved (%1)", u"设置无法保存（%1）"},
 };
 
 const Entry* find(int id)

@@ -44,6 +44,7 @@ public:
         Help = 144,
         PuzzleScoreboard = 152,
         GatherPieces = 160,
+        SettingsNotSaved = 201, // %1: the preferences file
     };
 
 private:

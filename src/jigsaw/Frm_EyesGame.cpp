@@ -7,10 +7,12 @@
 #include "ColourValue.h"
 #include "FavFields.h"
 #include "FavRecord.h"
+#include "FavSession.h"
 #include "Frm_color.h"
 #include "GameCompanions.h"
 #include "GameSounds.h"
 #include "JigsawBackground.h"
+#include "LabelContrast.h"
 #include "Mmedia.h"
 #include "PieceWindow.h"
 #include "RandomSource.h"
@@ -45,6 +47,7 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
     , m_context(context)
     , m_pictures(pictures)
     , m_sounds(std::make_unique<GameSounds>(context))
+    , m_favs(std::make_unique<FavSession>(context.dataFolder, Game::Jigsaw))
 {
     m_jingle = m_sounds->makeMedia();
     m_companions = new GameCompanions(context, *this, GameCompanions::Game::Jigsaw, this);
@@ -62,7 +65,7 @@ Frm_EyesGame::~Frm_EyesGame()
 
 void Frm_EyesGame::buildControls()
 {
-    setWindowTitle(QStringLiteral("Quarry Jigsaw Puzzle Freeuse"));
+    showTitle();
     setWindowIcon(Artwork::programIcon());
     m_surface = new JigsawBackground(this);
     setCentralWidget(m_surface);
@@ -84,6 +87,8 @@ void Frm_EyesGame::buildControls()
     clockFont.setBold(true);
     clockFont.setPointSize(14);
     LblTime->setFont(clockFont);
+    // The clock shows the back colour; a plate of its own keeps it readable over the background.
+    LblTime->setAutoFillBackground(true);
     Lblpause = new QLabel(QStringLiteral("P A U S E !"), m_surface);
     LblTimeEnd = new QLabel(m_surface);
     for (QLabel* banner : { Lblpause, LblTimeEnd }) {
@@ -161,7 +166,6 @@ void Frm_EyesGame::Form_Load()
     // No game yet: a first "Restart" asks nothing.
     m_play.ended = true;
     m_sounds->playJingle(*m_jingle);
-    mnu_sound->setText(SoundSwitch::caption(m_record));
 }
 
 void Frm_EyesGame::Form_Activate()
@@ -176,9 +180,12 @@ void Frm_EyesGame::Form_Activate()
 
 void Frm_EyesGame::Setset()
 {
-    m_record = ReadFavRecord(m_context.dataFolder, Game::Jigsaw, *m_context.random);
+    m_record = m_favs->read(*m_context.random);
+    showSoundCaption();
     QPalette palette = LblTime->palette();
-    palette.setColor(QPalette::WindowText, ColourValue::toColor(FavFields::backColour(m_record)));
+    const QColor back = ColourValue::toColor(FavFields::backColour(m_record));
+    palette.setColor(QPalette::WindowText, back);
+    palette.setColor(QPalette::Window, LabelContrast::plateFor(back));
     LblTime->setPalette(palette);
     PaintJigsawBackground();
 }
@@ -189,8 +196,10 @@ void Frm_EyesGame::mnu_pause_Click()
     if (m_play.paused) {
         m_play.paused = false;
         Lblpause->hide();
+        // A completed or timed-out game keeps its clock stopped.
         m_clock.start();
-        Timer1.start();
+        if (m_clock.isRunning())
+            Timer1.start();
     } else {
         Lblpause->show();
         Lblpause->raise();
@@ -202,7 +211,19 @@ void Frm_EyesGame::mnu_pause_Click()
 
 void Frm_EyesGame::mnu_sound_Click()
 {
-    m_record = SoundSwitch::toggle(m_context.dataFolder, Game::Jigsaw, m_record);
+    m_record = m_favs->update(m_record, FavChange::sound());
+    showSoundCaption();
+    showTitle();
+}
+
+void Frm_EyesGame::showTitle()
+{
+    setWindowTitle(m_favs->caption(QStringLiteral("Quarry Jigsaw Puzzle Freeuse"), m_context.strings));
+}
+
+// The menu entry and tool button 3 name the S the game uses now.
+void Frm_EyesGame::showSoundCaption()
+{
     mnu_sound->setText(SoundSwitch::caption(m_record));
     m_companions->soundCaptionChanged();
 }
@@ -215,7 +236,8 @@ void Frm_EyesGame::mnu_eyescolor_Click()
     if (BackColourResult::isCancel(chosen))
         return;
     PaintJigsawBackground();
-    m_record = UpdateFavRecord(m_context.dataFolder, Game::Jigsaw, m_record, FavChange::background(chosen));
+    m_record = m_favs->update(m_record, FavChange::background(chosen));
+    showTitle();
     Setset();
 }
 

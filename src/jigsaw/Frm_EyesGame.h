@@ -20,6 +20,7 @@
 struct AppContext;
 class BuiltInPictures;
 class DragFrame;
+class FavSession;
 class GameCompanions;
 class GameSounds;
 class JigsawBackground;
@@ -112,6 +113,8 @@ private:
     void completeGame();
     void timeEnd();
     QPoint toPixels(QPointF twips) const;
+    void showTitle();
+    void showSoundCaption();
 
     AppContext& m_context;
     const BuiltInPictures& m_pictures;
@@ -119,6 +122,7 @@ private:
     std::unique_ptr<Mmedia> m_jingle;
     GameCompanions* m_companions = nullptr;
 
+    std::unique_ptr<FavSession> m_favs;
     QString m_record;
     PieceTable m_table;
     JigsawPlay m_play;

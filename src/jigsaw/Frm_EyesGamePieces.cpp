@@ -129,7 +129,7 @@ void Frm_EyesGame::completeGame()
 {
     m_sounds->playJigsawSuccess(m_record, *m_jingle);
     Timer1.stop();
-    m_clock.stop();
+    m_clock.finish();
     m_play.ended = true;
     const CompletionScore score = JigsawPlay::completionScore(
         m_play.shapeFamily(), m_clock.value(), m_play.pieceCount(), m_play.rotation(), m_context.strings);

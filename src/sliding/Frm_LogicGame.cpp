@@ -12,6 +12,7 @@
 #include "FavRecord.h"
 #include "Frm_color.h"
 #include "GameCompanions.h"
+#include "LabelContrast.h"
 #include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "PictureFrame.h"
@@ -47,7 +48,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRectF& twips, const 
     // which would vanish on a background of that same colour.
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(236, 233, 216));
+    palette.setColor(QPalette::Window, LabelContrast::DesignPlate);
     label->setPalette(palette);
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -60,6 +61,15 @@ void setTextColour(QLabel* label, const QColor& colour)
     label->setPalette(palette);
 }
 
+// The back colour as text, on a plate it stays readable on.
+void setBackColourText(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Window, LabelContrast::plateFor(colour));
+    label->setPalette(palette);
+}
+
 } // namespace
 
 Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& pictures, QWidget* parent)
@@ -67,6 +77,7 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     , m_ctx(context)
     , m_pictures(pictures)
     , m_sounds(context)
+    , m_favs(context.dataFolder, Game::Sliding)
     , m_tileCursor(QPixmap::fromImage(Artwork::tileCursor()), 1, 1)
 {
     m_chooseBackColour = [this](const QString& body) { return Frm_color::choose(this, m_ctx, body, windowIcon()); };
@@ -90,7 +101,6 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     setCaptions();
     m_jingle = m_sounds.makeMedia();
     m_sounds.playJingle(*m_jingle);
-    m_menu->setSoundCaption(SoundSwitch::caption(PrefRecord));
 }
 
 Frm_LogicGame::~Frm_LogicGame()
@@ -143,7 +153,19 @@ void Frm_LogicGame::buildDisplays()
 void Frm_LogicGame::setCaptions()
 {
     m_menu->setCaptions(m_ctx.strings, SoundSwitch::caption(PrefRecord));
-    setWindowTitle(QStringLiteral("Quarry Logic Puzzle Freeuse"));
+    showTitle();
+}
+
+void Frm_LogicGame::showTitle()
+{
+    setWindowTitle(m_favs.caption(QStringLiteral("Quarry Logic Puzzle Freeuse"), m_ctx.strings));
+}
+
+// The menu entry and tool button 3 name the S the game uses now.
+void Frm_LogicGame::showSoundCaption()
+{
+    m_menu->setSoundCaption(SoundSwitch::caption(PrefRecord));
+    m_companions->soundCaptionChanged();
 }
 
 SlidingTile* Frm_LogicGame::tile(int index) const
@@ -203,10 +225,10 @@ void Frm_LogicGame::togglePause()
 
 void Frm_LogicGame::soundSwitch()
 {
-    PrefRecord = SoundSwitch::toggle(m_ctx.dataFolder, Game::Sliding, PrefRecord);
+    PrefRecord = m_favs.update(PrefRecord, FavChange::sound());
     m_game.setSoundOn(FavFields::soundOn(PrefRecord));
-    m_menu->setSoundCaption(SoundSwitch::caption(PrefRecord));
-    m_companions->soundCaptionChanged();
+    showSoundCaption();
+    showTitle();
 }
 
 void Frm_LogicGame::backColourCommand()
@@ -215,7 +237,8 @@ void Frm_LogicGame::backColourCommand()
     if (BackColourResult::isCancel(result))
         return;
     PaintBackground();
-    PrefRecord = UpdateFavRecord(m_ctx.dataFolder, Game::Sliding, PrefRecord, FavChange::background(result));
+    PrefRecord = m_favs.update(PrefRecord, FavChange::background(result));
+    showTitle();
     ApplyPrefs();
 }
 
@@ -223,15 +246,16 @@ void Frm_LogicGame::backColourCommand()
 
 void Frm_LogicGame::ApplyPrefs()
 {
-    PrefRecord = ReadFavRecord(m_ctx.dataFolder, Game::Sliding, *m_ctx.random);
+    PrefRecord = m_favs.read(*m_ctx.random);
     m_game.setSoundOn(FavFields::soundOn(PrefRecord));
+    showSoundCaption();
     m_backColour = FavFields::backColour(PrefRecord);
     const QColor back = ColourValue::toColor(m_backColour);
     QPalette palette = m_surface->palette();
     palette.setColor(QPalette::Window, back);
     m_surface->setPalette(palette);
-    setTextColour(LblTime, back);
-    setTextColour(Lblstep, back);
+    setBackColourText(LblTime, back);
+    setBackColourText(Lblstep, back);
     PaintBackground();
     drawDecorations();
 }

@@ -2,6 +2,7 @@
 // commands, over the SlidingGame model.
 #pragma once
 
+#include "FavSession.h"
 #include "GameCommands.h"
 #include "GameSounds.h"
 #include "LogicGameMenu.h"
@@ -82,6 +83,8 @@ private:
     void placeWindow();
     void buildDisplays();
     void setCaptions();
+    void showTitle();
+    void showSoundCaption();
     bool PickBuiltInPicture();
     void fitPicture();
     void BuildTiles(int gridSize);
@@ -104,6 +107,7 @@ private:
     const BuiltInPictures& m_pictures;
     SlidingGame m_game;
     GameSounds m_sounds;
+    FavSession m_favs;
     QString PrefRecord;
     int m_backColour = 0;
     QRect m_playArea; // twips

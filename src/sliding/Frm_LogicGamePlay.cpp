@@ -66,14 +66,13 @@ void Frm_LogicGame::StartGame()
     }
     setCursor(Qt::WaitCursor);
     ApplyPrefs();
-    if (m_jingle)
-        m_jingle->mmClose();
+    // The start-up jingle is left to play to its end; its device closes at completion or unload.
     const int gridSize = SlidingGame::gridSizeFromRecord(PrefRecord);
     pbr1->setRange(0, gridSize * 100);
     pbr1->setValue(0);
     pbr1->show();
     BuildTiles(gridSize);
-    m_game.startGame(gridSize, *m_ctx.random);
+    m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(PrefRecord));
     for (int k = 1; k < int(Pic_show.size()); ++k)
         placeTile(k);
     showBlankFace();

@@ -115,6 +115,39 @@ bool SlidingBoard::IsSolved() const
     return true;
 }
 
+bool SlidingBoard::isSolvableByMoves() const
+{
+    const int n = tileCount();
+    if (n == 0 || m_blank == 0)
+        return false;
+    // A permutation of n cells with c cycles is a product of n - c exchanges.
+    std::vector<bool> seen(n + 1, false);
+    int exchanges = 0;
+    for (int tile = 1; tile <= n; ++tile) {
+        for (int k = tile; !seen[k]; k = m_tileAtCell[k - 1]) {
+            seen[k] = true;
+            if (m_tileAtCell[k - 1] != tile)
+                ++exchanges;
+        }
+    }
+    const Cell blank = cellOf(m_blank);
+    const Cell home = homeCell(m_blank);
+    const int distance = std::abs(blank.row - home.row) + std::abs(blank.column - home.column);
+    return exchanges % 2 == distance % 2;
+}
+
+void SlidingBoard::exchangeHighestTiles()
+{
+    int tiles[2] = {};
+    int found = 0;
+    for (int tile = tileCount(); tile >= 1 && found < 2; --tile) {
+        if (tile != m_blank)
+            tiles[found++] = tile;
+    }
+    if (found == 2)
+        exchange(tiles[0], tiles[1]);
+}
+
 int SlidingBoard::tileForArrow(ArrowKey key) const
 {
     if (m_blank == 0)

@@ -58,6 +58,13 @@ public:
 
     // True when every tile, the blank included, is in its home cell.
     bool IsSolved() const;
+    // True when moves of tiles into the blank alone can bring every tile home: each move is one
+    // exchange with the blank and shifts the blank by one cell, so the parity of the arrangement
+    // must equal the parity of the blank's distance from its home cell.
+    bool isSolvableByMoves() const;
+    // Exchanges the two highest-numbered tiles that are not the blank (no step is counted). This
+    // flips the parity, so it turns a board moves cannot solve into one they can.
+    void exchangeHighestTiles();
 
     // The tile an arrow key moves: tiles 1..N are scanned in order, skipping the blank, for the
     // first one in the cell beside the blank that the key needs. 0 when there is none.

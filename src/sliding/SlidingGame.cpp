@@ -20,18 +20,27 @@ int playableGridSize(int gridSize)
 }
 } // namespace
 
-void SlidingGame::startGame(int gridSize, RandomSource& random)
+void SlidingGame::startGame(int gridSize, RandomSource& random, bool swapModeOn)
 {
     m_board.BuildTiles(playableGridSize(gridSize));
     m_board.ShuffleTiles(random);
+    makeSolvable(swapModeOn);
     resetFlags();
 }
 
-void SlidingGame::startGameWithBlank(int gridSize, int blank)
+void SlidingGame::startGameWithBlank(int gridSize, int blank, bool swapModeOn)
 {
     m_board.BuildTiles(playableGridSize(gridSize));
     m_board.scramble(blank);
+    makeSolvable(swapModeOn);
     resetFlags();
+}
+
+void SlidingGame::makeSolvable(bool swapModeOn)
+{
+    // With swap mode the player can exchange two tiles, so every scramble can be finished as it is.
+    if (!swapModeOn && !m_board.isSolvableByMoves())
+        m_board.exchangeHighestTiles();
 }
 
 void SlidingGame::resetFlags()
@@ -79,7 +88,7 @@ ClickOutcome SlidingGame::afterRequest(const MoveResult& result)
     }
     outcome.solved = true;
     m_wholePicture = true;
-    m_clock.stop();
+    m_clock.finish();
     m_idle = true;
     const SlidingCompletion completion
         = SlidingCompletion::compute(m_steps, m_clock.value(), m_board.gridSize(), m_soundOn);

@@ -5,8 +5,8 @@
 // hiding the tiles), which covers what happens only once.
 #pragma once
 
-#include "SlidingBoard.h"
 #include "GameClock.h"
+#include "SlidingBoard.h"
 #include "SlidingCompletion.h"
 #include "SlidingMessage.h"
 
@@ -99,10 +99,12 @@ public:
     // Marks the game idle so that the start that follows does not ask again.
     void markIdle() { m_idle = true; }
     // Builds and scrambles a board of gridSize (outside 3..10: 4), drawing the blank from random;
-    // steps 0, clock at 0 and running, every flag cleared, tiles shown.
-    void startGame(int gridSize, RandomSource& random);
+    // steps 0, clock at 0 and running, every flag cleared, tiles shown. swapModeOn is the M field:
+    // without swap mode a scramble that moves cannot solve gets its two highest-numbered tiles
+    // (not the blank) exchanged, so every game can be finished.
+    void startGame(int gridSize, RandomSource& random, bool swapModeOn);
     // The same with a chosen blank (clamped into 1..N) instead of a random one.
-    void startGameWithBlank(int gridSize, int blank);
+    void startGameWithBlank(int gridSize, int blank, bool swapModeOn = true);
 
     // ---- Input ----
     // Left click on tile (Pic_show_Click).
@@ -117,11 +119,13 @@ public:
     // ---- Clock and pause ----
     // One tick of Timer1 (ignored while the clock is stopped).
     TickOutcome tick();
-    // The Pause command: toggles pause and the clock, whatever the other flags say.
+    // The Pause command: toggles pause and its banner. Resuming starts the clock only while a game
+    // is being played: never after a completion or a time end, nor before the first game.
     void togglePause();
 
 private:
     ClickOutcome afterRequest(const MoveResult& result);
+    void makeSolvable(bool swapModeOn);
     void resetFlags();
 
     SlidingBoard m_board;

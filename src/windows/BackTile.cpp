@@ -61,6 +61,22 @@ QImage RenderBackTile(const QImage& pattern, int swatchColour, bool backPicture)
     return tile;
 }
 
+bool isPatterned(const QImage& tile)
+{
+    if (tile.isNull())
+        return false;
+    const QImage rgb = tile.convertToFormat(QImage::Format_RGB32);
+    const QRgb first = rgb.pixel(0, 0);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (line[x] != first)
+                return true;
+        }
+    }
+    return false;
+}
+
 int copiesToCover(int length, int tileLength)
 {
     if (tileLength <= 0 || length < 0)

@@ -20,6 +20,10 @@ constexpr QSize FallbackTileSize { 32, 32 };
 // when the pattern is null), so that the tile file always holds a picture.
 QImage RenderBackTile(const QImage& pattern, int swatchColour, bool backPicture);
 
+// True when tile holds more than one colour: rendered with "Back Picture" from a pattern, not a
+// plain tile of the swatch colour (a null tile is neither).
+bool isPatterned(const QImage& tile);
+
 // Copies needed across a length: whole part of (length / tile length) plus one; 0 for an empty tile.
 int copiesToCover(int length, int tileLength);
 

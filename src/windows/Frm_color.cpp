@@ -79,9 +79,6 @@ void Frm_color::buildControls()
 
     Check1 = new QCheckBox(QStringLiteral("Back Picture"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    // Opening shows the saved tile, which was usually rendered with a pattern, so the box starts
-    // checked; the record does not keep its state.
-    Check1->setChecked(true);
     connect(Check1, &QCheckBox::clicked, this, &Frm_color::Check1_Click);
 
     Cmdok = new QPushButton(this);
@@ -121,6 +118,9 @@ void Frm_color::Form_Load()
 {
     m_field = BackgroundField::parse(m_strcolor);
     PicRGB = loadBackTile(m_context.filePath(m_field.tileFileName()));
+    // The record does not keep the box's state; the saved tile tells: a plain tile of one colour
+    // was saved without the pattern.
+    Check1->setChecked(BackTile::isPatterned(PicRGB));
     // The swatch is set before the first preview, so a missing tile shows the chosen colour.
     setSwatch(m_field.colour);
     drawPreview();

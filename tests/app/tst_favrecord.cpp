@@ -1,12 +1,16 @@
 // tst_favrecord.cpp: reading and rewriting preferences records over real files, the field rules
 // and the sound switch.
 #include "FavFields.h"
-#include "Fields.h"
 #include "FavRecord.h"
+#include "FavSession.h"
+#include "Fields.h"
 #include "RandomSource.h"
 #include "SoundSwitch.h"
+#include "StringTable.h"
 #include "TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Game)
@@ -296,6 +300,36 @@ private slots:
         QCOMPARE(status, FavSave::Saved);
         QCOMPARE(SoundSwitch::caption(on), QStringLiteral("Close Sound"));
         QCOMPARE(folder.read(QStringLiteral("fav.dll")), BothLines);
+    }
+
+    // A change a read-only file does not take holds for the window, over every later read, until
+    // the file takes it.
+    void sessionKeepsUnsavedChanges()
+    {
+        TestSupport::DataFolder folder;
+        folder.write(QStringLiteral("fav.dll"), BothLines);
+        const QString path = folder.filePath(QStringLiteral("fav.dll"));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        ScriptedRandom random({ 0.0 });
+        FavSession session(folder.path(), Game::Sliding);
+        const StringTable english(StringTable::Language::English);
+        QCOMPARE(session.caption(QStringLiteral("T"), english), QStringLiteral("T"));
+        QString record = session.update(session.read(random), FavChange::sound());
+        record = session.update(record, FavChange::background(QStringLiteral("F0365280")));
+        const QString changed = QStringLiteral("G0,BF0365280,D0,M1,L0,K1,S0,");
+        QCOMPARE(record, changed);
+        QCOMPARE(session.read(random), changed);
+        QCOMPARE(folder.read(QStringLiteral("fav.dll")), BothLines);
+        QCOMPARE(session.caption(QStringLiteral("T"), english),
+            QStringLiteral("T - Settings cannot be saved (%1)").arg(QDir::toNativeSeparators(path)));
+
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        record = session.update(record, FavChange::sound());
+        QCOMPARE(FavFields::backgroundBody(record), QStringLiteral("F0365280"));
+        QCOMPARE(session.read(random), QStringLiteral("G0,BF0365280,D0,M1,L0,K1,S1,"));
+        record = session.update(record, FavChange::background(QStringLiteral("F0365280")));
+        QCOMPARE(folder.read(QStringLiteral("fav.dll")).left(14), QByteArray("G0,BF0365280,D"));
+        QVERIFY(!session.hasUnsavedChanges());
     }
 
     void soundSwitchWithoutFileChangesNothing()

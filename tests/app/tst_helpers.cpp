@@ -211,6 +211,7 @@ private slots:
         QTest::newRow("110") << 110 << "prompt";
         QTest::newRow("102") << 102 << "&Ok";
         QTest::newRow("152") << 152 << "Puzzle scoreboard";
+        QTest::newRow("201") << 201 << "Settings cannot be saved (%1)";
     }
     void stringTable()
     {

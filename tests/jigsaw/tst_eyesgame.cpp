@@ -4,10 +4,17 @@
 #include "Frm_EyesGame.h"
 #include "GameCompanions.h"
 #include "JigsawBackground.h"
+#include "LabelContrast.h"
 #include "PieceWindow.h"
+#include "RecordingEffectPlayer.h"
+#include "RecordingMciDevices.h"
 #include "TestSupport.h"
+#include "ToolWindow.h"
 #include "Twips.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QtTest>
@@ -39,6 +46,10 @@ struct Game {
         scripted.folder.write(
             QStringLiteral("fav.dll"), "G0,BF0132768,D1,M1,L0,K1,S1,\r\n" + record + "\r\n");
         scripted.random.setValues(random);
+        scripted.context.mci = &mci;
+        scripted.context.effects = &effects;
+        mci.setJournal(&sounds);
+        effects.setJournal(&sounds);
         window = std::make_unique<Frm_EyesGame>(scripted.context, pictures);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -72,6 +83,9 @@ struct Game {
 
     TestSupport::ScriptedContext scripted;
     BuiltInPictures pictures;
+    RecordingMciDevices mci;
+    RecordingEffectPlayer effects;
+    QStringList sounds; // media commands and effects, in order
     std::unique_ptr<Frm_EyesGame> window;
 };
 } // namespace
@@ -89,6 +103,10 @@ private slots:
         QCOMPARE(game.window->levelCode(), 1601);
         QCOMPARE(game.window->play().pieceCount(), 16);
         QCOMPARE(game.window->timeLabel()->text(), QStringLiteral("Time 0 0 0 0"));
+        const QPalette clock = game.window->timeLabel()->palette();
+        QVERIFY(game.window->timeLabel()->autoFillBackground());
+        QVERIFY(LabelContrast::ratio(clock.color(QPalette::WindowText), clock.color(QPalette::Window))
+            >= LabelContrast::Readable);
         QVERIFY(game.window->timerActive());
         QVERIFY(game.window->background()->targetVisible());
         QCOMPARE(game.window->windowTitle(), QStringLiteral("Quarry Jigsaw Puzzle Freeuse"));
@@ -144,6 +162,8 @@ private slots:
     void wholeLevelCompletes()
     {
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        const QStringList jingle = game.mci.openAliases().values();
+        QCOMPARE(jingle.size(), 1);
         for (int t = 0; t < 7; ++t)
             game.window->Timer1_Timer();
         for (int k = 2; k <= 16; ++k) {
@@ -153,13 +173,20 @@ private slots:
         }
         QVERIFY(game.window->play().ended);
         QVERIFY(!game.window->timerActive());
+        QVERIFY(game.sounds.last(2).first().startsWith(QStringLiteral("effect: ")));
+        QVERIFY(game.sounds.last(2).first().contains(QStringLiteral("success0.wav")));
+        QCOMPARE(game.sounds.last(), QStringLiteral("mci: Close ") + jingle[0]);
         QCOMPARE(game.piece(1)->size(), game.window->workingPicture().size());
         QCOMPARE(game.scripted.messages.shown.size(), 1);
         const auto shown = game.scripted.messages.shown.last();
         QCOMPARE(shown.text, QStringLiteral("Well done! Spend 7 sec., Score 21555."));
         QCOMPARE(shown.title, QStringLiteral("Congratulate"));
         QCOMPARE(shown.icon, MessageIcon::Information);
-        // The clock no longer runs.
+        // The clock no longer runs, not even after a pause and resume.
+        int pause = 1;
+        game.window->PMenu(pause);
+        game.window->PMenu(pause);
+        QVERIFY(!game.window->timerActive());
         game.window->Timer1_Timer();
         QCOMPARE(game.window->timeLabel()->text(), QStringLiteral("Time 0 0 0 7"));
     }
@@ -260,6 +287,11 @@ private slots:
         QCOMPARE(game.scripted.messages.shown.last().text, QStringLiteral("Time End ,Game Over!"));
         QCOMPARE(game.scripted.messages.shown.last().title, QStringLiteral("prompt"));
         QCOMPARE(game.scripted.messages.shown.last().icon, MessageIcon::Critical);
+        game.window->PMenu(pause);
+        game.window->PMenu(pause);
+        QVERIFY(!game.window->timerActive());
+        game.window->Timer1_Timer();
+        QCOMPARE(game.scripted.messages.shown.size(), 1);
         QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
         QVERIFY(!game.window->play().dragging());
     }
@@ -349,6 +381,48 @@ private slots:
         QCOMPARE(game.window->soundCaption(), QStringLiteral("Open Sound"));
         QVERIFY(game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R0,M0,S0,P2,"));
         QCOMPARE(game.window->previewPicture(), game.pictures.picture(0));
+
+        // Every re-apply of the preferences names the S it read, in the menu and on tool button 3.
+        auto* tool = qobject_cast<ToolWindow*>(game.window->companions().toolWindow());
+        game.scripted.folder.write(QStringLiteral("fav.dll"), "G1,BE0132768,D0,R0,M0,S1,P2,\r\n");
+        int option = 6;
+        game.window->PMenu(option);
+        QCOMPARE(game.window->soundCaption(), QStringLiteral("Close Sound"));
+        QCOMPARE(tool->LblMenu(3)->text(), QStringLiteral("Close Sound"));
+
+        // A read-only file: the switch holds for the window, which says where the file is.
+        const QString path = game.scripted.folder.filePath(QStringLiteral("fav.dll"));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        game.window->PMenu(sound);
+        game.window->PMenu(option);
+        QCOMPARE(game.window->soundCaption(), QStringLiteral("Open Sound"));
+        QVERIFY(game.window->windowTitle().contains(QDir::toNativeSeparators(path)));
+        QVERIFY(game.scripted.messages.shown.isEmpty());
+    }
+
+    // Join and turn effects follow the S field.
+    void joinAndTurnSounds_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QStringList>("effects");
+        const QString rotate = QStringLiteral("rotate.wav");
+        QTest::newRow("sound on") << QByteArray("G1,BE0132768,D0,R1,M0,S1,P2,")
+                                  << QStringList { rotate, rotate, rotate, rotate, "together0.wav" };
+        QTest::newRow("sound off") << QByteArray("G1,BE0132768,D0,R1,M0,S0,P2,") << QStringList {};
+    }
+    void joinAndTurnSounds()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(QStringList, effects);
+        Game game(record);
+        for (int t = 0; t < 4; ++t)
+            QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
+        game.dropAt(2, game.besideOf(1, 2));
+        QCOMPARE(game.window->play().joinCounter(), 2);
+        QStringList played;
+        for (const RecordingEffectPlayer::Call& call : game.effects.calls())
+            played << QFileInfo(call.file).fileName();
+        QCOMPARE(played, effects);
     }
 
     void rightReleaseOnBackgroundOpensMenu()

@@ -4,14 +4,19 @@
 #include "FavFields.h"
 #include "Frm_LogicGame.h"
 #include "GameCompanions.h"
+#include "LabelContrast.h"
 #include "LogicGameMenu.h"
 #include "PlayAreaLayout.h"
+#include "RecordingMciDevices.h"
 #include "SlidingTile.h"
 #include "TestSupport.h"
 #include "TilePainting.h"
+#include "ToolWindow.h"
 #include "Twips.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QtTest>
@@ -70,6 +75,8 @@ private slots:
     void exitClosesWindow();
     void firstActivationStartsGame();
     void soundSwitchAndMoveSound();
+    void unsavedSettingsHoldForTheWindow_data();
+    void unsavedSettingsHoldForTheWindow();
 
 private:
     void startKnownGame();
@@ -83,6 +90,7 @@ private:
     }
 
     std::unique_ptr<TestSupport::ScriptedContext> m_scripted;
+    std::unique_ptr<RecordingMciDevices> m_mci;
     std::unique_ptr<BuiltInPictures> m_pictures;
     std::unique_ptr<Frm_LogicGame> m_window;
 };
@@ -95,6 +103,8 @@ void TestLogicGame::writeRecord(const QByteArray& slidingLine)
 void TestLogicGame::init()
 {
     m_scripted = std::make_unique<TestSupport::ScriptedContext>();
+    m_mci = std::make_unique<RecordingMciDevices>();
+    m_scripted->context.mci = m_mci.get();
     m_pictures = std::make_unique<BuiltInPictures>(smallPictures());
     writeRecord(SlidingLine);
     m_window = std::make_unique<Frm_LogicGame>(m_scripted->context, *m_pictures);
@@ -104,6 +114,7 @@ void TestLogicGame::init()
 void TestLogicGame::cleanup()
 {
     m_window.reset();
+    m_mci.reset();
     m_pictures.reset();
     m_scripted.reset();
 }
@@ -270,6 +281,11 @@ void TestLogicGame::swapCompletesAfterSwapModeOff()
 
 void TestLogicGame::completionShowsScore()
 {
+    writeRecord("G0,BF0132768,D1,M1,L0,K1,S1,\r\n");
+    command(6);
+    // The start-up jingle plays on through the first game.
+    const QStringList jingle = m_mci->openAliases().values();
+    QCOMPARE(jingle.size(), 1);
     // Swap every tile home, pad with swaps of a tile with itself to 57 steps.
     int steps = 0;
     for (int k = 1; k <= 16; ++k) {
@@ -298,6 +314,13 @@ void TestLogicGame::completionShowsScore()
     QCOMPARE(m_scripted->messages.shown[0].text, QStringLiteral("Well done! Spend 57 steps under 63 sec., Score 17799"));
     QCOMPARE(m_scripted->messages.shown[0].title, QStringLiteral("Congratulate"));
     QCOMPARE(m_scripted->messages.shown[0].icon, MessageIcon::Information);
+    // The success sound, then the jingle's device closed.
+    const QStringList sent = m_mci->commands().mid(m_mci->commands().size() - 3);
+    QVERIFY(sent[0].startsWith(QStringLiteral("Open ")) && sent[0].contains(QStringLiteral("success0.wav")));
+    QVERIFY(sent[1].startsWith(QStringLiteral("Play ")));
+    QCOMPARE(sent[2], QStringLiteral("Close ") + jingle[0]);
+    command(1);
+    command(1);
     QVERIFY(!m_window->timer().isActive());
     QVERIFY(m_window->game().IsIdle());
     QVERIFY(m_window->wholePicture()->isVisibleTo(m_window.get()));
@@ -329,6 +352,10 @@ void TestLogicGame::optionReappliesWithoutMoving()
     }
     QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 1"));
     QCOMPARE(m_window->timeLabel()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    for (QLabel* label : { m_window->timeLabel(), m_window->stepLabel() })
+        QVERIFY(LabelContrast::ratio(
+                    label->palette().color(QPalette::WindowText), label->palette().color(QPalette::Window))
+            >= LabelContrast::Readable);
 
     writeRecord("G0,BF01255,D1,M1,L0,K1,S0,\r\n");
     command(6);
@@ -503,6 +530,53 @@ void TestLogicGame::soundSwitchAndMoveSound()
 
     m_window->Form_KeyDown(117); // F6
     QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
+
+    // Every re-apply of the preferences names the S it read, in the menu and on tool button 3.
+    m_window->companions().showToolbar();
+    auto* tool = qobject_cast<ToolWindow*>(m_window->companions().toolWindow());
+    writeRecord("G0,BF0132768,D1,M1,L0,K1,S1,\r\n");
+    command(6);
+    QCOMPARE(sound->text(), QStringLiteral("Close Sound"));
+    QCOMPARE(tool->LblMenu(3)->text(), QStringLiteral("Close Sound"));
+    writeRecord(SlidingLine);
+    m_scripted->messages.answers = { true };
+    m_scripted->random.setValues(KnownGame);
+    command(0);
+    QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
+    QCOMPARE(tool->LblMenu(3)->text(), QStringLiteral("Open Sound"));
+}
+
+void TestLogicGame::unsavedSettingsHoldForTheWindow_data()
+{
+    QTest::addColumn<bool>("readOnly"); // otherwise there is no fav.dll at all
+    QTest::newRow("read-only file") << true;
+    QTest::newRow("no file") << false;
+}
+
+void TestLogicGame::unsavedSettingsHoldForTheWindow()
+{
+    QFETCH(bool, readOnly);
+    const QString path = m_scripted->folder.filePath(QStringLiteral("fav.dll"));
+    const QByteArray file = m_scripted->folder.read(QStringLiteral("fav.dll"));
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(
+            path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    else
+        QVERIFY(QFile::remove(path));
+    auto* sound = m_window->menu().action(LogicGameMenu::Command::Sound);
+    m_window->setBackColourChooser([](const QString&) { return QStringLiteral("F0165280"); });
+    command(3);
+    // Without a file nothing changes, as designed; a read-only file keeps the changes for the window.
+    QCOMPARE(sound->text(), readOnly ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
+    command(4);
+    command(6);
+    QCOMPARE(sound->text(), QStringLiteral("Close Sound")); // the default record has sound on
+    QCOMPARE(FavFields::backColour(m_window->prefRecord()), readOnly ? 65280 : 32768);
+    QCOMPARE(m_window->windowTitle().contains(QDir::toNativeSeparators(path)), readOnly);
+    QVERIFY(m_scripted->messages.shown.isEmpty());
+    QCOMPARE(m_scripted->folder.exists(QStringLiteral("fav.dll")), readOnly);
+    if (readOnly)
+        QCOMPARE(m_scripted->folder.read(QStringLiteral("fav.dll")), file);
 }
 
 QTEST_MAIN(TestLogicGame)

@@ -94,7 +94,8 @@ private slots:
         QCOMPARE(child<QPushButton>(dialog, QStringLiteral("Cmdok"))->text(), QStringLiteral("&Ok"));
         QCOMPARE(child<QPushButton>(dialog, QStringLiteral("Cmdcancel"))->text(), QStringLiteral("&Cancel"));
         QCOMPARE(child<QCheckBox>(dialog, QStringLiteral("Check1"))->text(), QStringLiteral("Back Picture"));
-        QVERIFY(child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
+        // A plain tile was saved without the pattern.
+        QVERIFY(!child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
         QVERIFY(!dialog.windowIcon().isNull());
         QVERIFY(dialog.isModal());
     }
@@ -107,6 +108,7 @@ private slots:
         red.fill(qRgb(255, 0, 0));
         QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Picture1_2"))->picture(), red);
         QCOMPARE(borderedPatterns(dialog), QList<int> { 7 });
+        QVERIFY(!child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
     }
 
     void choosingAPatternMovesTheBorderAndRedraws()
@@ -119,7 +121,7 @@ private slots:
         QCOMPARE(borderedPatterns(dialog), QList<int> { 12 });
         QCOMPARE(dialog.selectedPattern(), 12);
         QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Imgshow"))->picture(), BackColourArt::pattern(12));
-        const QImage expected = BackTile::RenderBackTile(BackColourArt::pattern(12), 32768, true);
+        const QImage expected = BackTile::RenderBackTile(BackColourArt::pattern(12), 32768, false);
         QCOMPARE(dialog.tile(), expected);
         QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Picture1_2"))->picture(),
             BackTile::renderPreview(Frm_color::PreviewSize, 32768, expected));
@@ -144,7 +146,7 @@ private slots:
         const int picked = ColourValue::fromColor(BackColourArt::palette().pixelColor(at));
         QVERIFY(picked != 0xFFFFFF);
         QCOMPARE(dialog.swatchColour(), picked);
-        QCOMPARE(dialog.tile(), BackTile::RenderBackTile(BackColourArt::pattern(9), picked, true));
+        QCOMPARE(dialog.tile(), BackTile::RenderBackTile(BackColourArt::pattern(9), picked, false));
 
         // A release over the preview changes nothing.
         QTest::mouseClick(
@@ -163,13 +165,17 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatal"))),
-            BackTile::RenderBackTile(BackColourArt::pattern(5), 32768, true));
+            BackTile::RenderBackTile(BackColourArt::pattern(5), 32768, false));
         QVERIFY(!folder().exists(QStringLiteral("bakdatae")));
     }
 
     void okWithoutBackPictureWritesAPlainTile()
     {
+        // A patterned tile was saved: the box opens checked.
+        QVERIFY(saveBackTile(BackTile::RenderBackTile(BackColourArt::pattern(3), 255, true),
+            folder().filePath(QStringLiteral("bakdatae"))));
         Frm_color dialog(context(), QStringLiteral("E14255"), {});
+        QVERIFY(child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         click(child<QCheckBox>(dialog, QStringLiteral("Check1")));
@@ -190,7 +196,7 @@ private slots:
         click(child<QPushButton>(dialog, QStringLiteral("Cmdok")));
         QCOMPARE(dialog.strcolor(), QStringLiteral("F02128"));
         QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatal"))),
-            BackTile::RenderBackTile(BackColourArt::pattern(2), 128, true));
+            BackTile::RenderBackTile(BackColourArt::pattern(2), 128, false));
     }
 
     void cancelReturnsCancelAndWritesNothing()

@@ -1,0 +1,75 @@
+// FavSession.cpp: changes the preferences file did not take, kept for the window.
+#include "FavSession.h"
+
+#include "FavFields.h"
+#include "StringTable.h"
+
+#include <QDir>
+
+FavSession::FavSession(const QString& dataFolder, Game game)
+    : m_folder(dataFolder)
+    , m_game(game)
+{
+}
+
+QString FavSession::read(RandomSource& random) const
+{
+    return overlay(ReadFavRecord(m_folder, m_game, random));
+}
+
+QString FavSession::overlay(QString record) const
+{
+    if (m_body && FavFields::backgroundBody(record) != *m_body)
+        record = applyFavChange(record, FavChange::background(*m_body));
+    if (m_sound && FavFields::soundOn(record) != *m_sound)
+        record = applyFavChange(record, FavChange::sound());
+    return record;
+}
+
+QString FavSession::update(const QString& currentRecord, const FavChange& change)
+{
+    const bool sound = change.kind == FavChange::Kind::Sound;
+    const QString wanted = applyFavChange(currentRecord, change);
+    // While the window holds a value the file did not take, the change is made on the file's own
+    // line: the window's value is not in the file to be found and replaced.
+    QString base = currentRecord;
+    if (sound ? m_sound.has_value() : m_body.has_value()) {
+        const std::optional<QString> stored = storedFavRecord(m_folder, m_game);
+        if (stored && sound && FavFields::soundOn(*stored) == FavFields::soundOn(wanted)) {
+            m_sound.reset(); // the file holds it already
+            return wanted;
+        }
+        if (stored)
+            base = *stored;
+    }
+    FavSave status = FavSave::Saved;
+    const QString saved = UpdateFavRecord(m_folder, m_game, base, change, &status);
+    switch (status) {
+    case FavSave::Saved:
+        if (sound)
+            m_sound.reset();
+        else
+            m_body.reset();
+        return overlay(saved);
+    case FavSave::NoFile:
+    case FavSave::Rejected:
+        return currentRecord;
+    case FavSave::NotRead:
+    case FavSave::ReadOnly:
+    case FavSave::Failed:
+        break;
+    }
+    if (sound)
+        m_sound = FavFields::soundOn(wanted);
+    else
+        m_body = FavFields::backgroundBody(wanted);
+    return wanted;
+}
+
+QString FavSession::caption(const QString& title, const StringTable& strings) const
+{
+    if (!hasUnsavedChanges())
+        return title;
+    return title + QStringLiteral(" - ")
+        + strings.text(StringTable::SettingsNotSaved).arg(QDir::toNativeSeparators(favFilePath(m_folder)));
+}
