@@ -6,12 +6,21 @@
 #include "SlidingPatternDb.h"
 
 #include <algorithm>
+#include <bit>
 #include <future>
 #include <map>
 #include <memory>
 #include <mutex>
 
 namespace SlidingPatternDb {
+
+const std::array<std::uint8_t, 1 << 16> bitCount = [] {
+    std::array<std::uint8_t, 1 << 16> counts {};
+    for (std::size_t cells = 1; cells < counts.size(); ++cells)
+        counts[cells] = static_cast<std::uint8_t>(counts[cells >> 1] + (cells & 1));
+    return counts;
+}();
+
 namespace {
 
 constexpr int Side = 4;
@@ -56,6 +65,19 @@ const std::vector<std::uint64_t>& regionLabels()
     return labels;
 }
 
+// For every set of open cells: whether they form one region, the common case, where a placement
+// needs no record of regions beyond its distance.
+const std::vector<bool>& singleRegion()
+{
+    static const std::vector<bool> single = [] {
+        std::vector<bool> result(AllCells + 1, false);
+        for (std::uint32_t open = 1; open <= AllCells; ++open)
+            result[open] = flood(open & (0u - open), open) == open;
+        return result;
+    }();
+    return single;
+}
+
 int regionOf(std::uint64_t labels, int cell)
 {
     return static_cast<int>((labels >> (4 * cell)) & 0xF);
@@ -91,10 +113,11 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
     auto table = std::make_unique<Table>();
     table->homes = homes;
     table->distance.assign(size, 0xFF);
-    // One bit per region (by its lowest cell) already reached for each placement.
+    // For placements whose open cells fall apart: one bit per region (by its lowest cell) reached.
     std::vector<std::uint16_t> reached(size, 0);
     const std::vector<std::uint64_t>& labels = regionLabels();
     const auto& next = neighbours();
+    const std::vector<bool>& single = singleRegion();
 
     // A state packs four bits per pattern position, and the blank's region above them.
     const int regionShift = 4 * count;
@@ -139,9 +162,14 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
                     const int region = regionOf(labels[movedOpen], from);
                     const std::uint32_t r = rank(positions.data(), count);
                     positions[i] = from;
-                    if (reached[r] & (1u << region))
-                        continue;
-                    reached[r] |= static_cast<std::uint16_t>(1u << region);
+                    if (single[movedOpen]) {
+                        if (table->distance[r] != 0xFF)
+                            continue;
+                    } else {
+                        if (reached[r] & (1u << region))
+                            continue;
+                        reached[r] |= static_cast<std::uint16_t>(1u << region);
+                    }
                     if (table->distance[r] == 0xFF)
                         table->distance[r] = depth;
                     const std::uint32_t moved = (state & ~((0xFu << (4 * i)) | (0xFu << regionShift)))

@@ -9,7 +9,6 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -31,6 +30,9 @@ struct Partition {
 // needed. Safe to call from several threads; the returned tables live until the process ends.
 Partition prepare(int blankHome);
 
+// The number of cells in each set of cells.
+extern const std::array<std::uint8_t, 1 << 16> bitCount;
+
 // The index of a placement in a table: positions[i] is where the tile of homes[i] stands.
 inline std::uint32_t rank(const int* positions, int count)
 {
@@ -38,7 +40,7 @@ inline std::uint32_t rank(const int* positions, int count)
     std::uint32_t used = 0;
     for (int i = 0; i < count; ++i) {
         const int p = positions[i];
-        const int smaller = std::popcount(used & ((1u << p) - 1u));
+        const int smaller = bitCount[used & ((1u << p) - 1u)];
         result = result * static_cast<std::uint32_t>(16 - i) + static_cast<std::uint32_t>(p - smaller);
         used |= 1u << p;
     }
