@@ -249,6 +249,18 @@ Partition prepare(int blankHome)
     return result;
 }
 
+std::array<std::unique_ptr<Table>, 3> buildPartition(int blankHome)
+{
+    const std::array<std::vector<int>, 3> groups = groupsFor(std::clamp(blankHome, 0, Cells - 1));
+    std::array<std::future<std::unique_ptr<Table>>, 3> jobs;
+    for (int g = 0; g < 3; ++g)
+        jobs[g] = std::async(std::launch::async, build, groups[g]);
+    std::array<std::unique_ptr<Table>, 3> tables;
+    for (int g = 0; g < 3; ++g)
+        tables[g] = jobs[g].get();
+    return tables;
+}
+
 std::size_t memoryUsed()
 {
     const std::lock_guard lock(cacheMutex);

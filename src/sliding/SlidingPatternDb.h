@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace SlidingPatternDb {
@@ -29,6 +30,9 @@ struct Partition {
 // The partition for a board whose blank belongs in blankHome (0..15), building its tables if
 // needed. Safe to call from several threads; the returned tables live until the process ends.
 Partition prepare(int blankHome);
+
+// The tables of blankHome's partition built afresh and not kept: the cost prepare() pays once.
+std::array<std::unique_ptr<Table>, 3> buildPartition(int blankHome);
 
 // The number of cells in each set of cells.
 extern const std::array<std::uint8_t, 1 << 16> bitCount;
