@@ -1,6 +1,7 @@
 // InspectSliding.cpp: quarry-inspect subcommands of the sliding puzzle.
 #include "Inspect.h"
 #include "SlidingBoard.h"
+#include "SlidingSolver.h"
 
 namespace {
 
@@ -30,5 +31,37 @@ int scramble(const QStringList& args, Inspect::Io& io)
 }
 
 const Inspect::Command scrambleCommand("scramble", "G B", scramble);
+
+// solve G B TILES...: "moves N" and the N tiles to click on one line, or "unsolvable".
+int solve(const QStringList& args, Inspect::Io& io)
+{
+    SlidingSolver::Position position;
+    bool ok = args.size() >= 2;
+    if (ok) {
+        bool gridOk = false;
+        bool blankOk = false;
+        position.gridSize = Inspect::parseInt(args[0], &gridOk);
+        position.blank = Inspect::parseInt(args[1], &blankOk);
+        ok = gridOk && blankOk;
+    }
+    for (int i = 2; ok && i < args.size(); ++i) {
+        position.tiles.push_back(Inspect::parseInt(args[i], &ok));
+    }
+    if (!ok || !SlidingSolver::isValid(position))
+        return Inspect::usage(io, QStringLiteral("solve"));
+
+    const SlidingSolver::Solution solution = SlidingSolver::solve(position);
+    if (!solution.solvable) {
+        io.out << "unsolvable\n";
+        return 0;
+    }
+    QStringList words { QStringLiteral("moves"), QString::number(solution.clicks.size()) };
+    for (const int tile : solution.clicks)
+        words.append(QString::number(tile));
+    io.out << words.join(u' ') << '\n';
+    return 0;
+}
+
+const Inspect::Command solveCommand("solve", "G B TILES...", solve);
 
 } // namespace

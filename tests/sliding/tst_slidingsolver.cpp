@@ -1,0 +1,212 @@
+// tst_slidingsolver.cpp: the solver against breadth-first searches, the parity rule and the click rule.
+#include "SlidingSolver.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+
+namespace {
+
+using SlidingSolver::Position;
+using Distances = std::unordered_map<std::uint64_t, int>;
+
+std::uint64_t key(const std::vector<int>& tiles)
+{
+    std::uint64_t packed = 0;
+    for (const int tile : tiles)
+        packed = packed << 4 | static_cast<std::uint64_t>(tile - 1);
+    return packed;
+}
+
+Position solved(int gridSize, int blank)
+{
+    Position position { gridSize, blank, {} };
+    for (int tile = 1; tile <= gridSize * gridSize; ++tile)
+        position.tiles.push_back(tile);
+    return position;
+}
+
+// Every position within depth moves of start (by plain blank moves), with its distance.
+Distances breadthFirst(const Position& start, int depth)
+{
+    const int g = start.gridSize;
+    Distances distances { { key(start.tiles), 0 } };
+    std::vector<std::vector<int>> layer { start.tiles };
+    for (int d = 1; d <= depth && !layer.empty(); ++d) {
+        std::vector<std::vector<int>> next;
+        for (const std::vector<int>& tiles : layer) {
+            const int blank
+                = static_cast<int>(std::find(tiles.begin(), tiles.end(), start.blank) - tiles.begin());
+            for (const int other :
+                { blank - g, blank + g, blank % g ? blank - 1 : -1, (blank + 1) % g ? blank + 1 : -1 }) {
+                if (other < 0 || other >= g * g)
+                    continue;
+                std::vector<int> moved = tiles;
+                std::swap(moved[blank], moved[other]);
+                if (distances.emplace(key(moved), d).second)
+                    next.push_back(moved);
+            }
+        }
+        layer.swap(next);
+    }
+    return distances;
+}
+
+// The clicks played by the click rule: each must name a tile beside the blank; true when all
+// tiles end at home.
+bool playsHome(Position position, const std::vector<int>& clicks)
+{
+    const int g = position.gridSize;
+    auto& tiles = position.tiles;
+    for (const int tile : clicks) {
+        const auto at = std::find(tiles.begin(), tiles.end(), tile) - tiles.begin();
+        const auto blank = std::find(tiles.begin(), tiles.end(), position.blank) - tiles.begin();
+        if (std::abs(at / g - blank / g) + std::abs(at % g - blank % g) != 1)
+            return false;
+        std::swap(tiles[at], tiles[blank]);
+    }
+    return tiles == solved(g, position.blank).tiles;
+}
+
+Position shuffled(int gridSize, int blank, QRandomGenerator& random)
+{
+    Position position = solved(gridSize, blank);
+    for (int i = static_cast<int>(position.tiles.size()) - 1; i > 0; --i)
+        std::swap(position.tiles[i], position.tiles[random.bounded(i + 1)]);
+    return position;
+}
+
+// A walk of length steps from home that never steps straight back.
+Position walked(int gridSize, int blank, int steps, QRandomGenerator& random)
+{
+    Position position = solved(gridSize, blank);
+    int previous = -1;
+    for (int done = 0; done < steps;) {
+        const int g = gridSize;
+        const int at = static_cast<int>(
+            std::find(position.tiles.begin(), position.tiles.end(), blank) - position.tiles.begin());
+        const int offsets[] = { -g, g, -1, 1 };
+        const int other = at + offsets[random.bounded(4)];
+        if (other < 0 || other >= g * g || (other % g != at % g && other / g != at / g) || other == previous)
+            continue;
+        std::swap(position.tiles[at], position.tiles[other]);
+        previous = at;
+        ++done;
+    }
+    return position;
+}
+
+} // namespace
+
+class TestSlidingSolver : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every 3 x 3 position the moves reach, and only those, is solvable; solutions are as short
+    // as the search from home says; an unsolvable position is repaired by the swap it is given.
+    void threeByThreeAgainstBreadthFirst_data()
+    {
+        QTest::addColumn<int>("blank");
+        QTest::newRow("blank home in the corner") << 9;
+        QTest::newRow("blank home in the middle") << 5;
+    }
+    void threeByThreeAgainstBreadthFirst()
+    {
+        QFETCH(int, blank);
+        const Distances reachable = breadthFirst(solved(3, blank), 100);
+        QCOMPARE(reachable.size(), std::size_t(181440));
+        QRandomGenerator random(blank);
+        for (int sample = 0; sample < 400; ++sample) {
+            Position position = shuffled(3, blank, random);
+            const auto found = reachable.find(key(position.tiles));
+            QCOMPARE(SlidingSolver::isSolvable(position), found != reachable.end());
+            const SlidingSolver::Solution solution = SlidingSolver::solve(position);
+            QCOMPARE(solution.solvable, found != reachable.end());
+            if (solution.solvable) {
+                QCOMPARE(static_cast<int>(solution.clicks.size()), found->second);
+                QVERIFY(playsHome(position, solution.clicks));
+                QCOMPARE(SlidingSolver::repairingSwap(position).first, 0);
+                continue;
+            }
+            const SlidingSolver::Swap swap = SlidingSolver::repairingSwap(position);
+            QVERIFY(swap.first != swap.second && swap.first != blank && swap.second != blank);
+            auto& tiles = position.tiles;
+            std::iter_swap(std::find(tiles.begin(), tiles.end(), swap.first),
+                std::find(tiles.begin(), tiles.end(), swap.second));
+            QVERIFY(reachable.contains(key(tiles)));
+        }
+    }
+
+    // Optimal 4 x 4 lengths, checked by searches from both ends that meet in the middle.
+    void fourByFourOptimal_data()
+    {
+        QTest::addColumn<int>("blank");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("22 steps out") << 16 << 22;
+        QTest::newRow("26 steps out") << 16 << 26;
+    }
+    void fourByFourOptimal()
+    {
+        QFETCH(int, blank);
+        QFETCH(int, steps);
+        QRandomGenerator random(steps);
+        const Position position = walked(4, blank, steps, random);
+        const Distances fromStart = breadthFirst(position, (steps + 1) / 2);
+        int optimal = steps;
+        for (const auto& [state, distance] : breadthFirst(solved(4, blank), steps / 2)) {
+            if (const auto meet = fromStart.find(state); meet != fromStart.end())
+                optimal = std::min(optimal, distance + meet->second);
+        }
+        const SlidingSolver::Solution solution = SlidingSolver::solve(position);
+        QVERIFY(solution.solvable && solution.optimal);
+        QCOMPARE(static_cast<int>(solution.clicks.size()), optimal);
+        QVERIFY(playsHome(position, solution.clicks));
+    }
+
+    void largeBoardsPlayHome_data()
+    {
+        QTest::addColumn<int>("gridSize");
+        QTest::addColumn<int>("blank");
+        QTest::newRow("5 x 5, blank home in the middle") << 5 << 13;
+        QTest::newRow("6 x 6, blank home top left") << 6 << 1;
+        QTest::newRow("10 x 10, blank home inside") << 10 << 37;
+    }
+    void largeBoardsPlayHome()
+    {
+        QFETCH(int, gridSize);
+        QFETCH(int, blank);
+        QRandomGenerator random(gridSize);
+        for (int sample = 0; sample < 30; ++sample) {
+            const Position position = shuffled(gridSize, blank, random);
+            const SlidingSolver::Solution solution = SlidingSolver::solve(position);
+            QCOMPARE(solution.solvable, SlidingSolver::isSolvable(position));
+            QVERIFY(!solution.solvable || playsHome(position, solution.clicks));
+        }
+    }
+
+    void invalidPositions_data()
+    {
+        QTest::addColumn<int>("gridSize");
+        QTest::addColumn<int>("blank");
+        QTest::addColumn<QList<int>>("tiles");
+        QTest::newRow("grid too small") << 2 << 4 << QList<int> { 1, 2, 3, 4 };
+        QTest::newRow("tile repeated") << 3 << 9 << QList<int> { 1, 1, 3, 4, 5, 6, 7, 8, 9 };
+        QTest::newRow("tile missing") << 3 << 9 << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8 };
+        QTest::newRow("blank past the tiles") << 3 << 10 << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
+    }
+    void invalidPositions()
+    {
+        QFETCH(int, gridSize);
+        QFETCH(int, blank);
+        QFETCH(QList<int>, tiles);
+        const Position position { gridSize, blank, { tiles.begin(), tiles.end() } };
+        QVERIFY(!SlidingSolver::solve(position).solvable);
+        QCOMPARE(SlidingSolver::repairingSwap(position).first, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSlidingSolver)
+#include "tst_slidingsolver.moc"
