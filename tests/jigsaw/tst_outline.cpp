@@ -117,26 +117,6 @@ private slots:
         QCOMPARE(outline.boundingRect(), QRect(0, 0, 50, 50));
     }
 
-    // Right and bottom edges are exclusive for every kind, whatever the corner order.
-    void edgeOwnership_data()
-    {
-        QTest::addColumn<QString>("head");
-        QTest::addColumn<Points>("points");
-        QTest::addColumn<QRect>("box");
-        QTest::newRow("polygon square") << "C5" << Points { { 10, 20 }, { 110, 20 }, { 110, 70 }, { 10, 70 }, { 10, 20 } }
-                                        << QRect(10, 20, 100, 50);
-        QTest::newRow("rectangle") << "B2" << Points { { 10, 20 }, { 110, 70 } } << QRect(10, 20, 100, 50);
-        QTest::newRow("rectangle, corners swapped") << "B2" << Points { { 110, 20 }, { 10, 70 } } << QRect(10, 20, 100, 50);
-        QTest::newRow("flat rectangle") << "B2" << Points { { 10, 20 }, { 110, 20 } } << QRect();
-    }
-    void edgeOwnership()
-    {
-        QFETCH(QString, head);
-        QFETCH(Points, points);
-        QFETCH(QRect, box);
-        QCOMPARE(buildOutline(head, points).boundingRect(), box);
-    }
-
     // An ellipse stays inside the box of its corners: it never owns the column or row of the far corner.
     void ellipseInsideItsBox()
     {
@@ -228,12 +208,18 @@ private slots:
         QCOMPARE(area(outline), area(QRegion(0, 0, 100, 100, QRegion::Ellipse)) - 400);
     }
 
-    // Heads referring to points that are absent use only what is there.
-    void absentPoints_data()
+    // Right and bottom edges are exclusive for every kind, whatever the corner order; heads referring to
+    // absent points use only what is there; huge coordinates are clamped.
+    void boundingBox_data()
     {
         QTest::addColumn<QString>("head");
         QTest::addColumn<Points>("points");
         QTest::addColumn<QRect>("box");
+        QTest::newRow("polygon square") << "C5" << Points { { 10, 20 }, { 110, 20 }, { 110, 70 }, { 10, 70 }, { 10, 20 } }
+                                        << QRect(10, 20, 100, 50);
+        QTest::newRow("rectangle") << "B2" << Points { { 10, 20 }, { 110, 70 } } << QRect(10, 20, 100, 50);
+        QTest::newRow("rectangle, corners swapped") << "B2" << Points { { 110, 20 }, { 10, 70 } } << QRect(10, 20, 100, 50);
+        QTest::newRow("flat rectangle") << "B2" << Points { { 10, 20 }, { 110, 20 } } << QRect();
         QTest::newRow("polygon through present points") << "C999999999" << Points { { 0, 0 }, { 10, 0 }, { 10, 10 } }
                                                         << QRect(0, 0, 10, 10);
         QTest::newRow("polygon of two points") << "C5" << Points { { 0, 0 }, { 10, 10 } } << QRect();
@@ -243,8 +229,11 @@ private slots:
         QTest::newRow("no points") << "A2P3A2P2A2P2A2" << Points {} << QRect();
         QTest::newRow("empty head") << "" << Points { { 0, 0 }, { 4, 4 } } << QRect();
         QTest::newRow("counts beyond any index") << "C2147483647P2B2P2B2" << Points { { 0, 0 }, { 4, 4 } } << QRect();
+        const int big = std::numeric_limits<int>::max();
+        QTest::newRow("huge coordinates clamped") << "B2" << Points { { -big - 1, 0 }, { big, 10 } }
+                                                  << QRect(-outlineCoordinateLimit, 0, 2 * outlineCoordinateLimit, 10);
     }
-    void absentPoints()
+    void boundingBox()
     {
         QFETCH(QString, head);
         QFETCH(Points, points);
@@ -275,13 +264,6 @@ private slots:
         for (const QPoint& p : points)
             moved.append(p + shift);
         QCOMPARE(buildOutline(head, moved), buildOutline(head, points).translated(shift));
-    }
-
-    void hugeCoordinatesClamped()
-    {
-        const int big = std::numeric_limits<int>::max();
-        const QRegion outline = buildOutline(u"B2", Points { { -big - 1, 0 }, { big, 10 } });
-        QCOMPARE(outline.boundingRect(), QRect(-outlineCoordinateLimit, 0, 2 * outlineCoordinateLimit, 10));
     }
 };
 
