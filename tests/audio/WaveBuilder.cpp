@@ -4,18 +4,14 @@
 #include <QtEndian>
 
 namespace {
-void put32(QByteArray& out, quint32 value)
+template <typename T> void put(QByteArray& out, T value)
 {
-    char bytes[4];
+    char bytes[sizeof(T)];
     qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
+    out.append(bytes, sizeof(T));
 }
-void put16(QByteArray& out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
+void put32(QByteArray& out, quint32 value) { put(out, value); }
+void put16(QByteArray& out, quint16 value) { put(out, value); }
 } // namespace
 
 QByteArray buildWave(const WaveSpec& spec)
@@ -49,10 +45,5 @@ QByteArray buildWave(const WaveSpec& spec)
 
 QByteArray silentWave(int channels, int sampleRate, int bitsPerSample, qint64 frames)
 {
-    WaveSpec spec;
-    spec.channels = channels;
-    spec.sampleRate = sampleRate;
-    spec.bitsPerSample = bitsPerSample;
-    spec.frames = frames;
-    return buildWave(spec);
+    return buildWave({ channels, sampleRate, bitsPerSample, frames, {}, 0 });
 }
