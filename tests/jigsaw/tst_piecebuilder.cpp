@@ -19,6 +19,15 @@ QImage picture(QImage::Format format, QSize size = QSize(200, 100))
     return image.convertToFormat(format);
 }
 
+PieceTable build(QImage& working, QStringView shape)
+{
+    PieceTable table;
+    PieceBuilder builder(working);
+    for (const ParsedPiece& piece : parseShapeString(shape, working.size()).pieces)
+        builder.addPiece(table, piece);
+    return table;
+}
+
 } // namespace
 
 class TestPieceBuilder : public QObject
@@ -73,12 +82,7 @@ private slots:
         QFETCH(QImage::Format, format);
         QImage working = picture(format);
         const QImage before = working.convertToFormat(QImage::Format_RGB32);
-        PieceTable table;
-        {
-            PieceBuilder builder(working);
-            for (const ParsedPiece& piece : parseShapeString(twoSquares, working.size()).pieces)
-                builder.addPiece(table, piece);
-        }
+        const PieceTable table = build(working, twoSquares);
         const QRgb lighter = before.pixel(150, 50) | 0x7F7F7F;
         for (const int y : { 10, 50, 90 }) {
             QCOMPARE(QColor(working.pixel(99, y)), QColor(lighter)); // left square, its own right edge
@@ -106,9 +110,7 @@ private slots:
     {
         QImage working = picture(QImage::Format_RGB32, QSize(300, 200));
         const QImage before = working;
-        PieceTable table;
-        PieceBuilder builder(working);
-        builder.addPiece(table, parseShapeString(u"W300,H200,P1,VA2,50,40,150,140", working.size()).pieces.first());
+        const PieceTable table = build(working, u"W300,H200,P1,VA2,50,40,150,140");
         const QRect box = PieceBuilder::pieceBox(table.piece(1));
         bool lightened = false;
         for (int y = 0; y < working.height(); ++y)
