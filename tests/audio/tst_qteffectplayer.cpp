@@ -60,8 +60,8 @@ private slots:
         // Steps "time file flags result"; "-" is the empty file name.
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("log");
-        QTest::newRow("dropped one millisecond early") << QStringList { "0 long.wav 8209 1", "499 short.wav 8209 0" }
-                                               << QStringList { "start long.wav" };
+        QTest::newRow("dropped one millisecond early") << QStringList { "0 long.wav 8209 1",
+            "499 short.wav 8209 0" } << QStringList { "start long.wav" };
         QTest::newRow("free once over") << QStringList { "0 long.wav 8209 1", "500 short.wav 8209 1" }
                                         << QStringList { "start long.wav", "start short.wav" };
         QTest::newRow("a dropped effect takes no time")

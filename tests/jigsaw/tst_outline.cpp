@@ -164,10 +164,12 @@ private slots:
         QTest::addColumn<QString>("head");
         QTest::addColumn<Points>("points");
         QTest::addColumn<QRect>("box");
-        QTest::newRow("polygon square") << "C5" << Points { { 10, 20 }, { 110, 20 }, { 110, 70 }, { 10, 70 }, { 10, 20 } }
-                                        << QRect(10, 20, 100, 50);
+        QTest::newRow("polygon square")
+            << "C5" << Points { { 10, 20 }, { 110, 20 }, { 110, 70 }, { 10, 70 }, { 10, 20 } }
+            << QRect(10, 20, 100, 50);
         QTest::newRow("rectangle") << "B2" << Points { { 10, 20 }, { 110, 70 } } << QRect(10, 20, 100, 50);
-        QTest::newRow("rectangle, corners swapped") << "B2" << Points { { 110, 20 }, { 10, 70 } } << QRect(10, 20, 100, 50);
+        QTest::newRow("rectangle, corners swapped")
+            << "B2" << Points { { 110, 20 }, { 10, 70 } } << QRect(10, 20, 100, 50);
         QTest::newRow("flat rectangle") << "B2" << Points { { 10, 20 }, { 110, 20 } } << QRect();
         QTest::newRow("polygon through present points") << "C999999999" << Points { { 0, 0 }, { 10, 0 }, { 10, 10 } }
                                                         << QRect(0, 0, 10, 10);
@@ -179,8 +181,9 @@ private slots:
         QTest::newRow("empty head") << "" << Points { { 0, 0 }, { 4, 4 } } << QRect();
         QTest::newRow("counts beyond any index") << "C2147483647P2B2P2B2" << Points { { 0, 0 }, { 4, 4 } } << QRect();
         const int big = std::numeric_limits<int>::max();
-        QTest::newRow("huge coordinates clamped") << "B2" << Points { { -big - 1, 0 }, { big, 10 } }
-                                                  << QRect(-outlineCoordinateLimit, 0, 2 * outlineCoordinateLimit, 10);
+        QTest::newRow("huge coordinates clamped")
+            << "B2" << Points { { -big - 1, 0 }, { big, 10 } }
+            << QRect(-outlineCoordinateLimit, 0, 2 * outlineCoordinateLimit, 10);
     }
     void boundingBox()
     {

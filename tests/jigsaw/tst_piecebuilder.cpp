@@ -60,7 +60,8 @@ private slots:
         // The window mask is the outline moved to the box's corner (the ring's shape is tst_outline's).
         const PieceRecord& ring = table.piece(2);
         QCOMPARE(ring.group, QStringLiteral("P2"));
-        QCOMPARE(PieceBuilder::pieceMask(ring), ring.outline.translated(-PieceBuilder::pieceBox(ring).topLeft()));
+        QCOMPARE(
+            PieceBuilder::pieceMask(ring), ring.outline.translated(-PieceBuilder::pieceBox(ring).topLeft()));
     }
 
     // Each of two adjacent squares shows a light seam along the common edge; black board pixels leave

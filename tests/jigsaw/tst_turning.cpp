@@ -190,7 +190,8 @@ private slots:
     {
         QFETCH(int, angle);
         QFETCH(int, k);
-        PieceTable table = tableOf(pattern(workingSize, QImage::Format_RGB32), "W400,H300,P1,VC4,10,10,90,20,40,70,10,10");
+        PieceTable table
+            = tableOf(pattern(workingSize, QImage::Format_RGB32), "W400,H300,P1,VC4,10,10,90,20,40,70,10,10");
         const Snapshot before = snapshot(table, 1);
         QVERIFY(!turnUnit(table, angle, k, QSize(80, 60), workingSize).turned);
         QVERIFY(snapshot(table, 1) == before);

@@ -137,7 +137,8 @@ private slots:
         }
         for (int y = 0; y < 6; ++y)
             for (int x = 0; x < 8; ++x)
-                QCOMPARE(canvas.pixel(x, y), area.contains(x, y) ? tile.pixel((x - 3) % 2, (y - 1) % 2) : qRgb(0, 255, 0));
+                QCOMPARE(canvas.pixel(x, y),
+                    area.contains(x, y) ? tile.pixel((x - 3) % 2, (y - 1) % 2) : qRgb(0, 255, 0));
     }
 
     void parseField_data()
