@@ -14,6 +14,12 @@ const QStringList SoundNames = { "login0",   "login1",   "login2",   "login3",  
 
 QString soundFolder() { return QDir(qEnvironmentVariable("QUARRY_RUNTIME_DIR")).filePath(QStringLiteral("sound")); }
 
+QByteArray wave(const QString& folder, const QString& name)
+{
+    QFile file(QDir(folder).filePath(name + QStringLiteral(".wav")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QList<int> readSamples(const QString& path, const WaveInfo& info)
 {
     QFile file(path);
@@ -78,11 +84,8 @@ private slots:
     void filesDiffer()
     {
         QSet<QByteArray> contents;
-        for (const QString& name : SoundNames) {
-            QFile file(QDir(soundFolder()).filePath(name + QStringLiteral(".wav")));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            contents.insert(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256));
-        }
+        for (const QString& name : SoundNames)
+            contents.insert(QCryptographicHash::hash(wave(soundFolder(), name), QCryptographicHash::Sha256));
         QCOMPARE(contents.size(), SoundNames.size());
     }
 
@@ -96,12 +99,8 @@ private slots:
         QVERIFY(generator.waitForFinished(60000));
         QCOMPARE(generator.exitCode(), 0);
         QCOMPARE(QDir(target).entryList(QDir::Files).size(), SoundNames.size());
-        for (const QString& name : SoundNames) {
-            QFile made(QDir(target).filePath(name + QStringLiteral(".wav")));
-            QFile built(QDir(soundFolder()).filePath(name + QStringLiteral(".wav")));
-            QVERIFY(made.open(QIODevice::ReadOnly) && built.open(QIODevice::ReadOnly));
-            QVERIFY2(made.readAll() == built.readAll(), qPrintable(name));
-        }
+        for (const QString& name : SoundNames)
+            QVERIFY2(wave(target, name) == wave(soundFolder(), name), qPrintable(name));
     }
 
     void generatorUsage()

@@ -53,6 +53,16 @@ private slots:
             << "W90,H90,P1,VC2,30,60,90,90" << QSize(400, 300) << Points { { 133, 200 }, { 400, 300 } };
         QTest::newRow("fractional design size")
             << "W400.5,H400,P1,VC1,400.5,400" << QSize(200, 200) << Points { { 200, 200 } };
+        // A truncated point keeps its x and reads the missing y as 0.
+        QTest::newRow("missing numbers read as zero") << "W100,H100,P1,VC3,10,,30,40,50" << QSize(100, 100)
+                                                      << Points { { 10, 0 }, { 30, 40 }, { 50, 0 } };
+        // Coordinates far outside the design space are kept within one picture size around the picture.
+        QTest::newRow("huge coordinates bounded") << "W1,H1,P1,VC1,99999999999999999999999999,-99999999999999"
+                                                  << QSize(90, 60) << Points { { 180, -60 } };
+        QTest::newRow("tiny design bounded")
+            << "W0.000001,H1,P1,VC1,1,0.5" << QSize(90, 60) << Points { { 180, 30 } };
+        QTest::newRow("one picture size around stays")
+            << "W90,H60,P1,VC1,-90,120" << QSize(90, 60) << Points { { -90, 120 } };
     }
     void scaling()
     {
@@ -144,30 +154,6 @@ private slots:
         for (const ParsedPiece& piece : parsed.pieces)
             total += int(piece.points.size());
         QCOMPARE(total, points);
-    }
-
-    // A truncated point keeps its x and reads the missing y as 0.
-    void missingNumbersReadAsZero()
-    {
-        const ParsedShape parsed = parseShapeString(u"W100,H100,P1,VC3,10,,30,40,50", QSize(100, 100));
-        QCOMPARE(parsed.pieces.first().points, (Points { { 10, 0 }, { 30, 40 }, { 50, 0 } }));
-    }
-
-    // Coordinates far outside the design space are kept within one picture size around the picture.
-    void coordinatesBounded_data()
-    {
-        QTest::addColumn<QString>("shape");
-        QTest::addColumn<QPoint>("point");
-        QTest::newRow("huge") << "W1,H1,P1,VC1,99999999999999999999999999,-99999999999999" << QPoint(180, -60);
-        QTest::newRow("tiny design") << "W0.000001,H1,P1,VC1,1,0.5" << QPoint(180, 30);
-        QTest::newRow("inside stays") << "W90,H60,P1,VC1,-90,120" << QPoint(-90, 120);
-    }
-    void coordinatesBounded()
-    {
-        QFETCH(QString, shape);
-        QFETCH(QPoint, point);
-        const ParsedShape parsed = parseShapeString(shape, QSize(90, 60));
-        QCOMPARE(parsed.pieces.first().points, Points { point });
     }
 
     void cellPieces_data()

@@ -64,24 +64,6 @@ private slots:
         QCOMPARE(CompanionLayout::jigsawToolPosition(game, window), jigsawTool);
     }
 
-    void toolEnabling_data()
-    {
-        QTest::addColumn<bool>("operations");
-        QTest::newRow("menu enabled") << true;
-        QTest::newRow("menu disabled") << false;
-    }
-    void toolEnabling()
-    {
-        QFETCH(bool, operations);
-        ToolPanel panel;
-        panel.setOperationsEnabled(!operations);
-        panel.setOperationsEnabled(operations);
-        for (int i = 0; i < ToolPanel::kCount; ++i)
-            QCOMPARE(panel.isEnabled(i), i >= 8 || operations);
-        QCOMPARE(panel.isEnabled(-1), false);
-        QCOMPARE(panel.isEnabled(10), false);
-    }
-
     // Pointer moves: a list of button numbers, -1 for the window background.
     void hoverColours_data()
     {
@@ -104,7 +86,13 @@ private slots:
         QFETCH(bool, operations);
         QFETCH(int, red);
         ToolPanel panel;
+        panel.setOperationsEnabled(!operations);
         panel.setOperationsEnabled(operations);
+        // Only About and Exit stay enabled with the menu disabled.
+        for (int i = 0; i < ToolPanel::kCount; ++i)
+            QCOMPARE(panel.isEnabled(i), i >= 8 || operations);
+        QCOMPARE(panel.isEnabled(-1), false);
+        QCOMPARE(panel.isEnabled(10), false);
         for (int move : moves) {
             if (move < 0)
                 panel.pointerOverBackground();
@@ -189,7 +177,6 @@ private slots:
     {
         const QString english = HelpText::guide(Language::English);
         const QString chinese = HelpText::guide(Language::Chinese);
-        QVERIFY(english != chinese);
         // The English guide is plain English; the Chinese one is mostly Chinese.
         QVERIFY(!english.contains(QRegularExpression(QStringLiteral("\\p{Han}"))));
         QVERIFY(chinese.count(QRegularExpression(QStringLiteral("\\p{Han}"))) > 500);
