@@ -211,7 +211,7 @@ class Desktop:
 
     def screenshot(self, path, rect=None):
         """The screen, or one rectangle of it, as the X server shows it (frames included)."""
-        args = ["import", "-silent", "-window", "root"]
+        args = ["import", "-silent", "-window", "root", "-quality", "10"]  # quick compression
         if rect is not None:
             args += ["-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}", "+repage"]
         self.run(*args, path, check_status=True)

@@ -222,11 +222,13 @@ class Run:
         self.jigsaw = jigsaw
         frame, client = d.frame_rect(jigsaw), d.client_rect(jigsaw)
 
+        found = {}
+
         def scattered(path):
-            pieces, room = self.pieces_and_room(path, client, covered)
-            return pieces and room
+            found["pieces"], found["room"] = self.pieces_and_room(path, client, covered)
+            return found["pieces"] and found["room"]
         before = self.wait_shot("05-jigsaw-puzzle", jigsaw, scattered, "the jigsaw pieces and room beside them")
-        pieces, room = self.pieces_and_room(before, client, covered)
+        pieces, room = found["pieces"], found["room"]
         (x, y), (tx, ty) = pieces[0], room[len(room) // 2]
         reach = self.px(4)
         patch = sample_pixels(before, 1, Rect(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1))
@@ -235,7 +237,7 @@ class Run:
         d.press(jigsaw, (frame.x + x, frame.y + y))
         self.wait_shot("tmp-held", jigsaw, lambda path: colour_count(path, GOLD) > gold + self.px(40),
                        "the drag frame round the pressed piece")
-        d.move_held(jigsaw, (frame.x + x, frame.y + y), (frame.x + tx, frame.y + ty), 6)
+        d.move_held(jigsaw, (frame.x + x, frame.y + y), (frame.x + tx, frame.y + ty), 3)
         d.xdotool("mouseup", 1)
 
         def dropped(path):
