@@ -128,12 +128,14 @@ class Desktop:
 
     def visible(self):
         """(window, title) of every visible top-level window with a title."""
-        found = []
-        for window in self.xdotool("search", "--onlyvisible", "--name", ".").split():
-            title = self.xdotool("getwindowname", window).strip()
-            if title:
-                found.append((int(window), title))
-        return found
+        windows = self.xdotool("search", "--onlyvisible", "--name", ".").split()
+        if not windows:
+            return []
+        # One xdotool for all the names, a line each (a window gone meanwhile gives none).
+        names = self.xdotool(*[a for w in windows for a in ("getwindowname", w)]).splitlines()
+        if len(names) != len(windows):  # one went away meanwhile: one at a time
+            names = [self.xdotool("getwindowname", w) for w in windows]
+        return [(int(w), t.strip()) for w, t in zip(windows, names) if t.strip()]
 
     def wait_window(self, title, timeout=20):
         return wait_until(lambda: (self.windows(title) or [None])[0], timeout,

@@ -13,6 +13,7 @@ The seconds default to $QUARRY_MONKEY_SECONDS, else 60.
 """
 
 import argparse
+import collections
 import glob
 import os
 import random
@@ -23,7 +24,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Desktop, E2EFailure, Program, check, missing_tools  # noqa: E402
+from desktop import Desktop, E2EFailure, Program, check, missing_tools, sample_pixels  # noqa: E402
 
 MAIN_WINDOWS = {"Quarry Puzzle", "Quarry Logic Puzzle Freeuse", "Quarry Jigsaw Puzzle Freeuse"}
 JIGSAW = "Quarry Jigsaw Puzzle Freeuse"
@@ -131,7 +132,6 @@ class Monkey:
         window, title = self.rng.choices(targets, weights)[0]
         try:
             rect = self.desktop.client_rect(window)
-            self.desktop.activate(window, timeout=5)
         except (E2EFailure, AttributeError):
             return  # it went away meanwhile
         point = lambda: (rect.x + self.rng.randrange(max(1, rect.width)),
@@ -140,27 +140,42 @@ class Monkey:
         roll = self.rng.random()
         if title == "Quarry Puzzle" and roll < 0.8:
             # The start window's third button ends the program: mostly open a game instead.
-            d.xdotool("key", "--clearmodifiers", self.rng.choice(["ctrl+l", "ctrl+j"]))
-        elif roll < 0.25:
+            self.key(window, self.rng.choice(["ctrl+l", "ctrl+j", "ctrl+j"]))
+        elif title == JIGSAW and roll < 0.3:
+            self.turn_at_edge(window, rect)
+        elif roll < 0.45:
             d.click(window, point())
-        elif roll < 0.40:
+        elif roll < 0.6:
             d.drag(window, point(), point(), steps=self.rng.randint(1, 6))
-        elif roll < 0.48:
+        elif roll < 0.68:
             d.click(window, point(), button=3)
-        elif roll < 0.62 and title == JIGSAW:
-            self.turn_at_edge(window, rect, point())
-        elif roll < 0.72:
+        elif roll < 0.78:
             self.key_mid_drag(window, point(), point())
         else:
-            d.xdotool("key", "--clearmodifiers", self.rng.choice(KEYS))
+            self.key(window, self.rng.choice(KEYS))
         self.actions += 1
         self.seen.update(t for _, t in windows if t in MAIN_WINDOWS)
 
-    def turn_at_edge(self, window, rect, start):
-        """Drags from start to the next edge of the window in turn, up to a little beyond it, and
+    def key(self, window, key):
+        """A key into window, once it is active (one under a modal dialog never is: no key then)."""
+        try:
+            self.desktop.activate(window, timeout=5)
+        except E2EFailure:
+            return
+        self.desktop.xdotool("key", "--clearmodifiers", key)
+
+    def turn_at_edge(self, window, rect):
+        """Drags a piece to the next edge of the window in turn, up to a little beyond it, and
         right-clicks just inside that edge, where the dropped piece keeps its strip."""
         edge = EDGES[sum(self.turns_at_edges.values()) % len(EDGES)]
         self.turns_at_edges[edge] += 1
+        # A piece: a point of the window whose colour is not the background's.
+        shot = self.desktop.screenshot(os.path.join(self.logs, "jigsaw.png"), rect)
+        pixels = sample_pixels(shot, 8)
+        background = collections.Counter(pixels.values()).most_common(1)[0][0]
+        pieces = sorted(p for p, c in pixels.items() if sum(abs(a - b) for a, b in zip(c, background)) > 90)
+        start = self.rng.choice(pieces) if pieces else (0, 0)
+        start = (rect.x + start[0], rect.y + start[1])
         beyond, inside = self.rng.randint(-20, 40), self.rng.randint(2, 12)
         x, y = rect.x + self.rng.randrange(max(1, rect.width)), rect.y + self.rng.randrange(max(1, rect.height))
         end, turn_at = {
@@ -179,7 +194,7 @@ class Monkey:
         d.press(window, start)
         try:
             d.move_held(window, start, end, self.rng.randint(1, 4))
-            d.xdotool("key", "--clearmodifiers", self.rng.choice(MID_DRAG_KEYS))
+            self.key(window, self.rng.choice(MID_DRAG_KEYS))
             self.mid_drag_keys += 1
             d.move_held(window, end, (end[0] + self.rng.randint(-60, 60), end[1] + self.rng.randint(-60, 60)), 2)
         finally:

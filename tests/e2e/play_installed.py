@@ -34,7 +34,7 @@ PREVIEW = "Preview"
 COLOR = "Color"
 LOGICAL_SCREEN = (1280, 1024)
 GOLD = "#FFD700"  # the frame the jigsaw draws round a held piece
-DEADLINE = 60  # s; a deadline only bounds how long a failing run takes to say so
+DEADLINE = 120  # s; a deadline only bounds how long a failing run takes to say so
 
 
 STARTED = time.monotonic()
