@@ -84,11 +84,29 @@ class Desktop:
         self.display = ":" + number.strip().decode()
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("QT_QPA_PLATFORM", None)
+        self.wm_log = tempfile.TemporaryFile(mode="w+")
         openbox = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   stdout=self.wm_log, stderr=subprocess.STDOUT)
         self.processes.append(openbox)
-        wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
-                   20, what="openbox to manage the screen")
+        try:
+            wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
+                       or openbox.poll() is not None, 120, what="openbox to manage the screen")
+            check(openbox.poll() is None, f"openbox ended with status {openbox.returncode}: {self.wm_output()}")
+        except Exception:
+            self.close()
+            raise
+
+    def wm_output(self):
+        self.wm_log.seek(0)
+        return self.wm_log.read()[-2000:]
+
+    def failure_report(self, path):
+        """What a failing run leaves for the reader: the screen, its windows, the window manager."""
+        try:
+            self.screenshot(path)
+            return f"screen in {path}; windows {self.visible()}; openbox output: {self.wm_output()!r}"
+        except Exception as error:  # the report must not hide the failure
+            return f"no picture of the screen ({error})"
 
     def close(self):
         for process in reversed(self.processes):

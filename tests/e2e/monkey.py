@@ -274,7 +274,11 @@ def main():
     try:
         with Desktop(1280, 1024, scratch, os.path.abspath(args.xping)) as desktop:
             monkey = Monkey(desktop, scratch, logs, rng)
-            monkey.run(args.seconds)
+            try:
+                monkey.run(args.seconds)
+            except E2EFailure:
+                log(desktop.failure_report(os.path.join(logs, "failure.png")))
+                raise
     except E2EFailure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1

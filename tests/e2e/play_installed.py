@@ -110,7 +110,8 @@ class Run:
         try:
             self.steps(program)
         except Exception:
-            log("program output:\n" + program.output())
+            log(f"program running: {program.process.poll() is None}; output:\n{program.output()}")
+            log(self.desktop.failure_report(os.path.join(self.shots, "failure.png")))
             raise
         finally:
             program.kill()
