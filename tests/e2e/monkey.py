@@ -228,7 +228,8 @@ class Monkey:
                     if title in titles:
                         try:
                             self.desktop.activate(titles[title], timeout=5)
-                            self.desktop.xdotool("key", "--clearmodifiers", key)
+                            # Escape first: an open pop-up menu takes the keys and would keep the close key.
+                            self.desktop.xdotool("key", "--clearmodifiers", "Escape", key)
                         except E2EFailure:
                             pass
                         break
