@@ -111,6 +111,11 @@ class Run:
             self.steps(program)
         except Exception:
             log(f"program running: {program.process.poll() is None}; output:\n{program.output()}")
+            if program.process.poll() is None and shutil.which("gdb"):
+                # Where a program that neither answers nor shows its window is waiting.
+                stacks = subprocess.run(["gdb", "-p", str(program.process.pid), "-batch", "-ex", "thread apply all bt"],
+                                        capture_output=True, text=True, timeout=120).stdout
+                log("program stacks:\n" + "\n".join(line for line in stacks.splitlines() if line.startswith(("#", "Thread"))))
             log(self.desktop.failure_report(os.path.join(self.shots, "failure.png")))
             raise
         finally:
