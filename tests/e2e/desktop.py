@@ -61,9 +61,10 @@ class Rect:
 class Desktop:
     """Xvfb on a free display with openbox managing it."""
 
-    def __init__(self, width, height, workdir):
+    def __init__(self, width, height, workdir, xping):
         self.size = Rect(0, 0, width, height)
         self.workdir = workdir
+        self.xping = xping
         self.processes = []
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(
@@ -83,11 +84,29 @@ class Desktop:
         self.display = ":" + number.strip().decode()
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("QT_QPA_PLATFORM", None)
+        self.wm_log = tempfile.TemporaryFile(mode="w+")
         openbox = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                   stdout=self.wm_log, stderr=subprocess.STDOUT)
         self.processes.append(openbox)
-        wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
-                   20, what="openbox to manage the screen")
+        try:
+            wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
+                       or openbox.poll() is not None, 120, what="openbox to manage the screen")
+            check(openbox.poll() is None, f"openbox ended with status {openbox.returncode}: {self.wm_output()}")
+        except Exception:
+            self.close()
+            raise
+
+    def wm_output(self):
+        self.wm_log.seek(0)
+        return self.wm_log.read()[-2000:]
+
+    def failure_report(self, path):
+        """What a failing run leaves for the reader: the screen, its windows, the window manager."""
+        try:
+            self.screenshot(path)
+            return f"screen in {path}; windows {self.visible()}; openbox output: {self.wm_output()!r}"
+        except Exception as error:  # the report must not hide the failure
+            return f"no picture of the screen ({error})"
 
     def close(self):
         for process in reversed(self.processes):
@@ -112,7 +131,7 @@ class Desktop:
             raise E2EFailure(f"{' '.join(args)} failed: {result.stderr.strip()}")
         return result.stdout
 
-    def run_status(self, *args, timeout=60):
+    def run_status(self, *args, timeout=90):
         return subprocess.run(args, env=self.env, capture_output=True, timeout=timeout).returncode
 
     def xdotool(self, *args):
@@ -125,14 +144,16 @@ class Desktop:
         out = self.xdotool("search", "--onlyvisible", "--name", "^" + re.escape(title) + "$")
         return [int(w) for w in out.split()]
 
-    def window_names(self):
-        out = self.xdotool("search", "--onlyvisible", "--name", ".")
-        names = []
-        for window in out.split():
-            name = self.xdotool("getwindowname", window).strip()
-            if name:
-                names.append(name)
-        return names
+    def visible(self):
+        """(window, title) of every visible top-level window with a title."""
+        windows = self.xdotool("search", "--onlyvisible", "--name", ".").split()
+        if not windows:
+            return []
+        # One xdotool for all the names, a line each (a window gone meanwhile gives none).
+        names = self.xdotool(*[a for w in windows for a in ("getwindowname", w)]).splitlines()
+        if len(names) != len(windows):  # one went away meanwhile: one at a time
+            names = [self.xdotool("getwindowname", w) for w in windows]
+        return [(int(w), t.strip()) for w, t in zip(windows, names) if t.strip()]
 
     def wait_window(self, title, timeout=20):
         return wait_until(lambda: (self.windows(title) or [None])[0], timeout,
@@ -154,37 +175,63 @@ class Desktop:
         return Rect(client.x - left, client.y - top, client.width + left + right,
                     client.height + top + bottom)
 
-    def activate(self, window, timeout=10):
+    def activate(self, window, timeout=30):
         # No --sync: a window under a modal dialog is never made active, and --sync would wait on.
         self.xdotool("windowactivate", window)
         wait_until(lambda: self.xdotool("getactivewindow").strip() == str(window), timeout,
                    what=f"window {window} to be active")
+
+    def settle(self, window, timeout_ms=60000):
+        """Returns once the program has taken in every event sent to it before (see XPing.cpp):
+        the round trip through its event loop comes after them. False if the window is gone."""
+        status = self.run_status(self.xping, str(window), str(timeout_ms), timeout=timeout_ms / 1000 + 30)
+        check(status in (0, 3), f"window {window} did not answer within {timeout_ms} ms: the program hangs")
+        return status == 0
 
     def key(self, window, *keys):
         """Real key presses into the active window, after making `window` active."""
         self.activate(window)
         for k in keys:
             self.xdotool("key", "--clearmodifiers", k)
-            time.sleep(0.15)
 
-    def drag(self, start, end, steps=12):
-        self.xdotool("mousemove", start[0], start[1])
-        time.sleep(0.1)
-        self.xdotool("mousedown", 1)
-        for i in range(1, steps + 1):
-            self.xdotool("mousemove", start[0] + (end[0] - start[0]) * i // steps,
-                         start[1] + (end[1] - start[1]) * i // steps)
-            time.sleep(0.03)
+    def pointer(self):
+        out = self.xdotool("getmouselocation", "--shell")
+        return tuple(int(re.search(key + r"=(-?\d+)", out).group(1)) for key in ("X", "Y"))
+
+    def move(self, point):
+        """Moves the pointer and returns once the X server has it there. (Not mousemove --sync,
+        which waits for a change that never comes when the pointer is there already.)"""
+        point = (min(max(point[0], 0), self.size.right - 1), min(max(point[1], 0), self.size.bottom - 1))
+        self.xdotool("mousemove", point[0], point[1])
+        wait_until(lambda: self.pointer() == point, 30, interval=0.02, what=f"the pointer to reach {point}")
+
+    def press(self, window, point, button=1):
+        """Presses a button at point once the program under it has seen the pointer arrive: a
+        press that overtakes the motion can reach the program for the place the pointer left."""
+        self.move(point)
+        self.settle(window)
+        self.xdotool("mousedown", button)
+
+    def drag(self, window, start, end, steps=6):
+        """Press at start, motion to end in steps, release: each step taken in by the program."""
+        self.press(window, start)
+        self.move_held(window, start, end, steps)
         self.xdotool("mouseup", 1)
 
-    def click(self, point, button=1):
-        self.xdotool("mousemove", point[0], point[1], "click", button)
+    def move_held(self, window, start, end, steps):
+        for i in range(1, steps + 1):
+            self.move((start[0] + (end[0] - start[0]) * i // steps, start[1] + (end[1] - start[1]) * i // steps))
+        self.settle(window)
+
+    def click(self, window, point, button=1):
+        self.press(window, point, button)
+        self.xdotool("mouseup", button)
 
     # --- pixels ---------------------------------------------------------------------------
 
     def screenshot(self, path, rect=None):
         """The screen, or one rectangle of it, as the X server shows it (frames included)."""
-        args = ["import", "-silent", "-window", "root"]
+        args = ["import", "-silent", "-window", "root", "-quality", "10"]  # quick compression
         if rect is not None:
             args += ["-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}", "+repage"]
         self.run(*args, path, check_status=True)
@@ -207,22 +254,10 @@ def image_size(path):
     return int(out[0]), int(out[1])
 
 
-def differing_pixels(first, second, rect=None, fuzz="6%"):
+def differing_pixels(first, second, fuzz="6%"):
     """Number of pixels that differ between two images of the same size (within `fuzz`)."""
-    paths = [first, second]
-    if rect is not None:
-        cropped = []
-        for path in paths:
-            out = tempfile.mktemp(suffix=".png", dir=os.path.dirname(path))
-            subprocess.run(["convert", path, "-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}",
-                            "+repage", out], check=True)
-            cropped.append(out)
-        paths = cropped
-    result = subprocess.run(["compare", "-metric", "AE", "-fuzz", fuzz, paths[0], paths[1], "null:"],
+    result = subprocess.run(["compare", "-metric", "AE", "-fuzz", fuzz, first, second, "null:"],
                             capture_output=True, text=True)
-    if rect is not None:
-        for path in paths:
-            os.unlink(path)
     return int(float(result.stderr.split()[0]))
 
 
@@ -240,24 +275,31 @@ def similarity_rmse(first, second, width, height):
     return float(re.search(r"\(([\d.e-]+)\)", result.stderr).group(1))
 
 
-def sample_pixels(path, step):
-    """Pixels of an image sampled every `step` pixels: {(x, y): (r, g, b)} in image coordinates."""
-    out = subprocess.run(["convert", path, "-depth", "8", "-sample", f"{100.0 / step}%", "txt:-"],
-                         capture_output=True, text=True, check=True).stdout
+def sample_pixels(path, step, rect=None):
+    """Pixels of an image (or of rect in it) sampled every `step` pixels: {(x, y): (r, g, b)} in
+    image coordinates."""
+    args = ["convert", path, "-depth", "8"]
+    if rect is not None:
+        args += ["-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}", "+repage"]
+    if step != 1:
+        args += ["-sample", f"{100.0 / step}%"]
+    out = subprocess.run(args + ["txt:-"], capture_output=True, text=True, check=True).stdout
+    x0, y0 = (rect.x, rect.y) if rect is not None else (0, 0)
     pixels = {}
     for line in out.splitlines()[1:]:
         match = re.match(r"(\d+),(\d+):\s*\(\s*([\d.]+),\s*([\d.]+),\s*([\d.]+)", line)
         if match:
             x, y = int(match.group(1)), int(match.group(2))
-            pixels[(x * step, y * step)] = tuple(int(float(match.group(i))) for i in (3, 4, 5))
+            pixels[(x0 + x * step, y0 + y * step)] = tuple(int(float(match.group(i))) for i in (3, 4, 5))
     return pixels
 
 
-def pixel(path, x, y):
-    out = subprocess.run(["convert", path, "-depth", "8", "-crop", f"1x1+{x}+{y}", "txt:-"],
+def colour_count(path, colour):
+    """How many pixels of an image have exactly this colour ("#RRGGBB")."""
+    out = subprocess.run(["convert", path, "-alpha", "off", "-fill", "black", "+opaque", colour, "-fill", "white",
+                          "-opaque", colour, "-format", "%[fx:round(mean*w*h)]", "info:"],
                          capture_output=True, text=True, check=True).stdout
-    match = re.search(r"\(\s*([\d.]+),\s*([\d.]+),\s*([\d.]+)", out.splitlines()[1])
-    return tuple(int(float(match.group(i))) for i in (1, 2, 3))
+    return int(float(out))
 
 
 class Program:
@@ -274,9 +316,6 @@ class Program:
             prefix = ["setpriv", f"--reuid={user}", f"--regid={user}", "--clear-groups", "--"]
         self.process = subprocess.Popen(prefix + command, env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT, start_new_session=True)
-
-    def running(self):
-        return self.process.poll() is None
 
     def wait(self, timeout):
         try:
