@@ -4,6 +4,8 @@
 //
 // Usage: artgen OUTPUT_DIR [NAME...]   names limit the run to those files, for quick previews
 //        artgen --sheet OUTPUT_DIR FILE  composes a contact sheet of the files written before
+//        artgen --check OUTPUT_DIR       checks the files written before against the quality rules
+#include "Check.h"
 #include "Furniture.h"
 #include "Preview.h"
 #include "Scenes.h"
@@ -88,7 +90,7 @@ bool writeRaw(const QString& png, const QString& file)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: artgen OUTPUT_DIR [NAME...]\n       artgen --sheet OUTPUT_DIR FILE\n");
+        std::fprintf(stderr, "usage: artgen OUTPUT_DIR [NAME...]\n       artgen --sheet OUTPUT_DIR FILE\n       artgen --check OUTPUT_DIR\n");
         return 2;
     }
     if (QString::fromLocal8Bit(argv[1]) == QStringLiteral("--sheet")) {
@@ -98,6 +100,8 @@ int main(int argc, char** argv)
         }
         return Preview::writeContactSheet(QDir(QString::fromLocal8Bit(argv[2])), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     }
+    if (QString::fromLocal8Bit(argv[1]) == QStringLiteral("--check"))
+        return argc == 3 && Check::checkArtwork(QDir(QString::fromLocal8Bit(argv[2]))) == 0 ? 0 : 1;
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path())) {
         std::fprintf(stderr, "artgen: cannot create %s\n", argv[1]);

@@ -1,5 +1,5 @@
 // FavRewriteModel.h: an independent statement of how the preferences file is rewritten, for the
-// tests and the fuzz target to check the real rewrite against.
+// fuzz target (and its corpus replay) to check the real rewrite against.
 #pragma once
 
 #include <QByteArray>
