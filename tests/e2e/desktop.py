@@ -155,6 +155,15 @@ class Desktop:
             names = [self.xdotool("getwindowname", w) for w in windows]
         return [(int(w), t.strip()) for w, t in zip(windows, names) if t.strip()]
 
+    def iconified(self):
+        """Top-level windows the window manager holds as icons (a player minimised them)."""
+        shown = {w for w, _ in self.visible()}
+        found = []
+        for w in self.xdotool("search", "--name", ".").split():
+            if int(w) not in shown and "Iconic" in self.run("xprop", "-id", w, "WM_STATE"):
+                found.append(int(w))
+        return found
+
     def wait_window(self, title, timeout=20):
         return wait_until(lambda: (self.windows(title) or [None])[0], timeout,
                           what=f'window "{title}"')

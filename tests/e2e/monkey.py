@@ -205,6 +205,9 @@ class Monkey:
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
             self.check_program()
+            # A minimised modal box would hold every other window's keys unseen: bring icons back first.
+            for icon in self.desktop.iconified():
+                self.desktop.xdotool("windowactivate", str(icon))
             windows = self.desktop.visible()
             if not self.answer_dialogs(windows):
                 self.act(windows)
