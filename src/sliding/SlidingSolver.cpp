@@ -164,8 +164,14 @@ private:
                     found = moved;
             });
         }
-        if (found < 0)
-            return false;
+        return found >= 0 && replayBlankRoute(start, found, cameFrom);
+    }
+
+    // Plays the blank's route of a search from start to found, read back through cameFrom
+    // (states encode the blank's cell in their lowest digit, base cellCount()).
+    bool replayBlankRoute(int start, int found, const std::vector<int>& cameFrom)
+    {
+        const int n = cellCount();
         std::vector<int> blankRoute;
         for (int state = found; state != start; state = cameFrom[state])
             blankRoute.push_back(state % n);
@@ -204,14 +210,7 @@ private:
                     found = moved;
             });
         }
-        if (found < 0)
-            return false;
-        std::vector<int> blankRoute;
-        for (int state = found; state != start; state = cameFrom[state])
-            blankRoute.push_back(state % n);
-        for (auto it = blankRoute.rbegin(); it != blankRoute.rend(); ++it)
-            step(*it);
-        return true;
+        return found >= 0 && replayBlankRoute(start, found, cameFrom);
     }
 
     // Puts the tiles of line home in order. The last two cannot simply follow the others: the

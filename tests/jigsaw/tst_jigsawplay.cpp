@@ -36,6 +36,19 @@ PieceTable squareGrid(int cols, int rows, bool record0List = false)
     return table;
 }
 
+// Three figures in a row and a board (piece 4).
+PieceTable threeFiguresAndBoard()
+{
+    PieceTable table = squareGrid(3, 1);
+    PieceRecord board;
+    board.outline = QRegion(0, 0, 300, 200).subtracted(QRegion(0, 0, 300, 100));
+    board.homeTop = 100;
+    board.group = QStringLiteral("P4");
+    table.append(board);
+    table.record0().neighbours = NeighbourList::allPieces(4);
+    return table;
+}
+
 // One piece whose outline is region (its box is the region's bounding box).
 PieceTable onePiece(const QRegion& region)
 {
@@ -275,14 +288,7 @@ private slots:
 
     void shapeBoardJoinSnapsAndLocks()
     {
-        // Three figures and a board (piece 4) covering the picture.
-        PieceTable table = squareGrid(3, 1);
-        PieceRecord board;
-        board.outline = QRegion(0, 0, 300, 200).subtracted(QRegion(0, 0, 300, 100));
-        board.homeTop = 100;
-        board.group = QStringLiteral("P4");
-        table.append(board);
-        table.record0().neighbours = NeighbourList::allPieces(4);
+        PieceTable table = threeFiguresAndBoard();
         JigsawPlay play;
         play.startGame(&table, JigsawPlay::ShapeBoard, false);
         placeAtHome(play, {500, 300});
@@ -429,13 +435,7 @@ private slots:
     // would be; the board carries its locked figures along.
     void clampAllAfterResize()
     {
-        PieceTable table = squareGrid(3, 1);
-        PieceRecord board;
-        board.outline = QRegion(0, 0, 300, 200).subtracted(QRegion(0, 0, 300, 100));
-        board.homeTop = 100;
-        board.group = QStringLiteral("P4");
-        table.append(board);
-        table.record0().neighbours = NeighbourList::allPieces(4);
+        PieceTable table = threeFiguresAndBoard();
         JigsawPlay play;
         play.startGame(&table, JigsawPlay::ShapeBoard, false);
         placeAtHome(play, { 1500, 1000 });
