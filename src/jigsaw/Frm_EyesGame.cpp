@@ -48,6 +48,8 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
     , m_pictures(pictures)
     , m_sounds(std::make_unique<GameSounds>(context))
     , m_favs(std::make_unique<FavSession>(context.dataFolder, Game::Jigsaw))
+    , m_game(context.strings)
+    , m_play(m_game.play())
 {
     m_jingle = m_sounds->makeMedia();
     m_companions = new GameCompanions(context, *this, GameCompanions::Game::Jigsaw, this);
@@ -89,8 +91,8 @@ void Frm_EyesGame::buildControls()
     LblTime->setFont(clockFont);
     // The clock shows the back colour; a plate of its own keeps it readable over the background.
     LblTime->setAutoFillBackground(true);
-    Lblpause = new QLabel(QStringLiteral("P A U S E !"), m_surface);
-    LblTimeEnd = new QLabel(m_surface);
+    Lblpause = new QLabel(GameModel::pauseText(), m_surface);
+    LblTimeEnd = new QLabel(GameModel::timeEndText(), m_surface);
     for (QLabel* banner : { Lblpause, LblTimeEnd }) {
         QFont font = banner->font();
         font.setBold(true);
@@ -98,6 +100,7 @@ void Frm_EyesGame::buildControls()
         banner->setFont(font);
         banner->setStyleSheet(QStringLiteral("color: #c00000"));
         banner->move(Twips::toPixelsInt(3000), Twips::toPixelsInt(3000));
+        banner->adjustSize();
         banner->hide();
     }
     Timer1.setInterval(ClockInterval);
@@ -163,8 +166,6 @@ void Frm_EyesGame::Form_Load()
     }
     ScreenFit::keepOnScreenWhenFramed(this);
     Setset();
-    // No game yet: a first "Restart" asks nothing.
-    m_play.ended = true;
     m_sounds->playJingle(*m_jingle);
 }
 
@@ -193,20 +194,8 @@ void Frm_EyesGame::Setset()
 void Frm_EyesGame::mnu_pause_Click()
 {
     finishDrag();
-    if (m_play.paused) {
-        m_play.paused = false;
-        Lblpause->hide();
-        // A completed or timed-out game keeps its clock stopped.
-        m_clock.start();
-        if (m_clock.isRunning())
-            Timer1.start();
-    } else {
-        Lblpause->show();
-        Lblpause->raise();
-        m_clock.stop();
-        Timer1.stop();
-        m_play.paused = true;
-    }
+    m_game.togglePause();
+    showClock();
 }
 
 void Frm_EyesGame::mnu_sound_Click()

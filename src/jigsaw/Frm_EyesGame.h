@@ -2,9 +2,8 @@
 // windows over the JigsawPlay model, the menu with its function keys, and the companion windows.
 #pragma once
 
-#include "GameClock.h"
 #include "GameCommands.h"
-#include "JigsawPlay.h"
+#include "JigsawGame.h"
 #include "PieceTable.h"
 #include "TurnedPictures.h"
 
@@ -65,10 +64,10 @@ public:
     QImage previewPicture() const override { return m_source; }
 
     // What the window shows, for the tool windows and for tests.
-    const JigsawPlay& play() const { return m_play; }
+    const JigsawGame& game() const { return m_game; }
+    const JigsawPlay& play() const { return m_game.play(); }
     const PieceTable& table() const { return m_table; }
     const QString& record() const { return m_record; }
-    const GameClock& clock() const { return m_clock; }
     const QImage& workingPicture() const { return m_working; }
     int levelCode() const { return m_levelCode; }
     PieceWindow* pieceWindow(int k) const;
@@ -111,7 +110,7 @@ private:
     void syncShadow(int k);
     void applyDrop(int k, const JigsawPlay::Drop& drop);
     void completeGame();
-    void timeEnd();
+    void showClock();
     QPoint toPixels(QPointF twips) const;
     void showTitle();
     void showSoundCaption();
@@ -125,8 +124,8 @@ private:
     std::unique_ptr<FavSession> m_favs;
     QString m_record;
     PieceTable m_table;
-    JigsawPlay m_play;
-    GameClock m_clock;
+    JigsawGame m_game;
+    JigsawPlay& m_play; // m_game's play of the current level
     QImage m_source; // element 999: the chosen picture at its own size
     QImage m_fitted; // the working picture without seams, kept for the next game
     QImage m_working; // element 990: the working picture with the level's seams

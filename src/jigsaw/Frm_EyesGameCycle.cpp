@@ -33,12 +33,12 @@ void Frm_EyesGame::newPictureGame()
 {
     finishDrag();
     const StringTable& s = m_context.strings;
-    if (!m_play.ended
+    if (m_game.needsNewGameQuestion()
         && !m_context.messages->askYesNo(
             this, s.text(StringTable::Question), s.text(StringTable::AnotherNewGame), MessageIcon::Question))
         return;
-    Timer1.stop();
-    m_clock.stop();
+    m_game.stopClock();
+    showClock();
     m_surface->hideTarget();
     m_context.random->reseed();
     const QImage chosen = m_pictures.picture(m_context.random->below(BuiltInChoices));
@@ -63,23 +63,18 @@ void Frm_EyesGame::newPictureGame()
 
 void Frm_EyesGame::startGame()
 {
-    m_play.paused = false;
-    Lblpause->hide();
+    m_game.clearPause();
+    showClock();
     if (!m_pictureLoaded) {
         newPictureGame();
         return;
     }
-    m_play.ended = false;
     removePieces();
     buildLevel();
     scatterPieces();
-
-    m_clock.restart();
-    LblTime->setText(m_clock.text());
+    showClock();
     PaintJigsawBackground();
-    LblTimeEnd->hide();
     LblTime->show();
-    Timer1.start();
     m_companions->pictureChanged();
 }
 
@@ -91,8 +86,7 @@ void Frm_EyesGame::removePieces()
         delete piece;
     Pic_show.clear();
     m_table.clear();
-    m_play.startGame(&m_table, JigsawPlay::Catalogue, false);
-    m_play.ended = false;
+    m_game.clearLevel(&m_table);
 }
 
 void Frm_EyesGame::buildLevel()
@@ -109,7 +103,7 @@ void Frm_EyesGame::buildLevel()
     m_turned.reset(m_working);
     if (rotation)
         m_turned.make();
-    m_play.startGame(&m_table, shapeBoard ? JigsawPlay::ShapeBoard : JigsawPlay::Catalogue, rotation);
+    m_game.startGame(&m_table, shapeBoard ? JigsawPlay::ShapeBoard : JigsawPlay::Catalogue, rotation);
 }
 
 void Frm_EyesGame::scatterPieces()
@@ -163,25 +157,30 @@ void Frm_EyesGame::PaintJigsawBackground()
 
 void Frm_EyesGame::Timer1_Timer()
 {
-    const bool end = m_clock.tick();
-    LblTime->setText(m_clock.text());
-    if (end)
-        timeEnd();
-}
-
-void Frm_EyesGame::timeEnd()
-{
-    // A unit held when the time runs out is dropped where it is, before input stops.
-    finishDrag();
-    if (m_play.ended)
-        return; // that drop completed the game
-    m_play.timeEnded = true;
-    LblTimeEnd->setText(QStringLiteral("T I M E   E N D !"));
-    LblTimeEnd->adjustSize();
-    LblTimeEnd->show();
-    LblTimeEnd->raise();
-    Timer1.stop();
+    const JigsawGame::Tick tick = m_game.tick(clientTwips());
+    LblTime->setText(m_game.timeText());
+    if (tick.droppedUnit > 0)
+        applyDrop(tick.droppedUnit, tick.drop);
+    if (!tick.timeEnded)
+        return;
+    showClock();
     const StringTable& s = m_context.strings;
     m_context.messages->inform(
         this, s.text(StringTable::Prompt), s.text(StringTable::TimeEndGameOver), MessageIcon::Critical);
+}
+
+// Clock text, banners and timer as the game says.
+void Frm_EyesGame::showClock()
+{
+    LblTime->setText(m_game.timeText());
+    for (auto [banner, shown] : { std::pair { Lblpause, m_game.isPaused() },
+             std::pair { LblTimeEnd, m_game.isTimeEnded() } }) {
+        banner->setVisible(shown);
+        if (shown)
+            banner->raise();
+    }
+    if (!m_game.isRunning())
+        Timer1.stop();
+    else if (!Timer1.isActive())
+        Timer1.start();
 }

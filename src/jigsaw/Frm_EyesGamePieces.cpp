@@ -86,7 +86,7 @@ void Frm_EyesGame::Pic_show_MouseUp(int k, Qt::MouseButton button, QPointF pixel
     if (button != Qt::LeftButton || !m_play.dragging())
         return;
     applyDrop(k,
-        m_play.release(
+        m_game.release(
             k, QPointF(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())), clientTwips()));
 }
 
@@ -94,7 +94,7 @@ void Frm_EyesGame::finishDrag()
 {
     const int k = m_play.draggedUnit();
     if (k > 0)
-        applyDrop(k, m_play.endDrag(clientTwips()));
+        applyDrop(k, m_game.endDrag(clientTwips()));
 }
 
 void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
@@ -128,11 +128,8 @@ void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
 void Frm_EyesGame::completeGame()
 {
     m_sounds->playJigsawSuccess(m_record, *m_jingle);
-    Timer1.stop();
-    m_clock.finish();
-    m_play.ended = true;
-    const CompletionScore score = JigsawPlay::completionScore(
-        m_play.shapeFamily(), m_clock.value(), m_play.pieceCount(), m_play.rotation(), m_context.strings);
+    showClock();
+    const CompletionScore& score = m_game.completion();
     if (score.showMessage)
         m_context.messages->inform(
             this, m_context.strings.text(StringTable::Congratulate), score.message, MessageIcon::Information);
@@ -172,7 +169,7 @@ void Frm_EyesGame::clampAfterResize()
 void Frm_EyesGame::gatherPieces()
 {
     finishDrag();
-    if (m_play.paused || m_play.timeEnded)
+    if (m_game.refusesInput())
         return;
     QList<QRect> companions;
     for (QWidget* companion : { m_companions->toolWindow(), m_companions->previewWindow() }) {
@@ -181,7 +178,7 @@ void Frm_EyesGame::gatherPieces()
             companions.append(QRect(m_surface->mapFromGlobal(frame.topLeft()), frame.size()));
         }
     }
-    for (int k : m_play.gather(clientTwips(), companions)) {
+    for (int k : m_game.gather(clientTwips(), companions)) {
         movePiece(k);
         pieceWindow(k)->raise();
     }
