@@ -7,6 +7,7 @@
 #include "BuiltInPictures.h"
 #include "FavFields.h"
 #include "GameCompanions.h"
+#include "GameWindowShell.h"
 #include "JigsawBackground.h"
 #include "JigsawScatter.h"
 #include "LevelBuilder.h"
@@ -38,7 +39,7 @@ void Frm_EyesGame::newPictureGame()
             this, s.text(StringTable::Question), s.text(StringTable::AnotherNewGame), MessageIcon::Question))
         return;
     m_game.stopClock();
-    showClock();
+    m_shell->showClock(m_game);
     m_surface->hideTarget();
     m_context.random->reseed();
     const QImage chosen = m_pictures.picture(m_context.random->below(BuiltInChoices));
@@ -64,7 +65,7 @@ void Frm_EyesGame::newPictureGame()
 void Frm_EyesGame::startGame()
 {
     m_game.clearPause();
-    showClock();
+    m_shell->showClock(m_game);
     if (!m_pictureLoaded) {
         newPictureGame();
         return;
@@ -72,10 +73,10 @@ void Frm_EyesGame::startGame()
     removePieces();
     buildLevel();
     scatterPieces();
-    showClock();
+    m_shell->showClock(m_game);
     PaintJigsawBackground();
     LblTime->show();
-    m_companions->pictureChanged();
+    companions().pictureChanged();
 }
 
 void Frm_EyesGame::removePieces()
@@ -93,13 +94,13 @@ void Frm_EyesGame::buildLevel()
 {
     // Each level draws its own seams, on a clean copy of the picture.
     m_working = m_fitted.copy();
-    const bool shapeBoard = FavFields::shapeBoardFamily(m_record);
+    const bool shapeBoard = FavFields::shapeBoardFamily(record());
     if (shapeBoard)
         m_levelCode
-            = LevelBuilder::buildShapeBoard(m_record, m_working, m_table, *m_context.random).levelIndex;
+            = LevelBuilder::buildShapeBoard(record(), m_working, m_table, *m_context.random).levelIndex;
     else
-        m_levelCode = LevelBuilder::ChooseLevel(m_record, m_working, m_table, *m_context.random).levelCode;
-    const bool rotation = FavFields::rotationOn(m_record);
+        m_levelCode = LevelBuilder::ChooseLevel(record(), m_working, m_table, *m_context.random).levelCode;
+    const bool rotation = FavFields::rotationOn(record());
     m_turned.reset(m_working);
     if (rotation)
         m_turned.make();
@@ -163,24 +164,8 @@ void Frm_EyesGame::Timer1_Timer()
         applyDrop(tick.droppedUnit, tick.drop);
     if (!tick.timeEnded)
         return;
-    showClock();
+    m_shell->showClock(m_game);
     const StringTable& s = m_context.strings;
     m_context.messages->inform(
         this, s.text(StringTable::Prompt), s.text(StringTable::TimeEndGameOver), MessageIcon::Critical);
-}
-
-// Clock text, banners and timer as the game says.
-void Frm_EyesGame::showClock()
-{
-    LblTime->setText(m_game.timeText());
-    for (auto [banner, shown] : { std::pair { Lblpause, m_game.isPaused() },
-             std::pair { LblTimeEnd, m_game.isTimeEnded() } }) {
-        banner->setVisible(shown);
-        if (shown)
-            banner->raise();
-    }
-    if (!m_game.isRunning())
-        Timer1.stop();
-    else if (!Timer1.isActive())
-        Timer1.start();
 }

@@ -5,6 +5,7 @@
 #include "AppContext.h"
 #include "GameCompanions.h"
 #include "GameSounds.h"
+#include "GameWindowShell.h"
 #include "JigsawBackground.h"
 #include "MessageBoxes.h"
 #include "Mmedia.h"
@@ -122,13 +123,13 @@ void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
     if (join.completed)
         completeGame();
     else
-        m_sounds->playJoin(m_record);
+        m_shell->sounds().playJoin(record());
 }
 
 void Frm_EyesGame::completeGame()
 {
-    m_sounds->playJigsawSuccess(m_record, *m_jingle);
-    showClock();
+    m_shell->sounds().playJigsawSuccess(record(), m_shell->jingle());
+    m_shell->showClock(m_game);
     const CompletionScore& score = m_game.completion();
     if (score.showMessage)
         m_context.messages->inform(
@@ -146,7 +147,7 @@ void Frm_EyesGame::turnPiece(int k)
     m_shadow->move(toPixels(unit.pos + QPointF(JigsawPlay::ShadowOffset, JigsawPlay::ShadowOffset)));
     m_shadow->raise();
     pieceWindow(k)->raise();
-    m_sounds->playRotate(m_record);
+    m_shell->sounds().playRotate(record());
 }
 
 void Frm_EyesGame::clampAfterResize()
@@ -171,14 +172,14 @@ void Frm_EyesGame::gatherPieces()
     finishDrag();
     if (m_game.refusesInput())
         return;
-    QList<QRect> companions;
-    for (QWidget* companion : { m_companions->toolWindow(), m_companions->previewWindow() }) {
+    QList<QRect> covered;
+    for (QWidget* companion : { companions().toolWindow(), companions().previewWindow() }) {
         if (companion && companion->isVisible()) {
             const QRect frame = companion->frameGeometry();
-            companions.append(QRect(m_surface->mapFromGlobal(frame.topLeft()), frame.size()));
+            covered.append(QRect(m_surface->mapFromGlobal(frame.topLeft()), frame.size()));
         }
     }
-    for (int k : m_game.gather(clientTwips(), companions)) {
+    for (int k : m_game.gather(clientTwips(), covered)) {
         movePiece(k);
         pieceWindow(k)->raise();
     }
