@@ -238,7 +238,7 @@ void Frm_LogicGame::PaintBackground() { m_surface->update(); }
 void Frm_LogicGame::paintSurface()
 {
     QPainter painter(m_surface);
-    paintBackTileFile(painter, m_ctx.filePath(QStringLiteral("bakdatal")), m_surface->rect());
+    paintBackTileFile(painter, m_ctx.filePath(DataFile::LogicTile), m_surface->rect());
     if (!PicShowAll.isNull())
         PictureFrame::paint(painter, TilePainting::toPixels(m_pictureTwips));
 }

@@ -90,8 +90,8 @@ void GameWindowShell::unload()
         m_jingle->mmClose();
     if (m_hooks.unload)
         m_hooks.unload();
-    QFile::remove(m_context.filePath(QStringLiteral("temp001")));
-    QFile::remove(m_context.filePath(QStringLiteral("temp.bmp")));
+    QFile::remove(m_context.filePath(DataFile::WorkingPicture));
+    QFile::remove(m_context.filePath(DataFile::WorkingBitmap));
     m_companions->closeAll();
 }
 
