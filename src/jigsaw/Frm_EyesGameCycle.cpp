@@ -20,13 +20,6 @@
 #include <QLabel>
 
 namespace {
-// Play area of a new picture, twips.
-constexpr double AreaWidthMargin = 1500;
-constexpr double AreaHeightMargin = 2000;
-constexpr double AreaWidthCap = 8000;
-constexpr double AreaHeightCap = 6000;
-constexpr double WideWindow = 12000;
-constexpr double HighWindow = 9000;
 constexpr int BuiltInChoices = 10;
 } // namespace
 
@@ -48,12 +41,7 @@ void Frm_EyesGame::newPictureGame()
     m_source = chosen;
     Setset();
 
-    const QSizeF window = windowTwips();
-    const double areaWidth
-        = window.width() > WideWindow ? AreaWidthCap : (window.width() - AreaWidthMargin) / 7 * 5;
-    const double areaHeight
-        = window.height() > HighWindow ? AreaHeightCap : (window.height() - AreaHeightMargin) / 6 * 4;
-    const QSize area(std::max(1, Twips::toPixelsInt(areaWidth)), std::max(1, Twips::toPixelsInt(areaHeight)));
+    const QSize area = JigsawGame::pictureArea(windowTwips());
     QImage fitted = m_source.convertToFormat(QImage::Format_RGB32);
     if (fitted.width() > area.width() || fitted.height() > area.height())
         fitted = fitted.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);

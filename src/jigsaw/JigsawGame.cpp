@@ -2,11 +2,31 @@
 #include "JigsawGame.h"
 
 #include "StringTable.h"
+#include "Twips.h"
+
+#include <algorithm>
+
+namespace {
+constexpr double AreaWidthMargin = 1500;
+constexpr double AreaHeightMargin = 2000;
+constexpr double AreaWidthCap = 8000;
+constexpr double AreaHeightCap = 6000;
+constexpr double WideWindow = 12000;
+constexpr double HighWindow = 9000;
+} // namespace
 
 JigsawGame::JigsawGame(const StringTable& strings)
     : m_strings(strings)
 {
     m_play.ended = true;
+}
+
+QSize JigsawGame::pictureArea(QSizeF window)
+{
+    const double width = window.width() > WideWindow ? AreaWidthCap : (window.width() - AreaWidthMargin) / 7 * 5;
+    const double height
+        = window.height() > HighWindow ? AreaHeightCap : (window.height() - AreaHeightMargin) / 6 * 4;
+    return { std::max(1, Twips::toPixelsInt(width)), std::max(1, Twips::toPixelsInt(height)) };
 }
 
 void JigsawGame::startGame(PieceTable* table, int shapeFamily, bool rotation)

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QPointF>
 #include <QRect>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 
@@ -43,6 +44,10 @@ public:
     int steps() const override { return m_play.joinCounter() - 1; }
 
     // ---- Starting games ----
+    // Pixels a new picture may fill in a window of window twips (outer size): five sevenths of
+    // the width less 1500 twips (8000 twips beside a window wider than 12000) by four sixths of
+    // the height less 2000 (6000 below one higher than 9000); at least one pixel each way.
+    static QSize pictureArea(QSizeF window);
     // A new picture is being fetched: the clock stands.
     void stopClock() { m_clock.stop(); }
     // A game start clears the pause first, also when it must fetch a picture before it can start.

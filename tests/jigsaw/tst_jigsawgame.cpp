@@ -118,6 +118,21 @@ private slots:
         QVERIFY(!game.play().dragging() || !script.contains(u'E'));
     }
 
+    void pictureArea_data()
+    {
+        QTest::addColumn<QSizeF>("window");
+        QTest::addColumn<QSize>("pixels"); // 15 twips a pixel
+        QTest::newRow("capped") << QSizeF(12001, 9001) << QSize(533, 400);
+        QTest::newRow("at the caps' edge") << QSizeF(12000, 9000) << QSize(500, 311);
+        QTest::newRow("tiny") << QSizeF(1000, 1000) << QSize(1, 1);
+    }
+    void pictureArea()
+    {
+        QFETCH(QSizeF, window);
+        QFETCH(QSize, pixels);
+        QCOMPARE(JigsawGame::pictureArea(window), pixels);
+    }
+
     void completionScore_data()
     {
         QTest::addColumn<int>("family");
