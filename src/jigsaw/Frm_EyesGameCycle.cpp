@@ -11,7 +11,6 @@
 #include "JigsawBackground.h"
 #include "JigsawScatter.h"
 #include "LevelBuilder.h"
-#include "MessageBoxes.h"
 #include "PieceWindow.h"
 #include "RandomSource.h"
 #include "TurnUnit.h"
@@ -26,10 +25,7 @@ constexpr int BuiltInChoices = 10;
 void Frm_EyesGame::newPictureGame()
 {
     finishDrag();
-    const StringTable& s = m_context.strings;
-    if (m_game.needsNewGameQuestion()
-        && !m_context.messages->askYesNo(
-            this, s.text(StringTable::Question), s.text(StringTable::AnotherNewGame), MessageIcon::Question))
+    if (!m_shell->confirmNewGame(m_game))
         return;
     m_game.stopClock();
     m_shell->showClock(m_game);
@@ -153,7 +149,5 @@ void Frm_EyesGame::Timer1_Timer()
     if (!tick.timeEnded)
         return;
     m_shell->showClock(m_game);
-    const StringTable& s = m_context.strings;
-    m_context.messages->inform(
-        this, s.text(StringTable::Prompt), s.text(StringTable::TimeEndGameOver), MessageIcon::Critical);
+    m_shell->announceTimeEnd();
 }

@@ -7,7 +7,6 @@
 #include "GameSounds.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
-#include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "PieceWindow.h"
 #include "Twips.h"
@@ -130,10 +129,8 @@ void Frm_EyesGame::completeGame()
 {
     m_shell->sounds().playJigsawSuccess(record(), m_shell->jingle());
     m_shell->showClock(m_game);
-    const CompletionScore& score = m_game.completion();
-    if (score.showMessage)
-        m_context.messages->inform(
-            this, m_context.strings.text(StringTable::Congratulate), score.message, MessageIcon::Information);
+    if (m_game.completion().showMessage)
+        m_shell->congratulate(m_game.completion().message);
 }
 
 void Frm_EyesGame::turnPiece(int k)

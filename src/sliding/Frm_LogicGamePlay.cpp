@@ -8,7 +8,6 @@
 #include "FavFields.h"
 #include "GameCompanions.h"
 #include "GameSounds.h"
-#include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "PlayAreaLayout.h"
 #include "RandomSource.h"
@@ -39,11 +38,8 @@ void Frm_LogicGame::fitPicture()
 
 void Frm_LogicGame::NewPictureGame()
 {
-    if (m_game.needsNewGameQuestion()) {
-        const SlidingMessage question = SlidingMessage::newGameQuestion();
-        if (!m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon))
-            return;
-    }
+    if (!m_shell->confirmNewGame(m_game))
+        return;
     m_game.stopClock();
     m_shell->showClock(m_game);
     if (!PickBuiltInPicture())
@@ -55,11 +51,8 @@ void Frm_LogicGame::NewPictureGame()
 
 void Frm_LogicGame::StartGame()
 {
-    if (m_game.needsNewGameQuestion()) {
-        const SlidingMessage question = SlidingMessage::newGameQuestion();
-        if (!m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon))
-            return;
-    }
+    if (!m_shell->confirmNewGame(m_game))
+        return;
     if (PicShowAll.isNull()) {
         NewPictureGame();
         if (PicShowAll.isNull())
@@ -148,10 +141,8 @@ void Frm_LogicGame::Timer1_Timer()
 {
     const TickOutcome outcome = m_game.tick();
     m_shell->showClock(m_game);
-    if (outcome.timeEnded) {
-        const SlidingMessage message = outcome.message();
-        m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
-    }
+    if (outcome.timeEnded)
+        m_shell->announceTimeEnd();
 }
 
 // ---- Moves ----
@@ -189,10 +180,8 @@ void Frm_LogicGame::complete(const SlidingCompletion& completion)
         m_shell->sounds().playSlidingFanfare(prefRecord(), *m_fanfare, m_shell->jingle());
     }
     m_shell->showClock(m_game);
-    if (completion.showsMessage()) {
-        const SlidingMessage message = completion.message();
-        m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
-    }
+    if (completion.showsMessage())
+        m_shell->congratulate(completion.message().text(m_ctx.strings));
 }
 
 void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)

@@ -12,6 +12,7 @@
 #include "GameModel.h"
 #include "GameSounds.h"
 #include "LabelContrast.h"
+#include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "ScreenFit.h"
 #include "SoundSwitch.h"
@@ -162,6 +163,27 @@ void GameWindowShell::showBackColourText(QLabel* label, const QColor& colour)
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Window, LabelContrast::plateFor(colour));
     label->setPalette(palette);
+}
+
+bool GameWindowShell::confirmNewGame(const GameModel& game)
+{
+    const StringTable& s = m_context.strings;
+    return !game.needsNewGameQuestion()
+        || m_context.messages->askYesNo(
+            &m_window, s.text(StringTable::Question), s.text(StringTable::AnotherNewGame), MessageIcon::Question);
+}
+
+void GameWindowShell::announceTimeEnd()
+{
+    const StringTable& s = m_context.strings;
+    m_context.messages->inform(
+        &m_window, s.text(StringTable::Prompt), s.text(StringTable::TimeEndGameOver), MessageIcon::Critical);
+}
+
+void GameWindowShell::congratulate(const QString& text)
+{
+    m_context.messages->inform(
+        &m_window, m_context.strings.text(StringTable::Congratulate), text, MessageIcon::Information);
 }
 
 void GameWindowShell::setClockDisplays(QLabel* time, QLabel* pause, QLabel* timeEnd)

@@ -73,6 +73,14 @@ public:
     // A label showing text in the back colour, on a plate it stays readable on.
     static void showBackColourText(QLabel* label, const QColor& colour);
 
+    // ---- Messages ----
+    // "Another new game?" while game is in play; true when the new game may start.
+    bool confirmNewGame(const GameModel& game);
+    // "Time End ,Game Over!", titled "prompt", with the error icon.
+    void announceTimeEnd();
+    // text ("Well done! …"), titled "Congratulate", with the information icon.
+    void congratulate(const QString& text);
+
     // ---- Clock ----
     // The clock label and the pause and time-end banners the game window laid out.
     void setClockDisplays(QLabel* time, QLabel* pause, QLabel* timeEnd);
