@@ -261,11 +261,6 @@ QMenu* Frm_EyesGame::gameMenu() const
     return m_menu->operationsMenu();
 }
 
-QAction* Frm_EyesGame::command(GameCommand command) const
-{
-    return m_menu->action(command);
-}
-
 QString Frm_EyesGame::soundCaption() const
 {
     return m_menu->action(GameCommand::Sound)->text();

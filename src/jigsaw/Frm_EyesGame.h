@@ -82,7 +82,6 @@ public:
     QLabel* timeEndLabel() const { return LblTimeEnd; }
     QMenu* gameMenu() const;
     bool timerActive() const { return Timer1.isActive(); }
-    QAction* command(GameCommand command) const;
     GameCompanions& companions() const { return *m_companions; }
     // Window width and height, twips.
     QSizeF windowTwips() const;
