@@ -3,6 +3,7 @@
 // windows do alike.
 #pragma once
 
+#include "GameCommandTable.h"
 #include "GameCommands.h"
 #include "JigsawGame.h"
 #include "PieceTable.h"
@@ -19,6 +20,7 @@ struct AppContext;
 class BuiltInPictures;
 class DragFrame;
 class GameCompanions;
+class GameMenu;
 class GameWindowShell;
 class JigsawBackground;
 class PieceShadow;
@@ -74,9 +76,8 @@ public:
     QLabel* timeLabel() const { return LblTime; }
     QLabel* pauseLabel() const { return Lblpause; }
     QLabel* timeEndLabel() const { return LblTimeEnd; }
-    QMenu* gameMenu() const { return mnu_eyesgame; }
+    QMenu* gameMenu() const;
     bool timerActive() const;
-    QAction* command(int index) const;
     GameCompanions& companions() const;
     // Window width and height, twips.
     QSizeF windowTwips() const;
@@ -90,6 +91,7 @@ private:
     void Form_Load();
     void buildControls();
     void buildMenu();
+    void runCommand(GameCommand command);
     void runKey(int key);
     void removePieces();
     void buildLevel();
@@ -131,20 +133,5 @@ private:
     QCursor m_holdingPointer; // `Label2`'s mouse icon
     QCursor m_normalPointer; // `Label1`'s mouse icon
 
-    QMenu* mnu_eyesgame = nullptr;
-    QAction* mnu_start = nullptr;
-    QAction* mnu_pause = nullptr;
-    QAction* mnu_stop = nullptr;
-    QAction* mnu_gather = nullptr;
-    QAction* mnu_eyescolor = nullptr;
-    QAction* mnu_preview = nullptr;
-    QAction* mnu_sound = nullptr;
-    QAction* mnu_openfile = nullptr;
-    QAction* mnu_operation = nullptr;
-    QAction* mnu_mainjfb = nullptr;
-    QAction* mnu_toolbar = nullptr;
-    QAction* mnu_content = nullptr;
-    QAction* mnuabout = nullptr;
-    QAction* mnu_exit = nullptr;
-    QAction* mnu_help = nullptr;
+    std::unique_ptr<GameMenu> m_menu; // mnu_eyesgame and its entries
 };
