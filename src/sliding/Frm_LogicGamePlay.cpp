@@ -28,6 +28,11 @@ bool Frm_LogicGame::PickBuiltInPicture()
 
 void Frm_LogicGame::fitPicture()
 {
+    // Once shown, the window has its final size (fitted to the screen, framed): the play area is
+    // taken from the surface the tiles lie on, not from the size the window asked for at load.
+    if (isVisible())
+        m_playArea = PlayAreaLayout::PlayArea(
+            Twips::fromPixelsInt(centralWidget()->width()), Twips::fromPixelsInt(centralWidget()->height()));
     const double perPixel = Twips::perPixel();
     m_pictureTwips = PlayAreaLayout::FitPicture(QSizeF(PicShowAll.width() * perPixel, PicShowAll.height() * perPixel), m_playArea);
     Img_pic->setGeometry(TilePainting::toPixels(m_pictureTwips));
