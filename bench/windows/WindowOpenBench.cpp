@@ -108,7 +108,7 @@ QUARRY_BENCH(OpenWindow_Frm_jigsawtool, "< 50 ms: construction + show() to the f
 
 QUARRY_BENCH(OpenWindow_frmAbout, "< 50 ms: construction + show() to the first paint")
 {
-    openToPainted([] { return new frmAbout(QIcon()); });
+    openToPainted([] { return new frmAbout(QIcon(), QString()); });
 }
 
 QUARRY_BENCH(OpenWindow_FrmHelp, "< 50 ms: construction + show() to the first paint")

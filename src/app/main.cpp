@@ -1,5 +1,6 @@
 // main.cpp: Quarry Puzzle starts at its start window; closing it ends the program.
 #include "AppContext.h"
+#include "DataFiles.h"
 #include "Artwork.h"
 #include "FrmLogin.h"
 #include "Frm_EyesGame.h"
@@ -20,8 +21,11 @@ int main(int argc, char** argv)
     SoundSystem sound;
 
     AppContext context;
-    // Preferences, sounds and tile files live beside the program.
-    context.dataFolder = QCoreApplication::applicationDirPath();
+    // Sounds live beside the program; the player's data there too when the program may write it.
+    context.programFolder = QCoreApplication::applicationDirPath();
+    const DataFolder data = chooseDataFolder(context.programFolder, perUserDataFolder());
+    context.dataFolder = data.path;
+    context.dataPerUser = data.perUser;
     context.random = &random;
     context.messages = &messages;
     sound.install(context);

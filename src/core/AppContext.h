@@ -3,6 +3,7 @@
 // The program builds one with the real services; tests build one with scripted ones.
 #pragma once
 
+#include "DataFiles.h"
 #include "StringTable.h"
 
 #include <QDir>
@@ -29,7 +30,9 @@ struct SoundPaths
 
 struct AppContext
 {
-    QString dataFolder; // the executable's folder: fav.dll, sound/, tile files
+    QString dataFolder;    // the player's data: fav.dll, tile files (chosen by chooseDataFolder)
+    QString programFolder; // the program's own files: sound/ (the data folder when empty)
+    bool dataPerUser = false; // the data folder is the per-user folder, not the program folder
     RandomSource* random = nullptr;
     MessageBoxes* messages = nullptr;
     MciDevices* mci = nullptr;
@@ -42,6 +45,7 @@ struct AppContext
     bool toolOpen = false;
 
     QString filePath(const QString& name) const { return QDir(dataFolder).filePath(name); }
+    QString filePath(DataFile file) const { return filePath(dataFileName(file)); }
     // Called by every window on load (whichever loads first provides them).
-    void setSoundPaths() { soundPaths = SoundPaths::forFolder(dataFolder); }
+    void setSoundPaths() { soundPaths = SoundPaths::forFolder(programFolder.isEmpty() ? dataFolder : programFolder); }
 };

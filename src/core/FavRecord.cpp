@@ -1,6 +1,7 @@
 // FavRecord.cpp: reading and rewriting the preferences file, byte for byte and atomically.
 #include "FavRecord.h"
 
+#include "DataFiles.h"
 #include "FavFields.h"
 #include "FavLineReader.h"
 #include "Fields.h"
@@ -84,7 +85,7 @@ bool isReadOnly(const QString& path)
 
 } // namespace
 
-QString favFilePath(const QString& dataFolder) { return QDir(dataFolder).filePath(QStringLiteral("fav.dll")); }
+QString favFilePath(const QString& dataFolder) { return QDir(dataFolder).filePath(dataFileName(DataFile::Preferences)); }
 
 QString favTag(Game game) { return QString::fromLatin1(tagBytes(game)); }
 

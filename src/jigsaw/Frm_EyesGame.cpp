@@ -368,8 +368,8 @@ void Frm_EyesGame::Form_Unload()
 {
     Timer1.stop();
     m_jingle->mmClose();
-    QFile::remove(m_context.filePath(QStringLiteral("temp001")));
-    QFile::remove(m_context.filePath(QStringLiteral("temp.bmp")));
+    QFile::remove(m_context.filePath(DataFile::WorkingPicture));
+    QFile::remove(m_context.filePath(DataFile::WorkingBitmap));
     m_companions->closeAll();
 }
 

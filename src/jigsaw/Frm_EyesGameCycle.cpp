@@ -144,7 +144,7 @@ void Frm_EyesGame::scatterPieces()
 
 void Frm_EyesGame::PaintJigsawBackground()
 {
-    m_surface->setTile(loadBackTile(m_context.filePath(QStringLiteral("bakdatae"))));
+    m_surface->setTile(loadBackTile(m_context.filePath(DataFile::JigsawTile)));
     const int count = m_play.pieceCount();
     const QSizeF picture(Twips::fromPixels(m_working.width()), Twips::fromPixels(m_working.height()));
     if (m_play.shapeFamily() == JigsawPlay::ShapeBoard && count > 1) {

@@ -280,7 +280,7 @@ void Frm_LogicGame::PaintBackground() { m_surface->update(); }
 void Frm_LogicGame::paintSurface()
 {
     QPainter painter(m_surface);
-    paintBackTileFile(painter, m_ctx.filePath(QStringLiteral("bakdatal")), m_surface->rect());
+    paintBackTileFile(painter, m_ctx.filePath(DataFile::LogicTile), m_surface->rect());
     if (!PicShowAll.isNull())
         PictureFrame::paint(painter, TilePainting::toPixels(m_pictureTwips));
 }
@@ -353,7 +353,7 @@ void Frm_LogicGame::unload()
     Timer1.stop();
     m_jingle.reset();
     m_fanfare.reset();
-    QFile::remove(m_ctx.filePath(QStringLiteral("temp001")));
-    QFile::remove(m_ctx.filePath(QStringLiteral("temp.bmp")));
+    QFile::remove(m_ctx.filePath(DataFile::WorkingPicture));
+    QFile::remove(m_ctx.filePath(DataFile::WorkingBitmap));
     m_companions->closeAll();
 }

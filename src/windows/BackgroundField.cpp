@@ -1,6 +1,7 @@
 // BackgroundField.cpp: parsing and writing the background field body.
 #include "BackgroundField.h"
 
+#include "DataFiles.h"
 #include "Fields.h"
 
 #include <algorithm>
@@ -29,5 +30,5 @@ QString BackgroundField::tileFileName() const
 
 QString BackgroundField::tileFileName(Game game)
 {
-    return game == Game::Sliding ? QStringLiteral("bakdatal") : QStringLiteral("bakdatae");
+    return dataFileName(game == Game::Sliding ? DataFile::LogicTile : DataFile::JigsawTile);
 }

@@ -118,7 +118,7 @@ void GameCompanions::setProgramIcon(const QIcon& icon)
 void GameCompanions::showAbout()
 {
     const QIcon icon = m_windows->programIcon.isNull() ? QApplication::windowIcon() : m_windows->programIcon;
-    auto* box = new frmAbout(icon, m_game.gameWindow());
+    auto* box = new frmAbout(icon, m_context.dataFolder, m_game.gameWindow());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     ScreenFit::keepOnScreenWhenFramed(box);

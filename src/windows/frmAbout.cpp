@@ -1,6 +1,7 @@
 // frmAbout.cpp: layout of the About box.
 #include "frmAbout.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -17,9 +18,10 @@ QString frmAbout::versionLine()
     return QStringLiteral("Quarry Puzzle V2.0");
 }
 
-frmAbout::frmAbout(const QIcon& icon, QWidget* parent)
+frmAbout::frmAbout(const QIcon& icon, const QString& dataFolder, QWidget* parent)
     : QDialog(parent)
     , m_version(new QLabel(versionLine(), this))
+    , m_dataFolder(new QLabel(QStringLiteral("Your settings and games are kept in:\n%1").arg(QDir::toNativeSeparators(dataFolder)), this))
     , m_ok(new QPushButton(QStringLiteral("OK"), this))
 {
     setWindowTitle(QStringLiteral("About Quarry Puzzle"));
@@ -41,6 +43,9 @@ frmAbout::frmAbout(const QIcon& icon, QWidget* parent)
         = new QLabel(QStringLiteral("A sliding puzzle and a jigsaw puzzle on pictures.\nFree to use."), this);
     description->setObjectName(QStringLiteral("lblDescription"));
 
+    m_dataFolder->setObjectName(QStringLiteral("lblDataFolder"));
+    m_dataFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -48,6 +53,7 @@ frmAbout::frmAbout(const QIcon& icon, QWidget* parent)
     auto* text = new QVBoxLayout;
     text->addWidget(m_version);
     text->addWidget(description);
+    text->addWidget(m_dataFolder);
     text->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(picture);

@@ -1,4 +1,5 @@
-// frmAbout.h: the About box: product name, version and the program's icon.
+// frmAbout.h: the About box: product name, version, the program's icon and where the player's
+// data is kept.
 #pragma once
 
 #include <QDialog>
@@ -13,12 +14,14 @@ public:
     // The version line every About box shows.
     static QString versionLine();
 
-    explicit frmAbout(const QIcon& icon, QWidget* parent = nullptr);
+    frmAbout(const QIcon& icon, const QString& dataFolder, QWidget* parent = nullptr);
 
     QLabel* lblVersion() const { return m_version; }
     QPushButton* cmdOK() const { return m_ok; }
+    QLabel* lblDataFolder() const { return m_dataFolder; }
 
 private:
     QLabel* m_version;
+    QLabel* m_dataFolder;
     QPushButton* m_ok;
 };

@@ -9,7 +9,8 @@ clock. What the unit tests check (the rules of play) is not checked again here.
 Usage: play_installed.py --build DIR --xping PATH --shots DIR [--mode look|degraded]
   The screenshots go to DIR/<date>-<time>-<mode>/, which the run prints first.
   look      the walk at a device pixel ratio of 1 and of 2; the layout must hold
-  degraded  the walk with a read-only data folder without sounds and tiles, as another user
+  degraded  the walk with a read-only program folder without sounds and tiles, as another user:
+            the player's data lives in the per-user folder
 """
 
 import argparse
@@ -49,7 +50,10 @@ class Run:
 
     def __init__(self, desktop, prefix, shots, ratio, variant, home):
         self.desktop = desktop
-        self.data = os.path.join(prefix, "lib", "quarry-puzzle")
+        self.program_folder = os.path.join(prefix, "lib", "quarry-puzzle")
+        # A program folder it cannot write sends the player's data to the per-user folder.
+        self.data = (self.program_folder if variant == "full"
+                     else os.path.join(home, ".local", "share", "Quarry Puzzle"))
         self.launcher = os.path.join(prefix, "bin", "quarry-puzzle")
         self.shots = shots
         self.ratio = ratio
@@ -92,7 +96,14 @@ class Run:
         self.rects[title] = d.client_rect(window)
 
     def fav(self):
-        path = os.path.join(self.data, "fav.dll")
+        return self.read_fav(self.data)
+
+    def program_fav(self):
+        return self.read_fav(self.program_folder)
+
+    @staticmethod
+    def read_fav(folder):
+        path = os.path.join(folder, "fav.dll")
         if not os.path.exists(path):
             return None
         with open(path, "rb") as f:
@@ -167,20 +178,19 @@ class Run:
     def switch_sound(self, logic):
         d = self.desktop
         before = self.fav()
+        check(before is not None, f"no fav.dll in the data folder {self.data}")
+        shipped = self.program_fav()
         d.key(logic, "F6")
-        if self.variant == "full":
-            after = wait_until(lambda: self.fav() if self.fav() != before else None, DEADLINE,
-                               what="fav.dll to change after F6")
-            lines = before.split(b"\r\n")
-            sliding = lines[0]
-            flipped = sliding.replace(b"S1,", b"S0,") if b"S1," in sliding else sliding.replace(b"S0,", b"S1,")
-            expected = b"\r\n".join([flipped] + lines[1:])
-            check(after == expected, f"F6 wrote {after!r}, expected {expected!r}")
-            log("F6 switched the sound in fav.dll: " + after.split(b"\r\n")[0].decode())
-        else:
-            check(d.settle(logic), "the Logic puzzle went away after F6")
-            check(self.fav() == before, "F6 changed fav.dll in a read-only folder")
-            log("F6 left the read-only data folder as it was")
+        after = wait_until(lambda: self.fav() if self.fav() != before else None, DEADLINE,
+                           what="fav.dll to change after F6")
+        lines = before.split(b"\r\n")
+        sliding = lines[0]
+        flipped = sliding.replace(b"S1,", b"S0,") if b"S1," in sliding else sliding.replace(b"S0,", b"S1,")
+        expected = b"\r\n".join([flipped] + lines[1:])
+        check(after == expected, f"F6 wrote {after!r}, expected {expected!r}")
+        log(f"F6 switched the sound in {self.data}/fav.dll: " + after.split(b"\r\n")[0].decode())
+        if self.variant != "full":
+            check(self.program_fav() == shipped, "F6 changed the read-only program folder's fav.dll")
 
     def pieces_and_room(self, shot, client, covered):
         """Points well inside pieces, and points with nothing but background for a good way all
@@ -269,20 +279,18 @@ class Run:
         self.record(COLOR, dialog)
         d.key(dialog, "Return")
         d.wait_gone(COLOR, DEADLINE)
-        if self.variant == "full":
-            def complete():
-                with open(tile, "rb") as f:
-                    data = f.read()
-                return data if data[:2] == b"BM" and int.from_bytes(data[2:6], "little") == len(data) else None
-            data = wait_until(lambda: os.path.exists(tile) and complete(), DEADLINE,
-                              what="OK in the back-colour dialog to write a complete BMP file bakdatae")
-            self.wait_shot("08-jigsaw-new-background", jigsaw, lambda path: differing_pixels(before, path) > 1000,
-                           "the new background to be painted")
-            log(f"OK in the back-colour dialog wrote bakdatae ({len(data)} bytes)")
-        else:
-            check(d.settle(jigsaw), "the Jigsaw puzzle went away after the back-colour dialog")
-            check(not os.path.exists(tile), "bakdatae appeared in a read-only folder")
-            log("OK in the back-colour dialog left the read-only folder alone")
+        def complete():
+            with open(tile, "rb") as f:
+                data = f.read()
+            return data if data[:2] == b"BM" and int.from_bytes(data[2:6], "little") == len(data) else None
+        data = wait_until(lambda: os.path.exists(tile) and complete(), DEADLINE,
+                          what=f"OK in the back-colour dialog to write a complete BMP file {tile}")
+        self.wait_shot("08-jigsaw-new-background", jigsaw, lambda path: differing_pixels(before, path) > 1000,
+                       "the new background to be painted")
+        log(f"OK in the back-colour dialog wrote {tile} ({len(data)} bytes)")
+        if self.variant != "full":
+            check(not os.path.exists(os.path.join(self.program_folder, "bakdatae")),
+                  "bakdatae appeared in the read-only program folder")
         os.unlink(before)
 
 
@@ -355,8 +363,8 @@ def look(args, root):
 
 
 def degraded(args, root):
-    """The walk with a read-only data folder, run as another user, without sound/ and tile files:
-    nothing may be written, nothing may fail."""
+    """The walk with a read-only program folder, run as another user, without sound/ and tile files:
+    the player's data goes to the per-user folder, seeded from the program folder, and stays there."""
     prefix = os.path.join(root, "prefix-readonly")
     install(args.build, prefix)
     data = os.path.join(prefix, "lib", "quarry-puzzle")
@@ -368,9 +376,13 @@ def degraded(args, root):
     for path in (root, prefix):
         os.chmod(path, 0o755)
     shots = os.path.join(args.shots, "readonly")
-    log(f"--- read-only data folder without sounds and tiles: screenshots in {shots}")
+    log(f"--- read-only program folder without sounds and tiles: screenshots in {shots}")
     with Desktop(*LOGICAL_SCREEN, root, args.xping) as desktop:
-        Run(desktop, prefix, shots, 1, "readonly", make_home(root, 65534 if os.geteuid() == 0 else None)).play()
+        run = Run(desktop, prefix, shots, 1, "readonly", make_home(root, 65534 if os.geteuid() == 0 else None))
+        run.play()
+    check(run.fav() is not None and run.fav() != run.program_fav(),
+          "the switched sound did not stay in the per-user fav.dll after the program ended")
+    log(f"the player's settings stayed in {run.data} after the program ended")
 
 
 def main():

@@ -416,8 +416,10 @@ private slots:
     void aboutBox()
     {
         const QIcon icon(QPixmap::fromImage(FakeGame::pictureOf(32, 32, Qt::magenta)));
-        frmAbout box(icon);
+        const QString folder = QDir::temp().filePath("player data");
+        frmAbout box(icon, folder);
         QCOMPARE(box.windowTitle(), QStringLiteral("About Quarry Puzzle"));
+        QVERIFY(box.lblDataFolder()->text().endsWith(QDir::toNativeSeparators(folder)));
         QCOMPARE(box.lblVersion()->text(), QStringLiteral("Quarry Puzzle V2.0"));
         QCOMPARE(box.windowIcon().pixmap(32).toImage(), icon.pixmap(32).toImage());
         QCOMPARE(box.cmdOK()->objectName(), QStringLiteral("cmdOK"));

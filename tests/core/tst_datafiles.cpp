@@ -1,0 +1,68 @@
+// tst_datafiles.cpp: the choice of the player's data folder and its first-use seeding.
+#include "DataFiles.h"
+
+#include <QtTest>
+
+class TestDataFiles : public QObject {
+    Q_OBJECT
+
+    static void write(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    static QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+private slots:
+    // A folder below a plain file can never be made, whoever runs the test (root included).
+    void choice_data()
+    {
+        QTest::addColumn<bool>("programWritable");
+        QTest::addColumn<bool>("perUserWritable");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("problem");
+        QTest::newRow("portable copy") << true << true << "program" << false;
+        QTest::newRow("installed") << false << true << "user" << false;
+        QTest::newRow("nowhere to write") << false << false << "program" << true;
+    }
+    void choice()
+    {
+        QFETCH(bool, programWritable);
+        QFETCH(bool, perUserWritable);
+        QFETCH(QString, chosen);
+        QFETCH(bool, problem);
+        QTemporaryDir root;
+        write(root.filePath("plain"), "x");
+        const QString blocked = root.filePath("plain/below");
+        const QString program = programWritable ? root.filePath("program") : blocked;
+        const QString user = perUserWritable ? root.filePath("user") : blocked + "/user";
+
+        const DataFolder folder = chooseDataFolder(program, user);
+        QCOMPARE(folder.path, chosen == "program" ? program : user);
+        QCOMPARE(folder.perUser, chosen == "user");
+        QCOMPARE(!folder.problem.isEmpty(), problem);
+        QCOMPARE(folder.filePath(DataFile::Preferences), QDir(folder.path).filePath("fav.dll"));
+    }
+
+    // The player's own files are never overwritten; missing program files are skipped.
+    void seeding()
+    {
+        QTemporaryDir program, user;
+        write(program.filePath("fav.dll"), "shipped prefs");
+        write(program.filePath("bakdatal"), "shipped tile");
+        write(user.filePath("bakdatal"), "player's tile");
+
+        QCOMPARE(seedDataFolder(program.path(), user.path()), QStringList { "fav.dll" });
+        QCOMPARE(read(user.filePath("fav.dll")), QByteArray("shipped prefs"));
+        QCOMPARE(read(user.filePath("bakdatal")), QByteArray("player's tile"));
+        QCOMPARE(read(user.filePath("bakdatae")), QByteArray("<missing>"));
+        QCOMPARE(seedDataFolder(program.path(), user.path()), QStringList {});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataFiles)
+#include "tst_datafiles.moc"
