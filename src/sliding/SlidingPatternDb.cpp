@@ -14,13 +14,6 @@
 
 namespace SlidingPatternDb {
 
-const std::array<std::uint8_t, 1 << 16> bitCount = [] {
-    std::array<std::uint8_t, 1 << 16> counts {};
-    for (std::size_t cells = 1; cells < counts.size(); ++cells)
-        counts[cells] = static_cast<std::uint8_t>(counts[cells >> 1] + (cells & 1));
-    return counts;
-}();
-
 namespace {
 
 constexpr int Side = 4;

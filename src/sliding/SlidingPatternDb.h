@@ -46,8 +46,18 @@ std::vector<Partition> prepare(int blankHome);
 // The tables blankHome's partitions read, built afresh and not kept: the cost prepare() pays once.
 std::vector<std::unique_ptr<Table>> buildTables(int blankHome);
 
-// The number of cells in each set of cells (std::popcount is a library call on plain x86-64).
-extern const std::array<std::uint8_t, 1 << 16> bitCount;
+// The number of cells in a set of cells, from a table small enough to stay in the nearest cache
+// (std::popcount is a library call on plain x86-64).
+inline constexpr std::array<std::uint8_t, 256> byteCount = [] {
+    std::array<std::uint8_t, 256> counts {};
+    for (std::size_t bits = 1; bits < counts.size(); ++bits)
+        counts[bits] = static_cast<std::uint8_t>(counts[bits >> 1] + (bits & 1));
+    return counts;
+}();
+inline std::uint32_t cellCount(std::uint32_t cells)
+{
+    return byteCount[cells & 0xFF] + byteCount[(cells >> 8) & 0xFF];
+}
 
 // The index of a placement in a table: positions[i] is where the tile of homes[i] stands.
 inline std::uint32_t rank(const int* positions, int count)
@@ -56,7 +66,7 @@ inline std::uint32_t rank(const int* positions, int count)
     std::uint32_t used = 0;
     for (int i = 0; i < count; ++i) {
         const auto p = static_cast<std::uint32_t>(positions[i]);
-        const auto smaller = bitCount[used & ((1u << p) - 1u)];
+        const auto smaller = cellCount(used & ((1u << p) - 1u));
         result = result * static_cast<std::uint32_t>(16 - i) + (p - smaller);
         used |= 1u << p;
     }

@@ -46,6 +46,15 @@ private:
     int m_blank;
 };
 
+inline void prefetch(const void* address)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
 // The 4 x 4 search with the pattern tables: the larger of the partitions' sums bounds the moves
 // left. Everything lives in fixed arrays; a move updates the one pattern of each partition that
 // holds the moved tile.
@@ -111,7 +120,7 @@ private:
         std::uint32_t used = 0;
         for (int i = 0; i < lookup.count; ++i) {
             const std::uint32_t p = lookup.cellMap[m_cellOf[lookup.values[i]]];
-            const auto smaller = SlidingPatternDb::bitCount[used & ((1u << p) - 1u)];
+            const auto smaller = SlidingPatternDb::cellCount(used & ((1u << p) - 1u));
             result = result * static_cast<std::uint32_t>(Cells - i) + (p - smaller);
             used |= 1u << p;
         }
@@ -131,6 +140,22 @@ private:
         }
         const int blankCell = m_cellOf[m_blank];
         const std::size_t partitions = m_partitions.size();
+        // The children's table entries are worked out and fetched together before the first
+        // child is searched: the tables are far larger than the cache.
+        std::array<std::array<std::uint32_t, MaxPartitions>, 4> childRank {};
+        for (int n = 0; n < m_nextCount[blankCell]; ++n) {
+            const int from = m_next[blankCell][n];
+            if (from == previousBlank)
+                continue;
+            const int value = m_valueAt[from];
+            m_cellOf[value] = static_cast<std::uint8_t>(blankCell);
+            for (std::size_t k = 0; k < partitions; ++k) {
+                const SlidingPatternDb::Lookup& lookup = m_partitions[k][m_patternOf[k][value]];
+                childRank[n][k] = rankOf(lookup);
+                prefetch(lookup.table->distance.data() + childRank[n][k]);
+            }
+            m_cellOf[value] = static_cast<std::uint8_t>(from);
+        }
         for (int n = 0; n < m_nextCount[blankCell]; ++n) {
             const int from = m_next[blankCell][n];
             if (from == previousBlank)
@@ -148,7 +173,7 @@ private:
                 const SlidingPatternDb::Lookup& lookup = m_partitions[k][p];
                 oldRank[k] = m_rank[k][p];
                 oldSum[k] = m_sum[k];
-                m_rank[k][p] = rankOf(lookup);
+                m_rank[k][p] = childRank[n][k];
                 m_sum[k] += lookup.table->distance[m_rank[k][p]] - lookup.table->distance[oldRank[k]];
                 movedBound = std::max(movedBound, m_sum[k]);
             }

@@ -149,6 +149,8 @@ private slots:
         QTest::addColumn<int>("steps");
         QTest::newRow("22 steps out") << 16 << 22;
         QTest::newRow("26 steps out") << 16 << 26;
+        QTest::newRow("blank home on an edge") << 2 << 24;
+        QTest::newRow("blank home inside") << 7 << 24;
     }
     void fourByFourOptimal()
     {
