@@ -193,8 +193,10 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
 }
 
 // The three home-cell groups: one line of four along an edge and two blocks of six beside it,
-// turned so that the line holds the blank's home when it lies on an edge.
-std::array<std::vector<int>, 3> groupsFor(int blankHome)
+// turned so that the line holds the blank's home when it lies on an edge. With staggered set, for
+// a blank home in a corner: the block away from the blank reaches into the line instead, and the
+// three cells left over make the small pattern; empty groups for other blank homes.
+std::array<std::vector<int>, 3> groupsFor(int blankHome, bool staggered = false)
 {
     using Turn = int (*)(int row, int column);
     const std::array<Turn, 4> turns { [](int r, int c) { return r * Side + c; },
@@ -211,12 +213,22 @@ std::array<std::vector<int>, 3> groupsFor(int blankHome)
         }
     }
     std::array<std::vector<int>, 3> groups;
+    const int last = Side - 1;
+    const bool blankLeft = chosen(0, 0) == blankHome;
+    if (staggered && !blankLeft && chosen(0, last) != blankHome)
+        return groups;
     for (int r = 0; r < Side; ++r) {
         for (int c = 0; c < Side; ++c) {
             const int cell = chosen(r, c);
             if (cell == blankHome)
                 continue;
-            groups[r == 0 ? 0 : (c < Side / 2 ? 1 : 2)].push_back(cell);
+            const bool nearBlank = (c < Side / 2) == blankLeft;
+            if (!staggered)
+                groups[r == 0 ? 0 : (c < Side / 2 ? 1 : 2)].push_back(cell);
+            else if (nearBlank ? r >= 1 : r < last)
+                groups[nearBlank ? 1 : 2].push_back(cell);
+            else
+                groups[0].push_back(cell);
         }
     }
     for (auto& group : groups)
@@ -276,27 +288,34 @@ Shape shapeOf(const std::vector<int>& pattern)
     return best;
 }
 
-// The patterns of the partitions prepare() returns for blankHome.
+// The patterns of the partitions prepare() returns for blankHome: the plain and, in a corner, the
+// staggered groups, each with its image mirrored on the diagonal, without repeats.
 std::vector<std::array<std::vector<int>, 3>> partitionsFor(int blankHome)
 {
     const int home = std::clamp(blankHome, 0, Cells - 1);
-    std::vector<std::array<std::vector<int>, 3>> result { groupsFor(home) };
-    std::array<std::vector<int>, 3> mirrored = groupsFor(symmetries[Transpose][home]);
-    for (auto& group : mirrored) {
-        for (int& cell : group)
-            cell = symmetries[Transpose][cell];
-        std::sort(group.begin(), group.end());
+    const int mirroredHome = symmetries[Transpose][home];
+    std::vector<std::array<std::vector<int>, 3>> result;
+    std::vector<std::array<std::uint32_t, 3>> keys;
+    auto add = [&](std::array<std::vector<int>, 3> groups, bool mirror) {
+        if (groups[0].empty() && groups[1].empty())
+            return;
+        std::array<std::uint32_t, 3> key {};
+        for (int g = 0; g < 3; ++g) {
+            for (int& cell : groups[g])
+                cell = mirror ? symmetries[Transpose][cell] : cell;
+            std::sort(groups[g].begin(), groups[g].end());
+            key[g] = maskOf(groups[g]);
+        }
+        std::sort(key.begin(), key.end());
+        if (std::find(keys.begin(), keys.end(), key) != keys.end())
+            return;
+        keys.push_back(key);
+        result.push_back(std::move(groups));
+    };
+    for (const bool staggered : { false, true }) {
+        add(groupsFor(home, staggered), false);
+        add(groupsFor(mirroredHome, staggered), true);
     }
-    std::array<std::uint32_t, 3> own {};
-    std::array<std::uint32_t, 3> other {};
-    for (int g = 0; g < 3; ++g) {
-        own[g] = maskOf(result.front()[g]);
-        other[g] = maskOf(mirrored[g]);
-    }
-    std::sort(own.begin(), own.end());
-    std::sort(other.begin(), other.end());
-    if (own != other)
-        result.push_back(mirrored);
     return result;
 }
 

@@ -38,9 +38,9 @@ struct Lookup {
 // Three disjoint patterns covering every home cell except the blank's.
 using Partition = std::array<Lookup, 3>;
 
-// The partitions whose bounds the search takes the larger of for a board whose blank belongs in
-// blankHome (0..15): the board's own and, where it differs, the one of the board mirrored on its
-// diagonal. Builds missing tables; safe to call from several threads; tables live until the end.
+// The partitions whose bounds the search takes the largest of for a board whose blank belongs in
+// blankHome (0..15): the board's own, for a corner also one with the blocks staggered, and the
+// images of those mirrored on the diagonal where they differ. Builds missing tables; safe to call from several threads; tables live until the end.
 std::vector<Partition> prepare(int blankHome);
 
 // The tables blankHome's partitions read, built afresh and not kept: the cost prepare() pays once.

@@ -61,7 +61,7 @@ inline void prefetch(const void* address)
 class PatternSearch {
 public:
     static constexpr int Cells = 16;
-    static constexpr int MaxPartitions = 2;
+    static constexpr int MaxPartitions = 4;
     static constexpr int MaxMoves = 96; // the longest optimal solution has 80
 
     explicit PatternSearch(const Grid& grid)
