@@ -23,6 +23,7 @@ struct AppContext;
 class BuiltInPictures;
 class GameCompanions;
 class Mmedia;
+class LogicGameHint;
 class QLabel;
 class QProgressBar;
 class SlidingTile;
@@ -102,6 +103,7 @@ private:
     void togglePause();
     void paintSurface();
     void unload();
+    void requestHint();
 
     AppContext& m_ctx;
     const BuiltInPictures& m_pictures;
@@ -131,4 +133,5 @@ private:
     std::unique_ptr<Mmedia> m_fanfare;
     GameCompanions* m_companions = nullptr;
     BackColourChooser m_chooseBackColour;
+    LogicGameHint* m_hint = nullptr;
 };
