@@ -37,19 +37,19 @@ std::uint32_t flood(std::uint32_t seed, std::uint32_t open)
     }
 }
 
-// One bit per set of open cells: whether they form a single region, the common case, where a
+// One bit per set of open cells (kept to the end, like the tables): whether they form a single region, the common case, where a
 // placement needs no record of regions beyond its distance.
 const std::vector<std::uint64_t>& singleRegion()
 {
-    static const std::vector<std::uint64_t> single = [] {
-        std::vector<std::uint64_t> result((AllCells + 1) / 64, 0);
+    static const auto* single = [] {
+        auto* result = new std::vector<std::uint64_t>((AllCells + 1) / 64, 0);
         for (std::uint32_t open = 1; open <= AllCells; ++open) {
             if (flood(open & (0u - open), open) == open)
-                result[open / 64] |= std::uint64_t(1) << (open % 64);
+                (*result)[open / 64] |= std::uint64_t(1) << (open % 64);
         }
         return result;
     }();
-    return single;
+    return *single;
 }
 
 // The cells beside each cell.
@@ -319,11 +319,16 @@ std::vector<std::array<std::vector<int>, 3>> partitionsFor(int blankHome)
     return result;
 }
 
-std::mutex cacheMutex;
+// Neither is ever destroyed: a hint still working when the program ends must not find them gone.
+std::mutex& cacheMutex()
+{
+    static auto* mutex = new std::mutex;
+    return *mutex;
+}
 std::map<std::uint32_t, std::unique_ptr<Table>>& cache()
 {
-    static std::map<std::uint32_t, std::unique_ptr<Table>> tables;
-    return tables;
+    static auto* tables = new std::map<std::uint32_t, std::unique_ptr<Table>>;
+    return *tables;
 }
 
 } // namespace
@@ -331,7 +336,7 @@ std::map<std::uint32_t, std::unique_ptr<Table>>& cache()
 std::vector<Partition> prepare(int blankHome)
 {
     std::vector<Partition> result;
-    const std::lock_guard lock(cacheMutex);
+    const std::lock_guard lock(cacheMutex());
     auto& tables = cache();
     for (const auto& groups : partitionsFor(blankHome)) {
         Partition partition;
@@ -372,7 +377,7 @@ std::vector<std::unique_ptr<Table>> buildTables(int blankHome)
 
 std::size_t memoryUsed()
 {
-    const std::lock_guard lock(cacheMutex);
+    const std::lock_guard lock(cacheMutex());
     std::size_t bytes = 0;
     for (const auto& [key, table] : cache())
         bytes += table->distance.size();
