@@ -89,6 +89,20 @@ public:
                     m_patternOf[k][lookup.values[i]] = static_cast<std::int8_t>(p);
             }
         }
+        // Partitions may share a pattern; its rank is then worked out once per move.
+        for (std::size_t k = 0; k < m_partitions.size(); ++k) {
+            m_copyOf[k].fill(-1);
+            for (int value = 0; value < Cells; ++value) {
+                if (value == m_blank)
+                    continue;
+                const SlidingPatternDb::Lookup& own = m_partitions[k][m_patternOf[k][value]];
+                for (std::size_t earlier = 0; earlier < k && m_copyOf[k][value] < 0; ++earlier) {
+                    const SlidingPatternDb::Lookup& other = m_partitions[earlier][m_patternOf[earlier][value]];
+                    if (own.table == other.table && own.values == other.values && own.cellMap == other.cellMap)
+                        m_copyOf[k][value] = static_cast<std::int8_t>(earlier);
+                }
+            }
+        }
     }
 
     std::optional<Path> run()
@@ -150,6 +164,10 @@ private:
             const int value = m_valueAt[from];
             m_cellOf[value] = static_cast<std::uint8_t>(blankCell);
             for (std::size_t k = 0; k < partitions; ++k) {
+                if (const int same = m_copyOf[k][value]; same >= 0) {
+                    childRank[n][k] = childRank[n][same];
+                    continue;
+                }
                 const SlidingPatternDb::Lookup& lookup = m_partitions[k][m_patternOf[k][value]];
                 childRank[n][k] = rankOf(lookup);
                 prefetch(lookup.table->distance.data() + childRank[n][k]);
@@ -199,6 +217,7 @@ private:
     std::array<std::array<std::int8_t, 4>, Cells> m_next {};
     std::array<int, Cells> m_nextCount {};
     std::array<std::array<std::int8_t, Cells>, MaxPartitions> m_patternOf {};
+    std::array<std::array<std::int8_t, Cells>, MaxPartitions> m_copyOf {}; // an earlier partition, same pattern
     std::array<std::array<std::uint32_t, 3>, MaxPartitions> m_rank {};
     std::array<int, MaxPartitions> m_sum {};
     std::array<int, MaxMoves> m_path {};
