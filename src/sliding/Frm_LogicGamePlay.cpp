@@ -8,6 +8,7 @@
 #include "FavFields.h"
 #include "GameCompanions.h"
 #include "GameSounds.h"
+#include "LogicGameHint.h"
 #include "Mmedia.h"
 #include "PlayAreaLayout.h"
 #include "RandomSource.h"
@@ -70,6 +71,7 @@ void Frm_LogicGame::StartGame()
     pbr1->setRange(0, gridSize * 100);
     pbr1->setValue(0);
     pbr1->show();
+    m_hint->clear();
     BuildTiles(gridSize);
     m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(prefRecord()));
     for (int k = 1; k < int(Pic_show.size()); ++k)
@@ -161,8 +163,9 @@ void Frm_LogicGame::showClickOutcome(const ClickOutcome& outcome)
     if (!outcome.accepted)
         return;
     if (outcome.moved) {
+        m_hint->clear();
         placeTile(outcome.tile);
-        placeTile(m_game.board().blankIndex());
+        placeTile(outcome.otherTile ? outcome.otherTile : m_game.board().blankIndex());
     }
     if (outcome.steps > 0)
         showSteps();
@@ -202,6 +205,7 @@ void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)
     }
     case SwapOutcome::Action::Dropped:
         if (outcome.moved) {
+            m_hint->clear();
             placeTile(outcome.pickedTile);
             placeTile(outcome.droppedTile);
         }
