@@ -1,5 +1,6 @@
 // tst_picturefile.cpp: the player's picture files: what is refused before decoding, what is
 // decoded at which size, orientation tags, and the content hash.
+#include "PictureChooser.h"
 #include "PictureFile.h"
 
 #include <QBuffer>
@@ -131,6 +132,19 @@ private slots:
         QCOMPARE(a.size(), 40);
         QCOMPARE(PictureFile::load(dir.filePath("copy of a.png"), {}).hash, a);
         QVERIFY(PictureFile::load(dir.filePath("b.png"), {}).hash != a);
+    }
+
+    // The chooser starts where the last picture came from, while that folder exists, and offers
+    // the formats this build reads.
+    void chooserStart()
+    {
+        QTemporaryDir dir;
+        const QString fallback = pictureStartFolder({});
+        QVERIFY(QFileInfo(fallback).isDir());
+        QCOMPARE(pictureStartFolder({ dir.filePath("cat.jpg") }), dir.path());
+        QCOMPARE(pictureStartFolder({ dir.filePath("gone/cat.jpg") }), fallback);
+        for (const char* pattern : { "*.png", "*.jpg", "*.bmp", "*.gif" })
+            QVERIFY2(pictureFileFilter().contains(pattern), pattern);
     }
 
     // Transparent parts show the colour behind them; opaque pictures pass unchanged.
