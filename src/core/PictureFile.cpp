@@ -34,6 +34,11 @@ QSize decodedSize(QSize picture, QSize bound)
 
 Loaded decode(QIODevice* device, const QString& name, QSize bound)
 {
+    return decode(device, name, [bound](QSize) { return bound; });
+}
+
+Loaded decode(QIODevice* device, const QString& name, const Fit& fit)
+{
     QImageReader reader(device);
     reader.setAutoTransform(true);
     reader.setDecideFormatFromContent(true);
@@ -51,7 +56,7 @@ Loaded decode(QIODevice* device, const QString& name, QSize bound)
     // The scaled size applies to the image as stored; a quarter turn comes after it.
     const bool quarter = turnsQuarter(reader.transformation());
     const QSize upright = quarter ? raw.transposed() : raw;
-    const QSize wanted = decodedSize(upright, bound);
+    const QSize wanted = decodedSize(upright, fit(upright));
     if (wanted != upright)
         reader.setScaledSize(quarter ? wanted.transposed() : wanted);
 
@@ -71,6 +76,11 @@ Loaded decode(QIODevice* device, const QString& name, QSize bound)
 
 Loaded load(const QString& path, QSize bound)
 {
+    return load(path, [bound](QSize) { return bound; });
+}
+
+Loaded load(const QString& path, const Fit& fit)
+{
     const QFileInfo info(path);
     if (!info.exists())
         return refused(path, QStringLiteral("the file does not exist"));
@@ -89,7 +99,7 @@ Loaded load(const QString& path, QSize bound)
         return refused(path, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
     if (!file.seek(0))
         return refused(path, QStringLiteral("the file cannot be read again"));
-    Loaded result = decode(&file, path, bound);
+    Loaded result = decode(&file, path, fit);
     if (result.ok())
         result.hash = sha.result().toHex();
     return result;

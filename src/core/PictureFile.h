@@ -11,6 +11,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 
 namespace PictureFile {
@@ -30,12 +32,18 @@ struct Loaded
     bool ok() const { return error.isEmpty(); }
 };
 
+// The size to decode a picture of the given (upright) size at, as the game's fitting decides it.
+using Fit = std::function<QSize(QSize picture)>;
+
 // Reads the picture file at path, decoded to fit inside bound (aspect kept, never enlarged; an
 // empty bound: the picture's own size).
 Loaded load(const QString& path, QSize bound);
+// The same, decoded at the size fit gives (never enlarged: a small picture is the fitting's to grow).
+Loaded load(const QString& path, const Fit& fit);
 
 // The same checks and decoding over an open device; name is the name given in messages. The hash
 // is left to the caller (load hashes the file it read).
+Loaded decode(QIODevice* device, const QString& name, const Fit& fit);
 Loaded decode(QIODevice* device, const QString& name, QSize bound);
 
 // The size a picture of the given size is decoded at to fit inside bound (see load).

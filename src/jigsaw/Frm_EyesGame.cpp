@@ -14,6 +14,7 @@
 #include "JigsawBackground.h"
 #include "LabelContrast.h"
 #include "Mmedia.h"
+#include "PictureOpening.h"
 #include "PieceWindow.h"
 #include "RandomSource.h"
 #include "ScreenFit.h"
@@ -51,6 +52,7 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
 {
     m_jingle = m_sounds->makeMedia();
     m_companions = new GameCompanions(context, *this, GameCompanions::Game::Jigsaw, this);
+    m_opening = new PictureOpening(context, this, [this](const QString& path) { openPictureFile(path); });
     m_companions->setProgramIcon(Artwork::programIcon());
     buildControls();
     buildMenu();
@@ -130,7 +132,8 @@ void Frm_EyesGame::buildMenu()
     connect(mnu_preview, &QAction::triggered, m_companions, &GameCompanions::showPreview);
     mnu_sound = add(QString(), Qt::Key_F6, &Frm_EyesGame::mnu_sound_Click);
     mnu_eyesgame->addSeparator();
-    mnu_openfile = add(s.text(StringTable::OpenPicture), Qt::Key_F7, &Frm_EyesGame::newPictureGame);
+    mnu_openfile = add(s.text(StringTable::OpenPicture), Qt::Key_F7, &Frm_EyesGame::openPicture);
+    mnu_eyesgame->addMenu(m_opening->recentMenu());
     mnu_operation = add(s.text(StringTable::Option), Qt::Key_F8, &Frm_EyesGame::Setset);
     mnu_mainjfb = add(s.text(StringTable::PuzzleScoreboard), {}, nullptr);
     mnu_eyesgame->addSeparator();
@@ -173,8 +176,12 @@ void Frm_EyesGame::Form_Activate()
     if (m_activated)
         return;
     m_activated = true;
-    if (mnu_eyesgame->isEnabled())
-        startGame();
+    if (mnu_eyesgame->isEnabled()) {
+        // A picture from the command line comes first; when it is refused, a built-in one.
+        const QString first = std::exchange(m_firstPicture, QString());
+        if (first.isEmpty() || !openPictureFile(first, false))
+            startGame();
+    }
     m_companions->onFirstActivation();
 }
 
@@ -260,7 +267,7 @@ void Frm_EyesGame::PMenu(int& index)
         mnu_eyescolor_Click();
         break;
     case 5:
-        newPictureGame();
+        openPicture();
         break;
     case 6:
         Setset();

@@ -27,6 +27,7 @@ class JigsawBackground;
 class Mmedia;
 class PieceShadow;
 class PieceWindow;
+class PictureOpening;
 class QAction;
 class QLabel;
 class QMenu;
@@ -41,6 +42,14 @@ public:
     // Game cycle.
     void startGame();
     void newPictureGame();
+    // "Open picture": the chooser, then a new game on the chosen file (after the question).
+    void openPicture();
+    // A new game on the picture file at path; the running game stays as it was when the player
+    // says No or the file is refused (the player is told why). ask: put the question first.
+    bool openPictureFile(const QString& path, bool ask = true);
+    // The picture file the first activation starts on instead of a built-in one.
+    void setFirstPicture(const QString& path) { m_firstPicture = path; }
+    PictureOpening& pictureOpening() const { return *m_opening; }
     void Setset();
     void PaintJigsawBackground();
     void Timer1_Timer();
@@ -97,6 +106,10 @@ private:
     void buildControls();
     void buildMenu();
     void Form_Unload();
+    bool confirmNewGame();
+    // The size in pixels a new picture is fitted into.
+    QSize pictureArea() const;
+    void newGameOn(const QImage& picture);
     void runKey(int key);
     void removePieces();
     void buildLevel();
@@ -121,6 +134,8 @@ private:
     std::unique_ptr<GameSounds> m_sounds;
     std::unique_ptr<Mmedia> m_jingle;
     GameCompanions* m_companions = nullptr;
+    PictureOpening* m_opening = nullptr;
+    QString m_firstPicture;
 
     std::unique_ptr<FavSession> m_favs;
     QString m_record;

@@ -29,30 +29,45 @@ constexpr double HighWindow = 9000;
 constexpr int BuiltInChoices = 10;
 } // namespace
 
+bool Frm_EyesGame::confirmNewGame()
+{
+    const StringTable& s = m_context.strings;
+    return m_play.ended
+        || m_context.messages->askYesNo(
+            this, s.text(StringTable::Question), s.text(StringTable::AnotherNewGame), MessageIcon::Question);
+}
+
 void Frm_EyesGame::newPictureGame()
 {
     finishDrag();
-    const StringTable& s = m_context.strings;
-    if (!m_play.ended
-        && !m_context.messages->askYesNo(
-            this, s.text(StringTable::Question), s.text(StringTable::AnotherNewGame), MessageIcon::Question))
+    if (!confirmNewGame())
         return;
-    Timer1.stop();
-    m_clock.stop();
-    m_surface->hideTarget();
     m_context.random->reseed();
     const QImage chosen = m_pictures.picture(m_context.random->below(BuiltInChoices));
     if (chosen.isNull())
         return;
-    m_source = chosen;
-    Setset();
+    newGameOn(chosen);
+}
 
+QSize Frm_EyesGame::pictureArea() const
+{
     const QSizeF window = windowTwips();
     const double areaWidth
         = window.width() > WideWindow ? AreaWidthCap : (window.width() - AreaWidthMargin) / 7 * 5;
     const double areaHeight
         = window.height() > HighWindow ? AreaHeightCap : (window.height() - AreaHeightMargin) / 6 * 4;
-    const QSize area(std::max(1, Twips::toPixelsInt(areaWidth)), std::max(1, Twips::toPixelsInt(areaHeight)));
+    return QSize(std::max(1, Twips::toPixelsInt(areaWidth)), std::max(1, Twips::toPixelsInt(areaHeight)));
+}
+
+void Frm_EyesGame::newGameOn(const QImage& picture)
+{
+    Timer1.stop();
+    m_clock.stop();
+    m_surface->hideTarget();
+    m_source = picture;
+    Setset();
+
+    const QSize area = pictureArea();
     QImage fitted = m_source.convertToFormat(QImage::Format_RGB32);
     if (fitted.width() > area.width() || fitted.height() > area.height())
         fitted = fitted.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -16,6 +16,7 @@
 #include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "PictureFrame.h"
+#include "PictureOpening.h"
 #include "PlayAreaLayout.h"
 #include "RandomSource.h"
 #include "ScreenFit.h"
@@ -85,6 +86,8 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     m_companions->setProgramIcon(Artwork::programIcon());
     setWindowIcon(Artwork::programIcon());
     m_menu = std::make_unique<LogicGameMenu>(menuBar(), [this](LogicGameMenu::Command c) { runCommand(c); });
+    m_opening = new PictureOpening(m_ctx, this, [this](const QString& path) { openPictureFile(path); });
+    m_menu->mnu_logicgame->insertMenu(m_menu->action(LogicGameMenu::Command::Option), m_opening->recentMenu());
     buildDisplays();
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &Frm_LogicGame::Timer1_Timer);
@@ -200,8 +203,8 @@ void Frm_LogicGame::runCommand(LogicGameMenu::Command command)
 {
     using C = LogicGameMenu::Command;
     switch (command) {
-    case C::Restart:
-    case C::OpenPicture: NewPictureGame(); break;
+    case C::Restart: NewPictureGame(); break;
+    case C::OpenPicture: openPicture(); break;
     case C::Pause: togglePause(); break;
     case C::BackColor: backColourCommand(); break;
     case C::Preview: m_companions->showPreview(); break;
@@ -325,8 +328,12 @@ bool Frm_LogicGame::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && !m_activated) {
         m_activated = true;
-        if (operationsMenuEnabled())
-            NewPictureGame();
+        if (operationsMenuEnabled()) {
+            // A picture from the command line comes first; when it is refused, a built-in one.
+            const QString first = std::exchange(m_firstPicture, QString());
+            if (first.isEmpty() || !openPictureFile(first, false))
+                NewPictureGame();
+        }
         m_companions->onFirstActivation();
     }
     return QMainWindow::event(event);

@@ -23,6 +23,7 @@ struct AppContext;
 class BuiltInPictures;
 class GameCompanions;
 class Mmedia;
+class PictureOpening;
 class QLabel;
 class QProgressBar;
 class SlidingTile;
@@ -42,6 +43,14 @@ public:
 
     // Game flow and input, as the events call them.
     void NewPictureGame();
+    // "Open picture": the chooser, then a new game on the chosen file (after the question).
+    void openPicture();
+    // A new game on the picture file at path; the running game stays as it was when the player
+    // says No or the file is refused (the player is told why). ask: put the question first.
+    bool openPictureFile(const QString& path, bool ask = true);
+    // The picture file the first activation starts on instead of a built-in one.
+    void setFirstPicture(const QString& path) { m_firstPicture = path; }
+    PictureOpening& pictureOpening() const { return *m_opening; }
     void StartGame();
     void ApplyPrefs();
     void PaintBackground();
@@ -86,6 +95,9 @@ private:
     void showTitle();
     void showSoundCaption();
     bool PickBuiltInPicture();
+    bool confirmNewGame();
+    // PicShowAll fitted and shown, then a new game on it.
+    void newGameOnPicture();
     void fitPicture();
     void BuildTiles(int gridSize);
     void removeTiles();
@@ -130,5 +142,7 @@ private:
     std::unique_ptr<Mmedia> m_jingle;
     std::unique_ptr<Mmedia> m_fanfare;
     GameCompanions* m_companions = nullptr;
+    PictureOpening* m_opening = nullptr;
+    QString m_firstPicture;
     BackColourChooser m_chooseBackColour;
 };

@@ -36,17 +36,29 @@ void Frm_LogicGame::fitPicture()
     PaintBackground();
 }
 
+bool Frm_LogicGame::confirmNewGame()
+{
+    if (!m_game.needsNewGameQuestion())
+        return true;
+    const SlidingMessage question = SlidingMessage::newGameQuestion();
+    return m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon);
+}
+
 void Frm_LogicGame::NewPictureGame()
 {
-    if (m_game.needsNewGameQuestion()) {
-        const SlidingMessage question = SlidingMessage::newGameQuestion();
-        if (!m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon))
-            return;
-    }
+    if (!confirmNewGame())
+        return;
     m_game.stopClock();
     syncClock();
     if (!PickBuiltInPicture())
         return;
+    newGameOnPicture();
+}
+
+void Frm_LogicGame::newGameOnPicture()
+{
+    m_game.stopClock();
+    syncClock();
     fitPicture();
     m_game.markIdle();
     StartGame();
