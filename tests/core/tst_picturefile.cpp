@@ -128,10 +128,10 @@ private slots:
         write(dir.filePath("a.png"), encoded({40, 30}, "png"));
         write(dir.filePath("copy of a.png"), encoded({40, 30}, "png"));
         write(dir.filePath("b.png"), encoded({41, 30}, "png"));
-        const QByteArray a = PictureFile::load(dir.filePath("a.png"), {}).hash;
+        const QByteArray a = PictureFile::load(dir.filePath("a.png"), QSize()).hash;
         QCOMPARE(a.size(), 40);
-        QCOMPARE(PictureFile::load(dir.filePath("copy of a.png"), {}).hash, a);
-        QVERIFY(PictureFile::load(dir.filePath("b.png"), {}).hash != a);
+        QCOMPARE(PictureFile::load(dir.filePath("copy of a.png"), QSize()).hash, a);
+        QVERIFY(PictureFile::load(dir.filePath("b.png"), QSize()).hash != a);
     }
 
     // The chooser starts where the last picture came from, while that folder exists, and offers
