@@ -6,7 +6,6 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QtTest>
-#include <QtEndian>
 
 namespace {
 
@@ -22,49 +21,6 @@ QByteArray encoded(QSize size, const char* format)
     return buffer.data();
 }
 
-// A JPEG whose orientation tag says "turn a quarter clockwise to view" (EXIF orientation 6).
-QByteArray turnedJpeg(QSize stored)
-{
-    const QByteArray tiff = QByteArray("MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 26);
-    const QByteArray body = QByteArray("Exif\0\0", 6) + tiff;
-    QByteArray app1("\xFF\xE1", 2);
-    app1 += char((body.size() + 2) >> 8);
-    app1 += char((body.size() + 2) & 0xFF);
-    QByteArray jpeg = encoded(stored, "jpg");
-    return jpeg.insert(2, app1 + body);
-}
-
-quint32 crc32(const QByteArray& bytes)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char c : bytes) {
-        crc ^= uchar(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray pngChunk(const QByteArray& typeAndData)
-{
-    uchar length[4], crc[4];
-    qToBigEndian(quint32(typeAndData.size() - 4), length);
-    qToBigEndian(crc32(typeAndData), crc);
-    return QByteArray(reinterpret_cast<const char*>(length), 4) + typeAndData
-        + QByteArray(reinterpret_cast<const char*>(crc), 4);
-}
-
-// A PNG whose header claims width × height, cut off a few bytes into its pixels.
-QByteArray pngCutShort(quint32 width, quint32 height)
-{
-    uchar dims[8];
-    qToBigEndian(width, dims);
-    qToBigEndian(height, dims + 4);
-    const QByteArray ihdr = QByteArray("IHDR", 4) + QByteArray(reinterpret_cast<const char*>(dims), 8)
-        + QByteArray("\x08\x02\0\0\0", 5);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk(ihdr) + pngChunk(QByteArray("IDAT\x78\x9c", 6));
-}
-
 void write(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -77,25 +33,28 @@ class TestPictureFile : public QObject {
     Q_OBJECT
 
 private slots:
+    // Most rows read the fuzz target's seed files; "<dir>" and "<missing>" name no file.
     void load_data()
     {
-        QTest::addColumn<QByteArray>("bytes"); // "<dir>" and "<missing>": no file of that name
+        QTest::addColumn<QByteArray>("bytes"); // the file, or a seed's name after "seed:"
         QTest::addColumn<QSize>("bound");
         QTest::addColumn<QSize>("decoded");    // invalid when refused
         QTest::addColumn<QString>("reason");   // part of the refusal
 
         const QSize play(300, 300);
         QTest::newRow("big photo decoded at the play size") << encoded({600, 400}, "jpg") << play << QSize(300, 200) << "";
-        QTest::newRow("small picture left at its size") << encoded({40, 30}, "png") << play << QSize(40, 30) << "";
+        QTest::newRow("small picture left at its size") << QByteArray("seed:rgb.png") << play << QSize(20, 18) << "";
         QTest::newRow("no bound: own size") << encoded({64, 48}, "bmp") << QSize() << QSize(64, 48) << "";
-        QTest::newRow("orientation tag honoured") << turnedJpeg({60, 40}) << play << QSize(40, 60) << "";
-        QTest::newRow("tall photo turned, then fitted") << turnedJpeg({800, 400}) << play << QSize(150, 300) << "";
-        QTest::newRow("30000 x 30000 refused unread") << pngCutShort(30000, 30000) << play << QSize() << "30000 × 30000";
-        QTest::newRow("past the pixel budget") << pngCutShort(10001, 20) << play << QSize() << "10001 × 20";
-        QTest::newRow("1 x 1") << encoded({1, 1}, "png") << play << QSize() << "smaller";
-        QTest::newRow("text") << QByteArray("just some words\n") << play << QSize() << "not a picture";
+        QTest::newRow("orientation tag honoured") << QByteArray("seed:turned.jpg") << play << QSize(16, 24) << "";
+        QTest::newRow("turned, then fitted") << QByteArray("seed:turned.jpg") << QSize(12, 12) << QSize(8, 12) << "";
+        QTest::newRow("16-bit grey") << QByteArray("seed:grey16.png") << play << QSize(17, 16) << "";
+        QTest::newRow("indexed") << QByteArray("seed:indexed.png") << play << QSize(16, 16) << "";
+        QTest::newRow("transparent") << QByteArray("seed:alpha.png") << play << QSize(16, 20) << "";
+        QTest::newRow("30000 x 30000 refused unread") << QByteArray("seed:huge-header.png") << play << QSize() << "30000 × 30000";
+        QTest::newRow("1 x 1") << QByteArray("seed:tiny.png") << play << QSize() << "smaller";
+        QTest::newRow("text") << QByteArray("seed:not-a-picture.txt") << play << QSize() << "not a picture";
         QTest::newRow("empty") << QByteArray() << play << QSize() << "empty";
-        QTest::newRow("truncated") << pngCutShort(64, 64) << play << QSize() << "damaged";
+        QTest::newRow("truncated") << QByteArray("seed:truncated.png") << play << QSize() << "damaged";
         QTest::newRow("directory") << QByteArray("<dir>") << play << QSize() << "folder";
         QTest::newRow("missing") << QByteArray("<missing>") << play << QSize() << "does not exist";
     }
@@ -109,6 +68,8 @@ private slots:
         const QString path = dir.filePath("holiday photo.img");
         if (bytes == "<dir>")
             QVERIFY(QDir(dir.path()).mkdir("holiday photo.img"));
+        else if (bytes.startsWith("seed:"))
+            QVERIFY(QFile::copy(QStringLiteral(QUARRY_PICTURE_SEEDS "/") + bytes.mid(5), path));
         else if (bytes != "<missing>")
             write(path, bytes);
 
