@@ -2,6 +2,7 @@
 #include "PictureOpening.h"
 
 #include "AppContext.h"
+#include "GameMenu.h"
 #include "MessageBoxes.h"
 #include "PictureChooser.h"
 #include "RecentPictures.h"
@@ -47,6 +48,13 @@ PictureFile::Loaded PictureOpening::load(const QString& path, const PictureFile:
     // A data folder that cannot be written (a read-only copy) only costs the list its entry.
     RecentPictures(m_context.filePath(DataFile::RecentPictures)).add(path);
     return loaded;
+}
+
+void PictureOpening::addRecentMenu(const GameMenu& menu) const
+{
+    const QList<QAction*> entries = menu.operationsMenu()->actions();
+    const qsizetype open = entries.indexOf(menu.action(GameCommand::OpenPicture));
+    menu.operationsMenu()->insertMenu(open >= 0 ? entries.value(open + 1) : nullptr, m_recentMenu);
 }
 
 QStringList PictureOpening::recent() const

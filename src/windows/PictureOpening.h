@@ -14,6 +14,7 @@
 #include <functional>
 
 struct AppContext;
+class GameMenu;
 class QMenu;
 class QMimeData;
 class QWidget;
@@ -38,6 +39,8 @@ public:
     QStringList recent() const;
     // The "Recent pictures" submenu, refilled each time it opens.
     QMenu* recentMenu() const { return m_recentMenu; }
+    // Puts the submenu into menu, right after its "Open picture" entry.
+    void addRecentMenu(const GameMenu& menu) const;
 
     // The first local file of a drop whose content the reader takes for a picture; "" when none.
     static QString firstPictureFile(const QMimeData* data);
