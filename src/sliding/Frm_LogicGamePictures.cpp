@@ -22,14 +22,12 @@ bool Frm_LogicGame::openPictureFile(const QString& path, bool ask)
 {
     if (ask && !confirmNewGame())
         return false;
-    // Decoded at the size the fitting shows it at, in device pixels: a big photo costs no more
-    // than a built-in picture; a small one stays small for the fitting to enlarge.
+    // Decoded at the size the fitting shows it at (the tiles are cut at that size): a big photo
+    // costs no more than a built-in picture; a small one stays small for the fitting to enlarge.
     const double perPixel = Twips::perPixel();
-    const double ratio = devicePixelRatioF();
     const QRect area = m_playArea;
-    const auto fit = [perPixel, ratio, area](QSize picture) {
-        const QRectF shown = PlayAreaLayout::FitPicture(QSizeF(picture) * perPixel, area);
-        return (QSizeF(TilePainting::toPixels(shown).size()) * ratio).toSize();
+    const auto fit = [perPixel, area](QSize picture) {
+        return TilePainting::toPixels(PlayAreaLayout::FitPicture(QSizeF(picture) * perPixel, area)).size();
     };
     const PictureFile::Loaded loaded = m_opening->load(path, fit);
     if (!loaded.ok())
