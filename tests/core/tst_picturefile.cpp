@@ -51,6 +51,7 @@ private slots:
         QTest::newRow("indexed") << QByteArray("seed:indexed.png") << play << QSize(16, 16) << "";
         QTest::newRow("transparent") << QByteArray("seed:alpha.png") << play << QSize(16, 20) << "";
         QTest::newRow("30000 x 30000 refused unread") << QByteArray("seed:huge-header.png") << play << QSize() << "30000 × 30000";
+        QTest::newRow("too large to decode whole") << QByteArray("seed:big-header.png") << play << QSize() << "too large to open";
         QTest::newRow("1 x 1") << QByteArray("seed:tiny.png") << play << QSize() << "smaller";
         QTest::newRow("text") << QByteArray("seed:not-a-picture.txt") << play << QSize() << "not a picture";
         QTest::newRow("empty") << QByteArray() << play << QSize() << "empty";
