@@ -53,10 +53,9 @@ Loaded decode(QIODevice* device, const QString& name, const Fit& fit)
     if (raw.width() < MinSide || raw.height() < MinSide)
         return refused(name, QStringLiteral("it is %1 × %2 pixels, smaller than %3 × %3")
                                  .arg(raw.width()).arg(raw.height()).arg(MinSide));
-    // A format that cannot decode scaled needs the whole picture in memory first.
+    // Only JPEG decodes scaled; any other format holds the whole picture in memory first.
     const qint64 fullBytes = qint64(raw.width()) * raw.height() * 4;
-    if (!reader.supportsOption(QImageIOHandler::ScaledSize)
-        && fullBytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024)
+    if (reader.format() != "jpeg" && fullBytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024)
         return refused(name, QStringLiteral("at %1 × %2 pixels it is too large to open in this format")
                                  .arg(raw.width()).arg(raw.height()));
     // The scaled size applies to the image as stored; a quarter turn comes after it.
