@@ -26,6 +26,6 @@ bool Frm_EyesGame::openPictureFile(const QString& path, bool ask)
     if (!loaded.ok())
         return false;
     // Transparent parts show the back colour, as the window's background does.
-    newGameOn(PictureFile::opaqueOver(loaded.image, ColourValue::toColor(FavFields::backColour(m_record)).rgb()));
+    newGameOn(PictureFile::opaqueOver(loaded.image, ColourValue::toColor(FavFields::backColour(record())).rgb()));
     return true;
 }

@@ -33,7 +33,7 @@ bool Frm_LogicGame::openPictureFile(const QString& path, bool ask)
     if (!loaded.ok())
         return false;
     // Transparent parts show the back colour, as the window's background does.
-    PicShowAll = PictureFile::opaqueOver(loaded.image, ColourValue::toColor(FavFields::backColour(PrefRecord)).rgb());
+    PicShowAll = PictureFile::opaqueOver(loaded.image, ColourValue::toColor(FavFields::backColour(prefRecord())).rgb());
     newGameOnPicture();
     return true;
 }

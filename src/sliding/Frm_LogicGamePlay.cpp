@@ -7,7 +7,7 @@
 #include "ColourValue.h"
 #include "FavFields.h"
 #include "GameCompanions.h"
-#include "MessageBoxes.h"
+#include "GameSounds.h"
 #include "Mmedia.h"
 #include "PlayAreaLayout.h"
 #include "RandomSource.h"
@@ -38,10 +38,7 @@ void Frm_LogicGame::fitPicture()
 
 bool Frm_LogicGame::confirmNewGame()
 {
-    if (!m_game.needsNewGameQuestion())
-        return true;
-    const SlidingMessage question = SlidingMessage::newGameQuestion();
-    return m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon);
+    return m_shell->confirmNewGame(m_game);
 }
 
 void Frm_LogicGame::NewPictureGame()
@@ -49,7 +46,7 @@ void Frm_LogicGame::NewPictureGame()
     if (!confirmNewGame())
         return;
     m_game.stopClock();
-    syncClock();
+    m_shell->showClock(m_game);
     if (!PickBuiltInPicture())
         return;
     newGameOnPicture();
@@ -58,7 +55,7 @@ void Frm_LogicGame::NewPictureGame()
 void Frm_LogicGame::newGameOnPicture()
 {
     m_game.stopClock();
-    syncClock();
+    m_shell->showClock(m_game);
     fitPicture();
     m_game.markIdle();
     StartGame();
@@ -66,11 +63,8 @@ void Frm_LogicGame::newGameOnPicture()
 
 void Frm_LogicGame::StartGame()
 {
-    if (m_game.needsNewGameQuestion()) {
-        const SlidingMessage question = SlidingMessage::newGameQuestion();
-        if (!m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon))
-            return;
-    }
+    if (!m_shell->confirmNewGame(m_game))
+        return;
     if (PicShowAll.isNull()) {
         NewPictureGame();
         if (PicShowAll.isNull())
@@ -79,24 +73,21 @@ void Frm_LogicGame::StartGame()
     setCursor(Qt::WaitCursor);
     ApplyPrefs();
     // The start-up jingle is left to play to its end; its device closes at completion or unload.
-    const int gridSize = SlidingGame::gridSizeFromRecord(PrefRecord);
+    const int gridSize = SlidingGame::gridSizeFromRecord(prefRecord());
     pbr1->setRange(0, gridSize * 100);
     pbr1->setValue(0);
     pbr1->show();
     BuildTiles(gridSize);
-    m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(PrefRecord));
+    m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(prefRecord()));
     for (int k = 1; k < int(Pic_show.size()); ++k)
         placeTile(k);
     showBlankFace();
     if (SlidingTile* first = tile(m_game.board().firstNonBlankTile()))
         first->setFocus();
-    LblTime->setText(m_game.timeText());
     showSteps();
-    Lblpause->setVisible(m_game.pauseBannerVisible());
-    LblTimeEnd->setVisible(m_game.timeEndBannerVisible());
     pbr1->hide();
-    syncClock();
-    m_companions->pictureChanged();
+    m_shell->showClock(m_game);
+    companions().pictureChanged();
     for (int k = 1; k < int(Pic_show.size()); ++k) {
         Pic_show[k]->setCursor(m_tileCursor);
         Pic_show[k]->show();
@@ -152,30 +143,18 @@ void Frm_LogicGame::showBlankFace()
     blank->clearLayer();
     blank->removePicture();
     blank->setFaceColour(ColourValue::toColor(m_backColour));
-    if (FavFields::tileNumbersOn(PrefRecord))
+    if (FavFields::tileNumbersOn(prefRecord()))
         blank->drawNumber();
 }
 
 // ---- Clock ----
 
-void Frm_LogicGame::syncClock()
-{
-    if (m_game.isClockRunning() && !Timer1.isActive())
-        Timer1.start();
-    else if (!m_game.isClockRunning())
-        Timer1.stop();
-}
-
 void Frm_LogicGame::Timer1_Timer()
 {
     const TickOutcome outcome = m_game.tick();
-    LblTime->setText(m_game.timeText());
-    syncClock();
-    if (outcome.timeEnded) {
-        LblTimeEnd->setVisible(m_game.timeEndBannerVisible());
-        const SlidingMessage message = outcome.message();
-        m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
-    }
+    m_shell->showClock(m_game);
+    if (outcome.timeEnded)
+        m_shell->announceTimeEnd();
 }
 
 // ---- Moves ----
@@ -201,7 +180,7 @@ void Frm_LogicGame::showClickOutcome(const ClickOutcome& outcome)
         if (outcome.completion)
             complete(*outcome.completion);
     } else if (outcome.playMoveSound) {
-        m_sounds.playMove(PrefRecord);
+        m_shell->sounds().playMove(prefRecord());
     }
 }
 
@@ -209,21 +188,17 @@ void Frm_LogicGame::complete(const SlidingCompletion& completion)
 {
     if (completion.playSuccessSound) {
         if (!m_fanfare)
-            m_fanfare = m_sounds.makeMedia();
-        if (!m_jingle)
-            m_jingle = m_sounds.makeMedia();
-        m_sounds.playSlidingFanfare(PrefRecord, *m_fanfare, *m_jingle);
+            m_fanfare = m_shell->sounds().makeMedia();
+        m_shell->sounds().playSlidingFanfare(prefRecord(), *m_fanfare, m_shell->jingle());
     }
-    syncClock();
-    if (completion.showsMessage()) {
-        const SlidingMessage message = completion.message();
-        m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
-    }
+    m_shell->showClock(m_game);
+    if (completion.showsMessage())
+        m_shell->congratulate(completion.message().text(m_ctx.strings));
 }
 
 void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)
 {
-    const SwapOutcome outcome = m_game.mouseUp(index, button == Qt::RightButton, FavFields::swapModeOn(PrefRecord));
+    const SwapOutcome outcome = m_game.mouseUp(index, button == Qt::RightButton, FavFields::swapModeOn(prefRecord()));
     switch (outcome.action) {
     case SwapOutcome::Action::None:
         break;

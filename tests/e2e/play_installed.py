@@ -188,7 +188,7 @@ class Run:
             try:
                 self.desktop.wait_window(title, DEADLINE)
                 preview = self.desktop.wait_window(PREVIEW, DEADLINE)
-                name = f"08-own-photo{option}"
+                name = f"09-own-photo{option}"
 
                 def shows_photo(path):
                     inner = self.inner[name]
