@@ -2,6 +2,7 @@
 // drag steps of a single piece and of a 30-piece unit among 101, and joins. Every time runs to
 // the repaint on screen.
 #include "BenchHarness.h"
+#include "BenchPictures.h"
 #include "JigsawBenchGame.h"
 #include "PieceTable.h"
 #include "Twips.h"
@@ -73,6 +74,19 @@ QUARRY_BENCH(EyesGame_newGame_shapeBoard101_rotation,
     "< 100 ms: 100 figures and the board, from the command to all pieces shown")
 {
     newGameOf(ShapeBoard101);
+}
+
+// The shape board's count follows the picture's proportions: a 3:2 photo fitted into the
+// 667 x 500 area takes 91 figures and the board.
+QUARRY_BENCH(EyesGame_openPicture_photo6000x4000_shapeBoard91,
+    "< 300 ms: a 6000 x 4000 JPEG, from the command to all 91 pieces shown")
+{
+    const TwipsAt120Dpi dpi;
+    static JigsawBenchGame& game = JigsawBenchGame::make("G1,BE0132768,D2,R1,M0,S0,P2,");
+    static const QString photo = BenchPictures::photo6000x4000();
+    game.openPicture(photo, largestLevelDraws(ShapeBoard101.m).mid(1));
+    if (game.window->play().pieceCount() != 91)
+        qFatal("quarry-bench: the photo's game has %d pieces, not 91", game.window->play().pieceCount());
 }
 
 QUARRY_BENCH_EACH(EyesGame_dragStep_single_of101, "< 1.5 ms at p95: one mouse move dragging a single piece")

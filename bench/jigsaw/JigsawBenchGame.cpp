@@ -100,6 +100,15 @@ QList<QWidget*> JigsawBenchGame::shownPieces() const
     return shown;
 }
 
+void JigsawBenchGame::openPicture(const QString& path, QList<double> values)
+{
+    random.setValues(std::move(values));
+    paints.begin();
+    if (!window->openPictureFile(path, false))
+        qFatal("quarry-bench: the picture %s was refused", qPrintable(path));
+    paints.waitFor(shownPieces(), "a new game's pieces");
+}
+
 void JigsawBenchGame::sendMouse(int k, int type, Qt::MouseButton button, QPointF pixels)
 {
     PieceWindow* piece = window->pieceWindow(k);

@@ -40,6 +40,10 @@ public:
     // redraw M and D of the record), returning once every piece window shown has painted.
     void newGame(QList<double> values);
 
+    // A new game on the picture file at path (values as for newGame, without the picture's),
+    // returning once every piece window shown has painted.
+    void openPicture(const QString& path, QList<double> values);
+
     // Mouse events on piece window k, at pixels inside it.
     void press(int k, QPointF pixels);
     void move(int k, QPointF pixels);

@@ -1,6 +1,7 @@
 // LogicGameBench.cpp: the sliding window building a 10 x 10 board on an 800 x 600 picture, and
 // one tile move from the click to the repaint; both run to the repaint on screen.
 #include "BenchHarness.h"
+#include "BenchPictures.h"
 #include "AppContext.h"
 #include "BuiltInPictures.h"
 #include "Frm_LogicGame.h"
@@ -81,6 +82,17 @@ QUARRY_BENCH(LogicGame_StartGame_10x10, "< 30 ms: from StartGame to the board pa
     static BenchWindow& bench = *new BenchWindow; // lives until the process ends, past the application object
     bench.paints.begin();
     bench.window->NewPictureGame();
+    bench.paints.waitFor(shownTiles(*bench.window), "the sliding board");
+}
+
+QUARRY_BENCH(LogicGame_openPicture_photo6000x4000_10x10,
+    "< 200 ms: a 6000 x 4000 JPEG, from the command to the 10 x 10 board painted")
+{
+    static BenchWindow& bench = *new BenchWindow; // lives until the process ends, past the application object
+    static const QString photo = BenchPictures::photo6000x4000();
+    bench.paints.begin();
+    if (!bench.window->openPictureFile(photo, false))
+        qFatal("quarry-bench: the photo was refused");
     bench.paints.waitFor(shownTiles(*bench.window), "the sliding board");
 }
 

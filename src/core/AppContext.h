@@ -11,6 +11,7 @@
 
 class RandomSource;
 class MessageBoxes;
+class PictureChooser;
 class MciDevices;
 class EffectPlayer;
 
@@ -35,6 +36,7 @@ struct AppContext
     bool dataPerUser = false; // the data folder is the per-user folder, not the program folder
     RandomSource* random = nullptr;
     MessageBoxes* messages = nullptr;
+    PictureChooser* pictureChooser = nullptr; // the player's own pictures (none: the command is off)
     MciDevices* mci = nullptr;
     EffectPlayer* effects = nullptr;
     StringTable strings;

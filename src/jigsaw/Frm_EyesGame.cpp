@@ -9,6 +9,7 @@
 #include "GameMenu.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
+#include "PictureOpening.h"
 #include "PieceWindow.h"
 #include "ScreenFit.h"
 #include "Twips.h"
@@ -40,11 +41,17 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
     , m_play(m_game.play())
 {
     GameWindowShell::Hooks hooks;
-    hooks.startFirstGame = [this] { startGame(); };
+    hooks.startFirstGame = [this] {
+        // A picture from the command line comes first; when it is refused, a built-in one.
+        const QString first = std::exchange(m_firstPicture, QString());
+        if (first.isEmpty() || !openPictureFile(first, false))
+            startGame();
+    };
     hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
     hooks.tick = [this] { Timer1_Timer(); };
     m_shell = std::make_unique<GameWindowShell>(
         context, *this, *this, Game::Jigsaw, QStringLiteral("Quarry Jigsaw Puzzle Freeuse"), std::move(hooks));
+    m_opening = new PictureOpening(context, this, [this](const QString& path) { openPictureFile(path); });
     buildControls();
     buildMenu();
     Form_Load();
@@ -96,6 +103,7 @@ void Frm_EyesGame::buildMenu()
 {
     m_menu = std::make_unique<GameMenu>(menuBar(), Game::Jigsaw, [this](GameCommand c) { runCommand(c); });
     m_menu->setCaptions(m_context.strings, QString());
+    m_opening->addRecentMenu(*m_menu);
     connect(m_menu->operationsMenu(), &QMenu::aboutToShow, this, [this] {
         show();
         raise();
@@ -108,8 +116,10 @@ void Frm_EyesGame::runCommand(GameCommand command)
     using C = GameCommand;
     switch (command) {
     case C::Restart:
-    case C::OpenPicture:
         newPictureGame();
+        break;
+    case C::OpenPicture:
+        openPicture();
         break;
     case C::Pause:
         mnu_pause_Click();

@@ -25,6 +25,7 @@ class GameWindowShell;
 class JigsawBackground;
 class PieceShadow;
 class PieceWindow;
+class PictureOpening;
 class QAction;
 class QLabel;
 class QMenu;
@@ -39,6 +40,14 @@ public:
     // Game cycle.
     void startGame();
     void newPictureGame();
+    // "Open picture": the chooser, then a new game on the chosen file (after the question).
+    void openPicture();
+    // A new game on the picture file at path; the running game stays as it was when the player
+    // says No or the file is refused (the player is told why). ask: put the question first.
+    bool openPictureFile(const QString& path, bool ask = true);
+    // The picture file the first activation starts on instead of a built-in one.
+    void setFirstPicture(const QString& path) { m_firstPicture = path; }
+    PictureOpening& pictureOpening() const { return *m_opening; }
     void Setset();
     void PaintJigsawBackground();
     void Timer1_Timer();
@@ -92,6 +101,10 @@ private:
     void buildControls();
     void buildMenu();
     void runCommand(GameCommand command);
+    bool confirmNewGame();
+    // The size in pixels a new picture is fitted into.
+    QSize pictureArea() const;
+    void newGameOn(const QImage& picture);
     void runKey(int key);
     void removePieces();
     void buildLevel();
@@ -111,6 +124,8 @@ private:
     AppContext& m_context;
     const BuiltInPictures& m_pictures;
     std::unique_ptr<GameWindowShell> m_shell;
+    PictureOpening* m_opening = nullptr;
+    QString m_firstPicture;
     PieceTable m_table;
     JigsawGame m_game;
     JigsawPlay& m_play; // m_game's play of the current level

@@ -25,16 +25,31 @@ constexpr int BuiltInChoices = 10;
 void Frm_EyesGame::newPictureGame()
 {
     finishDrag();
-    if (!m_shell->confirmNewGame(m_game))
+    if (!confirmNewGame())
         return;
-    m_game.stopClock();
-    m_shell->showClock(m_game);
-    m_surface->hideTarget();
     m_context.random->reseed();
     const QImage chosen = m_pictures.picture(m_context.random->below(BuiltInChoices));
     if (chosen.isNull())
         return;
-    m_source = chosen;
+    newGameOn(chosen);
+}
+
+bool Frm_EyesGame::confirmNewGame()
+{
+    return m_shell->confirmNewGame(m_game);
+}
+
+QSize Frm_EyesGame::pictureArea() const
+{
+    return JigsawGame::pictureArea(windowTwips());
+}
+
+void Frm_EyesGame::newGameOn(const QImage& picture)
+{
+    m_game.stopClock();
+    m_shell->showClock(m_game);
+    m_surface->hideTarget();
+    m_source = picture;
     Setset();
 
     const QSize area = JigsawGame::pictureArea(windowTwips());

@@ -12,6 +12,7 @@
 #include "LogicGameHint.h"
 #include "Mmedia.h"
 #include "PictureFrame.h"
+#include "PictureOpening.h"
 #include "PlayAreaLayout.h"
 #include "ScreenFit.h"
 #include "SlidingTile.h"
@@ -63,13 +64,20 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     , m_tileCursor(QPixmap::fromImage(Artwork::tileCursor()), 1, 1)
 {
     GameWindowShell::Hooks hooks;
-    hooks.startFirstGame = [this] { NewPictureGame(); };
+    hooks.startFirstGame = [this] {
+        // A picture from the command line comes first; when it is refused, a built-in one.
+        const QString first = std::exchange(m_firstPicture, QString());
+        if (first.isEmpty() || !openPictureFile(first, false))
+            NewPictureGame();
+    };
     hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
     hooks.tick = [this] { Timer1_Timer(); };
     hooks.unload = [this] { m_fanfare.reset(); };
     m_shell = std::make_unique<GameWindowShell>(
         context, *this, *this, Game::Sliding, QStringLiteral("Quarry Logic Puzzle Freeuse"), std::move(hooks));
     m_menu = std::make_unique<GameMenu>(menuBar(), Game::Sliding, [this](GameCommand c) { runCommand(c); });
+    m_opening = new PictureOpening(m_ctx, this, [this](const QString& path) { openPictureFile(path); });
+    m_opening->addRecentMenu(*m_menu);
     buildDisplays();
 
     // Load.
@@ -157,8 +165,8 @@ void Frm_LogicGame::runCommand(GameCommand command)
 {
     using C = GameCommand;
     switch (command) {
-    case C::Restart:
-    case C::OpenPicture: NewPictureGame(); break;
+    case C::Restart: NewPictureGame(); break;
+    case C::OpenPicture: openPicture(); break;
     case C::Pause: togglePause(); break;
     case C::BackColor: backColourCommand(); break;
     case C::Preview: companions().showPreview(); break;

@@ -22,6 +22,7 @@ class BuiltInPictures;
 class GameCompanions;
 class Mmedia;
 class LogicGameHint;
+class PictureOpening;
 class QLabel;
 class QProgressBar;
 class SlidingTile;
@@ -41,6 +42,14 @@ public:
 
     // Game flow and input, as the events call them.
     void NewPictureGame();
+    // "Open picture": the chooser, then a new game on the chosen file (after the question).
+    void openPicture();
+    // A new game on the picture file at path; the running game stays as it was when the player
+    // says No or the file is refused (the player is told why). ask: put the question first.
+    bool openPictureFile(const QString& path, bool ask = true);
+    // The picture file the first activation starts on instead of a built-in one.
+    void setFirstPicture(const QString& path) { m_firstPicture = path; }
+    PictureOpening& pictureOpening() const { return *m_opening; }
     void StartGame();
     void ApplyPrefs();
     void PaintBackground();
@@ -80,6 +89,9 @@ private:
     void buildDisplays();
     void setCaptions();
     bool PickBuiltInPicture();
+    bool confirmNewGame();
+    // PicShowAll fitted and shown, then a new game on it.
+    void newGameOnPicture();
     void fitPicture();
     void BuildTiles(int gridSize);
     void removeTiles();
@@ -100,6 +112,8 @@ private:
     const BuiltInPictures& m_pictures;
     SlidingGame m_game;
     std::unique_ptr<GameWindowShell> m_shell;
+    PictureOpening* m_opening = nullptr;
+    QString m_firstPicture;
     int m_backColour = 0;
     QRect m_playArea; // twips
     QRectF m_pictureTwips; // Img_pic, twips

@@ -42,14 +42,26 @@ void Frm_LogicGame::fitPicture()
     PaintBackground();
 }
 
+bool Frm_LogicGame::confirmNewGame()
+{
+    return m_shell->confirmNewGame(m_game);
+}
+
 void Frm_LogicGame::NewPictureGame()
 {
-    if (!m_shell->confirmNewGame(m_game))
+    if (!confirmNewGame())
         return;
     m_game.stopClock();
     m_shell->showClock(m_game);
     if (!PickBuiltInPicture())
         return;
+    newGameOnPicture();
+}
+
+void Frm_LogicGame::newGameOnPicture()
+{
+    m_game.stopClock();
+    m_shell->showClock(m_game);
     fitPicture();
     m_game.markIdle();
     StartGame();

@@ -22,6 +22,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import zlib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (Desktop, E2EFailure, Program, Rect, check, colour_count, differing_pixels,  # noqa: E402
@@ -176,6 +177,31 @@ class Run:
         check(status == 0, f"the program ended with status {status}")
         log("closing the start window ended the program with status 0")
 
+    def own_picture(self, root):
+        """The player's own photo from the command line, in each game: its preview shows it."""
+        photo = os.path.join(root, "own photo.png")
+        write_photo(photo, 1200, 800)
+        for option, title in (("--logic", LOGIC), ("--jigsaw", JIGSAW)):
+            program = Program(self.desktop, [self.launcher, option, photo],
+                              os.path.join(self.shots, f"program{option}.log"),
+                              {"HOME": self.home, "XDG_RUNTIME_DIR": os.path.join(self.home, "runtime")})
+            try:
+                self.desktop.wait_window(title, DEADLINE)
+                preview = self.desktop.wait_window(PREVIEW, DEADLINE)
+                name = f"09-own-photo{option}"
+
+                def shows_photo(path):
+                    inner = self.inner[name]
+                    y = inner.y + inner.height // 2
+                    left, right = (sample_pixels(path, 1, Rect(inner.x + inner.width * f // 4, y, 1, 1))
+                                   for f in (1, 3))
+                    return (close_to(next(iter(left.values()), None), PHOTO_LEFT)
+                            and close_to(next(iter(right.values()), None), PHOTO_RIGHT))
+                self.wait_shot(name, preview, shows_photo, f"the {title} preview to show the photo")
+                log(f"{option} FILE: the preview shows the player's photo")
+            finally:
+                program.kill()
+
     def switch_sound(self, logic):
         d = self.desktop
         before = self.fav()
@@ -296,6 +322,25 @@ class Run:
         os.unlink(before)
 
 
+PHOTO_LEFT, PHOTO_RIGHT = (200, 30, 160), (20, 170, 60)
+
+
+def close_to(colour, wanted, tolerance=40):
+    return colour is not None and all(abs(a - b) <= tolerance for a, b in zip(colour, wanted))
+
+
+def write_photo(path, width, height):
+    """A PNG photo whose left half is one colour and right half another."""
+    def chunk(kind, data):
+        return (len(data).to_bytes(4, "big") + kind + data
+                + (zlib.crc32(kind + data) & 0xFFFFFFFF).to_bytes(4, "big"))
+    row = b"\0" + bytes(PHOTO_LEFT) * (width // 2) + bytes(PHOTO_RIGHT) * (width - width // 2)
+    header = width.to_bytes(4, "big") + height.to_bytes(4, "big") + bytes([8, 2, 0, 0, 0])
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(row * height))
+                + chunk(b"IEND", b""))
+
+
 def install(build, prefix):
     subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True,
                    stdout=subprocess.DEVNULL)
@@ -334,6 +379,8 @@ def look(args, root):
         with Desktop(width, height, root, args.xping) as desktop:
             run = Run(desktop, prefix, shots, ratio, "full", make_home(root, None))
             run.play()
+            if ratio == 1:
+                run.own_picture(root)
         runs[ratio] = run
     one, two = runs[1], runs[2]
     for title, rect in one.rects.items():

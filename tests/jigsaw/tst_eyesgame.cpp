@@ -442,7 +442,7 @@ private slots:
                 captions << action->text() + QLatin1Char('|') + action->shortcut().toString();
         QCOMPARE(captions,
             QStringList({ "Restart|F2", "Pause|F3", "Stop|", "Gather pieces|Ctrl+G", "BackColor|F4",
-                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Option|F8", "Puzzle scoreboard|",
+                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Recent pictures|", "Option|F8", "Puzzle scoreboard|",
                 "Toolbar|", "Help|F1", "About...|", "Exit|F12" }));
         QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
         // F3 pauses once per stroke.

@@ -1,0 +1,13 @@
+// PictureFileBench.cpp: refusing a picture that claims absurd dimensions, before any decoding.
+#include "BenchHarness.h"
+#include "BenchPictures.h"
+#include "PictureFile.h"
+
+QUARRY_BENCH(PictureFile_refuse_png30000x30000, "< 50 ms: a PNG claiming 30000 x 30000 refused, unread")
+{
+    static const QString huge = BenchPictures::png30000x30000();
+    const PictureFile::Loaded loaded = PictureFile::load(huge, QSize(667, 500));
+    if (loaded.ok())
+        qFatal("quarry-bench: the 30000 x 30000 PNG was not refused");
+    Bench::keep(loaded);
+}
