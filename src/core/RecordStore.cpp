@@ -154,8 +154,12 @@ RecordStore::Problem RecordStore::takeProblem()
 
 bool RecordStore::write(const QByteArray& text)
 {
-    if (!m_writable || !writeAtomically(m_path, text)) {
-        m_problem = Problem::NotWritten;
+    // A file left alone has been reported already, and a failing folder is reported once.
+    if (!m_writable)
+        return false;
+    if (!writeAtomically(m_path, text)) {
+        if (!std::exchange(m_writeFailed, true))
+            m_problem = Problem::NotWritten;
         return false;
     }
     m_text = text;

@@ -77,6 +77,7 @@ private:
     QString m_path;
     bool m_loaded = false;
     bool m_writable = true;
+    bool m_writeFailed = false;
     Problem m_problem = Problem::None;
     int m_badLines = 0;
     QList<GameRecord> m_records;
