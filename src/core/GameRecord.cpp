@@ -45,6 +45,30 @@ bool isHash(QStringView text)
     return true;
 }
 
+// "yyyy-MM-ddTHH:mm:ssZ", read by hand: a general date parser costs more than the rest of a line.
+QDateTime readWhen(QStringView text)
+{
+    static constexpr char16_t Pattern[] = u"dddd-dd-ddTdd:dd:ddZ";
+    if (text.size() != 20)
+        return {};
+    for (int i = 0; i < 20; ++i) {
+        const char16_t c = text[i].unicode();
+        if (Pattern[i] == u'd' ? (c < u'0' || c > u'9') : c != Pattern[i])
+            return {};
+    }
+    const auto at = [&](int i, int n) {
+        int v = 0;
+        for (int k = i; k < i + n; ++k)
+            v = v * 10 + (text[k].unicode() - u'0');
+        return v;
+    };
+    const QDate date(at(0, 4), at(5, 2), at(8, 2));
+    const QTime time(at(11, 2), at(14, 2), at(17, 2));
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time, Qt::UTC);
+}
+
 bool readPicture(QStringView text, GameRecord& r)
 {
     if (text.size() >= 2 && text[0] == u'b') {
@@ -111,8 +135,15 @@ QString GameRecord::sizeField() const
 QString GameRecord::boardKey() const
 {
     // The player's picture counts by its content, whatever its name.
-    const QString picture = builtInPicture >= 0 ? pictureField() : QStringLiteral("f") + pictureHash;
-    return QStringLiteral("%1 %2 %3 r%4").arg(game == RecordGame::Logic ? u'L' : u'J').arg(picture, sizeField()).arg(int(rotation));
+    QString key = game == RecordGame::Logic ? QStringLiteral("L ") : QStringLiteral("J ");
+    key += builtInPicture >= 0 ? u'b' + QString::number(builtInPicture) : u'f' + pictureHash;
+    if (game == RecordGame::Logic)
+        key += QStringLiteral(" g") + QString::number(gridSize);
+    else
+        key += QStringLiteral(" l") + QString::number(levelCode) + u':' + QString::number(pieceCount) + u':'
+            + QString::number(shapeFamily);
+    key += rotation ? QStringLiteral(" r1") : QStringLiteral(" r0");
+    return key;
 }
 
 QString GameRecord::toLine() const
@@ -137,12 +168,9 @@ std::optional<GameRecord> GameRecord::fromLine(QStringView line)
     if (f.size() != 11 || f[0] != Tag)
         return std::nullopt;
     GameRecord r;
-    if (f[1].size() != 20 || !f[1].endsWith(u'Z'))
+    r.when = readWhen(f[1]);
+    if (!r.when.isValid())
         return std::nullopt;
-    r.when = QDateTime::fromString(f[1].toString(), Qt::ISODate);
-    if (!r.when.isValid() || r.when.time().msec() != 0)
-        return std::nullopt;
-    r.when = r.when.toUTC();
     if (f[2] == u"L")
         r.game = RecordGame::Logic;
     else if (f[2] == u"J")

@@ -51,9 +51,10 @@ QList<GameRecord> RecordStore::parse(const QByteArray& text, QList<QByteArray>* 
         const QByteArray line = raw.endsWith('\r') ? raw.chopped(1) : raw;
         if (complete && (line.trimmed().isEmpty() || line.startsWith('#')))
             continue;
-        const QString decoded = QString::fromUtf8(line);
+        // Every field of a record is ASCII (file names are percent-encoded).
         std::optional<GameRecord> record;
-        if (complete && decoded.toUtf8() == line) {
+        if (complete && std::all_of(line.cbegin(), line.cend(), [](char c) { return uchar(c) < 0x80; })) {
+            const QString decoded = QString::fromLatin1(line);
             if (GameRecord::isKnownHeader(decoded))
                 continue;
             record = GameRecord::fromLine(decoded);
@@ -98,13 +99,13 @@ void RecordStore::load()
     QList<QByteArray> bad;
     m_records = parse(text, &bad);
     m_badLines = int(bad.size());
-    for (int i = 0; i < m_records.size(); ++i)
-        indexBest(i);
-    const QByteArray clean = serialise(m_records);
+    reindex();
     if (bad.isEmpty()) {
-        m_text = text.isEmpty() ? QByteArray() : clean;
+        // Every line reads and ends with LF: appending goes on from the text as it stands.
+        m_text = text;
         return;
     }
+    const QByteArray clean = serialise(m_records);
     // The lines set aside join those of earlier repairs, then the file keeps the readable ones.
     QByteArray aside;
     QFile old(badFilePath());
@@ -129,12 +130,23 @@ void RecordStore::load()
     }
 }
 
+void RecordStore::reindex()
+{
+    m_keys.clear();
+    m_keys.reserve(m_records.size());
+    m_best.clear();
+    for (int i = 0; i < m_records.size(); ++i) {
+        m_keys.append(m_records[i].boardKey());
+        indexBest(i);
+    }
+}
+
 void RecordStore::indexBest(int index)
 {
     const GameRecord& r = m_records[index];
     if (!r.finished)
         return;
-    const QString key = r.boardKey();
+    const QString& key = m_keys[index];
     const auto it = m_best.constFind(key);
     if (it == m_best.cend() || r.beats(m_records[*it]))
         m_best.insert(key, index);
@@ -175,8 +187,9 @@ RecordOutcome RecordStore::append(const GameRecord& record)
     outcome.saved = write(text);
     // A result the file did not take still counts for this run.
     m_records.append(record);
+    m_keys.append(record.boardKey());
     indexBest(int(m_records.size()) - 1);
-    outcome.best = record.finished && m_best.value(record.boardKey()) == m_records.size() - 1;
+    outcome.best = record.finished && m_best.value(m_keys.last()) == m_records.size() - 1;
     return outcome;
 }
 
@@ -190,9 +203,7 @@ bool RecordStore::clear(RecordGame game)
     if (!write(serialise(kept)))
         return false;
     m_records = kept;
-    m_best.clear();
-    for (int i = 0; i < m_records.size(); ++i)
-        indexBest(i);
+    reindex();
     return true;
 }
 
@@ -200,10 +211,11 @@ QList<BestResult> RecordStore::bests(RecordGame game)
 {
     load();
     QHash<QString, BestResult> boards;
-    for (const GameRecord& r : std::as_const(m_records)) {
+    for (int i = 0; i < m_records.size(); ++i) {
+        const GameRecord& r = m_records[i];
         if (r.game != game || !r.finished)
             continue;
-        BestResult& b = boards[r.boardKey()];
+        BestResult& b = boards[m_keys[i]];
         if (b.finishedGames == 0) {
             b.fastestSeconds = r.seconds;
             b.fewestMoves = r.moves;
@@ -235,9 +247,9 @@ QList<GameRecord> RecordStore::history(const QString& boardKey)
 {
     load();
     QList<GameRecord> result;
-    for (const GameRecord& r : std::as_const(m_records))
-        if (r.finished && r.boardKey() == boardKey)
-            result.append(r);
+    for (int i = 0; i < m_records.size(); ++i)
+        if (m_records[i].finished && m_keys[i] == boardKey)
+            result.append(m_records[i]);
     return result;
 }
 

@@ -72,6 +72,7 @@ public:
 private:
     void load();
     bool write(const QByteArray& text);
+    void reindex();
     void indexBest(int index);
 
     QString m_path;
@@ -81,6 +82,7 @@ private:
     Problem m_problem = Problem::None;
     int m_badLines = 0;
     QList<GameRecord> m_records;
+    QList<QString> m_keys;          // the board key of every record
     QByteArray m_text;              // the file as last written or read clean
     QHash<QString, int> m_best;     // board key -> index of its best record
 };

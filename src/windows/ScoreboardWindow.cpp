@@ -47,8 +47,12 @@ ScoreboardWindow::ScoreboardWindow(AppContext& context, const BuiltInPictures& p
     setWindowTitle(context.strings.text(StringTable::PuzzleScoreboard));
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
-    m_tabs->addTab(buildPage(RecordGame::Logic), context.strings.text(StringTable::LogicPuzzle));
-    m_tabs->addTab(buildPage(RecordGame::Jigsaw), context.strings.text(StringTable::JigsawPuzzle));
+    for (RecordGame g : {RecordGame::Logic, RecordGame::Jigsaw}) {
+        page(g).tab = new QWidget;
+        new QVBoxLayout(page(g).tab);
+        page(g).tab->layout()->setContentsMargins(0, 0, 0, 0);
+        m_tabs->addTab(page(g).tab, context.strings.text(g == RecordGame::Logic ? StringTable::LogicPuzzle : StringTable::JigsawPuzzle));
+    }
     layout->addWidget(m_tabs);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -58,11 +62,22 @@ ScoreboardWindow::ScoreboardWindow(AppContext& context, const BuiltInPictures& p
     buttons->addWidget(m_clear);
     layout->addLayout(buttons);
     resize(760, 560);
-    reload();
     m_tabs->setCurrentIndex(int(game));
+    ensurePage(game);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) { ensurePage(RecordGame(index)); });
+    tellProblem();
 }
 
-QWidget* ScoreboardWindow::buildPage(RecordGame game)
+ScoreboardWindow::Page& ScoreboardWindow::ensurePage(RecordGame game)
+{
+    if (!page(game).best) {
+        buildPage(game);
+        loadPage(game);
+    }
+    return page(game);
+}
+
+void ScoreboardWindow::buildPage(RecordGame game)
 {
     Page& p = page(game);
     const RecordPictureSource source = [this](const GameRecord& r) {
@@ -71,7 +86,7 @@ QWidget* ScoreboardWindow::buildPage(RecordGame game)
         // The player's picture as long as its file is still there.
         return QFileInfo::exists(r.pictureFile) ? QImage(r.pictureFile) : QImage();
     };
-    auto* inner = new QTabWidget;
+    auto* inner = new QTabWidget(p.tab);
 
     auto* splitter = new QSplitter(Qt::Vertical);
     p.bestModel = new BestResultsModel(game, m_context.strings, source, this);
@@ -116,30 +131,35 @@ QWidget* ScoreboardWindow::buildPage(RecordGame game)
     p.last->setColumnHidden(LastGamesModel::Rotation, game == RecordGame::Logic);
     p.last->sortByColumn(LastGamesModel::Date, Qt::DescendingOrder);
     inner->addTab(p.last, m_context.strings.text(StringTable::LastGames));
-    return inner;
+    p.tab->layout()->addWidget(inner);
+}
+
+void ScoreboardWindow::loadPage(RecordGame game)
+{
+    RecordStore& store = m_context.records();
+    Page& p = page(game);
+    const QString current = p.best->currentIndex().data(BestResultsModel::BoardKeyRole).toString();
+    p.bestModel->setResults(store.bests(game));
+    p.lastModel->setGames(store.latest(game, LastGamesModel::Shown));
+    const int row = p.bestModel->rowOf(current);
+    if (row >= 0)
+        p.best->setCurrentIndex(p.bestProxy->mapFromSource(p.bestModel->index(row, 0)));
+    else
+        updateChart(game);
 }
 
 void ScoreboardWindow::reload()
 {
-    RecordStore& store = m_context.records();
-    for (RecordGame game : {RecordGame::Logic, RecordGame::Jigsaw}) {
-        Page& p = page(game);
-        const QString current = p.best->currentIndex().data(BestResultsModel::BoardKeyRole).toString();
-        p.bestModel->setResults(store.bests(game));
-        p.lastModel->setGames(store.latest(game, LastGamesModel::Shown));
-        const int row = p.bestModel->rowOf(current);
-        if (row >= 0)
-            p.best->setCurrentIndex(p.bestProxy->mapFromSource(p.bestModel->index(row, 0)));
-        else
-            updateChart(game);
-    }
+    for (RecordGame game : {RecordGame::Logic, RecordGame::Jigsaw})
+        if (page(game).best)
+            loadPage(game);
     tellProblem();
 }
 
 void ScoreboardWindow::showBoard(RecordGame game, const QString& boardKey)
 {
     m_tabs->setCurrentIndex(int(game));
-    Page& p = page(game);
+    Page& p = ensurePage(game);
     const int row = p.bestModel->rowOf(boardKey);
     if (row >= 0) {
         const QModelIndex index = p.bestProxy->mapFromSource(p.bestModel->index(row, 0));
@@ -178,10 +198,10 @@ void ScoreboardWindow::updateChart(RecordGame game)
     }
 }
 
-QList<int> ScoreboardWindow::chartedSeconds(RecordGame game) const
+QList<int> ScoreboardWindow::chartedSeconds(RecordGame game)
 {
     QList<int> seconds;
-    for (const QPointF& point : page(game).series->points())
+    for (const QPointF& point : ensurePage(game).series->points())
         seconds.append(int(point.y()));
     return seconds;
 }

@@ -35,17 +35,18 @@ public:
     void showBoard(RecordGame game, const QString& boardKey = {});
 
     RecordGame currentGame() const;
-    QTableView* bestView(RecordGame game) const { return page(game).best; }
-    QTableView* lastView(RecordGame game) const { return page(game).last; }
-    QSortFilterProxyModel* bestProxy(RecordGame game) const { return page(game).bestProxy; }
+    // A game's page is built when its tab is first shown (or asked for here).
+    QTableView* bestView(RecordGame game) { return ensurePage(game).best; }
+    QTableView* lastView(RecordGame game) { return ensurePage(game).last; }
     // The times the chart shows for game, the oldest first.
-    QList<int> chartedSeconds(RecordGame game) const;
+    QList<int> chartedSeconds(RecordGame game);
     // "Clear records…" for the shown game, after the player's confirmation.
     void clearRecords();
 
 private:
     struct Page
     {
+        QWidget* tab = nullptr;
         BestResultsModel* bestModel = nullptr;
         QSortFilterProxyModel* bestProxy = nullptr;
         QTableView* best = nullptr;
@@ -56,7 +57,9 @@ private:
     };
     Page& page(RecordGame game) { return m_pages[int(game)]; }
     const Page& page(RecordGame game) const { return m_pages[int(game)]; }
-    QWidget* buildPage(RecordGame game);
+    Page& ensurePage(RecordGame game);
+    void buildPage(RecordGame game);
+    void loadPage(RecordGame game);
     void updateChart(RecordGame game);
     void tellProblem();
 
