@@ -10,6 +10,7 @@
 #include "FavSession.h"
 #include "Frm_color.h"
 #include "GameCompanions.h"
+#include "GameRecorder.h"
 #include "GameMenu.h"
 #include "GameSounds.h"
 #include "JigsawBackground.h"
@@ -52,6 +53,7 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
 {
     m_jingle = m_sounds->makeMedia();
     m_companions = new GameCompanions(context, *this, GameCompanions::Game::Jigsaw, this);
+    m_recorder = new GameRecorder(context, pictures, RecordGame::Jigsaw, this);
     m_companions->setProgramIcon(Artwork::programIcon());
     buildControls();
     buildMenu();
@@ -152,8 +154,10 @@ void Frm_EyesGame::runCommand(GameCommand command)
     case C::Exit:
         close();
         break;
-    case C::Stop:
     case C::Scoreboard:
+        m_recorder->showScoreboard();
+        break;
+    case C::Stop:
         break;
     }
 }

@@ -23,6 +23,7 @@ class BuiltInPictures;
 class DragFrame;
 class FavSession;
 class GameCompanions;
+class GameRecorder;
 class GameMenu;
 class GameSounds;
 class JigsawBackground;
@@ -113,6 +114,7 @@ private:
     void syncShadow(int k);
     void applyDrop(int k, const JigsawPlay::Drop& drop);
     void completeGame();
+    void recordGame(int seconds, qint64 score);
     void timeEnd();
     QPoint toPixels(QPointF twips) const;
     void showTitle();
@@ -123,6 +125,7 @@ private:
     std::unique_ptr<GameSounds> m_sounds;
     std::unique_ptr<Mmedia> m_jingle;
     GameCompanions* m_companions = nullptr;
+    GameRecorder* m_recorder = nullptr;
 
     std::unique_ptr<FavSession> m_favs;
     QString m_record;
@@ -136,6 +139,7 @@ private:
     bool m_pictureLoaded = false;
     bool m_activated = false;
     int m_levelCode = 0;
+    int m_pictureIndex = -1; // the built-in picture of the game; -1 for none
     int m_pendingKey = 0;
 
     // Controls.

@@ -41,10 +41,12 @@ void Frm_EyesGame::newPictureGame()
     m_clock.stop();
     m_surface->hideTarget();
     m_context.random->reseed();
-    const QImage chosen = m_pictures.picture(m_context.random->below(BuiltInChoices));
+    const int pictureIndex = m_context.random->below(BuiltInChoices);
+    const QImage chosen = m_pictures.picture(pictureIndex);
     if (chosen.isNull())
         return;
     m_source = chosen;
+    m_pictureIndex = pictureIndex;
     Setset();
 
     const QSizeF window = windowTwips();
@@ -184,4 +186,5 @@ void Frm_EyesGame::timeEnd()
     const StringTable& s = m_context.strings;
     m_context.messages->inform(
         this, s.text(StringTable::Prompt), s.text(StringTable::TimeEndGameOver), MessageIcon::Critical);
+    recordGame(m_clock.value(), 0);
 }

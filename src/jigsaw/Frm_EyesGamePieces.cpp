@@ -4,6 +4,7 @@
 
 #include "AppContext.h"
 #include "GameCompanions.h"
+#include "GameRecorder.h"
 #include "GameSounds.h"
 #include "JigsawBackground.h"
 #include "MessageBoxes.h"
@@ -136,6 +137,22 @@ void Frm_EyesGame::completeGame()
     if (score.showMessage)
         m_context.messages->inform(
             this, m_context.strings.text(StringTable::Congratulate), score.message, MessageIcon::Information);
+    recordGame(m_clock.value(), score.score);
+}
+
+// After the game's own message: the record, and a best result's note of its own.
+void Frm_EyesGame::recordGame(int seconds, qint64 score)
+{
+    GameRecord record;
+    record.builtInPicture = m_pictureIndex;
+    record.levelCode = m_levelCode;
+    record.pieceCount = m_play.pieceCount();
+    record.shapeFamily = m_play.shapeFamily();
+    record.rotation = m_play.rotation();
+    record.seconds = seconds;
+    record.moves = m_play.joinCounter() - 1; // the counter starts at 1
+    record.score = score;
+    m_recorder->record(record);
 }
 
 void Frm_EyesGame::turnPiece(int k)

@@ -12,6 +12,7 @@
 #include "FavRecord.h"
 #include "Frm_color.h"
 #include "GameCompanions.h"
+#include "GameRecorder.h"
 #include "LabelContrast.h"
 #include "MessageBoxes.h"
 #include "Mmedia.h"
@@ -83,6 +84,7 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     m_chooseBackColour = [this](const QString& body) { return Frm_color::choose(this, m_ctx, body, windowIcon()); };
     m_companions = new GameCompanions(m_ctx, *this, GameCompanions::Game::Sliding, this);
     m_companions->setProgramIcon(Artwork::programIcon());
+    m_recorder = new GameRecorder(m_ctx, m_pictures, RecordGame::Logic, this);
     setWindowIcon(Artwork::programIcon());
     m_menu = std::make_unique<GameMenu>(menuBar(), Game::Sliding, [this](GameCommand c) { runCommand(c); });
     buildDisplays();
@@ -201,9 +203,9 @@ void Frm_LogicGame::runCommand(GameCommand command)
     case C::Help: m_companions->showHelp(); break;
     case C::About: m_companions->showAbout(); break;
     case C::Exit: close(); break;
+    case C::Scoreboard: m_recorder->showScoreboard(); break;
     case C::Stop:
-    case C::Gather:
-    case C::Scoreboard: break;
+    case C::Gather: break;
     }
 }
 

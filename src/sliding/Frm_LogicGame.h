@@ -21,6 +21,7 @@
 
 struct AppContext;
 class BuiltInPictures;
+class GameRecorder;
 class GameCompanions;
 class Mmedia;
 class QLabel;
@@ -94,6 +95,7 @@ private:
     void drawDecorations();
     void showClickOutcome(const ClickOutcome& outcome);
     void complete(const SlidingCompletion& completion);
+    void recordGame(int seconds, int steps, qint64 score);
     void showSteps();
     void syncClock();
     void setTileCursors(const QCursor& cursor);
@@ -113,6 +115,7 @@ private:
     QRect m_playArea; // twips
     QRectF m_pictureTwips; // Img_pic, twips
     QImage PicShowAll;
+    int m_pictureIndex = -1; // the built-in picture of PicShowAll; -1 for none
     bool m_activated = false;
     bool m_unloaded = false;
 
@@ -130,5 +133,6 @@ private:
     std::unique_ptr<Mmedia> m_jingle;
     std::unique_ptr<Mmedia> m_fanfare;
     GameCompanions* m_companions = nullptr;
+    GameRecorder* m_recorder = nullptr;
     BackColourChooser m_chooseBackColour;
 };

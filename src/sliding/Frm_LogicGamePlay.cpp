@@ -7,6 +7,7 @@
 #include "ColourValue.h"
 #include "FavFields.h"
 #include "GameCompanions.h"
+#include "GameRecorder.h"
 #include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "PlayAreaLayout.h"
@@ -22,7 +23,8 @@
 
 bool Frm_LogicGame::PickBuiltInPicture()
 {
-    PicShowAll = m_pictures.picture(m_ctx.random->below(10));
+    m_pictureIndex = m_ctx.random->below(10);
+    PicShowAll = m_pictures.picture(m_pictureIndex);
     return !PicShowAll.isNull();
 }
 
@@ -163,6 +165,7 @@ void Frm_LogicGame::Timer1_Timer()
         LblTimeEnd->setVisible(m_game.timeEndBannerVisible());
         const SlidingMessage message = outcome.message();
         m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
+        recordGame(m_game.clock().value(), m_game.StepCount(), 0);
     }
 }
 
@@ -207,6 +210,20 @@ void Frm_LogicGame::complete(const SlidingCompletion& completion)
         const SlidingMessage message = completion.message();
         m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
     }
+    recordGame(completion.seconds, completion.steps, completion.score);
+}
+
+// After the game's own message: the record, and a best result's note of its own.
+void Frm_LogicGame::recordGame(int seconds, int steps, qint64 score)
+{
+    GameRecord record;
+    record.builtInPicture = m_pictureIndex;
+    record.gridSize = m_game.board().gridSize();
+    record.swapMode = FavFields::swapModeOn(PrefRecord);
+    record.seconds = seconds;
+    record.moves = steps;
+    record.score = score;
+    m_recorder->record(record);
 }
 
 void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)

@@ -42,6 +42,8 @@ RecordOutcome GameRecorder::record(GameRecord game)
     return outcome;
 }
 
+ScoreboardWindow* GameRecorder::scoreboard() const { return m_scoreboard; }
+
 void GameRecorder::showScoreboard()
 {
     if (!m_scoreboard)

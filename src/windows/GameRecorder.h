@@ -38,7 +38,7 @@ public:
     // The "Puzzle scoreboard" command: opens (or raises) this window's scoreboard on this game,
     // at the board of the last recorded game.
     void showScoreboard();
-    ScoreboardWindow* scoreboard() const { return m_scoreboard; }
+    ScoreboardWindow* scoreboard() const;
 
 private:
     void tellProblem();
