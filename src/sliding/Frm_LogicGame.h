@@ -116,6 +116,7 @@ private:
     QRectF m_pictureTwips; // Img_pic, twips
     QImage PicShowAll;
     int m_pictureIndex = -1; // the built-in picture of PicShowAll; -1 for none
+    bool m_recorded = false; // this game is on record (a solved board may be solved once more)
     bool m_activated = false;
     bool m_unloaded = false;
 

@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include <utility>
+
 // ---- New games ----
 
 bool Frm_LogicGame::PickBuiltInPicture()
@@ -75,6 +77,7 @@ void Frm_LogicGame::StartGame()
     pbr1->show();
     BuildTiles(gridSize);
     m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(PrefRecord));
+    m_recorded = false;
     for (int k = 1; k < int(Pic_show.size()); ++k)
         placeTile(k);
     showBlankFace();
@@ -216,6 +219,8 @@ void Frm_LogicGame::complete(const SlidingCompletion& completion)
 // After the game's own message: the record, and a best result's note of its own.
 void Frm_LogicGame::recordGame(int seconds, int steps, qint64 score)
 {
+    if (std::exchange(m_recorded, true))
+        return;
     GameRecord record;
     record.builtInPicture = m_pictureIndex;
     record.gridSize = m_game.board().gridSize();
