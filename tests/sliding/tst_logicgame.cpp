@@ -387,7 +387,7 @@ void TestLogicGame::newGameAnsweredNoLeavesGame()
     m_scripted->random.setValues({ 0.9, 0.9, 0.9 });
     command(0);
     command(5);
-    QCOMPARE(m_scripted->messages.shown.size(), 3);
+    QCOMPARE(m_scripted->messages.shown.size(), 2);
     QCOMPARE(m_scripted->messages.shown[0].text, QStringLiteral("Another new game?"));
     QCOMPARE(m_scripted->messages.shown[0].title, QStringLiteral("Question"));
     QVERIFY(m_scripted->messages.shown[0].question);
