@@ -1,5 +1,7 @@
-// AppContext.cpp: sound paths of the data folder.
+// AppContext.cpp: sound paths and the records file of the data folder.
 #include "AppContext.h"
+
+#include "RecordStore.h"
 
 SoundPaths SoundPaths::forFolder(const QString& dataFolder)
 {
@@ -12,4 +14,11 @@ SoundPaths SoundPaths::forFolder(const QString& dataFolder)
 QString SoundPaths::numbered(const QString& stem, int digit)
 {
     return stem + QString::number(digit) + QStringLiteral(".wav");
+}
+
+RecordStore& AppContext::records()
+{
+    if (!recordStore)
+        recordStore = std::make_shared<RecordStore>(filePath(DataFile::Records));
+    return *recordStore;
 }

@@ -9,11 +9,14 @@
 #include <QDir>
 #include <QString>
 
+#include <memory>
+
 class RandomSource;
 class MessageBoxes;
 class PictureChooser;
 class MciDevices;
 class EffectPlayer;
+class RecordStore;
 
 // The five shared sound-file paths: stems take a digit and ".wav".
 struct SoundPaths
@@ -48,6 +51,10 @@ struct AppContext
 
     QString filePath(const QString& name) const { return QDir(dataFolder).filePath(name); }
     QString filePath(DataFile file) const { return filePath(dataFileName(file)); }
+    // The records file of the data folder, shared by both games; made (not read) on first use.
+    RecordStore& records();
+    std::shared_ptr<RecordStore> recordStore;
+
     // Called by every window on load (whichever loads first provides them).
     void setSoundPaths() { soundPaths = SoundPaths::forFolder(programFolder.isEmpty() ? dataFolder : programFolder); }
 };

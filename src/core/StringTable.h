@@ -45,6 +45,41 @@ public:
         PuzzleScoreboard = 152,
         GatherPieces = 160,
         SettingsNotSaved = 201, // %1: the preferences file
+        // The records and the scoreboard.
+        RecordsDamaged = 301,     // %1: the records file, %2: where the unread lines went
+        RecordsNotRepaired = 302, // %1: the records file
+        RecordsNotRead = 303,     // %1: the records file
+        RecordsNotWritten = 304,  // %1: the records file
+        NewBestResult = 305,
+        BestResults = 306,
+        LastGames = 307,
+        ClearRecords = 308,
+        ClearRecordsQuestion = 309, // %1: the game's name
+        ColumnPicture = 310,
+        ColumnSize = 311,
+        ColumnRotation = 312,
+        ColumnBestScore = 313,
+        ColumnBestTime = 314,
+        ColumnFewestSteps = 315,
+        ColumnFewestJoins = 316,
+        ColumnGamesFinished = 317,
+        ColumnBestDate = 318,
+        ColumnDate = 319,
+        ColumnScore = 320,
+        ColumnTime = 321,
+        ColumnSteps = 322,
+        ColumnJoins = 323,
+        ColumnResult = 324,
+        ResultFinished = 325,
+        ResultTimeEnd = 326,
+        BuiltInPictureName = 327, // %1: the picture's number
+        JigsawSizeName = 328,     // %1: pieces, %2: shape family
+        SwitchOn = 329,
+        SwitchOff = 330,
+        TimesChartTitle = 331,
+        ChartGameAxis = 332,
+        ChartSecondsAxis = 333,
+        ColumnSwapMode = 334,
     };
 
 private:

@@ -6,6 +6,7 @@
 #include "ColourValue.h"
 #include "FavFields.h"
 #include "GameCompanions.h"
+#include "GameRecorder.h"
 #include "GameMenu.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
@@ -52,6 +53,7 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
     m_shell = std::make_unique<GameWindowShell>(
         context, *this, *this, Game::Jigsaw, QStringLiteral("Quarry Jigsaw Puzzle Freeuse"), std::move(hooks));
     m_opening = new PictureOpening(context, this, [this](const QString& path) { openPictureFile(path); });
+    m_recorder = new GameRecorder(context, pictures, RecordGame::Jigsaw, this);
     buildControls();
     buildMenu();
     Form_Load();
@@ -152,8 +154,10 @@ void Frm_EyesGame::runCommand(GameCommand command)
     case C::Exit:
         close();
         break;
-    case C::Stop:
     case C::Scoreboard:
+        m_recorder->showScoreboard();
+        break;
+    case C::Stop:
     case C::Hint: // the sliding puzzle's commands
     case C::Undo:
     case C::Redo:

@@ -20,6 +20,7 @@ struct AppContext;
 class BuiltInPictures;
 class DragFrame;
 class GameCompanions;
+class GameRecorder;
 class GameMenu;
 class GameWindowShell;
 class JigsawBackground;
@@ -119,6 +120,7 @@ private:
     void syncShadow(int k);
     void applyDrop(int k, const JigsawPlay::Drop& drop);
     void completeGame();
+    void recordGame(qint64 score);
     QPoint toPixels(QPointF twips) const;
 
     AppContext& m_context;
@@ -135,6 +137,10 @@ private:
     TurnedPictures m_turned;
     bool m_pictureLoaded = false;
     int m_levelCode = 0;
+    int m_pictureIndex = -1; // the built-in picture of the game; -1 for none
+    QString m_pictureHash; // the player's picture: the hash of its file, and the file's name
+    QString m_pictureFile;
+    GameRecorder* m_recorder = nullptr;
     int m_pendingKey = 0;
 
     // Controls.

@@ -28,9 +28,13 @@ void Frm_EyesGame::newPictureGame()
     if (!confirmNewGame())
         return;
     m_context.random->reseed();
-    const QImage chosen = m_pictures.picture(m_context.random->below(BuiltInChoices));
+    const int pictureIndex = m_context.random->below(BuiltInChoices);
+    const QImage chosen = m_pictures.picture(pictureIndex);
     if (chosen.isNull())
         return;
+    m_pictureIndex = pictureIndex;
+    m_pictureHash.clear();
+    m_pictureFile.clear();
     newGameOn(chosen);
 }
 
@@ -165,4 +169,5 @@ void Frm_EyesGame::Timer1_Timer()
         return;
     m_shell->showClock(m_game);
     m_shell->announceTimeEnd();
+    recordGame(0);
 }

@@ -6,6 +6,8 @@
 #include "FavFields.h"
 #include "PictureOpening.h"
 
+#include <QFileInfo>
+
 void Frm_EyesGame::openPicture()
 {
     finishDrag();
@@ -26,6 +28,9 @@ bool Frm_EyesGame::openPictureFile(const QString& path, bool ask)
     if (!loaded.ok())
         return false;
     // Transparent parts show the back colour, as the window's background does.
+    m_pictureIndex = -1;
+    m_pictureHash = QString::fromLatin1(loaded.hash);
+    m_pictureFile = QFileInfo(path).fileName();
     newGameOn(PictureFile::opaqueOver(loaded.image, ColourValue::toColor(FavFields::backColour(record())).rgb()));
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "AppContext.h"
 #include "GameCompanions.h"
+#include "GameRecorder.h"
 #include "GameSounds.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
@@ -131,6 +132,24 @@ void Frm_EyesGame::completeGame()
     m_shell->showClock(m_game);
     if (m_game.completion().showMessage)
         m_shell->congratulate(m_game.completion().message);
+    recordGame(m_game.score());
+}
+
+// After the game's own message: the record, and a best result's note of its own.
+void Frm_EyesGame::recordGame(qint64 score)
+{
+    GameRecord record;
+    record.builtInPicture = m_pictureIndex;
+    record.pictureHash = m_pictureHash;
+    record.pictureFile = m_pictureFile;
+    record.levelCode = m_levelCode;
+    record.pieceCount = m_play.pieceCount();
+    record.shapeFamily = m_play.shapeFamily();
+    record.rotation = m_play.rotation();
+    record.seconds = m_game.seconds();
+    record.moves = m_game.steps();
+    record.score = score;
+    m_recorder->record(record);
 }
 
 void Frm_EyesGame::turnPiece(int k)

@@ -8,6 +8,7 @@
 #include "ColourValue.h"
 #include "FavFields.h"
 #include "GameCompanions.h"
+#include "GameRecorder.h"
 #include "LabelContrast.h"
 #include "LogicGameHint.h"
 #include "Mmedia.h"
@@ -75,6 +76,7 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     hooks.unload = [this] { m_fanfare.reset(); };
     m_shell = std::make_unique<GameWindowShell>(
         context, *this, *this, Game::Sliding, QStringLiteral("Quarry Logic Puzzle Freeuse"), std::move(hooks));
+    m_recorder = new GameRecorder(m_ctx, m_pictures, RecordGame::Logic, this);
     m_menu = std::make_unique<GameMenu>(menuBar(), Game::Sliding, [this](GameCommand c) { runCommand(c); });
     m_opening = new PictureOpening(m_ctx, this, [this](const QString& path) { openPictureFile(path); });
     m_opening->addRecentMenu(*m_menu);
@@ -179,9 +181,9 @@ void Frm_LogicGame::runCommand(GameCommand command)
     case C::Hint: requestHint(); break;
     case C::Undo: showClickOutcome(m_game.undo()); break;
     case C::Redo: showClickOutcome(m_game.redo()); break;
+    case C::Scoreboard: m_recorder->showScoreboard(); break;
     case C::Stop:
-    case C::Gather:
-    case C::Scoreboard: break;
+    case C::Gather: break;
     }
 }
 

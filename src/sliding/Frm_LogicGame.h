@@ -19,6 +19,7 @@
 
 struct AppContext;
 class BuiltInPictures;
+class GameRecorder;
 class GameCompanions;
 class Mmedia;
 class LogicGameHint;
@@ -100,6 +101,7 @@ private:
     void drawDecorations();
     void showClickOutcome(const ClickOutcome& outcome);
     void complete(const SlidingCompletion& completion);
+    void recordGame(qint64 score);
     void showSteps();
     void setTileCursors(const QCursor& cursor);
     void backColourCommand();
@@ -118,6 +120,11 @@ private:
     QRect m_playArea; // twips
     QRectF m_pictureTwips; // Img_pic, twips
     QImage PicShowAll;
+    int m_pictureIndex = -1; // the built-in picture of PicShowAll; -1 for none
+    QString m_pictureHash; // the player's picture: the hash of its file, and the file's name
+    QString m_pictureFile;
+    bool m_recorded = false; // this game is on record (a solved board may be solved once more)
+    GameRecorder* m_recorder = nullptr;
 
     QWidget* m_surface = nullptr;
     QLabel* Img_pic = nullptr;

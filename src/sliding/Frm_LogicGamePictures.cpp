@@ -9,6 +9,8 @@
 #include "TilePainting.h"
 #include "Twips.h"
 
+#include <QFileInfo>
+
 void Frm_LogicGame::openPicture()
 {
     if (!confirmNewGame())
@@ -33,6 +35,9 @@ bool Frm_LogicGame::openPictureFile(const QString& path, bool ask)
     if (!loaded.ok())
         return false;
     // Transparent parts show the back colour, as the window's background does.
+    m_pictureIndex = -1;
+    m_pictureHash = QString::fromLatin1(loaded.hash);
+    m_pictureFile = QFileInfo(path).fileName();
     PicShowAll = PictureFile::opaqueOver(loaded.image, ColourValue::toColor(FavFields::backColour(prefRecord())).rgb());
     newGameOnPicture();
     return true;

@@ -7,6 +7,7 @@
 #include "ColourValue.h"
 #include "FavFields.h"
 #include "GameCompanions.h"
+#include "GameRecorder.h"
 #include "GameSounds.h"
 #include "LogicGameHint.h"
 #include "Mmedia.h"
@@ -19,11 +20,16 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include <utility>
+
 // ---- New games ----
 
 bool Frm_LogicGame::PickBuiltInPicture()
 {
-    PicShowAll = m_pictures.picture(m_ctx.random->below(10));
+    m_pictureIndex = m_ctx.random->below(10);
+    m_pictureHash.clear();
+    m_pictureFile.clear();
+    PicShowAll = m_pictures.picture(m_pictureIndex);
     return !PicShowAll.isNull();
 }
 
@@ -86,6 +92,7 @@ void Frm_LogicGame::StartGame()
     m_hint->clear();
     BuildTiles(gridSize);
     m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(prefRecord()));
+    m_recorded = false;
     for (int k = 1; k < int(Pic_show.size()); ++k)
         placeTile(k);
     showBlankFace();
@@ -160,8 +167,10 @@ void Frm_LogicGame::Timer1_Timer()
 {
     const TickOutcome outcome = m_game.tick();
     m_shell->showClock(m_game);
-    if (outcome.timeEnded)
+    if (outcome.timeEnded) {
         m_shell->announceTimeEnd();
+        recordGame(0);
+    }
 }
 
 // ---- Moves ----
@@ -202,6 +211,24 @@ void Frm_LogicGame::complete(const SlidingCompletion& completion)
     m_shell->showClock(m_game);
     if (completion.showsMessage())
         m_shell->congratulate(completion.message().text(m_ctx.strings));
+    recordGame(completion.score);
+}
+
+// After the game's own message: the record, and a best result's note of its own.
+void Frm_LogicGame::recordGame(qint64 score)
+{
+    if (std::exchange(m_recorded, true))
+        return;
+    GameRecord record;
+    record.builtInPicture = m_pictureIndex;
+    record.pictureHash = m_pictureHash;
+    record.pictureFile = m_pictureFile;
+    record.gridSize = m_game.board().gridSize();
+    record.swapMode = FavFields::swapModeOn(prefRecord());
+    record.seconds = m_game.seconds();
+    record.moves = m_game.steps();
+    record.score = score;
+    m_recorder->record(record);
 }
 
 void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)

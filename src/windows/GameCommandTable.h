@@ -93,7 +93,7 @@ inline constexpr Row Rows[] {
     { C::Option,      G::Both,       "mnu_operation",  nullptr,         S::Option,            nullptr,
       Qt::Key_F8,                      false,  6, u"Option",      E::WithOperationsMenu },
     { C::Scoreboard,  G::Both,       "mnu_mainjfb",    nullptr,         S::PuzzleScoreboard,  nullptr,
-      NoKey,                           false,  7, u"ScoreBoard",  E::WithOperationsMenu },
+      Qt::Key_F9,                      false,  7, u"ScoreBoard",  E::WithOperationsMenu },
     { C::Toolbar,     G::Both,       "mnu_toolbar",    nullptr,         0,                    u"Toolbar",
       NoKey,                           true,  -1, nullptr,        E::Always },
     { C::Help,        G::Both,       "mnu_content",    nullptr,         0,                    u"Help",

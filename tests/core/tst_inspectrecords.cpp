@@ -1,7 +1,8 @@
-// tst_inspectrecords.cpp: quarry-inspect read-record and update-record, run as the real executable
+// tst_inspectrecords.cpp: quarry-inspect read-record, update-record and records, run as the real executable
 // on files in a temporary folder.
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -88,6 +89,47 @@ private slots:
         QCOMPARE(result.out, out);
         QCOMPARE(folder.exists(Fav), !after.isNull());
         QCOMPARE(folder.read(Fav), after);
+    }
+
+    // quarry-inspect records: the readable records of records.txt, the file itself untouched.
+    void gameRecords_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // null: no records.txt
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");
+        const QByteArray line = "R1 2026-12-07T12:34:56Z L done b3 g4 r0 s1 63 57 17799\n";
+        const QByteArray file = "QuarryRecords 1\r\n" + line;
+        const QStringList print{"records", "FOLDER"};
+        QTest::newRow("records") << file << print << 0 << line << QByteArray();
+        QTest::newRow("records, empty") << QByteArray("") << print << 0 << QByteArray() << QByteArray();
+        QTest::newRow("records, missing") << QByteArray() << print << 0 << QByteArray() << QByteArray();
+        QTest::newRow("records, damaged") << file + "R1 x\n" + line.left(20) << print << 1 << line
+                                          << QByteArray("2 lines of FOLDER/records.txt do not read as records");
+        QTest::newRow("records, file") << file << QStringList{"records", "FOLDER", "--print-file"} << 0
+                                       << QByteArray("FOLDER/records.txt\n") << QByteArray();
+        QTest::newRow("records, unknown option") << file << QStringList{"records", "FOLDER", "--all"} << 2
+                                                 << QByteArray() << QByteArray("usage:");
+    }
+    void gameRecords()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        TestSupport::DataFolder folder;
+        if (!before.isNull())
+            folder.write(QStringLiteral("records.txt"), before);
+        const Result result = inspect(args, folder.path());
+        const QByteArray native = QDir::toNativeSeparators(folder.path()).toUtf8();
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.out, QByteArray(out).replace("FOLDER", native));
+        QVERIFY2(err.isEmpty() ? !result.err.contains("quarry-inspect") : result.err.contains(QByteArray(err).replace("FOLDER", native)),
+                 result.err.constData());
+        QCOMPARE(folder.read(QStringLiteral("records.txt")), before);
+        QVERIFY(!folder.exists(QStringLiteral("records.txt.bad")));
     }
 
     void readDrawsFromTheSystem()

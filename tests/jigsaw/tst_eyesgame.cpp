@@ -177,8 +177,12 @@ private slots:
         QVERIFY(game.sounds.last(2).first().contains(QStringLiteral("success0.wav")));
         QCOMPARE(game.sounds.last(), QStringLiteral("mci: Close ") + jingle[0]);
         QCOMPARE(game.piece(1)->size(), game.window->workingPicture().size());
-        QCOMPARE(game.scripted.messages.shown.size(), 1);
-        const auto shown = game.scripted.messages.shown.last();
+        // The message as it stands, then the first result's note on its own; the game recorded.
+        QCOMPARE(game.scripted.messages.shown.size(), 2);
+        QCOMPARE(game.scripted.messages.shown.last().text, QStringLiteral("Your best result for this picture and size!"));
+        const QByteArray record = game.scripted.folder.read(QStringLiteral("records.txt")).split('\n').value(1);
+        QVERIFY2(record.contains(" J done b") && record.endsWith(" l1601:16:0 r0 s0 7 15 21555"), record.constData());
+        const auto shown = game.scripted.messages.shown.first();
         QCOMPARE(shown.text, QStringLiteral("Well done! Spend 7 sec., Score 21555."));
         QCOMPARE(shown.title, QStringLiteral("Congratulate"));
         QCOMPARE(shown.icon, MessageIcon::Information);
@@ -442,7 +446,7 @@ private slots:
                 captions << action->text() + QLatin1Char('|') + action->shortcut().toString();
         QCOMPARE(captions,
             QStringList({ "Restart|F2", "Pause|F3", "Stop|", "Gather pieces|Ctrl+G", "BackColor|F4",
-                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Recent pictures|", "Option|F8", "Puzzle scoreboard|",
+                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Recent pictures|", "Option|F8", "Puzzle scoreboard|F9",
                 "Toolbar|", "Help|F1", "About...|", "Exit|F12" }));
         QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
         // F3 pauses once per stroke.

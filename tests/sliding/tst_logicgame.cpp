@@ -8,6 +8,7 @@
 #include "LabelContrast.h"
 #include "PlayAreaLayout.h"
 #include "RecordingMciDevices.h"
+#include "ScoreboardWindow.h"
 #include "SlidingTile.h"
 #include "TestSupport.h"
 #include "TilePainting.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QTableView>
 #include <QtTest>
 
 namespace {
@@ -283,7 +285,11 @@ void TestLogicGame::completionShowsScore()
     QVERIFY(!m_window->wholePicture()->isVisibleTo(m_window.get()));
     m_window->Pic_show_Click(1);
 
-    QCOMPARE(m_scripted->messages.shown.size(), 1);
+    // The message as it stands, then the first result's note on its own; the game recorded.
+    QCOMPARE(m_scripted->messages.shown.size(), 2);
+    QCOMPARE(m_scripted->messages.shown[1].text, QStringLiteral("Your best result for this picture and size!"));
+    const QByteArray record = m_scripted->folder.read(QStringLiteral("records.txt")).split('\n').value(1);
+    QVERIFY2(record.contains(" L done b0 g4 r0 s1 63 57 17799"), record.constData());
     QCOMPARE(m_scripted->messages.shown[0].text, QStringLiteral("Well done! Spend 57 steps under 63 sec., Score 17799"));
     QCOMPARE(m_scripted->messages.shown[0].title, QStringLiteral("Congratulate"));
     QCOMPARE(m_scripted->messages.shown[0].icon, MessageIcon::Information);
@@ -292,6 +298,13 @@ void TestLogicGame::completionShowsScore()
     QVERIFY(sent[0].startsWith(QStringLiteral("Open ")) && sent[0].contains(QStringLiteral("success0.wav")));
     QVERIFY(sent[1].startsWith(QStringLiteral("Play ")));
     QCOMPARE(sent[2], QStringLiteral("Close ") + jingle[0]);
+    // Solved once more by a hidden tile moved away and back: the same game, not recorded again.
+    for (int key = 37; key <= 40 && m_window->game().StepCount() == 57; ++key) {
+        m_window->Form_KeyDown(key);
+        m_window->Form_KeyDown(key < 39 ? key + 2 : key - 2);
+    }
+    QCOMPARE(m_scripted->messages.shown.size(), 3);
+    QCOMPARE(m_scripted->folder.read(QStringLiteral("records.txt")).count('\n'), 2);
     command(1);
     command(1);
     QVERIFY(!m_window->timer().isActive());
@@ -303,8 +316,16 @@ void TestLogicGame::completionShowsScore()
     // Idle: a new game starts without asking.
     m_scripted->random.setValues(KnownGame);
     command(0);
-    QCOMPARE(m_scripted->messages.shown.size(), 1);
+    QCOMPARE(m_scripted->messages.shown.size(), 3);
     QCOMPARE(m_window->game().board().rows(), KnownRows);
+
+    // The ScoreBoard button opens the window's one scoreboard, at the game's row.
+    command(7);
+    command(7);
+    const QList<ScoreboardWindow*> boards = m_window->findChildren<ScoreboardWindow*>();
+    QCOMPARE(boards.size(), 1);
+    QVERIFY(boards[0]->isVisible());
+    QCOMPARE(boards[0]->bestView(RecordGame::Logic)->currentIndex().row(), 0);
 }
 
 void TestLogicGame::optionReappliesWithoutMoving()

@@ -26,13 +26,13 @@ private slots:
             if (!gather)
                 l << QStringList { "mnu_hint|Hint|Ctrl+H", "mnu_undo|Undo|Ctrl+Z", "mnu_redo|Redo|Ctrl+Y", "-" };
             l << QStringList { "mnu_openfile|Open picture|F7", "mnu_operation|Option|F8",
-                     "mnu_mainjfb|Puzzle scoreboard|", "-", "mnu_toolbar|Toolbar|", "mnu_content|Help|F1",
+                     "mnu_mainjfb|Puzzle scoreboard|F9", "-", "mnu_toolbar|Toolbar|", "mnu_content|Help|F1",
                      "mnuabout|About...|", "-", "mnu_exit|Exit|F12", "mnu_help|Help" };
             return l;
         };
         using C = GameCommand;
         const QList<int> keyed { int(C::Help), int(C::Restart), int(C::Pause), int(C::BackColor),
-            int(C::Preview), int(C::Sound), int(C::OpenPicture), int(C::Option), -1, -1, -1, int(C::Exit) };
+            int(C::Preview), int(C::Sound), int(C::OpenPicture), int(C::Option), int(C::Scoreboard), -1, -1, int(C::Exit) };
         QStringList jigsaw = listing("mnu_eyescolor", true);
         jigsaw[0] = QStringLiteral("mnu_eyesgame|Jigsaw puzzle");
         QTest::newRow("sliding") << Game::Sliding << listing("mnu_logiccolor", false) << keyed;

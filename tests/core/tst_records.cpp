@@ -1,0 +1,185 @@
+// tst_records.cpp: the records file: its lines, its damage handling and the best results.
+#include "GameRecord.h"
+#include "RecordStore.h"
+#include "StringTable.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QtTest>
+
+namespace {
+
+const QString File = QStringLiteral("records.txt");
+const QByteArray Header = "QuarryRecords 1\n";
+const QByteArray LineA = "R1 2026-12-07T12:34:56Z L done b3 g4 r0 s1 63 57 17799";
+const QByteArray LineB = "R1 2026-12-07T12:40:02Z J done f" + QByteArray(40, 'a') + ":My%20cat.png l6401:64:0 r1 s0 245 63 24347";
+
+GameRecord logic(int picture, int grid, int seconds, qint64 score, bool finished = true, int minute = 0)
+{
+    GameRecord r;
+    r.when = QDateTime(QDate(2026, 12, 7), QTime(10, minute, 0), Qt::UTC);
+    r.game = RecordGame::Logic;
+    r.finished = finished;
+    r.builtInPicture = picture;
+    r.gridSize = grid;
+    r.seconds = seconds;
+    r.moves = seconds * 2;
+    r.score = score;
+    return r;
+}
+
+} // namespace
+
+class TestRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("reads");
+        QTest::newRow("logic") << LineA << true;
+        QTest::newRow("player's picture, jigsaw") << LineB << true;
+        QTest::newRow("time end, negative score") << QByteArray("R1 2026-01-01T00:00:00Z L timeout b0 g10 r0 s0 9999 3 -85000") << true;
+        QTest::newRow("future tag") << QByteArray(LineA).replace("R1", "R2") << false;
+        QTest::newRow("field missing") << LineA.left(LineA.lastIndexOf(' ')) << false;
+        QTest::newRow("field extra") << LineA + " 1" << false;
+        QTest::newRow("grid out of range") << QByteArray(LineA).replace("g4", "g11") << false;
+        QTest::newRow("jigsaw size on logic") << QByteArray(LineA).replace("g4", "l6401:64:0") << false;
+        QTest::newRow("bad date") << QByteArray(LineA).replace("12:34", "25:34") << false;
+        QTest::newRow("short hash") << QByteArray(LineB).replace("aaaa:", "aaa:") << false;
+        QTest::newRow("upper-case hash") << QByteArray(LineB).replace("aaaa:", "aaaA:") << false;
+        QTest::newRow("number with a plus") << QByteArray(LineA).replace(" 63 ", " +63 ") << false;
+        QTest::newRow("huge number") << QByteArray(LineA).replace(" 63 ", " 99999999999 ") << false;
+        QTest::newRow("rotation word") << QByteArray(LineA).replace(" r0 ", " r2 ") << false;
+        QTest::newRow("two spaces") << QByteArray(LineA).replace(" L ", " L  ") << false;
+    }
+    void lines()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, reads);
+        const std::optional<GameRecord> record = GameRecord::fromLine(QString::fromUtf8(line));
+        QCOMPARE(record.has_value(), reads);
+        if (record)
+            QCOMPARE(record->toLine().toUtf8(), line);
+    }
+
+    // Whatever the file holds, the readable records stay, the rest goes to the .bad copy.
+    void damage_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("badBefore"); // null: no .bad file
+        QTest::addColumn<int>("records");
+        QTest::addColumn<QByteArray>("badAfter"); // null: no .bad file
+        QTest::addColumn<int>("problem");
+        const QByteArray none;
+        const QByteArray clean = Header + LineA + '\n' + LineB + '\n';
+        const int ok = int(RecordStore::Problem::None);
+        const int damaged = int(RecordStore::Problem::Damaged);
+        QTest::newRow("missing") << none << none << 0 << none << ok;
+        QTest::newRow("empty") << QByteArray("") << none << 0 << none << ok;
+        QTest::newRow("clean") << clean << none << 2 << none << ok;
+        QTest::newRow("CR LF, blank lines, comment")
+            << Header + "# mine\r\n\r\n" + LineA + "\r\n" << none << 1 << none << ok;
+        QTest::newRow("cut short") << clean + LineA.left(50) << none << 2 << LineA.left(50) + '\n' << damaged;
+        QTest::newRow("cut in the score") << Header + LineA + '\n' + LineA.chopped(2) << none << 1 << LineA.chopped(2) + '\n' << damaged;
+        QTest::newRow("foreign") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << none << 0
+                                 << QByteArray("\x89PNG\r\n\x1a\n\0\0\n", 11) << damaged;
+        QTest::newRow("later version") << "QuarryRecords 2\n" + LineA + "\nR2 x y\n" << none << 1
+                                       << QByteArray("QuarryRecords 2\nR2 x y\n") << damaged;
+        QTest::newRow("not UTF-8") << Header + LineA + '\n' + QByteArray(LineA).replace("L done", "L d\xffne") + '\n'
+                                   << none << 1 << QByteArray(LineA).replace("L done", "L d\xffne") + '\n' << damaged;
+        QTest::newRow("earlier .bad kept") << clean + "junk\n" << QByteArray("old") << 2 << QByteArray("old\njunk\n") << damaged;
+    }
+    void damage()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, badBefore);
+        QFETCH(int, records);
+        QFETCH(QByteArray, badAfter);
+        QFETCH(int, problem);
+        TestSupport::DataFolder folder;
+        if (!before.isNull())
+            folder.write(File, before);
+        if (!badBefore.isNull())
+            folder.write(File + ".bad", badBefore);
+        RecordStore store(folder.filePath(File));
+        QCOMPARE(store.records().size(), records);
+        QCOMPARE(int(store.takeProblem()), problem);
+        QCOMPARE(store.takeProblem(), RecordStore::Problem::None); // told once
+        QCOMPARE(folder.read(File + ".bad"), badAfter);
+        // The repaired file reads clean with the same records; a clean file is left untouched.
+        if (problem != int(RecordStore::Problem::None))
+            QCOMPARE(folder.read(File), RecordStore::serialise(store.records()));
+        else
+            QCOMPARE(folder.read(File), before);
+        RecordStore again(folder.filePath(File));
+        QCOMPARE(again.records(), store.records());
+        QCOMPARE(again.takeProblem(), RecordStore::Problem::None);
+    }
+
+    // A damaged file that cannot be repaired is left whole and not written over.
+    void damageNotRepaired()
+    {
+        TestSupport::DataFolder folder;
+        const QByteArray before = Header + LineA + "\njunk\n";
+        folder.write(File, before);
+        QVERIFY(QDir(folder.path()).mkdir(File + ".bad")); // the copy cannot be written
+        RecordStore store(folder.filePath(File));
+        QCOMPARE(store.records().size(), 1);
+        const RecordStore::Problem problem = store.takeProblem();
+        QCOMPARE(problem, RecordStore::Problem::DamagedNotRepaired);
+        QVERIFY(store.problemText(problem, StringTable(StringTable::Language::English)).contains(QDir::toNativeSeparators(store.filePath())));
+        QVERIFY(!store.append(logic(1, 3, 10, 17000)).saved);
+        QCOMPARE(store.takeProblem(), RecordStore::Problem::None); // told already
+        QCOMPARE(folder.read(File), before);
+    }
+
+    // Best per picture x size x rotation: the higher score, then the shorter time; time ends and
+    // other games never count; the file is read only when first needed.
+    void bestResults()
+    {
+        TestSupport::DataFolder folder;
+        folder.write(File, Header + LineA + '\n');
+        RecordStore store(folder.filePath(File));
+        folder.write(File, Header); // read lazily: the store sees the file as it is at first use
+        struct Step
+        {
+            GameRecord record;
+            bool best;
+        };
+        const QList<Step> steps{
+            {logic(1, 3, 30, 17000, true, 1), true},   // first on its board
+            {logic(1, 3, 20, 16000, true, 2), false},  // lower score
+            {logic(1, 3, 25, 17000, true, 3), true},   // same score, shorter
+            {logic(1, 3, 25, 17000, true, 4), false},  // same score, same time, later
+            {logic(1, 4, 40, 1000, true, 5), true},    // other size
+            {logic(1, 3, 9999, 0, false, 6), false},   // time end
+        };
+        for (const Step& step : steps) {
+            const RecordOutcome outcome = store.append(step.record);
+            QVERIFY(outcome.saved);
+            QCOMPARE(outcome.best, step.best);
+        }
+        QList<BestResult> bests = store.bests(RecordGame::Logic);
+        QCOMPARE(bests.size(), 2);
+        std::sort(bests.begin(), bests.end(), [](const BestResult& a, const BestResult& b) { return a.best.gridSize < b.best.gridSize; });
+        QCOMPARE(bests[0].best, steps[2].record);
+        QCOMPARE(bests[0].finishedGames, 4);
+        QCOMPARE(bests[0].fastestSeconds, 20);
+        QCOMPARE(bests[0].fewestMoves, 40);
+        QVERIFY(store.bests(RecordGame::Jigsaw).isEmpty());
+        QCOMPARE(store.latest(RecordGame::Logic, 2), (QList<GameRecord>{steps[5].record, steps[4].record}));
+        QCOMPARE(store.history(steps[0].record.boardKey()).size(), 4);
+
+        RecordStore reread(folder.filePath(File));
+        QCOMPARE(reread.records().size(), steps.size());
+        QCOMPARE(reread.records().last(), steps.last().record);
+        QVERIFY(reread.clear(RecordGame::Logic));
+        QCOMPARE(folder.read(File), Header);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "tst_records.moc"
