@@ -18,6 +18,7 @@ constexpr int MaxPieces = 10000;
 constexpr double MaxTwips = 1e7;
 constexpr int MaxPixels = 1 << 20;
 constexpr qsizetype MaxText = 1 << 20;
+constexpr int MaxPictureSide = 8192;
 
 QJsonArray pair(double a, double b) { return QJsonArray { a, b }; }
 
@@ -202,6 +203,7 @@ Level buildNew(QStringView record, QImage& working, PieceTable& table, RandomSou
         level.levelCode = LevelBuilder::ChooseLevel(record, working, table, recorder).levelCode;
     level.draws = recorder.drawn();
     level.pieceCount = table.count();
+    level.picture = working.size();
     return level;
 }
 
@@ -211,7 +213,7 @@ bool rebuild(const Level& level, QImage& working, PieceTable& table, QString* pr
     const Level built = buildNew(level.record, working, table, replay);
     if (built.levelCode != level.levelCode || built.pieceCount != level.pieceCount
         || built.shapeFamily != level.shapeFamily || built.rotation != level.rotation
-        || replay.drawn() != level.draws.size()) {
+        || replay.drawn() != level.draws.size() || working.size() != level.picture) {
         *problem = QStringLiteral("The saved level cannot be built again.");
         return false;
     }
@@ -229,7 +231,8 @@ SavedGame::Document capture(const JigsawPlay& play, const Level& level, int seco
         draws.append(v);
     d.level = QJsonObject { { QStringLiteral("record"), level.record }, { QStringLiteral("draws"), draws },
         { QStringLiteral("code"), level.levelCode }, { QStringLiteral("pieces"), level.pieceCount },
-        { QStringLiteral("family"), level.shapeFamily }, { QStringLiteral("rotation"), level.rotation } };
+        { QStringLiteral("family"), level.shapeFamily }, { QStringLiteral("rotation"), level.rotation },
+        { QStringLiteral("picture"), pair(level.picture.width(), level.picture.height()) } };
     QJsonArray pieces;
     const PieceTable& table = play.table();
     for (int k = 1; k <= play.pieceCount(); ++k) {
@@ -260,6 +263,10 @@ bool readLevel(const SavedGame::Document& d, Level* level, QString* problem)
         || !readInt(d.level, QStringLiteral("family"), 0, 1, &level->shapeFamily, problem)
         || !readBool(d.level, QStringLiteral("rotation"), &level->rotation, problem))
         return false;
+    double w = 0, h = 0;
+    if (!readPair(d.level, QStringLiteral("picture"), 1, MaxPictureSide, &w, &h, problem))
+        return false;
+    level->picture = QSize(int(w), int(h));
     const QJsonArray draws = drawsValue.toArray();
     if (!drawsValue.isArray() || draws.size() > MaxDraws) {
         *problem = QStringLiteral("\"draws\" is not a list of random values.");
@@ -278,10 +285,10 @@ bool readLevel(const SavedGame::Document& d, Level* level, QString* problem)
     return true;
 }
 
-bool restore(const SavedGame::Document& d, const Level& level, PieceTable& table, QSize workingPicture,
-    JigsawPlay& play, QString* problem)
+bool restore(const SavedGame::Document& d, const Level& level, const PieceTable& built, QSize workingPicture,
+    PieceTable& table, JigsawPlay& play, QString* problem)
 {
-    const int count = table.count();
+    const int count = built.count();
     QList<SavedPiece> pieces;
     QList<int> stack;
     int joins = 0;
@@ -295,7 +302,7 @@ bool restore(const SavedGame::Document& d, const Level& level, PieceTable& table
 
     // Every piece turned on its own from the level as built: a piece's outline and points
     // depend only on its turn, whatever turns and joins led there.
-    PieceTable restored = table;
+    PieceTable restored = built;
     for (int k = 1; k <= count; ++k) {
         PieceRecord& r = restored.piece(k);
         if (pieces[k].turn != 0) {
@@ -317,6 +324,7 @@ bool restore(const SavedGame::Document& d, const Level& level, PieceTable& table
         w.pos = p.at;
         w.visible = p.shown;
         w.locked = p.locked;
+        w.size = p.size;
         if (!p.shown)
             continue;
         QRegion united;
@@ -326,6 +334,34 @@ bool restore(const SavedGame::Document& d, const Level& level, PieceTable& table
     }
     play.restoreOrder(stack, joins);
     play.paused = d.paused;
+    return true;
+}
+
+QImage fitted(const QImage& source, QSize size)
+{
+    const QImage picture = source.convertToFormat(QImage::Format_RGB32);
+    return picture.size() == size ? picture : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+bool resume(const SavedGame::Document& d, const QImage& source, QImage& fittedPicture, QImage& working,
+    PieceTable& table, JigsawPlay& play, Level* level, QString* problem)
+{
+    Level saved;
+    if (!readLevel(d, &saved, problem))
+        return false;
+    if (source.isNull()) {
+        *problem = QStringLiteral("The saved game's picture is missing.");
+        return false;
+    }
+    const QImage picture = fitted(source, saved.picture);
+    QImage cut = picture.copy();
+    PieceTable built;
+    if (!rebuild(saved, cut, built, problem)
+        || !restore(d, saved, built, cut.size(), table, play, problem))
+        return false;
+    fittedPicture = picture;
+    working = cut;
+    *level = saved;
     return true;
 }
 

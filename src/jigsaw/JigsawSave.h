@@ -9,7 +9,8 @@
 //              "code":     level code (shape board: level index),
 //              "pieces":   piece count, checked against the rebuilt table,
 //              "family":   0 catalogue, 1 shape board,
-//              "rotation": bool }
+//              "rotation": bool,
+//              "picture":  [w, h]   the working picture's size (pixels) }
 //   "state": { "pieces": [ one object per piece 1..n:
 //                { "turn": 0|90|180|270, "home": [left, top] (picture pixels),
 //                  "group": "P7P3" (the unit's members, survivor first), "neighbours": "P2_P4_",
@@ -42,6 +43,7 @@ struct Level {
     int pieceCount = 0;
     int shapeFamily = JigsawPlay::Catalogue;
     bool rotation = false;
+    QSize picture; // the working picture's size: the cut depends on it
 };
 
 // Builds a new level for record over working (which receives the seams) into table, drawing
@@ -54,10 +56,20 @@ bool rebuild(const Level& level, QImage& working, PieceTable& table, QString* pr
 SavedGame::Document capture(const JigsawPlay& play, const Level& level, int seconds, bool paused);
 
 bool readLevel(const SavedGame::Document& document, Level* level, QString* problem);
-// Checks the saved state against table, the level as built (nothing turned, nothing joined),
+// Checks the saved state against built, the level as built (nothing turned, nothing joined),
 // and only when all of it is sound adopts it: table becomes the saved table and play resumes
 // over it (paused when saved paused). False with problem set otherwise, table and play untouched.
-bool restore(const SavedGame::Document& document, const Level& level, PieceTable& table, QSize workingPicture,
-    JigsawPlay& play, QString* problem);
+// built and table may be the same table.
+bool restore(const SavedGame::Document& document, const Level& level, const PieceTable& built,
+    QSize workingPicture, PieceTable& table, JigsawPlay& play, QString* problem);
+
+// The picture at the size a level was cut on (the same scaling a new game makes).
+QImage fitted(const QImage& source, QSize size);
+
+// The whole resume of a checked document over the puzzle picture source: the level read and
+// built again, its state restored. On success fittedPicture (without seams), working (with
+// them), table, play and level hold the resumed game; otherwise none of them changed.
+bool resume(const SavedGame::Document& document, const QImage& source, QImage& fittedPicture, QImage& working,
+    PieceTable& table, JigsawPlay& play, Level* level, QString* problem);
 
 } // namespace JigsawSave

@@ -150,7 +150,7 @@ private slots:
         JigsawPlay resumed;
         GameClock resumedClock;
         QString problem;
-        QVERIFY2(JigsawSave::restore(saved, level, resumedTable, Picture, resumed, &problem), qPrintable(problem));
+        QVERIFY2(JigsawSave::restore(saved, level, resumedTable, Picture, resumedTable, resumed, &problem), qPrintable(problem));
         resumedClock.resume(saved.seconds, !saved.paused);
         QCOMPARE(snapshot(resumed), snapshot(straight));
         for (Step s : after) {
@@ -220,7 +220,7 @@ private slots:
         }
         const QString before = snapshot(play);
         QString problem;
-        QVERIFY(!JigsawSave::restore(saved, level, table, Picture, play, &problem));
+        QVERIFY(!JigsawSave::restore(saved, level, table, Picture, table, play, &problem));
         QVERIFY(!problem.isEmpty());
         QCOMPARE(snapshot(play), before);
     }
