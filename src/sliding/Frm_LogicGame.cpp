@@ -1,5 +1,7 @@
 // Frm_LogicGame.cpp: the sliding puzzle's window: load, menu commands, preferences, background
 // and window events (the games themselves are in Frm_LogicGamePlay.cpp).
+#include "GameSaveFile.h"
+#include "SlidingSave.h"
 #include "Frm_LogicGame.h"
 
 #include "AppContext.h"
@@ -88,6 +90,15 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     buildDisplays();
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &Frm_LogicGame::Timer1_Timer);
+
+    m_save = new GameSaveFile(m_ctx, DataFile::LogicSave, SavedGame::Game::Logic, this,
+        [this]() -> std::optional<SavedGame::Document> {
+            if (m_game.IsIdle() || m_game.IsTimeEnd() || m_game.board().isEmpty())
+                return std::nullopt;
+            SavedGame::Document d = SlidingSave::capture(m_game);
+            d.picture.builtIn = m_pictureIndex;
+            return d;
+        });
 
     // Load.
     m_companions->onGameLoad();
@@ -325,7 +336,7 @@ bool Frm_LogicGame::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && !m_activated) {
         m_activated = true;
-        if (operationsMenuEnabled())
+        if (operationsMenuEnabled() && !resumeSavedGame())
             NewPictureGame();
         m_companions->onFirstActivation();
     }
@@ -350,6 +361,7 @@ void Frm_LogicGame::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    m_save->store();
     Timer1.stop();
     m_jingle.reset();
     m_fanfare.reset();

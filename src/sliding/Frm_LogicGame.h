@@ -27,6 +27,8 @@ class QLabel;
 class QProgressBar;
 class SlidingTile;
 
+class GameSaveFile;
+
 class Frm_LogicGame : public QMainWindow, public GameCommands {
     Q_OBJECT
 public:
@@ -86,6 +88,10 @@ private:
     void showTitle();
     void showSoundCaption();
     bool PickBuiltInPicture();
+    // Resumes the saved game, if one exists and reads; false when a new game is to start.
+    bool resumeSavedGame();
+    // The board of m_game shown on new tiles.
+    void showGame();
     void fitPicture();
     void BuildTiles(int gridSize);
     void removeTiles();
@@ -114,6 +120,8 @@ private:
     QRectF m_pictureTwips; // Img_pic, twips
     QImage PicShowAll;
     bool m_activated = false;
+    int m_pictureIndex = 0; // the built-in picture of the game
+    GameSaveFile* m_save = nullptr;
     bool m_unloaded = false;
 
     QWidget* m_surface = nullptr;

@@ -6,6 +6,8 @@
 #include "BuiltInPictures.h"
 #include "ColourValue.h"
 #include "FavFields.h"
+#include "GameSaveFile.h"
+#include "SlidingSave.h"
 #include "GameCompanions.h"
 #include "MessageBoxes.h"
 #include "Mmedia.h"
@@ -22,8 +24,29 @@
 
 bool Frm_LogicGame::PickBuiltInPicture()
 {
-    PicShowAll = m_pictures.picture(m_ctx.random->below(10));
+    m_pictureIndex = m_ctx.random->below(10);
+    PicShowAll = m_pictures.picture(m_pictureIndex);
     return !PicShowAll.isNull();
+}
+
+bool Frm_LogicGame::resumeSavedGame()
+{
+    const std::optional<SavedGame::Document> saved = m_save->take();
+    if (!saved)
+        return false;
+    const QImage picture
+        = GameSaveFile::picture(saved->picture, [this](int index) { return m_pictures.picture(index); });
+    QString problem = QStringLiteral("The saved picture cannot be shown.");
+    if (picture.isNull() || !SlidingSave::restore(*saved, m_game, &problem)) {
+        m_save->refuse(problem);
+        return false;
+    }
+    m_pictureIndex = saved->picture.builtIn;
+    PicShowAll = picture;
+    fitPicture();
+    ApplyPrefs();
+    showGame();
+    return true;
 }
 
 void Frm_LogicGame::fitPicture()
@@ -73,6 +96,16 @@ void Frm_LogicGame::StartGame()
     pbr1->show();
     BuildTiles(gridSize);
     m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(PrefRecord));
+    m_save->drop();
+    pbr1->hide();
+    showGame();
+    unsetCursor();
+}
+
+void Frm_LogicGame::showGame()
+{
+    if (int(Pic_show.size()) != m_game.board().tileCount() + 1)
+        BuildTiles(m_game.board().gridSize());
     for (int k = 1; k < int(Pic_show.size()); ++k)
         placeTile(k);
     showBlankFace();
@@ -82,14 +115,12 @@ void Frm_LogicGame::StartGame()
     showSteps();
     Lblpause->setVisible(m_game.pauseBannerVisible());
     LblTimeEnd->setVisible(m_game.timeEndBannerVisible());
-    pbr1->hide();
     syncClock();
     m_companions->pictureChanged();
     for (int k = 1; k < int(Pic_show.size()); ++k) {
         Pic_show[k]->setCursor(m_tileCursor);
         Pic_show[k]->show();
     }
-    unsetCursor();
 }
 
 void Frm_LogicGame::removeTiles()
@@ -160,6 +191,7 @@ void Frm_LogicGame::Timer1_Timer()
     LblTime->setText(m_game.timeText());
     syncClock();
     if (outcome.timeEnded) {
+        m_save->drop();
         LblTimeEnd->setVisible(m_game.timeEndBannerVisible());
         const SlidingMessage message = outcome.message();
         m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
@@ -195,6 +227,7 @@ void Frm_LogicGame::showClickOutcome(const ClickOutcome& outcome)
 
 void Frm_LogicGame::complete(const SlidingCompletion& completion)
 {
+    m_save->drop(); // a finished game is not resumed
     if (completion.playSuccessSound) {
         if (!m_fanfare)
             m_fanfare = m_sounds.makeMedia();

@@ -1,0 +1,78 @@
+// GameSaveFile.cpp: when a game window's saved game is written, read, dropped and set aside.
+#include "GameSaveFile.h"
+
+#include "AppContext.h"
+#include "MessageBoxes.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QSessionManager>
+#include <QWidget>
+
+GameSaveFile::GameSaveFile(AppContext& context, DataFile file, SavedGame::Game game, QWidget* window,
+    Capture capture)
+    : QObject(window)
+    , m_context(context)
+    , m_file(file)
+    , m_game(game)
+    , m_window(window)
+    , m_capture(std::move(capture))
+{
+    // The desktop may end the login without closing windows; both signals come before that.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { store(); });
+        connect(app, &QCoreApplication::aboutToQuit, this, &GameSaveFile::store);
+    }
+}
+
+QString GameSaveFile::path() const { return m_context.filePath(m_file); }
+
+void GameSaveFile::store()
+{
+    const std::optional<SavedGame::Document> game = m_capture();
+    if (!game) {
+        drop();
+        return;
+    }
+    QString problem;
+    if (!SavedGame::write(path(), *game, &problem))
+        qWarning("The game could not be saved to %s: %s", qPrintable(path()), qPrintable(problem));
+}
+
+std::optional<SavedGame::Document> GameSaveFile::take()
+{
+    if (!QFile::exists(path()))
+        return std::nullopt;
+    SavedGame::ReadResult read = SavedGame::read(path(), m_game);
+    if (!read.ok) {
+        refuse(read.problem);
+        return std::nullopt;
+    }
+    return std::move(read.document);
+}
+
+void GameSaveFile::refuse(const QString& problem)
+{
+    SavedGame::moveAside(path());
+    const StringTable& s = m_context.strings;
+    m_context.messages->inform(m_window, s.text(StringTable::Prompt),
+        QStringLiteral("The saved game cannot be resumed and was set aside (%1). %2 A new game starts.")
+            .arg(dataFileName(m_file) + QStringLiteral(".bad"), problem),
+        MessageIcon::Warning);
+}
+
+void GameSaveFile::drop() { SavedGame::remove(path()); }
+
+QImage GameSaveFile::picture(const SavedGame::Picture& saved, const std::function<QImage(int)>& builtIn)
+{
+    if (saved.builtIn >= 0)
+        return builtIn(saved.builtIn);
+    if (!saved.path.isEmpty() && SavedGame::fileHash(saved.path) == saved.sha256) {
+        QImageReader reader(saved.path);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            return image;
+    }
+    return saved.working;
+}
