@@ -361,7 +361,7 @@ void Frm_LogicGame::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_save->store();
+    m_save->storeLast();
     Timer1.stop();
     m_jingle.reset();
     m_fanfare.reset();

@@ -28,6 +28,13 @@ GameSaveFile::GameSaveFile(AppContext& context, DataFile file, SavedGame::Game g
 
 QString GameSaveFile::path() const { return m_context.filePath(m_file); }
 
+void GameSaveFile::storeLast()
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        disconnect(app, nullptr, this, nullptr);
+    store();
+}
+
 void GameSaveFile::store()
 {
     const std::optional<SavedGame::Document> game = m_capture();

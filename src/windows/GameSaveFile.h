@@ -24,8 +24,10 @@ public:
     GameSaveFile(AppContext& context, DataFile file, SavedGame::Game game, QWidget* window, Capture capture);
 
     QString path() const;
-    // Writes the game in progress, or removes the save when there is none. Once per session end.
+    // Writes the game in progress, or removes the save when there is none. The window's own
+    // unload is the last store: a closed window must not write over a later window's game.
     void store();
+    void storeLast();
     // The save to resume, if there is one that reads; an unreadable one is set aside (refuse).
     std::optional<SavedGame::Document> take();
     // A save that cannot be resumed: moved aside as ".bad", the player told why; a new game follows.
