@@ -10,6 +10,7 @@
 #include "FavSession.h"
 #include "Frm_color.h"
 #include "GameCompanions.h"
+#include "GameMenu.h"
 #include "GameSounds.h"
 #include "JigsawBackground.h"
 #include "LabelContrast.h"
@@ -69,10 +70,7 @@ void Frm_EyesGame::buildControls()
     setWindowIcon(Artwork::programIcon());
     m_surface = new JigsawBackground(this);
     setCentralWidget(m_surface);
-    m_surface->onContextRelease = [this](QPoint global) {
-        if (mnu_eyesgame->isEnabled())
-            mnu_eyesgame->popup(global);
-    };
+    m_surface->onContextRelease = [this](QPoint global) { m_menu->popupIfEnabled(global); };
     m_surface->onResized = [this] { clampAfterResize(); };
 
     m_holdingPointer = pointerFrom(Artwork::holdingPointer());
@@ -106,47 +104,58 @@ void Frm_EyesGame::buildControls()
 
 void Frm_EyesGame::buildMenu()
 {
-    const StringTable& s = m_context.strings;
-    mnu_eyesgame = menuBar()->addMenu(s.text(StringTable::JigsawPuzzle));
-    connect(mnu_eyesgame, &QMenu::aboutToShow, this, [this] {
+    m_menu = std::make_unique<GameMenu>(menuBar(), Game::Jigsaw, [this](GameCommand c) { runCommand(c); });
+    m_menu->setCaptions(m_context.strings, QString());
+    connect(m_menu->operationsMenu(), &QMenu::aboutToShow, this, [this] {
         show();
         raise();
     });
-    auto add = [this](const QString& caption, QKeySequence key, void (Frm_EyesGame::*slot)()) {
-        QAction* action = mnu_eyesgame->addAction(caption);
-        if (!key.isEmpty())
-            action->setShortcut(key);
-        if (slot)
-            connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    mnu_start = add(s.text(StringTable::Restart), Qt::Key_F2, &Frm_EyesGame::newPictureGame);
-    mnu_pause = add(s.text(StringTable::Pause), Qt::Key_F3, &Frm_EyesGame::mnu_pause_Click);
-    mnu_stop = add(s.text(StringTable::Stop), {}, nullptr);
-    mnu_gather = add(
-        s.text(StringTable::GatherPieces), QKeySequence(Qt::CTRL | Qt::Key_G), &Frm_EyesGame::gatherPieces);
-    mnu_eyescolor = add(s.text(StringTable::BackColor), Qt::Key_F4, &Frm_EyesGame::mnu_eyescolor_Click);
-    mnu_preview = add(s.text(StringTable::Preview), Qt::Key_F5, nullptr);
-    connect(mnu_preview, &QAction::triggered, m_companions, &GameCompanions::showPreview);
-    mnu_sound = add(QString(), Qt::Key_F6, &Frm_EyesGame::mnu_sound_Click);
-    mnu_eyesgame->addSeparator();
-    mnu_openfile = add(s.text(StringTable::OpenPicture), Qt::Key_F7, &Frm_EyesGame::newPictureGame);
-    mnu_operation = add(s.text(StringTable::Option), Qt::Key_F8, &Frm_EyesGame::Setset);
-    mnu_mainjfb = add(s.text(StringTable::PuzzleScoreboard), {}, nullptr);
-    mnu_eyesgame->addSeparator();
-    mnu_toolbar = add(QStringLiteral("Toolbar"), {}, nullptr);
-    connect(mnu_toolbar, &QAction::triggered, m_companions, &GameCompanions::showToolbar);
-    mnu_content = add(QStringLiteral("Help"), Qt::Key_F1, nullptr);
-    connect(mnu_content, &QAction::triggered, m_companions, &GameCompanions::showHelp);
-    mnuabout = add(QStringLiteral("About..."), {}, nullptr);
-    connect(mnuabout, &QAction::triggered, this, [this] {
+}
+
+// What each command does in this game; the menu, the keys and PMenu all come here.
+void Frm_EyesGame::runCommand(GameCommand command)
+{
+    using C = GameCommand;
+    switch (command) {
+    case C::Restart:
+    case C::OpenPicture:
+        newPictureGame();
+        break;
+    case C::Pause:
+        mnu_pause_Click();
+        break;
+    case C::Gather:
+        gatherPieces();
+        break;
+    case C::BackColor:
+        mnu_eyescolor_Click();
+        break;
+    case C::Preview:
+        m_companions->showPreview();
+        break;
+    case C::Sound:
+        mnu_sound_Click();
+        break;
+    case C::Option:
+        Setset();
+        break;
+    case C::Toolbar:
+        m_companions->showToolbar();
+        break;
+    case C::Help:
+        m_companions->showHelp();
+        break;
+    case C::About:
         finishDrag();
         m_companions->showAbout();
-    });
-    mnu_eyesgame->addSeparator();
-    mnu_exit = add(s.text(StringTable::Exit), Qt::Key_F12, nullptr);
-    connect(mnu_exit, &QAction::triggered, this, &QWidget::close);
-    mnu_help = menuBar()->addAction(s.text(StringTable::Help));
+        break;
+    case C::Exit:
+        close();
+        break;
+    case C::Stop:
+    case C::Scoreboard:
+        break;
+    }
 }
 
 void Frm_EyesGame::Form_Load()
@@ -173,7 +182,7 @@ void Frm_EyesGame::Form_Activate()
     if (m_activated)
         return;
     m_activated = true;
-    if (mnu_eyesgame->isEnabled())
+    if (operationsMenuEnabled())
         startGame();
     m_companions->onFirstActivation();
 }
@@ -224,7 +233,7 @@ void Frm_EyesGame::showTitle()
 // The menu entry and tool button 3 name the S the game uses now.
 void Frm_EyesGame::showSoundCaption()
 {
-    mnu_sound->setText(SoundSwitch::caption(m_record));
+    m_menu->setSoundCaption(SoundSwitch::caption(m_record));
     m_companions->soundCaptionChanged();
 }
 
@@ -243,73 +252,23 @@ void Frm_EyesGame::mnu_eyescolor_Click()
 
 void Frm_EyesGame::PMenu(int& index)
 {
-    switch (index) {
-    case 0:
-        newPictureGame();
-        break;
-    case 1:
-        mnu_pause_Click();
-        break;
-    case 2:
-        m_companions->showPreview();
-        break;
-    case 3:
-        mnu_sound_Click();
-        break;
-    case 4:
-        mnu_eyescolor_Click();
-        break;
-    case 5:
-        newPictureGame();
-        break;
-    case 6:
-        Setset();
-        break;
-    case 8:
-        mnuabout->trigger();
-        break;
-    case 9:
-        close();
-        break;
-    default:
-        break;
-    }
+    if (const auto command = GameCommandTable::atToolSlot(index))
+        runCommand(*command);
 }
 
-QAction* Frm_EyesGame::command(int index) const
+QMenu* Frm_EyesGame::gameMenu() const
 {
-    switch (index) {
-    case 0:
-        return mnu_start;
-    case 1:
-        return mnu_pause;
-    case 2:
-        return mnu_preview;
-    case 3:
-        return mnu_sound;
-    case 4:
-        return mnu_eyescolor;
-    case 5:
-        return mnu_openfile;
-    case 6:
-        return mnu_operation;
-    case 8:
-        return mnuabout;
-    case 9:
-        return mnu_exit;
-    default:
-        return nullptr;
-    }
+    return m_menu->operationsMenu();
 }
 
 QString Frm_EyesGame::soundCaption() const
 {
-    return mnu_sound->text();
+    return m_menu->action(GameCommand::Sound)->text();
 }
 
 bool Frm_EyesGame::operationsMenuEnabled() const
 {
-    return mnu_eyesgame->isEnabled();
+    return m_menu->operationsEnabled();
 }
 
 void Frm_EyesGame::keyPressEvent(QKeyEvent* event)
@@ -330,23 +289,7 @@ void Frm_EyesGame::keyReleaseEvent(QKeyEvent* event)
 
 void Frm_EyesGame::runKey(int key)
 {
-    const std::pair<int, QAction*> keys[] = {
-        { Qt::Key_F1, mnu_content },
-        { Qt::Key_F2, mnu_start },
-        { Qt::Key_F3, mnu_pause },
-        { Qt::Key_F4, mnu_eyescolor },
-        { Qt::Key_F5, mnu_preview },
-        { Qt::Key_F6, mnu_sound },
-        { Qt::Key_F7, mnu_openfile },
-        { Qt::Key_F8, mnu_operation },
-        { Qt::Key_F12, mnu_exit },
-    };
-    for (const auto& [k, action] : keys) {
-        if (k == key && action->isEnabled()) {
-            action->trigger();
-            return;
-        }
-    }
+    m_menu->runFunctionKey(GameCommandTable::functionKeyCode(key));
 }
 
 void Frm_EyesGame::changeEvent(QEvent* event)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "GameClock.h"
+#include "GameCommandTable.h"
 #include "GameCommands.h"
 #include "JigsawPlay.h"
 #include "PieceTable.h"
@@ -22,6 +23,7 @@ class BuiltInPictures;
 class DragFrame;
 class FavSession;
 class GameCompanions;
+class GameMenu;
 class GameSounds;
 class JigsawBackground;
 class Mmedia;
@@ -78,9 +80,8 @@ public:
     QLabel* timeLabel() const { return LblTime; }
     QLabel* pauseLabel() const { return Lblpause; }
     QLabel* timeEndLabel() const { return LblTimeEnd; }
-    QMenu* gameMenu() const { return mnu_eyesgame; }
+    QMenu* gameMenu() const;
     bool timerActive() const { return Timer1.isActive(); }
-    QAction* command(int index) const;
     GameCompanions& companions() const { return *m_companions; }
     // Window width and height, twips.
     QSizeF windowTwips() const;
@@ -96,6 +97,7 @@ private:
     void Form_Load();
     void buildControls();
     void buildMenu();
+    void runCommand(GameCommand command);
     void Form_Unload();
     void runKey(int key);
     void removePieces();
@@ -148,20 +150,5 @@ private:
     QCursor m_holdingPointer; // `Label2`'s mouse icon
     QCursor m_normalPointer; // `Label1`'s mouse icon
 
-    QMenu* mnu_eyesgame = nullptr;
-    QAction* mnu_start = nullptr;
-    QAction* mnu_pause = nullptr;
-    QAction* mnu_stop = nullptr;
-    QAction* mnu_gather = nullptr;
-    QAction* mnu_eyescolor = nullptr;
-    QAction* mnu_preview = nullptr;
-    QAction* mnu_sound = nullptr;
-    QAction* mnu_openfile = nullptr;
-    QAction* mnu_operation = nullptr;
-    QAction* mnu_mainjfb = nullptr;
-    QAction* mnu_toolbar = nullptr;
-    QAction* mnu_content = nullptr;
-    QAction* mnuabout = nullptr;
-    QAction* mnu_exit = nullptr;
-    QAction* mnu_help = nullptr;
+    std::unique_ptr<GameMenu> m_menu; // mnu_eyesgame and its entries
 };

@@ -86,7 +86,7 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     m_companions = new GameCompanions(m_ctx, *this, GameCompanions::Game::Sliding, this);
     m_companions->setProgramIcon(Artwork::programIcon());
     setWindowIcon(Artwork::programIcon());
-    m_menu = std::make_unique<LogicGameMenu>(menuBar(), [this](LogicGameMenu::Command c) { runCommand(c); });
+    m_menu = std::make_unique<GameMenu>(menuBar(), Game::Sliding, [this](GameCommand c) { runCommand(c); });
     buildDisplays();
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &Frm_LogicGame::Timer1_Timer);
@@ -186,30 +186,20 @@ SlidingTile* Frm_LogicGame::tile(int index) const
 
 QString Frm_LogicGame::soundCaption() const { return SoundSwitch::caption(PrefRecord); }
 
-bool Frm_LogicGame::operationsMenuEnabled() const { return m_menu->mnu_logicgame->menuAction()->isEnabled(); }
+bool Frm_LogicGame::operationsMenuEnabled() const { return m_menu->operationsEnabled(); }
 
 // ---- Commands ----
 
 void Frm_LogicGame::PMenu(int& index)
 {
-    using C = LogicGameMenu::Command;
-    switch (index) {
-    case 0: runCommand(C::Restart); break;
-    case 1: runCommand(C::Pause); break;
-    case 2: runCommand(C::Preview); break;
-    case 3: runCommand(C::Sound); break;
-    case 4: runCommand(C::BackColor); break;
-    case 5: runCommand(C::OpenPicture); break;
-    case 6: runCommand(C::Option); break;
-    case 8: runCommand(C::About); break;
-    case 9: runCommand(C::Exit); break;
-    default: break;
-    }
+    if (const auto command = GameCommandTable::atToolSlot(index))
+        runCommand(*command);
 }
 
-void Frm_LogicGame::runCommand(LogicGameMenu::Command command)
+// What each command does in this game; the menu, the keys and PMenu all come here.
+void Frm_LogicGame::runCommand(GameCommand command)
 {
-    using C = LogicGameMenu::Command;
+    using C = GameCommand;
     switch (command) {
     case C::Restart:
     case C::OpenPicture: NewPictureGame(); break;
@@ -223,6 +213,7 @@ void Frm_LogicGame::runCommand(LogicGameMenu::Command command)
     case C::About: m_companions->showAbout(); break;
     case C::Exit: close(); break;
     case C::Stop:
+    case C::Gather:
     case C::Scoreboard: break;
     }
 }
@@ -317,7 +308,7 @@ bool Frm_LogicGame::eventFilter(QObject* watched, QEvent* event)
     if ((watched == m_surface || watched == Img_pic) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && operationsMenuEnabled()) {
-            m_menu->mnu_logicgame->popup(mouse->globalPosition().toPoint());
+            m_menu->popupIfEnabled(mouse->globalPosition().toPoint());
             return true;
         }
     }

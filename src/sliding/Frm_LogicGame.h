@@ -5,7 +5,7 @@
 #include "FavSession.h"
 #include "GameCommands.h"
 #include "GameSounds.h"
-#include "LogicGameMenu.h"
+#include "GameMenu.h"
 #include "SlidingGame.h"
 
 #include <QCursor>
@@ -50,7 +50,7 @@ public:
     void Timer1_Timer();
     void Pic_show_Click(int tile);
     void Pic_show_MouseUp(int tile, Qt::MouseButton button);
-    // Key codes as the arrow (37..40) and function keys (112..123) carry them.
+    // Key codes as the arrow and function keys carry them (the table's function-key codes).
     void Form_KeyDown(int keyCode);
     // The key code of a Qt key, 0 for keys the window does not know.
     static int keyCodeOf(int qtKey);
@@ -70,7 +70,7 @@ public:
     QLabel* timeEndLabel() const { return LblTimeEnd; }
     QLabel* wholePicture() const { return Img_pic; }
     const QTimer& timer() const { return Timer1; }
-    LogicGameMenu& menu() { return *m_menu; }
+    GameMenu& menu() { return *m_menu; }
     GameCompanions& companions() { return *m_companions; }
 
 protected:
@@ -81,7 +81,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void runCommand(LogicGameMenu::Command command);
+    void runCommand(GameCommand command);
     void placeWindow();
     void buildDisplays();
     void setCaptions();
@@ -134,7 +134,7 @@ private:
     std::vector<SlidingTile*> Pic_show; // index 0 unused
     QCursor m_tileCursor;
     QTimer Timer1;
-    std::unique_ptr<LogicGameMenu> m_menu;
+    std::unique_ptr<GameMenu> m_menu;
     std::unique_ptr<Mmedia> m_jingle;
     std::unique_ptr<Mmedia> m_fanfare;
     GameCompanions* m_companions = nullptr;

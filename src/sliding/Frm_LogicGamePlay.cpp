@@ -274,30 +274,16 @@ int Frm_LogicGame::keyCodeOf(int qtKey)
 {
     if (qtKey >= Qt::Key_Left && qtKey <= Qt::Key_Down)
         return 37 + (qtKey - Qt::Key_Left);
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
-        return 112 + (qtKey - Qt::Key_F1);
-    return 0;
+    return GameCommandTable::functionKeyCode(qtKey);
 }
 
 void Frm_LogicGame::Form_KeyDown(int keyCode)
 {
-    using C = LogicGameMenu::Command;
-    if (m_game.IsPaused() || keyCode < 37 || keyCode > 123)
+    if (m_game.IsPaused())
         return;
     if (const auto key = arrowKeyFromCode(keyCode)) {
         showClickOutcome(m_game.arrowKey(*key));
         return;
     }
-    switch (keyCode) {
-    case 112: runCommand(C::Help); break;
-    case 113: runCommand(C::Restart); break;
-    case 114: runCommand(C::Pause); break;
-    case 115: runCommand(C::BackColor); break;
-    case 116: runCommand(C::Preview); break;
-    case 117: runCommand(C::Sound); break;
-    case 118: runCommand(C::OpenPicture); break;
-    case 119: runCommand(C::Option); break;
-    case 123: runCommand(C::Exit); break;
-    default: break;
-    }
+    m_menu->runFunctionKey(keyCode);
 }

@@ -11,7 +11,7 @@ class GameCommands
 {
 public:
     virtual ~GameCommands() = default;
-    // Runs command number index (tool-window button numbers); unknown numbers do nothing.
+    // Runs the command of tool slot index (GameCommandTable); empty and unknown slots do nothing.
     virtual void PMenu(int& index) = 0;
     // Current caption of the sound command: "Close Sound" or "Open Sound".
     virtual QString soundCaption() const = 0;

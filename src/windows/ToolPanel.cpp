@@ -1,21 +1,6 @@
 // ToolPanel.cpp: tool-window button rules.
 #include "ToolPanel.h"
 
-namespace {
-constexpr std::array<const char16_t*, ToolPanel::kCount> kCaptions {
-    u"Restart",
-    u"Pause",
-    u"Preview",
-    u"Close Sound",
-    u"Backcolor",
-    u"Open Pic.",
-    u"Option",
-    u"ScoreBoard",
-    u"About",
-    u"Exit",
-};
-}
-
 ToolPanel::ToolPanel()
 {
     for (int i = 0; i < kCount; ++i) {
@@ -27,7 +12,8 @@ ToolPanel::ToolPanel()
 
 QString ToolPanel::defaultCaption(int index)
 {
-    return isValid(index) ? QString::fromUtf16(kCaptions[index]) : QString();
+    const GameCommandRow* row = GameCommandTable::rowAtToolSlot(index);
+    return row ? QString::fromUtf16(row->toolCaption) : QString();
 }
 
 QString ToolPanel::caption(int index) const
@@ -45,10 +31,16 @@ int ToolPanel::textColour(int index) const
     return isValid(index) ? m_colours[index] : kBlack;
 }
 
+bool ToolPanel::isAlwaysEnabled(int index)
+{
+    const GameCommandRow* row = GameCommandTable::rowAtToolSlot(index);
+    return row && row->enabled == GameCommandRow::Enabled::Always;
+}
+
 void ToolPanel::setOperationsEnabled(bool enabled)
 {
-    for (int i = 0; i < kFirstAlwaysEnabled; ++i)
-        m_enabled[i] = enabled;
+    for (int i = 0; i < kCount; ++i)
+        m_enabled[i] = enabled || isAlwaysEnabled(i);
 }
 
 void ToolPanel::setSoundCaption(const QString& caption)
@@ -69,6 +61,7 @@ void ToolPanel::pointerOverButton(int index)
 
 void ToolPanel::pointerOverBackground()
 {
-    for (int i = 0; i < kExitButton; ++i)
-        m_colours[i] = kBlack;
+    for (int i = 0; i < kCount; ++i)
+        if (i != kExitButton)
+            m_colours[i] = kBlack;
 }

@@ -83,7 +83,7 @@ void ToolWindow::buildButtons()
         QPalette pal = label->palette();
         pal.setColor(QPalette::Window, kButtonColour);
         label->setPalette(pal);
-        if (i == ToolPanel::kFirstAlwaysEnabled)
+        if (i > 0 && ToolPanel::isAlwaysEnabled(i) && !ToolPanel::isAlwaysEnabled(i - 1))
             layout->addSpacing(kGroupGap);
         layout->addWidget(label);
         m_labels[i] = label;

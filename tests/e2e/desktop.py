@@ -104,9 +104,33 @@ class Desktop:
         """What a failing run leaves for the reader: the screen, its windows, the window manager."""
         try:
             self.screenshot(path)
-            return f"screen in {path}; windows {self.visible()}; openbox output: {self.wm_output()!r}"
+            return (f"screen in {path}; windows {self.visible()}; every top-level window:\n{self.tree()}\n"
+                    f"openbox {self.wm_state()}; openbox output: {self.wm_output()!r}")
         except Exception as error:  # the report must not hide the failure
             return f"no picture of the screen ({error})"
+
+    def wm_state(self):
+        wm = self.processes[1]
+        if wm.poll() is not None:
+            return f"ended with status {wm.returncode}"
+        if not shutil.which("gdb"):
+            return "running"
+        stack = subprocess.run(["gdb", "-p", str(wm.pid), "-batch", "-ex", "bt"],
+                               capture_output=True, text=True, timeout=120).stdout
+        return "running, at:\n" + "\n".join(line for line in stack.splitlines() if line.startswith("#"))
+
+    def tree(self):
+        """Each named child of the root, mapped or not, with its map state and WM_STATE: tells a
+        window the program never mapped from one the window manager did not take."""
+        lines = []
+        for line in self.run("xwininfo", "-root", "-tree").splitlines():
+            found = re.match(r"\s+(0x[0-9a-f]+) \"(.+?)\"", line)
+            if found:
+                info = self.run("xwininfo", "-id", found.group(1))
+                state = re.search(r"Map State: (\w+)", info)
+                wm = self.run("xprop", "-id", found.group(1), "WM_STATE").strip().replace("\n", " ")
+                lines.append(f"  {found.group(1)} {found.group(2)!r} {state.group(1) if state else '?'} {wm}")
+        return "\n".join(lines) or "  (none)"
 
     def close(self):
         for process in reversed(self.processes):

@@ -82,9 +82,10 @@ class Run:
                           DEADLINE, interval=0.2, what=what)
 
     def wait_picture(self, name, window, what, min_colours=400):
-        """A window is painted: its screenshot shows a picture, not a blank face."""
+        """A window is painted: the inside of its screenshot shows a picture, not a blank face (the
+        frame alone, painted by the window manager, has colours enough to pass for one)."""
         def painted(path):
-            deviation, colours = image_stats(path)
+            deviation, colours = image_stats(path, self.inner[name])
             return deviation > 0.05 and colours >= min_colours
         return self.wait_shot(name, window, painted, f"{what} to be painted")
 
@@ -250,6 +251,7 @@ class Run:
         patch = sample_pixels(before, 1, Rect(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1))
         gold = colour_count(before, GOLD)
         d.activate(jigsaw)
+        log(f"pressing the piece at ({x}, {y}) of the window shot")
         d.press(jigsaw, (frame.x + x, frame.y + y))
         self.wait_shot("tmp-held", jigsaw, lambda path: colour_count(path, GOLD) > gold + self.px(40),
                        "the drag frame round the pressed piece")
@@ -263,8 +265,8 @@ class Run:
             same = {(px, py) for (px, py), colour in patch.items()
                     if sum(abs(a - b) for a, b in zip(colour, there[(px - x + tx, py - y + ty)])) <= 40}
             # Only the pixel under the pointer surely belongs to the held piece: another piece may
-            # have lain over the rest of the patch.
-            return (x, y) in same and len(same) * 2 >= len(patch)
+            # have lain over the rest of the patch, and the dropped piece's shadow falls beside it.
+            return (x, y) in same and len(same) * 4 >= len(patch)
         self.wait_shot("06-jigsaw-piece-dragged", jigsaw, dropped, f"the piece held at ({x}, {y}) to lie at ({tx}, {ty})")
         os.unlink(os.path.join(self.shots, "tmp-held.png"))
         log(f"a piece was dragged from ({x}, {y}) to ({tx}, {ty})")

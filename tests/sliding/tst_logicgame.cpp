@@ -4,8 +4,8 @@
 #include "FavFields.h"
 #include "Frm_LogicGame.h"
 #include "GameCompanions.h"
+#include "GameMenu.h"
 #include "LabelContrast.h"
-#include "LogicGameMenu.h"
 #include "PlayAreaLayout.h"
 #include "RecordingMciDevices.h"
 #include "SlidingTile.h"
@@ -515,7 +515,7 @@ void TestLogicGame::closedGameIsResumed()
 
 void TestLogicGame::soundSwitchAndMoveSound()
 {
-    auto* sound = m_window->menu().action(LogicGameMenu::Command::Sound);
+    auto* sound = m_window->menu().action(GameCommand::Sound);
     QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
     QCOMPARE(sound->shortcut(), QKeySequence(Qt::Key_F6));
     m_scripted->random.setValues({ 0.0 });
@@ -569,7 +569,7 @@ void TestLogicGame::unsavedSettingsHoldForTheWindow()
             path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     else
         QVERIFY(QFile::remove(path));
-    auto* sound = m_window->menu().action(LogicGameMenu::Command::Sound);
+    auto* sound = m_window->menu().action(GameCommand::Sound);
     m_window->setBackColourChooser([](const QString&) { return QStringLiteral("F0165280"); });
     command(3);
     // Without a file nothing changes, as designed; a read-only file keeps the changes for the window.
@@ -613,7 +613,7 @@ void TestLogicGame::playAreaFitsTheRealWindow()
 void TestLogicGame::rightClickMenuOnBackgroundOnly()
 {
     m_window->show();
-    QMenu* popup = m_window->menu().mnu_logicgame;
+    QMenu* popup = m_window->menu().operationsMenu();
     QTest::mouseClick(m_window->tile(3), Qt::RightButton);
     QVERIFY(!popup->isVisible());
     QVERIFY(m_window->game().SwapPending());

@@ -1,0 +1,70 @@
+// tst_gamemenu.cpp: each game's menu as built from the command table: entries, captions, keys and
+// separators in order, and the function-key codes of the window key handlers.
+#include "GameMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+class TestGameMenu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void entriesAndKeys_data()
+    {
+        QTest::addColumn<Game>("game");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QList<int>>("keyedCommands"); // command run by codes 112 .. 123, -1 none
+        const auto listing = [](const char* colour, bool gather) {
+            QStringList l { "mnu_logicgame|Logic Puzzle", "mnu_start|Restart|F2", "mnu_pause|Pause|F3",
+                "mnu_stop|Stop|" };
+            if (gather)
+                l << "mnu_gather|Gather pieces|Ctrl+G";
+            l << QStringLiteral("%1|BackColor|F4").arg(colour)
+              << QStringList { "mnu_preview|Preview|F5", "mnu_sound|Close Sound|F6", "-",
+                     "mnu_openfile|Open picture|F7", "mnu_operation|Option|F8",
+                     "mnu_mainjfb|Puzzle scoreboard|", "-", "mnu_toolbar|Toolbar|", "mnu_content|Help|F1",
+                     "mnuabout|About...|", "-", "mnu_exit|Exit|F12", "mnu_help|Help" };
+            return l;
+        };
+        using C = GameCommand;
+        const QList<int> keyed { int(C::Help), int(C::Restart), int(C::Pause), int(C::BackColor),
+            int(C::Preview), int(C::Sound), int(C::OpenPicture), int(C::Option), -1, -1, -1, int(C::Exit) };
+        QStringList jigsaw = listing("mnu_eyescolor", true);
+        jigsaw[0] = QStringLiteral("mnu_eyesgame|Jigsaw puzzle");
+        QTest::newRow("sliding") << Game::Sliding << listing("mnu_logiccolor", false) << keyed;
+        QTest::newRow("jigsaw") << Game::Jigsaw << jigsaw << keyed;
+    }
+    void entriesAndKeys()
+    {
+        QFETCH(Game, game);
+        QFETCH(QStringList, entries);
+        QFETCH(QList<int>, keyedCommands);
+        QMenuBar bar;
+        QList<int> run;
+        GameMenu menu(&bar, game, [&run](GameCommand c) { run << int(c); });
+        menu.setCaptions(StringTable(StringTable::Language::English), QStringLiteral("Close Sound"));
+
+        QStringList built { menu.operationsMenu()->objectName() + '|' + menu.operationsMenu()->title() };
+        for (const QAction* a : menu.operationsMenu()->actions())
+            built << (a->isSeparator() ? QStringLiteral("-")
+                                       : a->objectName() + '|' + a->text() + '|' + a->shortcut().toString());
+        built << menu.helpEntry()->objectName() + '|' + menu.helpEntry()->text();
+        QCOMPARE(built, entries);
+
+        for (int code = 112; code <= 123; ++code) {
+            run.clear();
+            QCOMPARE(menu.runFunctionKey(code), keyedCommands[code - 112] >= 0);
+            QCOMPARE(run,
+                keyedCommands[code - 112] >= 0 ? QList<int> { keyedCommands[code - 112] } : QList<int> {});
+        }
+        run.clear();
+        QVERIFY(!menu.runFunctionKey(0) && !menu.runFunctionKey(124) && run.isEmpty());
+        QCOMPARE(GameCommandTable::functionKeyCode(Qt::Key_F12), 123);
+        QCOMPARE(GameCommandTable::functionKeyCode(Qt::Key_G), 0);
+    }
+};
+
+QTEST_MAIN(TestGameMenu)
+#include "tst_gamemenu.moc"
