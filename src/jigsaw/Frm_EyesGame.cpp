@@ -1,28 +1,18 @@
-// Frm_EyesGame.cpp: the jigsaw window's life cycle, controls, menu, function keys and commands.
+// Frm_EyesGame.cpp: the jigsaw window's load, controls, menu, function keys and commands.
 #include "Frm_EyesGame.h"
 
 #include "AppContext.h"
 #include "Artwork.h"
-#include "BackgroundField.h"
 #include "ColourValue.h"
 #include "FavFields.h"
-#include "FavRecord.h"
-#include "FavSession.h"
-#include "Frm_color.h"
 #include "GameCompanions.h"
 #include "GameMenu.h"
-#include "GameSounds.h"
+#include "GameWindowShell.h"
 #include "JigsawBackground.h"
-#include "LabelContrast.h"
-#include "Mmedia.h"
 #include "PieceWindow.h"
-#include "RandomSource.h"
 #include "ScreenFit.h"
-#include "SoundSwitch.h"
 #include "Twips.h"
 
-#include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -33,7 +23,6 @@ namespace {
 // The window leaves this much of the screen free, twips.
 constexpr double ScreenWidthMargin = 10;
 constexpr double ScreenHeightMargin = 600;
-constexpr int ClockInterval = 1000;
 
 QCursor pointerFrom(const QImage& image)
 {
@@ -47,12 +36,15 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
     : QMainWindow(parent)
     , m_context(context)
     , m_pictures(pictures)
-    , m_sounds(std::make_unique<GameSounds>(context))
-    , m_favs(std::make_unique<FavSession>(context.dataFolder, Game::Jigsaw))
+    , m_game(context.strings)
+    , m_play(m_game.play())
 {
-    m_jingle = m_sounds->makeMedia();
-    m_companions = new GameCompanions(context, *this, GameCompanions::Game::Jigsaw, this);
-    m_companions->setProgramIcon(Artwork::programIcon());
+    GameWindowShell::Hooks hooks;
+    hooks.startFirstGame = [this] { startGame(); };
+    hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
+    hooks.tick = [this] { Timer1_Timer(); };
+    m_shell = std::make_unique<GameWindowShell>(
+        context, *this, *this, Game::Jigsaw, QStringLiteral("Quarry Jigsaw Puzzle Freeuse"), std::move(hooks));
     buildControls();
     buildMenu();
     Form_Load();
@@ -61,13 +53,12 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
 Frm_EyesGame::~Frm_EyesGame()
 {
     // The companions ask this window for its picture and captions: they go while it is whole.
-    delete m_companions;
+    m_shell.reset();
 }
 
 void Frm_EyesGame::buildControls()
 {
-    showTitle();
-    setWindowIcon(Artwork::programIcon());
+    m_shell->showTitle();
     m_surface = new JigsawBackground(this);
     setCentralWidget(m_surface);
     m_surface->onContextRelease = [this](QPoint global) { m_menu->popupIfEnabled(global); };
@@ -87,8 +78,9 @@ void Frm_EyesGame::buildControls()
     LblTime->setFont(clockFont);
     // The clock shows the back colour; a plate of its own keeps it readable over the background.
     LblTime->setAutoFillBackground(true);
-    Lblpause = new QLabel(QStringLiteral("P A U S E !"), m_surface);
+    Lblpause = new QLabel(m_surface);
     LblTimeEnd = new QLabel(m_surface);
+    m_shell->setClockDisplays(LblTime, Lblpause, LblTimeEnd);
     for (QLabel* banner : { Lblpause, LblTimeEnd }) {
         QFont font = banner->font();
         font.setBold(true);
@@ -96,10 +88,8 @@ void Frm_EyesGame::buildControls()
         banner->setFont(font);
         banner->setStyleSheet(QStringLiteral("color: #c00000"));
         banner->move(Twips::toPixelsInt(3000), Twips::toPixelsInt(3000));
-        banner->hide();
+        banner->adjustSize();
     }
-    Timer1.setInterval(ClockInterval);
-    connect(&Timer1, &QTimer::timeout, this, &Frm_EyesGame::Timer1_Timer);
 }
 
 void Frm_EyesGame::buildMenu()
@@ -131,7 +121,7 @@ void Frm_EyesGame::runCommand(GameCommand command)
         mnu_eyescolor_Click();
         break;
     case C::Preview:
-        m_companions->showPreview();
+        companions().showPreview();
         break;
     case C::Sound:
         mnu_sound_Click();
@@ -140,14 +130,14 @@ void Frm_EyesGame::runCommand(GameCommand command)
         Setset();
         break;
     case C::Toolbar:
-        m_companions->showToolbar();
+        companions().showToolbar();
         break;
     case C::Help:
-        m_companions->showHelp();
+        companions().showHelp();
         break;
     case C::About:
         finishDrag();
-        m_companions->showAbout();
+        companions().showAbout();
         break;
     case C::Exit:
         close();
@@ -160,93 +150,47 @@ void Frm_EyesGame::runCommand(GameCommand command)
 
 void Frm_EyesGame::Form_Load()
 {
-    m_context.setSoundPaths();
-    m_companions->onGameLoad();
     // Outer size on the part of the screen windows may use; the window manager places it.
     const QRect available = ScreenFit::availableArea(this);
-    if (!available.isEmpty()) {
-        const QRect outer(available.topLeft(),
-            QSize(available.width() - Twips::toPixelsInt(ScreenWidthMargin),
-                available.height() - Twips::toPixelsInt(ScreenHeightMargin)));
-        resize(ScreenFit::innerOf(outer, ScreenFit::decoration(this)).size());
-    }
-    ScreenFit::keepOnScreenWhenFramed(this);
+    const QRect outer = available.isEmpty() ? QRect()
+                                            : QRect(available.topLeft(),
+                                                QSize(available.width() - Twips::toPixelsInt(ScreenWidthMargin),
+                                                    available.height() - Twips::toPixelsInt(ScreenHeightMargin)));
+    m_shell->load(outer, false);
     Setset();
-    // No game yet: a first "Restart" asks nothing.
-    m_play.ended = true;
-    m_sounds->playJingle(*m_jingle);
+    m_shell->playJingle();
 }
 
 void Frm_EyesGame::Form_Activate()
 {
-    if (m_activated)
-        return;
-    m_activated = true;
-    if (operationsMenuEnabled())
-        startGame();
-    m_companions->onFirstActivation();
+    m_shell->activate();
 }
 
 void Frm_EyesGame::Setset()
 {
-    m_record = m_favs->read(*m_context.random);
-    showSoundCaption();
-    QPalette palette = LblTime->palette();
-    const QColor back = ColourValue::toColor(FavFields::backColour(m_record));
-    palette.setColor(QPalette::WindowText, back);
-    palette.setColor(QPalette::Window, LabelContrast::plateFor(back));
-    LblTime->setPalette(palette);
+    const QString& record = m_shell->readPrefs();
+    GameWindowShell::showBackColourText(LblTime, ColourValue::toColor(FavFields::backColour(record)));
     PaintJigsawBackground();
 }
 
 void Frm_EyesGame::mnu_pause_Click()
 {
     finishDrag();
-    if (m_play.paused) {
-        m_play.paused = false;
-        Lblpause->hide();
-        // A completed or timed-out game keeps its clock stopped.
-        m_clock.start();
-        if (m_clock.isRunning())
-            Timer1.start();
-    } else {
-        Lblpause->show();
-        Lblpause->raise();
-        m_clock.stop();
-        Timer1.stop();
-        m_play.paused = true;
-    }
+    m_game.togglePause();
+    m_shell->showClock(m_game);
 }
 
 void Frm_EyesGame::mnu_sound_Click()
 {
-    m_record = m_favs->update(m_record, FavChange::sound());
-    showSoundCaption();
-    showTitle();
-}
-
-void Frm_EyesGame::showTitle()
-{
-    setWindowTitle(m_favs->caption(QStringLiteral("Quarry Jigsaw Puzzle Freeuse"), m_context.strings));
-}
-
-// The menu entry and tool button 3 name the S the game uses now.
-void Frm_EyesGame::showSoundCaption()
-{
-    m_menu->setSoundCaption(SoundSwitch::caption(m_record));
-    m_companions->soundCaptionChanged();
+    m_shell->soundSwitch();
 }
 
 void Frm_EyesGame::mnu_eyescolor_Click()
 {
     finishDrag();
-    const QString body = FavFields::backgroundBody(m_record);
-    const QString chosen = Frm_color::choose(this, m_context, body, windowIcon());
-    if (BackColourResult::isCancel(chosen))
+    if (!m_shell->chooseBackColour())
         return;
     PaintJigsawBackground();
-    m_record = m_favs->update(m_record, FavChange::background(chosen));
-    showTitle();
     Setset();
 }
 
@@ -263,7 +207,22 @@ QMenu* Frm_EyesGame::gameMenu() const
 
 QString Frm_EyesGame::soundCaption() const
 {
-    return m_menu->action(GameCommand::Sound)->text();
+    return m_shell->soundCaption();
+}
+
+const QString& Frm_EyesGame::record() const
+{
+    return m_shell->record();
+}
+
+bool Frm_EyesGame::timerActive() const
+{
+    return m_shell->timer().isActive();
+}
+
+GameCompanions& Frm_EyesGame::companions() const
+{
+    return m_shell->companions();
 }
 
 bool Frm_EyesGame::operationsMenuEnabled() const
@@ -290,30 +249,6 @@ void Frm_EyesGame::keyReleaseEvent(QKeyEvent* event)
 void Frm_EyesGame::runKey(int key)
 {
     m_menu->runFunctionKey(GameCommandTable::functionKeyCode(key));
-}
-
-void Frm_EyesGame::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::WindowStateChange)
-        m_companions->onGameWindowMinimised(isMinimized());
-    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-    QMainWindow::changeEvent(event);
-}
-
-void Frm_EyesGame::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    QMainWindow::closeEvent(event);
-}
-
-void Frm_EyesGame::Form_Unload()
-{
-    Timer1.stop();
-    m_jingle->mmClose();
-    QFile::remove(m_context.filePath(DataFile::WorkingPicture));
-    QFile::remove(m_context.filePath(DataFile::WorkingBitmap));
-    m_companions->closeAll();
 }
 
 QSizeF Frm_EyesGame::windowTwips() const

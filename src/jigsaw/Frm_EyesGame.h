@@ -1,19 +1,17 @@
-// Frm_EyesGame.h: the jigsaw window: the game cycle (start, clock, pause, time end), the piece
-// windows over the JigsawPlay model, the menu with its function keys, and the companion windows.
+// Frm_EyesGame.h: the jigsaw window: the piece windows over the JigsawGame model, the background
+// and target area, and the menu with its function keys; GameWindowShell does what both game
+// windows do alike.
 #pragma once
 
-#include "GameClock.h"
 #include "GameCommandTable.h"
 #include "GameCommands.h"
-#include "JigsawPlay.h"
+#include "JigsawGame.h"
 #include "PieceTable.h"
 #include "TurnedPictures.h"
 
 #include <QCursor>
 #include <QImage>
 #include <QMainWindow>
-#include <QPointer>
-#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -21,12 +19,10 @@
 struct AppContext;
 class BuiltInPictures;
 class DragFrame;
-class FavSession;
 class GameCompanions;
 class GameMenu;
-class GameSounds;
+class GameWindowShell;
 class JigsawBackground;
-class Mmedia;
 class PieceShadow;
 class PieceWindow;
 class QAction;
@@ -67,10 +63,10 @@ public:
     QImage previewPicture() const override { return m_source; }
 
     // What the window shows, for the tool windows and for tests.
-    const JigsawPlay& play() const { return m_play; }
+    const JigsawGame& game() const { return m_game; }
+    const JigsawPlay& play() const { return m_game.play(); }
     const PieceTable& table() const { return m_table; }
-    const QString& record() const { return m_record; }
-    const GameClock& clock() const { return m_clock; }
+    const QString& record() const;
     const QImage& workingPicture() const { return m_working; }
     int levelCode() const { return m_levelCode; }
     PieceWindow* pieceWindow(int k) const;
@@ -81,15 +77,13 @@ public:
     QLabel* pauseLabel() const { return Lblpause; }
     QLabel* timeEndLabel() const { return LblTimeEnd; }
     QMenu* gameMenu() const;
-    bool timerActive() const { return Timer1.isActive(); }
-    GameCompanions& companions() const { return *m_companions; }
+    bool timerActive() const;
+    GameCompanions& companions() const;
     // Window width and height, twips.
     QSizeF windowTwips() const;
     QSizeF clientTwips() const;
 
 protected:
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -98,7 +92,6 @@ private:
     void buildControls();
     void buildMenu();
     void runCommand(GameCommand command);
-    void Form_Unload();
     void runKey(int key);
     void removePieces();
     void buildLevel();
@@ -113,28 +106,19 @@ private:
     void syncShadow(int k);
     void applyDrop(int k, const JigsawPlay::Drop& drop);
     void completeGame();
-    void timeEnd();
     QPoint toPixels(QPointF twips) const;
-    void showTitle();
-    void showSoundCaption();
 
     AppContext& m_context;
     const BuiltInPictures& m_pictures;
-    std::unique_ptr<GameSounds> m_sounds;
-    std::unique_ptr<Mmedia> m_jingle;
-    GameCompanions* m_companions = nullptr;
-
-    std::unique_ptr<FavSession> m_favs;
-    QString m_record;
+    std::unique_ptr<GameWindowShell> m_shell;
     PieceTable m_table;
-    JigsawPlay m_play;
-    GameClock m_clock;
+    JigsawGame m_game;
+    JigsawPlay& m_play; // m_game's play of the current level
     QImage m_source; // element 999: the chosen picture at its own size
     QImage m_fitted; // the working picture without seams, kept for the next game
     QImage m_working; // element 990: the working picture with the level's seams
     TurnedPictures m_turned;
     bool m_pictureLoaded = false;
-    bool m_activated = false;
     int m_levelCode = 0;
     int m_pendingKey = 0;
 
@@ -146,7 +130,6 @@ private:
     QLabel* LblTime = nullptr;
     QLabel* Lblpause = nullptr;
     QLabel* LblTimeEnd = nullptr;
-    QTimer Timer1;
     QCursor m_holdingPointer; // `Label2`'s mouse icon
     QCursor m_normalPointer; // `Label1`'s mouse icon
 

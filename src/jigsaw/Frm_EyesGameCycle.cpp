@@ -7,10 +7,10 @@
 #include "BuiltInPictures.h"
 #include "FavFields.h"
 #include "GameCompanions.h"
+#include "GameWindowShell.h"
 #include "JigsawBackground.h"
 #include "JigsawScatter.h"
 #include "LevelBuilder.h"
-#include "MessageBoxes.h"
 #include "PieceWindow.h"
 #include "RandomSource.h"
 #include "TurnUnit.h"
@@ -19,26 +19,16 @@
 #include <QLabel>
 
 namespace {
-// Play area of a new picture, twips.
-constexpr double AreaWidthMargin = 1500;
-constexpr double AreaHeightMargin = 2000;
-constexpr double AreaWidthCap = 8000;
-constexpr double AreaHeightCap = 6000;
-constexpr double WideWindow = 12000;
-constexpr double HighWindow = 9000;
 constexpr int BuiltInChoices = 10;
 } // namespace
 
 void Frm_EyesGame::newPictureGame()
 {
     finishDrag();
-    const StringTable& s = m_context.strings;
-    if (!m_play.ended
-        && !m_context.messages->askYesNo(
-            this, s.text(StringTable::Question), s.text(StringTable::AnotherNewGame), MessageIcon::Question))
+    if (!m_shell->confirmNewGame(m_game))
         return;
-    Timer1.stop();
-    m_clock.stop();
+    m_game.stopClock();
+    m_shell->showClock(m_game);
     m_surface->hideTarget();
     m_context.random->reseed();
     const QImage chosen = m_pictures.picture(m_context.random->below(BuiltInChoices));
@@ -47,12 +37,7 @@ void Frm_EyesGame::newPictureGame()
     m_source = chosen;
     Setset();
 
-    const QSizeF window = windowTwips();
-    const double areaWidth
-        = window.width() > WideWindow ? AreaWidthCap : (window.width() - AreaWidthMargin) / 7 * 5;
-    const double areaHeight
-        = window.height() > HighWindow ? AreaHeightCap : (window.height() - AreaHeightMargin) / 6 * 4;
-    const QSize area(std::max(1, Twips::toPixelsInt(areaWidth)), std::max(1, Twips::toPixelsInt(areaHeight)));
+    const QSize area = JigsawGame::pictureArea(windowTwips());
     QImage fitted = m_source.convertToFormat(QImage::Format_RGB32);
     if (fitted.width() > area.width() || fitted.height() > area.height())
         fitted = fitted.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -63,24 +48,19 @@ void Frm_EyesGame::newPictureGame()
 
 void Frm_EyesGame::startGame()
 {
-    m_play.paused = false;
-    Lblpause->hide();
+    m_game.clearPause();
+    m_shell->showClock(m_game);
     if (!m_pictureLoaded) {
         newPictureGame();
         return;
     }
-    m_play.ended = false;
     removePieces();
     buildLevel();
     scatterPieces();
-
-    m_clock.restart();
-    LblTime->setText(m_clock.text());
+    m_shell->showClock(m_game);
     PaintJigsawBackground();
-    LblTimeEnd->hide();
     LblTime->show();
-    Timer1.start();
-    m_companions->pictureChanged();
+    companions().pictureChanged();
 }
 
 void Frm_EyesGame::removePieces()
@@ -91,25 +71,24 @@ void Frm_EyesGame::removePieces()
         delete piece;
     Pic_show.clear();
     m_table.clear();
-    m_play.startGame(&m_table, JigsawPlay::Catalogue, false);
-    m_play.ended = false;
+    m_game.clearLevel(&m_table);
 }
 
 void Frm_EyesGame::buildLevel()
 {
     // Each level draws its own seams, on a clean copy of the picture.
     m_working = m_fitted.copy();
-    const bool shapeBoard = FavFields::shapeBoardFamily(m_record);
+    const bool shapeBoard = FavFields::shapeBoardFamily(record());
     if (shapeBoard)
         m_levelCode
-            = LevelBuilder::buildShapeBoard(m_record, m_working, m_table, *m_context.random).levelIndex;
+            = LevelBuilder::buildShapeBoard(record(), m_working, m_table, *m_context.random).levelIndex;
     else
-        m_levelCode = LevelBuilder::ChooseLevel(m_record, m_working, m_table, *m_context.random).levelCode;
-    const bool rotation = FavFields::rotationOn(m_record);
+        m_levelCode = LevelBuilder::ChooseLevel(record(), m_working, m_table, *m_context.random).levelCode;
+    const bool rotation = FavFields::rotationOn(record());
     m_turned.reset(m_working);
     if (rotation)
         m_turned.make();
-    m_play.startGame(&m_table, shapeBoard ? JigsawPlay::ShapeBoard : JigsawPlay::Catalogue, rotation);
+    m_game.startGame(&m_table, shapeBoard ? JigsawPlay::ShapeBoard : JigsawPlay::Catalogue, rotation);
 }
 
 void Frm_EyesGame::scatterPieces()
@@ -163,25 +142,12 @@ void Frm_EyesGame::PaintJigsawBackground()
 
 void Frm_EyesGame::Timer1_Timer()
 {
-    const bool end = m_clock.tick();
-    LblTime->setText(m_clock.text());
-    if (end)
-        timeEnd();
-}
-
-void Frm_EyesGame::timeEnd()
-{
-    // A unit held when the time runs out is dropped where it is, before input stops.
-    finishDrag();
-    if (m_play.ended)
-        return; // that drop completed the game
-    m_play.timeEnded = true;
-    LblTimeEnd->setText(QStringLiteral("T I M E   E N D !"));
-    LblTimeEnd->adjustSize();
-    LblTimeEnd->show();
-    LblTimeEnd->raise();
-    Timer1.stop();
-    const StringTable& s = m_context.strings;
-    m_context.messages->inform(
-        this, s.text(StringTable::Prompt), s.text(StringTable::TimeEndGameOver), MessageIcon::Critical);
+    const JigsawGame::Tick tick = m_game.tick(clientTwips());
+    LblTime->setText(m_game.timeText());
+    if (tick.droppedUnit > 0)
+        applyDrop(tick.droppedUnit, tick.drop);
+    if (!tick.timeEnded)
+        return;
+    m_shell->showClock(m_game);
+    m_shell->announceTimeEnd();
 }

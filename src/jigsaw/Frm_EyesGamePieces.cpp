@@ -5,8 +5,8 @@
 #include "AppContext.h"
 #include "GameCompanions.h"
 #include "GameSounds.h"
+#include "GameWindowShell.h"
 #include "JigsawBackground.h"
-#include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "PieceWindow.h"
 #include "Twips.h"
@@ -86,7 +86,7 @@ void Frm_EyesGame::Pic_show_MouseUp(int k, Qt::MouseButton button, QPointF pixel
     if (button != Qt::LeftButton || !m_play.dragging())
         return;
     applyDrop(k,
-        m_play.release(
+        m_game.release(
             k, QPointF(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())), clientTwips()));
 }
 
@@ -94,7 +94,7 @@ void Frm_EyesGame::finishDrag()
 {
     const int k = m_play.draggedUnit();
     if (k > 0)
-        applyDrop(k, m_play.endDrag(clientTwips()));
+        applyDrop(k, m_game.endDrag(clientTwips()));
 }
 
 void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
@@ -122,20 +122,15 @@ void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
     if (join.completed)
         completeGame();
     else
-        m_sounds->playJoin(m_record);
+        m_shell->sounds().playJoin(record());
 }
 
 void Frm_EyesGame::completeGame()
 {
-    m_sounds->playJigsawSuccess(m_record, *m_jingle);
-    Timer1.stop();
-    m_clock.finish();
-    m_play.ended = true;
-    const CompletionScore score = JigsawPlay::completionScore(
-        m_play.shapeFamily(), m_clock.value(), m_play.pieceCount(), m_play.rotation(), m_context.strings);
-    if (score.showMessage)
-        m_context.messages->inform(
-            this, m_context.strings.text(StringTable::Congratulate), score.message, MessageIcon::Information);
+    m_shell->sounds().playJigsawSuccess(record(), m_shell->jingle());
+    m_shell->showClock(m_game);
+    if (m_game.completion().showMessage)
+        m_shell->congratulate(m_game.completion().message);
 }
 
 void Frm_EyesGame::turnPiece(int k)
@@ -149,7 +144,7 @@ void Frm_EyesGame::turnPiece(int k)
     m_shadow->move(toPixels(unit.pos + QPointF(JigsawPlay::ShadowOffset, JigsawPlay::ShadowOffset)));
     m_shadow->raise();
     pieceWindow(k)->raise();
-    m_sounds->playRotate(m_record);
+    m_shell->sounds().playRotate(record());
 }
 
 void Frm_EyesGame::clampAfterResize()
@@ -172,16 +167,16 @@ void Frm_EyesGame::clampAfterResize()
 void Frm_EyesGame::gatherPieces()
 {
     finishDrag();
-    if (m_play.paused || m_play.timeEnded)
+    if (m_game.refusesInput())
         return;
-    QList<QRect> companions;
-    for (QWidget* companion : { m_companions->toolWindow(), m_companions->previewWindow() }) {
+    QList<QRect> covered;
+    for (QWidget* companion : { companions().toolWindow(), companions().previewWindow() }) {
         if (companion && companion->isVisible()) {
             const QRect frame = companion->frameGeometry();
-            companions.append(QRect(m_surface->mapFromGlobal(frame.topLeft()), frame.size()));
+            covered.append(QRect(m_surface->mapFromGlobal(frame.topLeft()), frame.size()));
         }
     }
-    for (int k : m_play.gather(clientTwips(), companions)) {
+    for (int k : m_game.gather(clientTwips(), covered)) {
         movePiece(k);
         pieceWindow(k)->raise();
     }

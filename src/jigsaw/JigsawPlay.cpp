@@ -1,9 +1,8 @@
-// JigsawPlay.cpp: drag, clamp, join and score rules of the jigsaw.
+// JigsawPlay.cpp: drag, clamp and join rules of the jigsaw.
 #include "JigsawPlay.h"
 
 #include "JigsawReach.h"
 #include "NeighbourList.h"
-#include "StringTable.h"
 #include "TurnUnit.h"
 #include "Twips.h"
 
@@ -282,23 +281,4 @@ void JigsawPlay::snapIntoBoard(int u)
     // otherwise bury for good (a locked figure ignores presses and so is never moved again).
     m_stack.removeAll(u);
     m_stack.insert(m_stack.indexOf(b) + 1, u);
-}
-
-CompletionScore JigsawPlay::completionScore(int shapeFamily, int seconds, int pieceCount, bool rotation,
-                                            const StringTable& strings)
-{
-    CompletionScore result;
-    int score = shapeFamily == Catalogue ? 19999 : 15999;
-    score -= 4 * seconds;
-    QString message = QStringLiteral(" Spend %1 sec.").arg(seconds);
-    score += 99 * pieceCount;
-    if (rotation)
-        score += 49 * pieceCount;
-    result.score = score;
-    if (score == 0)
-        return result;
-    message += QStringLiteral(", Score %1.").arg(score);
-    result.showMessage = true;
-    result.message = strings.text(StringTable::WellDone) + message;
-    return result;
 }

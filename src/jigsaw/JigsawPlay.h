@@ -1,5 +1,5 @@
 // JigsawPlay.h: the rules of playing a jigsaw level: dragging units, the drop clamp, the join
-// test with its neighbour bookkeeping and merged outlines, and the completion score.
+// test with its neighbour bookkeeping and merged outlines (the game flow around it is JigsawGame).
 //
 // The model keeps every unit window's place (twips), size and outline (pixels); the jigsaw
 // window mirrors it with one masked child widget per piece. Piece k's window shows the unit
@@ -15,8 +15,6 @@
 #include <QSize>
 #include <QSizeF>
 #include <QString>
-
-class StringTable;
 
 struct UnitWindow
 {
@@ -35,13 +33,6 @@ struct JoinResult
     int absorbed = 0; // U: the released unit (hidden unless it joined the board)
     bool intoBoard = false;
     bool completed = false;
-};
-
-struct CompletionScore
-{
-    int score = 0;
-    bool showMessage = false;
-    QString message; // "Well done! Spend 245 sec., Score 24347."
 };
 
 class JigsawPlay
@@ -138,10 +129,6 @@ public:
     static constexpr double PlayAreaTop = 600;
     // The join test for the released unit u.
     JoinResult tryJoin(int u);
-
-    // The completion score and message for the clock reading seconds.
-    static CompletionScore completionScore(int shapeFamily, int seconds, int pieceCount, bool rotation,
-                                           const StringTable& strings);
 
 private:
     bool accepts(int c, int u) const;

@@ -7,27 +7,19 @@
 #include "AppContext.h"
 #include "Artwork.h"
 #include "BackTileFile.h"
-#include "BackgroundField.h"
-#include "BuiltInPictures.h"
 #include "ColourValue.h"
 #include "FavFields.h"
-#include "FavRecord.h"
-#include "Frm_color.h"
 #include "GameCompanions.h"
 #include "LabelContrast.h"
-#include "MessageBoxes.h"
 #include "Mmedia.h"
 #include "PictureFrame.h"
 #include "PlayAreaLayout.h"
-#include "RandomSource.h"
 #include "ScreenFit.h"
 #include "SlidingTile.h"
-#include "SoundSwitch.h"
 #include "TilePainting.h"
 #include "Twips.h"
 
-#include <QCloseEvent>
-#include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,33 +55,29 @@ void setTextColour(QLabel* label, const QColor& colour)
     label->setPalette(palette);
 }
 
-// The back colour as text, on a plate it stays readable on.
-void setBackColourText(QLabel* label, const QColor& colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Window, LabelContrast::plateFor(colour));
-    label->setPalette(palette);
-}
-
 } // namespace
 
 Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& pictures, QWidget* parent)
     : QMainWindow(parent)
     , m_ctx(context)
     , m_pictures(pictures)
-    , m_sounds(context)
-    , m_favs(context.dataFolder, Game::Sliding)
     , m_tileCursor(QPixmap::fromImage(Artwork::tileCursor()), 1, 1)
 {
-    m_chooseBackColour = [this](const QString& body) { return Frm_color::choose(this, m_ctx, body, windowIcon()); };
-    m_companions = new GameCompanions(m_ctx, *this, GameCompanions::Game::Sliding, this);
-    m_companions->setProgramIcon(Artwork::programIcon());
-    setWindowIcon(Artwork::programIcon());
+    GameWindowShell::Hooks hooks;
+    hooks.startFirstGame = [this] {
+        if (!resumeSavedGame())
+            NewPictureGame();
+    };
+    hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
+    hooks.tick = [this] { Timer1_Timer(); };
+    hooks.unload = [this] {
+        m_save->storeLast();
+        m_fanfare.reset();
+    };
+    m_shell = std::make_unique<GameWindowShell>(
+        context, *this, *this, Game::Sliding, QStringLiteral("Quarry Logic Puzzle Freeuse"), std::move(hooks));
     m_menu = std::make_unique<GameMenu>(menuBar(), Game::Sliding, [this](GameCommand c) { runCommand(c); });
     buildDisplays();
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &Frm_LogicGame::Timer1_Timer);
 
     m_save = new GameSaveFile(m_ctx, DataFile::LogicSave, SavedGame::Game::Logic, this,
         [this]() -> std::optional<SavedGame::Document> {
@@ -101,22 +89,19 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
         });
 
     // Load.
-    m_companions->onGameLoad();
-    m_ctx.setSoundPaths();
     placeWindow();
-    m_activated = false;
     ApplyPrefs();
     const int innerWidth = Twips::fromPixelsInt(width());
     const int innerHeight = Twips::fromPixelsInt(height() - menuBar()->sizeHint().height());
     m_playArea = PlayAreaLayout::PlayArea(innerWidth, innerHeight);
     setCaptions();
-    m_jingle = m_sounds.makeMedia();
-    m_sounds.playJingle(*m_jingle);
+    m_shell->playJingle();
 }
 
 Frm_LogicGame::~Frm_LogicGame()
 {
-    unload();
+    m_shell->unload();
+    m_shell.reset();
 }
 
 void Frm_LogicGame::placeWindow()
@@ -127,8 +112,7 @@ void Frm_LogicGame::placeWindow()
     const double screenHeight = Twips::fromPixels(available.height());
     const QRect outer(available.left() + Twips::toPixelsInt(5), available.top() + Twips::toPixelsInt(0),
         Twips::toPixelsInt(screenWidth - 600), Twips::toPixelsInt(screenHeight - 10));
-    ScreenFit::setOuterGeometry(this, outer);
-    ScreenFit::keepOnScreenWhenFramed(this);
+    m_shell->load(outer, true);
 }
 
 void Frm_LogicGame::buildDisplays()
@@ -151,8 +135,7 @@ void Frm_LogicGame::buildDisplays()
     LblTimeEnd = makeLabel(m_surface, "LblTimeEnd", QRectF(8300, 60, 3000, 360), SlidingGame::timeEndText());
     setTextColour(Lblpause, Qt::red);
     setTextColour(LblTimeEnd, Qt::red);
-    Lblpause->hide();
-    LblTimeEnd->hide();
+    m_shell->setClockDisplays(LblTime, Lblpause, LblTimeEnd);
     pbr1 = new QProgressBar(m_surface);
     pbr1->setObjectName(QStringLiteral("pbr1"));
     pbr1->setTextVisible(false);
@@ -163,20 +146,8 @@ void Frm_LogicGame::buildDisplays()
 
 void Frm_LogicGame::setCaptions()
 {
-    m_menu->setCaptions(m_ctx.strings, SoundSwitch::caption(PrefRecord));
-    showTitle();
-}
-
-void Frm_LogicGame::showTitle()
-{
-    setWindowTitle(m_favs.caption(QStringLiteral("Quarry Logic Puzzle Freeuse"), m_ctx.strings));
-}
-
-// The menu entry and tool button 3 name the S the game uses now.
-void Frm_LogicGame::showSoundCaption()
-{
-    m_menu->setSoundCaption(SoundSwitch::caption(PrefRecord));
-    m_companions->soundCaptionChanged();
+    m_menu->setCaptions(m_ctx.strings, m_shell->soundCaption());
+    m_shell->showTitle();
 }
 
 SlidingTile* Frm_LogicGame::tile(int index) const
@@ -184,7 +155,7 @@ SlidingTile* Frm_LogicGame::tile(int index) const
     return index >= 1 && index < int(Pic_show.size()) ? Pic_show[index] : nullptr;
 }
 
-QString Frm_LogicGame::soundCaption() const { return SoundSwitch::caption(PrefRecord); }
+QString Frm_LogicGame::soundCaption() const { return m_shell->soundCaption(); }
 
 bool Frm_LogicGame::operationsMenuEnabled() const { return m_menu->operationsEnabled(); }
 
@@ -205,12 +176,12 @@ void Frm_LogicGame::runCommand(GameCommand command)
     case C::OpenPicture: NewPictureGame(); break;
     case C::Pause: togglePause(); break;
     case C::BackColor: backColourCommand(); break;
-    case C::Preview: m_companions->showPreview(); break;
+    case C::Preview: companions().showPreview(); break;
     case C::Sound: soundSwitch(); break;
     case C::Option: ApplyPrefs(); break;
-    case C::Toolbar: m_companions->showToolbar(); break;
-    case C::Help: m_companions->showHelp(); break;
-    case C::About: m_companions->showAbout(); break;
+    case C::Toolbar: companions().showToolbar(); break;
+    case C::Help: companions().showHelp(); break;
+    case C::About: companions().showAbout(); break;
     case C::Exit: close(); break;
     case C::Stop:
     case C::Gather:
@@ -221,26 +192,20 @@ void Frm_LogicGame::runCommand(GameCommand command)
 void Frm_LogicGame::togglePause()
 {
     m_game.togglePause();
-    Lblpause->setVisible(m_game.pauseBannerVisible());
-    syncClock();
+    m_shell->showClock(m_game);
 }
 
 void Frm_LogicGame::soundSwitch()
 {
-    PrefRecord = m_favs.update(PrefRecord, FavChange::sound());
-    m_game.setSoundOn(FavFields::soundOn(PrefRecord));
-    showSoundCaption();
-    showTitle();
+    m_shell->soundSwitch();
+    m_game.setSoundOn(FavFields::soundOn(prefRecord()));
 }
 
 void Frm_LogicGame::backColourCommand()
 {
-    const QString result = m_chooseBackColour(FavFields::backgroundBody(PrefRecord));
-    if (BackColourResult::isCancel(result))
+    if (!m_shell->chooseBackColour())
         return;
     PaintBackground();
-    PrefRecord = m_favs.update(PrefRecord, FavChange::background(result));
-    showTitle();
     ApplyPrefs();
 }
 
@@ -248,24 +213,23 @@ void Frm_LogicGame::backColourCommand()
 
 void Frm_LogicGame::ApplyPrefs()
 {
-    PrefRecord = m_favs.read(*m_ctx.random);
-    m_game.setSoundOn(FavFields::soundOn(PrefRecord));
-    showSoundCaption();
-    m_backColour = FavFields::backColour(PrefRecord);
+    const QString& record = m_shell->readPrefs();
+    m_game.setSoundOn(FavFields::soundOn(record));
+    m_backColour = FavFields::backColour(record);
     const QColor back = ColourValue::toColor(m_backColour);
     QPalette palette = m_surface->palette();
     palette.setColor(QPalette::Window, back);
     m_surface->setPalette(palette);
-    setBackColourText(LblTime, back);
-    setBackColourText(Lblstep, back);
+    GameWindowShell::showBackColourText(LblTime, back);
+    GameWindowShell::showBackColourText(Lblstep, back);
     PaintBackground();
     drawDecorations();
 }
 
 void Frm_LogicGame::drawDecorations()
 {
-    const bool numbers = FavFields::tileNumbersOn(PrefRecord);
-    const bool borders = FavFields::tileBordersOn(PrefRecord);
+    const bool numbers = FavFields::tileNumbersOn(prefRecord());
+    const bool borders = FavFields::tileBordersOn(prefRecord());
     const QColor border = TilePainting::borderColour(m_backColour);
     for (int k = 1; k < int(Pic_show.size()); ++k) {
         SlidingTile* t = Pic_show[k];
@@ -321,42 +285,4 @@ bool Frm_LogicGame::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-bool Frm_LogicGame::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate && !m_activated) {
-        m_activated = true;
-        if (operationsMenuEnabled() && !resumeSavedGame())
-            NewPictureGame();
-        m_companions->onFirstActivation();
-    }
-    return QMainWindow::event(event);
-}
-
-void Frm_LogicGame::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::WindowStateChange)
-        m_companions->onGameWindowMinimised(isMinimized());
-    QMainWindow::changeEvent(event);
-}
-
-void Frm_LogicGame::closeEvent(QCloseEvent* event)
-{
-    unload();
-    event->accept();
-}
-
-void Frm_LogicGame::unload()
-{
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
-    m_save->storeLast();
-    Timer1.stop();
-    m_jingle.reset();
-    m_fanfare.reset();
-    QFile::remove(m_ctx.filePath(DataFile::WorkingPicture));
-    QFile::remove(m_ctx.filePath(DataFile::WorkingBitmap));
-    m_companions->closeAll();
 }

@@ -1,11 +1,10 @@
-// Frm_LogicGame.h: the sliding puzzle's window: board of tile surfaces, labels, clock, menu and
-// commands, over the SlidingGame model.
+// Frm_LogicGame.h: the sliding puzzle's window: board of tile surfaces, labels, menu and commands,
+// over the SlidingGame model; GameWindowShell does what both game windows do alike.
 #pragma once
 
-#include "FavSession.h"
 #include "GameCommands.h"
-#include "GameSounds.h"
 #include "GameMenu.h"
+#include "GameWindowShell.h"
 #include "SlidingGame.h"
 
 #include <QCursor>
@@ -13,7 +12,6 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QRectF>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -56,12 +54,12 @@ public:
     static int keyCodeOf(int qtKey);
 
     // The back-colour dialog: takes the background body, returns the new body or "cancel".
-    using BackColourChooser = std::function<QString(const QString& body)>;
-    void setBackColourChooser(BackColourChooser chooser) { m_chooseBackColour = std::move(chooser); }
+    using BackColourChooser = GameWindowShell::BackColourChooser;
+    void setBackColourChooser(BackColourChooser chooser) { m_shell->setBackColourChooser(std::move(chooser)); }
 
     // What the window holds, for its companions and tests.
     const SlidingGame& game() const { return m_game; }
-    const QString& prefRecord() const { return PrefRecord; }
+    const QString& prefRecord() const { return m_shell->record(); }
     QRect playArea() const { return m_playArea; }
     SlidingTile* tile(int index) const;
     QLabel* timeLabel() const { return LblTime; }
@@ -69,14 +67,11 @@ public:
     QLabel* pauseLabel() const { return Lblpause; }
     QLabel* timeEndLabel() const { return LblTimeEnd; }
     QLabel* wholePicture() const { return Img_pic; }
-    const QTimer& timer() const { return Timer1; }
+    const QTimer& timer() const { return m_shell->timer(); }
     GameMenu& menu() { return *m_menu; }
-    GameCompanions& companions() { return *m_companions; }
+    GameCompanions& companions() { return m_shell->companions(); }
 
 protected:
-    bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -85,8 +80,6 @@ private:
     void placeWindow();
     void buildDisplays();
     void setCaptions();
-    void showTitle();
-    void showSoundCaption();
     bool PickBuiltInPicture();
     // Resumes the saved game, if one exists and reads; false when a new game is to start.
     bool resumeSavedGame();
@@ -101,28 +94,22 @@ private:
     void showClickOutcome(const ClickOutcome& outcome);
     void complete(const SlidingCompletion& completion);
     void showSteps();
-    void syncClock();
     void setTileCursors(const QCursor& cursor);
     void backColourCommand();
     void soundSwitch();
     void togglePause();
     void paintSurface();
-    void unload();
 
     AppContext& m_ctx;
     const BuiltInPictures& m_pictures;
     SlidingGame m_game;
-    GameSounds m_sounds;
-    FavSession m_favs;
-    QString PrefRecord;
+    std::unique_ptr<GameWindowShell> m_shell;
     int m_backColour = 0;
     QRect m_playArea; // twips
     QRectF m_pictureTwips; // Img_pic, twips
     QImage PicShowAll;
-    bool m_activated = false;
     int m_pictureIndex = 0; // the built-in picture of the game
     GameSaveFile* m_save = nullptr;
-    bool m_unloaded = false;
 
     QWidget* m_surface = nullptr;
     QLabel* Img_pic = nullptr;
@@ -133,10 +120,6 @@ private:
     QProgressBar* pbr1 = nullptr;
     std::vector<SlidingTile*> Pic_show; // index 0 unused
     QCursor m_tileCursor;
-    QTimer Timer1;
     std::unique_ptr<GameMenu> m_menu;
-    std::unique_ptr<Mmedia> m_jingle;
     std::unique_ptr<Mmedia> m_fanfare;
-    GameCompanions* m_companions = nullptr;
-    BackColourChooser m_chooseBackColour;
 };

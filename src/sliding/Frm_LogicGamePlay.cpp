@@ -9,7 +9,7 @@
 #include "GameSaveFile.h"
 #include "SlidingSave.h"
 #include "GameCompanions.h"
-#include "MessageBoxes.h"
+#include "GameSounds.h"
 #include "Mmedia.h"
 #include "PlayAreaLayout.h"
 #include "RandomSource.h"
@@ -61,13 +61,10 @@ void Frm_LogicGame::fitPicture()
 
 void Frm_LogicGame::NewPictureGame()
 {
-    if (m_game.needsNewGameQuestion()) {
-        const SlidingMessage question = SlidingMessage::newGameQuestion();
-        if (!m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon))
-            return;
-    }
+    if (!m_shell->confirmNewGame(m_game))
+        return;
     m_game.stopClock();
-    syncClock();
+    m_shell->showClock(m_game);
     if (!PickBuiltInPicture())
         return;
     fitPicture();
@@ -77,11 +74,8 @@ void Frm_LogicGame::NewPictureGame()
 
 void Frm_LogicGame::StartGame()
 {
-    if (m_game.needsNewGameQuestion()) {
-        const SlidingMessage question = SlidingMessage::newGameQuestion();
-        if (!m_ctx.messages->askYesNo(this, question.title(m_ctx.strings), question.text(m_ctx.strings), question.icon))
-            return;
-    }
+    if (!m_shell->confirmNewGame(m_game))
+        return;
     if (PicShowAll.isNull()) {
         NewPictureGame();
         if (PicShowAll.isNull())
@@ -90,12 +84,12 @@ void Frm_LogicGame::StartGame()
     setCursor(Qt::WaitCursor);
     ApplyPrefs();
     // The start-up jingle is left to play to its end; its device closes at completion or unload.
-    const int gridSize = SlidingGame::gridSizeFromRecord(PrefRecord);
+    const int gridSize = SlidingGame::gridSizeFromRecord(prefRecord());
     pbr1->setRange(0, gridSize * 100);
     pbr1->setValue(0);
     pbr1->show();
     BuildTiles(gridSize);
-    m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(PrefRecord));
+    m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(prefRecord()));
     m_save->drop();
     pbr1->hide();
     showGame();
@@ -111,12 +105,9 @@ void Frm_LogicGame::showGame()
     showBlankFace();
     if (SlidingTile* first = tile(m_game.board().firstNonBlankTile()))
         first->setFocus();
-    LblTime->setText(m_game.timeText());
     showSteps();
-    Lblpause->setVisible(m_game.pauseBannerVisible());
-    LblTimeEnd->setVisible(m_game.timeEndBannerVisible());
-    syncClock();
-    m_companions->pictureChanged();
+    m_shell->showClock(m_game);
+    companions().pictureChanged();
     for (int k = 1; k < int(Pic_show.size()); ++k) {
         Pic_show[k]->setCursor(m_tileCursor);
         Pic_show[k]->show();
@@ -171,30 +162,19 @@ void Frm_LogicGame::showBlankFace()
     blank->clearLayer();
     blank->removePicture();
     blank->setFaceColour(ColourValue::toColor(m_backColour));
-    if (FavFields::tileNumbersOn(PrefRecord))
+    if (FavFields::tileNumbersOn(prefRecord()))
         blank->drawNumber();
 }
 
 // ---- Clock ----
 
-void Frm_LogicGame::syncClock()
-{
-    if (m_game.isClockRunning() && !Timer1.isActive())
-        Timer1.start();
-    else if (!m_game.isClockRunning())
-        Timer1.stop();
-}
-
 void Frm_LogicGame::Timer1_Timer()
 {
     const TickOutcome outcome = m_game.tick();
-    LblTime->setText(m_game.timeText());
-    syncClock();
+    m_shell->showClock(m_game);
     if (outcome.timeEnded) {
         m_save->drop();
-        LblTimeEnd->setVisible(m_game.timeEndBannerVisible());
-        const SlidingMessage message = outcome.message();
-        m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
+        m_shell->announceTimeEnd();
     }
 }
 
@@ -221,7 +201,7 @@ void Frm_LogicGame::showClickOutcome(const ClickOutcome& outcome)
         if (outcome.completion)
             complete(*outcome.completion);
     } else if (outcome.playMoveSound) {
-        m_sounds.playMove(PrefRecord);
+        m_shell->sounds().playMove(prefRecord());
     }
 }
 
@@ -230,21 +210,17 @@ void Frm_LogicGame::complete(const SlidingCompletion& completion)
     m_save->drop(); // a finished game is not resumed
     if (completion.playSuccessSound) {
         if (!m_fanfare)
-            m_fanfare = m_sounds.makeMedia();
-        if (!m_jingle)
-            m_jingle = m_sounds.makeMedia();
-        m_sounds.playSlidingFanfare(PrefRecord, *m_fanfare, *m_jingle);
+            m_fanfare = m_shell->sounds().makeMedia();
+        m_shell->sounds().playSlidingFanfare(prefRecord(), *m_fanfare, m_shell->jingle());
     }
-    syncClock();
-    if (completion.showsMessage()) {
-        const SlidingMessage message = completion.message();
-        m_ctx.messages->inform(this, message.title(m_ctx.strings), message.text(m_ctx.strings), message.icon);
-    }
+    m_shell->showClock(m_game);
+    if (completion.showsMessage())
+        m_shell->congratulate(completion.message().text(m_ctx.strings));
 }
 
 void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)
 {
-    const SwapOutcome outcome = m_game.mouseUp(index, button == Qt::RightButton, FavFields::swapModeOn(PrefRecord));
+    const SwapOutcome outcome = m_game.mouseUp(index, button == Qt::RightButton, FavFields::swapModeOn(prefRecord()));
     switch (outcome.action) {
     case SwapOutcome::Action::None:
         break;

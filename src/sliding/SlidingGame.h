@@ -5,7 +5,7 @@
 // hiding the tiles), which covers what happens only once.
 #pragma once
 
-#include "GameClock.h"
+#include "GameModel.h"
 #include "SlidingBoard.h"
 #include "SlidingCompletion.h"
 #include "SlidingMessage.h"
@@ -53,7 +53,7 @@ struct TickOutcome {
     SlidingMessage message() const { return SlidingMessage::timeEnd(); }
 };
 
-class SlidingGame {
+class SlidingGame : public GameModel {
 public:
     SlidingGame() = default;
 
@@ -62,9 +62,7 @@ public:
     static int gridSizeFromRecord(QStringView record);
     static constexpr int DefaultGridSize = 4;
 
-    // Banner and label texts.
-    static QString pauseText() { return QStringLiteral("P A U S E !"); }
-    static QString timeEndText() { return QStringLiteral("T I M E   E N D !"); }
+    // Step label text (the banners' texts are GameModel's).
     static QString stepTextFor(int steps) { return QStringLiteral("Step %1").arg(steps); }
 
     // ---- State the window shows ----
@@ -77,8 +75,13 @@ public:
     int pickedTile() const { return m_pickedTile; }
     int StepCount() const { return m_steps; }
     QString stepText() const { return stepTextFor(m_steps); } // Lblstep: "Step 57"
-    const GameClock& clock() const { return m_clock; }
-    QString timeText() const { return m_clock.text(); } // LblTime: "Time 0 1 2 3"
+    // GameModel: IsPaused, IsTimeEnd, IsIdle, GameScore and StepCount under their shared names.
+    const GameClock& clock() const override { return m_clock; }
+    bool isPaused() const override { return m_paused; }
+    bool isTimeEnded() const override { return m_timeEnd; }
+    bool isEnded() const override { return m_idle; }
+    qint64 score() const override { return m_score; }
+    int steps() const override { return m_steps; }
     bool isClockRunning() const { return m_clock.isRunning(); } // Timer1 enabled
     bool pauseBannerVisible() const { return m_paused; } // Lblpause
     bool timeEndBannerVisible() const { return m_timeEnd; } // LblTimeEnd
@@ -92,8 +95,8 @@ public:
     void setSoundOn(bool on) { m_soundOn = on; }
 
     // ---- Starting games ----
-    // A new-game request must first be confirmed with SlidingMessage::newGameQuestion().
-    bool needsNewGameQuestion() const { return !m_idle; }
+    // A new-game request while not idle (needsNewGameQuestion) is first confirmed with
+    // SlidingMessage::newGameQuestion().
     // Stops the clock (a new picture is being fetched).
     void stopClock() { m_clock.stop(); }
     // Marks the game idle so that the start that follows does not ask again.

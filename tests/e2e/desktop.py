@@ -10,7 +10,7 @@ import subprocess
 import tempfile
 import time
 
-REQUIRED_TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "import", "convert", "compare")
+REQUIRED_TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "xev", "import", "convert", "compare")
 
 
 class E2EFailure(AssertionError):
@@ -92,9 +92,29 @@ class Desktop:
             wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
                        or openbox.poll() is not None, 120, what="openbox to manage the screen")
             check(openbox.poll() is None, f"openbox ended with status {openbox.returncode}: {self.wm_output()}")
+            self.wait_wm_maps()
         except Exception:
             self.close()
             raise
+
+    def wait_wm_maps(self):
+        """Returns once openbox maps new windows. It names itself the window manager before its
+        start is over, and a window asking to be mapped in between can stay unmapped for good: so
+        probe windows are opened, a new one every two seconds, until openbox has mapped one."""
+        probes = []
+        def mapped():
+            if not probes or time.monotonic() - probes[-1][1] > 2:
+                probes.append((subprocess.Popen(["xev", "-name", "quarry-wm-probe"], env=self.env,
+                                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL),
+                               time.monotonic()))
+            return self.windows("quarry-wm-probe")
+        try:
+            wait_until(mapped, 120, what="openbox to map a first window")
+        finally:
+            for probe, _ in probes:
+                probe.kill()
+                probe.wait()
+        wait_until(lambda: not self.windows("quarry-wm-probe"), 30, what="the probe windows to go")
 
     def wm_output(self):
         self.wm_log.seek(0)

@@ -1,10 +1,9 @@
-// tst_jigsawplay.cpp: drag, clamp, join, completion and scatter rules of the jigsaw.
+// tst_jigsawplay.cpp: drag, clamp, join and scatter rules of the jigsaw.
 #include "JigsawPlay.h"
 #include "JigsawScatter.h"
 #include "LevelBuilder.h"
 #include "NeighbourList.h"
 #include "RandomSource.h"
-#include "StringTable.h"
 #include "Twips.h"
 
 #include <QtTest>
@@ -497,38 +496,6 @@ private slots:
         QCOMPARE(table.piece(3).turn, 90);
         QCOMPARE(play.window(1).size, QSize(200, 100));
         QCOMPARE(play.joinCounter(), 2);
-    }
-
-    void completionScore_data()
-    {
-        QTest::addColumn<int>("family");
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<int>("pieces");
-        QTest::addColumn<bool>("rotation");
-        QTest::addColumn<int>("score");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("worked example") << 0 << 245 << 36 << true << 24347
-                                        << "Well done! Spend 245 sec., Score 24347.";
-        QTest::newRow("no rotation") << 0 << 100 << 16 << false << 21183 << "Well done! Spend 100 sec., Score 21183.";
-        QTest::newRow("shape board") << 1 << 0 << 26 << false << 18573 << "Well done! Spend 0 sec., Score 18573.";
-        QTest::newRow("negative") << 0 << 9000 << 16 << false << -14417
-                                  << "Well done! Spend 9000 sec., Score -14417.";
-        // 15999 + 99 * 3 = 16296 = 4 * 4074.
-        QTest::newRow("exactly zero") << 1 << 4074 << 3 << false << 0 << "";
-    }
-    void completionScore()
-    {
-        QFETCH(int, family);
-        QFETCH(int, seconds);
-        QFETCH(int, pieces);
-        QFETCH(bool, rotation);
-        QFETCH(int, score);
-        QFETCH(QString, message);
-        const CompletionScore s = JigsawPlay::completionScore(family, seconds, pieces, rotation,
-                                                              StringTable(StringTable::Language::English));
-        QCOMPARE(s.score, score);
-        QCOMPARE(s.showMessage, !message.isEmpty());
-        QCOMPARE(s.message, message);
     }
 
     void scatterRangesAndDraws()
