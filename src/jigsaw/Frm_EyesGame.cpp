@@ -7,6 +7,7 @@
 #include "FavFields.h"
 #include "GameCompanions.h"
 #include "GameMenu.h"
+#include "GameSaveFile.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
 #include "PieceWindow.h"
@@ -40,7 +41,13 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
     , m_play(m_game.play())
 {
     GameWindowShell::Hooks hooks;
-    hooks.startFirstGame = [this] { startGame(); };
+    hooks.startFirstGame = [this] {
+        if (!resumeSavedGame())
+            startGame();
+    };
+    hooks.unload = [this] { m_save->storeLast(); };
+    m_save = new GameSaveFile(
+        context, DataFile::JigsawSave, SavedGame::Game::Jigsaw, this, [this] { return savedGame(); });
     hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
     hooks.tick = [this] { Timer1_Timer(); };
     m_shell = std::make_unique<GameWindowShell>(

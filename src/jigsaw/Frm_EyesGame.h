@@ -6,6 +6,7 @@
 #include "GameCommandTable.h"
 #include "GameCommands.h"
 #include "JigsawGame.h"
+#include "JigsawSave.h"
 #include "PieceTable.h"
 #include "TurnedPictures.h"
 
@@ -14,6 +15,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct AppContext;
@@ -21,6 +23,7 @@ class BuiltInPictures;
 class DragFrame;
 class GameCompanions;
 class GameMenu;
+class GameSaveFile;
 class GameWindowShell;
 class JigsawBackground;
 class PieceShadow;
@@ -88,6 +91,12 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // The game in progress for the save (nothing when there is none); a held unit is dropped.
+    std::optional<SavedGame::Document> savedGame();
+    // Resumes the saved game, if one exists and reads; false when a new game is to start.
+    bool resumeSavedGame();
+    // Piece windows for every unit of the model, shown as it says.
+    void makePieceWindows();
     void Form_Load();
     void buildControls();
     void buildMenu();
@@ -120,6 +129,9 @@ private:
     TurnedPictures m_turned;
     bool m_pictureLoaded = false;
     int m_levelCode = 0;
+    int m_pictureIndex = 0; // the built-in picture of the game
+    JigsawSave::Level m_level; // how the level was cut, for the save
+    GameSaveFile* m_save = nullptr;
     int m_pendingKey = 0;
 
     // Controls.
