@@ -151,6 +151,9 @@ void Frm_EyesGame::runCommand(GameCommand command)
         break;
     case C::Stop:
     case C::Scoreboard:
+    case C::Hint: // the sliding puzzle's commands
+    case C::Undo:
+    case C::Redo:
         break;
     }
 }

@@ -11,6 +11,7 @@
 #include "FavFields.h"
 #include "GameCompanions.h"
 #include "LabelContrast.h"
+#include "LogicGameHint.h"
 #include "Mmedia.h"
 #include "PictureFrame.h"
 #include "PlayAreaLayout.h"
@@ -119,6 +120,7 @@ void Frm_LogicGame::buildDisplays()
 {
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("surface"));
+    m_hint = new LogicGameHint(m_surface, [this](int index) -> QWidget* { return tile(index); });
     m_surface->setAutoFillBackground(true);
     m_surface->installEventFilter(this);
     setCentralWidget(m_surface);
@@ -183,10 +185,22 @@ void Frm_LogicGame::runCommand(GameCommand command)
     case C::Help: companions().showHelp(); break;
     case C::About: companions().showAbout(); break;
     case C::Exit: close(); break;
+    case C::Hint: requestHint(); break;
+    case C::Undo: showClickOutcome(m_game.undo()); break;
+    case C::Redo: showClickOutcome(m_game.redo()); break;
     case C::Stop:
     case C::Gather:
     case C::Scoreboard: break;
     }
+}
+
+// The hint is worked out away from the interface thread; each one asked for is counted.
+void Frm_LogicGame::requestHint()
+{
+    if (m_game.IsIdle() || m_game.IsPaused() || m_game.IsTimeEnd() || m_game.showsWholePicture())
+        return;
+    m_game.countHint();
+    m_hint->request(m_game.board(), FavFields::swapModeOn(prefRecord()));
 }
 
 void Frm_LogicGame::togglePause()

@@ -21,6 +21,7 @@ struct AppContext;
 class BuiltInPictures;
 class GameCompanions;
 class Mmedia;
+class LogicGameHint;
 class QLabel;
 class QProgressBar;
 class SlidingTile;
@@ -99,6 +100,7 @@ private:
     void soundSwitch();
     void togglePause();
     void paintSurface();
+    void requestHint();
 
     AppContext& m_ctx;
     const BuiltInPictures& m_pictures;
@@ -122,4 +124,5 @@ private:
     QCursor m_tileCursor;
     std::unique_ptr<GameMenu> m_menu;
     std::unique_ptr<Mmedia> m_fanfare;
+    LogicGameHint* m_hint = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "SlidingSave.h"
 #include "GameCompanions.h"
 #include "GameSounds.h"
+#include "LogicGameHint.h"
 #include "Mmedia.h"
 #include "PlayAreaLayout.h"
 #include "RandomSource.h"
@@ -51,6 +52,11 @@ bool Frm_LogicGame::resumeSavedGame()
 
 void Frm_LogicGame::fitPicture()
 {
+    // Once shown, the window has its final size (fitted to the screen, framed): the play area is
+    // taken from the surface the tiles lie on, not from the size the window asked for at load.
+    if (isVisible())
+        m_playArea = PlayAreaLayout::PlayArea(
+            Twips::fromPixelsInt(centralWidget()->width()), Twips::fromPixelsInt(centralWidget()->height()));
     const double perPixel = Twips::perPixel();
     m_pictureTwips = PlayAreaLayout::FitPicture(QSizeF(PicShowAll.width() * perPixel, PicShowAll.height() * perPixel), m_playArea);
     Img_pic->setGeometry(TilePainting::toPixels(m_pictureTwips));
@@ -88,6 +94,7 @@ void Frm_LogicGame::StartGame()
     pbr1->setRange(0, gridSize * 100);
     pbr1->setValue(0);
     pbr1->show();
+    m_hint->clear();
     BuildTiles(gridSize);
     m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(prefRecord()));
     m_save->drop();
@@ -189,8 +196,9 @@ void Frm_LogicGame::showClickOutcome(const ClickOutcome& outcome)
     if (!outcome.accepted)
         return;
     if (outcome.moved) {
+        m_hint->clear();
         placeTile(outcome.tile);
-        placeTile(m_game.board().blankIndex());
+        placeTile(outcome.otherTile ? outcome.otherTile : m_game.board().blankIndex());
     }
     if (outcome.steps > 0)
         showSteps();
@@ -231,6 +239,7 @@ void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)
     }
     case SwapOutcome::Action::Dropped:
         if (outcome.moved) {
+            m_hint->clear();
             placeTile(outcome.pickedTile);
             placeTile(outcome.droppedTile);
         }

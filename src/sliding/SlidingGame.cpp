@@ -53,6 +53,37 @@ void SlidingGame::resetFlags()
     m_swapPending = false;
     m_pickedTile = 0;
     m_wholePicture = false;
+    m_hints = 0;
+    m_done.clear();
+    m_undone.clear();
+}
+
+void SlidingGame::remember(const Move& move)
+{
+    m_done.push_back(move);
+    m_undone.clear();
+}
+
+ClickOutcome SlidingGame::replay(std::vector<Move>& from, std::vector<Move>& to)
+{
+    if (m_paused || m_timeEnd || m_swapPending || m_idle || m_wholePicture || from.empty())
+        return {};
+    const Move move = from.back();
+    from.pop_back();
+    to.push_back(move);
+    const MoveResult result = m_board.apply(move);
+    if (move.kind != Move::Kind::Swap)
+        return afterRequest(result);
+    // A swap makes no solved test, whichever way it is played.
+    m_steps += result.steps;
+    ClickOutcome outcome;
+    outcome.accepted = result.accepted;
+    outcome.tile = move.tile;
+    outcome.otherTile = move.otherTile;
+    outcome.steps = result.steps;
+    outcome.moved = result.moved;
+    outcome.playMoveSound = m_soundOn;
+    return outcome;
 }
 
 void SlidingGame::resumeGame(const SlidingBoard& board, int steps, int seconds, bool paused, int pickedTile)
@@ -70,14 +101,20 @@ ClickOutcome SlidingGame::click(int tile)
 {
     if (m_paused || m_timeEnd || m_swapPending)
         return {};
-    return afterRequest(m_board.apply(Move::click(tile)));
+    const MoveResult result = m_board.apply(Move::click(tile));
+    if (result.moved)
+        remember(Move::click(result.tile));
+    return afterRequest(result);
 }
 
 ClickOutcome SlidingGame::arrowKey(ArrowKey key)
 {
     if (m_paused || m_timeEnd || m_swapPending)
         return {};
-    return afterRequest(m_board.apply(Move::arrow(key)));
+    const MoveResult result = m_board.apply(Move::arrow(key));
+    if (result.moved)
+        remember(Move::click(result.tile));
+    return afterRequest(result);
 }
 
 ClickOutcome SlidingGame::afterRequest(const MoveResult& result)
@@ -118,6 +155,8 @@ SwapOutcome SlidingGame::mouseUp(int tile, bool rightButton, bool swapModeOn)
         m_swapPending = false;
         const MoveResult result = m_board.apply(Move::swap(m_pickedTile, tile));
         m_steps += result.steps;
+        if (result.moved)
+            remember(Move::swap(m_pickedTile, tile));
         outcome.action = SwapOutcome::Action::Dropped;
         outcome.pickedTile = m_pickedTile;
         outcome.droppedTile = tile;

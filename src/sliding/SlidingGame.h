@@ -14,6 +14,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <vector>
 
 class RandomSource;
 
@@ -25,6 +26,7 @@ struct ClickOutcome {
     int tile = 0; // the tile clicked or chosen by the arrow key
     int steps = 0; // steps counted by this request (0 or 1)
     bool moved = false; // tile and blank changed places: redraw both
+    int otherTile = 0; // an Undo or Redo of a swap: the second tile that changed cells
     // The solved test succeeded: hide every tile and show the whole picture; completion ran.
     bool solved = false;
     // Not solved and sound is on: play a move sound.
@@ -123,6 +125,20 @@ public:
     // ignores pause, time end and idle; it makes no solved test.
     SwapOutcome mouseUp(int tile, bool rightButton, bool swapModeOn);
 
+    // ---- Undo, Redo and hints ----
+    // Undo takes back the last move or swap of this game, Redo plays again the last one taken back;
+    // each is a step like any move (a move's tile stands beside the blank again, and a swap
+    // undoes itself, so both play the same request once more). A new move or swap forgets what
+    // was taken back; a new game forgets everything. Refused as a click is (paused, time ended,
+    // swap pending), before the first game and after a completion.
+    bool canUndo() const { return !m_done.empty(); }
+    bool canRedo() const { return !m_undone.empty(); }
+    ClickOutcome undo() { return replay(m_done, m_undone); }
+    ClickOutcome redo() { return replay(m_undone, m_done); }
+    // Hints asked for in this game, for the scoreboard.
+    int HintCount() const { return m_hints; }
+    void countHint() { ++m_hints; }
+
     // ---- Clock and pause ----
     // One tick of Timer1 (ignored while the clock is stopped).
     TickOutcome tick();
@@ -132,6 +148,8 @@ public:
 
 private:
     ClickOutcome afterRequest(const MoveResult& result);
+    ClickOutcome replay(std::vector<Move>& from, std::vector<Move>& to);
+    void remember(const Move& move);
     void makeSolvable(bool swapModeOn);
     void resetFlags();
 
@@ -146,4 +164,7 @@ private:
     int m_pickedTile = 0;
     int m_steps = 0;
     qint64 m_score = 0;
+    int m_hints = 0;
+    std::vector<Move> m_done; // moves and swaps that changed the board, in order
+    std::vector<Move> m_undone; // those taken back, the latest last
 };

@@ -1,4 +1,4 @@
-// SlidingPatternDb.cpp: building and caching the 4 x 4 pattern tables.
+// SlidingPatternDb.cpp: building, sharing and caching the 4 x 4 pattern tables.
 //
 // A table is filled by a breadth-first search backwards from the pattern at home. Tiles outside
 // the pattern are indistinguishable and move for free, so a state is the pattern's placement
@@ -6,20 +6,13 @@
 #include "SlidingPatternDb.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
-#include <future>
 #include <map>
-#include <memory>
 #include <mutex>
+#include <thread>
 
 namespace SlidingPatternDb {
-
-const std::array<std::uint8_t, 1 << 16> bitCount = [] {
-    std::array<std::uint8_t, 1 << 16> counts {};
-    for (std::size_t cells = 1; cells < counts.size(); ++cells)
-        counts[cells] = static_cast<std::uint8_t>(counts[cells >> 1] + (cells & 1));
-    return counts;
-}();
 
 namespace {
 
@@ -44,64 +37,40 @@ std::uint32_t flood(std::uint32_t seed, std::uint32_t open)
     }
 }
 
-// For every set of open cells: four bits per cell naming the lowest cell of its open region.
-const std::vector<std::uint64_t>& regionLabels()
+// One bit per set of open cells (kept to the end, like the tables): whether they form a single region, the common case, where a
+// placement needs no record of regions beyond its distance.
+const std::vector<std::uint64_t>& singleRegion()
 {
-    static const std::vector<std::uint64_t> labels = [] {
-        std::vector<std::uint64_t> result(AllCells + 1, 0);
-        for (std::uint32_t open = 0; open <= AllCells; ++open) {
-            std::uint64_t label = 0;
-            for (std::uint32_t left = open; left != 0;) {
-                const int lowest = std::countr_zero(left);
-                const std::uint32_t region = flood(1u << lowest, open);
-                for (std::uint32_t cells = region; cells != 0; cells &= cells - 1)
-                    label |= static_cast<std::uint64_t>(lowest) << (4 * std::countr_zero(cells));
-                left &= ~region;
-            }
-            result[open] = label;
+    static const auto* single = [] {
+        auto* result = new std::vector<std::uint64_t>((AllCells + 1) / 64, 0);
+        for (std::uint32_t open = 1; open <= AllCells; ++open) {
+            if (flood(open & (0u - open), open) == open)
+                (*result)[open / 64] |= std::uint64_t(1) << (open % 64);
         }
         return result;
     }();
-    return labels;
+    return *single;
 }
 
-// For every set of open cells: whether they form one region, the common case, where a placement
-// needs no record of regions beyond its distance.
-const std::vector<bool>& singleRegion()
-{
-    static const std::vector<bool> single = [] {
-        std::vector<bool> result(AllCells + 1, false);
-        for (std::uint32_t open = 1; open <= AllCells; ++open)
-            result[open] = flood(open & (0u - open), open) == open;
-        return result;
-    }();
-    return single;
-}
+// The cells beside each cell.
+constexpr std::array<std::uint32_t, Cells> besideMasks = [] {
+    std::array<std::uint32_t, Cells> masks {};
+    for (int cell = 0; cell < Cells; ++cell) {
+        const int row = cell / Side;
+        const int column = cell % Side;
+        masks[cell] = (row > 0 ? 1u << (cell - Side) : 0u) | (row < Side - 1 ? 1u << (cell + Side) : 0u)
+            | (column > 0 ? 1u << (cell - 1) : 0u) | (column < Side - 1 ? 1u << (cell + 1) : 0u);
+    }
+    return masks;
+}();
 
-int regionOf(std::uint64_t labels, int cell)
+inline void prefetch(const void* address)
 {
-    return static_cast<int>((labels >> (4 * cell)) & 0xF);
-}
-
-const std::array<std::vector<int>, Cells>& neighbours()
-{
-    static const std::array<std::vector<int>, Cells> result = [] {
-        std::array<std::vector<int>, Cells> lists;
-        for (int cell = 0; cell < Cells; ++cell) {
-            const int row = cell / Side;
-            const int column = cell % Side;
-            if (row > 0)
-                lists[cell].push_back(cell - Side);
-            if (row < Side - 1)
-                lists[cell].push_back(cell + Side);
-            if (column > 0)
-                lists[cell].push_back(cell - 1);
-            if (column < Side - 1)
-                lists[cell].push_back(cell + 1);
-        }
-        return lists;
-    }();
-    return result;
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
 }
 
 std::unique_ptr<Table> build(const std::vector<int>& homes)
@@ -113,11 +82,14 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
     auto table = std::make_unique<Table>();
     table->homes = homes;
     table->distance.assign(size, 0xFF);
-    // For placements whose open cells fall apart: one bit per region (by its lowest cell) reached.
+    std::uint8_t* const distance = table->distance.data();
+    // Placements whose open cells form one region: one bit each, small enough to stay in the
+    // cache while the distances are written far less often. Those whose open cells fall apart:
+    // one bit per region (by its lowest cell) reached.
+    std::vector<std::uint64_t> seen((size + 63) / 64, 0);
     std::vector<std::uint16_t> reached(size, 0);
-    const std::vector<std::uint64_t>& labels = regionLabels();
-    const auto& next = neighbours();
-    const std::vector<bool>& single = singleRegion();
+    const std::uint64_t* const single = singleRegion().data();
+    auto isSingle = [single](std::uint32_t open) { return (single[open / 64] >> (open % 64)) & 1; };
 
     // A state packs four bits per pattern position, and the blank's region above them.
     const int regionShift = 4 * count;
@@ -131,7 +103,8 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
             occupied |= 1u << homes[i];
         }
         const std::uint32_t rank0 = rank(homes.data(), count);
-        table->distance[rank0] = 0;
+        distance[rank0] = 0;
+        seen[rank0 / 64] |= std::uint64_t(1) << (rank0 % 64);
         const std::uint32_t open = ~occupied & AllCells;
         for (std::uint32_t left = open; left != 0; left &= ~flood(left & (0u - left), open)) {
             const int region = std::countr_zero(left);
@@ -140,53 +113,90 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
         }
     }
 
-    std::array<int, Cells> positions {};
-    for (std::uint8_t depth = 1; !layer.empty(); ++depth) {
-        following.clear();
-        for (const std::uint32_t state : layer) {
+    // Each layer is shared out between two threads: the marks are set atomically, and the
+    // thread that marks a placement first writes its distance.
+    auto expand = [&](std::size_t begin, std::size_t end, std::uint8_t depth, std::vector<std::uint32_t>& out) {
+        std::array<int, Cells> positions {};
+        for (std::size_t k = begin; k < end; ++k) {
+            const std::uint32_t state = layer[k];
             std::uint32_t occupied = 0;
             for (int i = 0; i < count; ++i) {
                 positions[i] = static_cast<int>((state >> (4 * i)) & 0xF);
                 occupied |= 1u << positions[i];
             }
-            const int blankRegion = static_cast<int>(state >> regionShift);
             const std::uint32_t open = ~occupied & AllCells;
-            const std::uint64_t openLabels = labels[open];
+            const std::uint32_t blankRegion = isSingle(open) ? open : flood(1u << (state >> regionShift), open);
+            // The children first, so that the memory they need is fetched side by side rather
+            // than one miss after another.
+            struct Child {
+                std::uint32_t rank;
+                std::uint32_t open;
+                std::uint8_t tile;
+                std::uint8_t to;
+            };
+            std::array<Child, 4 * Cells> children;
+            int childCount = 0;
             for (int i = 0; i < count; ++i) {
                 const int from = positions[i];
-                for (const int to : next[from]) {
-                    if (!(open & (1u << to)) || regionOf(openLabels, to) != blankRegion)
-                        continue;
+                for (std::uint32_t targets = besideMasks[from] & blankRegion; targets != 0; targets &= targets - 1) {
+                    const int to = std::countr_zero(targets);
                     positions[i] = to;
-                    const std::uint32_t movedOpen = open ^ (1u << to) ^ (1u << from);
-                    const int region = regionOf(labels[movedOpen], from);
                     const std::uint32_t r = rank(positions.data(), count);
-                    positions[i] = from;
-                    if (single[movedOpen]) {
-                        if (table->distance[r] != 0xFF)
-                            continue;
-                    } else {
-                        if (reached[r] & (1u << region))
-                            continue;
-                        reached[r] |= static_cast<std::uint16_t>(1u << region);
-                    }
-                    if (table->distance[r] == 0xFF)
-                        table->distance[r] = depth;
-                    const std::uint32_t moved = (state & ~((0xFu << (4 * i)) | (0xFu << regionShift)))
-                        | (static_cast<std::uint32_t>(to) << (4 * i))
-                        | (static_cast<std::uint32_t>(region) << regionShift);
-                    following.push_back(moved);
+                    const std::uint32_t movedOpen = open ^ (1u << to) ^ (1u << from);
+                    if (!isSingle(movedOpen))
+                        prefetch(&reached[r]);
+                    children[childCount++]
+                        = { r, movedOpen, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(to) };
                 }
+                positions[i] = from;
+            }
+            for (int c = 0; c < childCount; ++c) {
+                const auto [r, movedOpen, i, to] = children[c];
+                const std::uint64_t seenBit = std::uint64_t(1) << (r % 64);
+                std::atomic_ref<std::uint64_t> seenWord(seen[r / 64]);
+                int region = 0;
+                if (isSingle(movedOpen)) {
+                    if (seenWord.load(std::memory_order_relaxed) & seenBit)
+                        continue;
+                    region = std::countr_zero(movedOpen);
+                } else {
+                    region = std::countr_zero(flood(1u << positions[i], movedOpen));
+                    const auto regionBit = static_cast<std::uint16_t>(1u << region);
+                    std::atomic_ref<std::uint16_t> regions(reached[r]);
+                    if ((regions.load(std::memory_order_relaxed) & regionBit)
+                        || (regions.fetch_or(regionBit, std::memory_order_relaxed) & regionBit))
+                        continue;
+                }
+                const bool first = !(seenWord.load(std::memory_order_relaxed) & seenBit)
+                    && !(seenWord.fetch_or(seenBit, std::memory_order_relaxed) & seenBit);
+                if (first)
+                    distance[r] = depth;
+                else if (isSingle(movedOpen))
+                    continue;
+                out.push_back((state & ~((0xFu << (4 * i)) | (0xFu << regionShift)))
+                    | (static_cast<std::uint32_t>(to) << (4 * i)) | (static_cast<std::uint32_t>(region) << regionShift));
             }
         }
+    };
+    std::vector<std::uint32_t> other;
+    for (std::uint8_t depth = 1; !layer.empty(); ++depth) {
+        following.clear();
+        other.clear();
+        const std::size_t half = layer.size() / 2;
+        std::thread helper(expand, half, layer.size(), depth, std::ref(other));
+        expand(0, half, depth, following);
+        helper.join();
+        following.insert(following.end(), other.begin(), other.end());
         layer.swap(following);
     }
     return table;
 }
 
 // The three home-cell groups: one line of four along an edge and two blocks of six beside it,
-// turned so that the line holds the blank's home when it lies on an edge.
-std::array<std::vector<int>, 3> groupsFor(int blankHome)
+// turned so that the line holds the blank's home when it lies on an edge. With staggered set, for
+// a blank home in a corner: the block away from the blank reaches into the line instead, and the
+// three cells left over make the small pattern; empty groups for other blank homes.
+std::array<std::vector<int>, 3> groupsFor(int blankHome, bool staggered = false)
 {
     using Turn = int (*)(int row, int column);
     const std::array<Turn, 4> turns { [](int r, int c) { return r * Side + c; },
@@ -203,12 +213,22 @@ std::array<std::vector<int>, 3> groupsFor(int blankHome)
         }
     }
     std::array<std::vector<int>, 3> groups;
+    const int last = Side - 1;
+    const bool blankLeft = chosen(0, 0) == blankHome;
+    if (staggered && !blankLeft && chosen(0, last) != blankHome)
+        return groups;
     for (int r = 0; r < Side; ++r) {
         for (int c = 0; c < Side; ++c) {
             const int cell = chosen(r, c);
             if (cell == blankHome)
                 continue;
-            groups[r == 0 ? 0 : (c < Side / 2 ? 1 : 2)].push_back(cell);
+            const bool nearBlank = (c < Side / 2) == blankLeft;
+            if (!staggered)
+                groups[r == 0 ? 0 : (c < Side / 2 ? 1 : 2)].push_back(cell);
+            else if (nearBlank ? r >= 1 : r < last)
+                groups[nearBlank ? 1 : 2].push_back(cell);
+            else
+                groups[0].push_back(cell);
         }
     }
     for (auto& group : groups)
@@ -216,54 +236,148 @@ std::array<std::vector<int>, 3> groupsFor(int blankHome)
     return groups;
 }
 
-std::mutex cacheMutex;
+
+// The eight symmetries of the square, each as the cell every cell is carried to.
+constexpr std::array<std::array<std::uint8_t, Cells>, 8> symmetries = [] {
+    std::array<std::array<std::uint8_t, Cells>, 8> result {};
+    for (int cell = 0; cell < Cells; ++cell) {
+        const int r = cell / Side;
+        const int c = cell % Side;
+        const int m = Side - 1;
+        const int images[8][2] = { { r, c }, { r, m - c }, { m - r, c }, { m - r, m - c }, { c, r }, { c, m - r },
+            { m - c, r }, { m - c, m - r } };
+        for (int g = 0; g < 8; ++g)
+            result[g][cell] = static_cast<std::uint8_t>(images[g][0] * Side + images[g][1]);
+    }
+    return result;
+}();
+constexpr int Transpose = 4;
+
+std::uint32_t maskOf(const std::vector<int>& cells)
+{
+    std::uint32_t mask = 0;
+    for (const int cell : cells)
+        mask |= 1u << cell;
+    return mask;
+}
+
+std::vector<int> cellsOf(std::uint32_t mask)
+{
+    std::vector<int> cells;
+    for (; mask != 0; mask &= mask - 1)
+        cells.push_back(std::countr_zero(mask));
+    return cells;
+}
+
+// A pattern as its shape's key (the least mask among its images) and the symmetry taking it there.
+struct Shape {
+    std::uint32_t key = AllCells + 1;
+    int symmetry = 0;
+};
+
+Shape shapeOf(const std::vector<int>& pattern)
+{
+    Shape best;
+    for (int g = 0; g < 8; ++g) {
+        std::uint32_t mask = 0;
+        for (const int cell : pattern)
+            mask |= 1u << symmetries[g][cell];
+        if (mask < best.key)
+            best = { mask, g };
+    }
+    return best;
+}
+
+// The patterns of the partitions prepare() returns for blankHome: the plain and, in a corner, the
+// staggered groups, each with its image mirrored on the diagonal, without repeats.
+std::vector<std::array<std::vector<int>, 3>> partitionsFor(int blankHome)
+{
+    const int home = std::clamp(blankHome, 0, Cells - 1);
+    const int mirroredHome = symmetries[Transpose][home];
+    std::vector<std::array<std::vector<int>, 3>> result;
+    std::vector<std::array<std::uint32_t, 3>> keys;
+    auto add = [&](std::array<std::vector<int>, 3> groups, bool mirror) {
+        if (groups[0].empty() && groups[1].empty())
+            return;
+        std::array<std::uint32_t, 3> key {};
+        for (int g = 0; g < 3; ++g) {
+            for (int& cell : groups[g])
+                cell = mirror ? symmetries[Transpose][cell] : cell;
+            std::sort(groups[g].begin(), groups[g].end());
+            key[g] = maskOf(groups[g]);
+        }
+        std::sort(key.begin(), key.end());
+        if (std::find(keys.begin(), keys.end(), key) != keys.end())
+            return;
+        keys.push_back(key);
+        result.push_back(std::move(groups));
+    };
+    for (const bool staggered : { false, true }) {
+        add(groupsFor(home, staggered), false);
+        add(groupsFor(mirroredHome, staggered), true);
+    }
+    return result;
+}
+
+// Neither is ever destroyed: a hint still working when the program ends must not find them gone.
+std::mutex& cacheMutex()
+{
+    static auto* mutex = new std::mutex;
+    return *mutex;
+}
 std::map<std::uint32_t, std::unique_ptr<Table>>& cache()
 {
-    static std::map<std::uint32_t, std::unique_ptr<Table>> tables;
-    return tables;
+    static auto* tables = new std::map<std::uint32_t, std::unique_ptr<Table>>;
+    return *tables;
 }
 
 } // namespace
 
-Partition prepare(int blankHome)
+std::vector<Partition> prepare(int blankHome)
 {
-    const std::array<std::vector<int>, 3> groups = groupsFor(std::clamp(blankHome, 0, Cells - 1));
-    const std::lock_guard lock(cacheMutex);
+    std::vector<Partition> result;
+    const std::lock_guard lock(cacheMutex());
     auto& tables = cache();
-    std::array<std::uint32_t, 3> keys {};
-    // Missing tables are built side by side: the two large ones take about the same time.
-    std::vector<std::pair<std::uint32_t, std::future<std::unique_ptr<Table>>>> building;
-    for (int g = 0; g < 3; ++g) {
-        for (const int cell : groups[g])
-            keys[g] |= 1u << cell;
-        const bool pending = std::any_of(
-            building.begin(), building.end(), [&](const auto& job) { return job.first == keys[g]; });
-        if (!tables.contains(keys[g]) && !pending)
-            building.emplace_back(keys[g], std::async(std::launch::async, build, groups[g]));
+    for (const auto& groups : partitionsFor(blankHome)) {
+        Partition partition;
+        for (int g = 0; g < 3; ++g) {
+            const Shape shape = shapeOf(groups[g]);
+            std::unique_ptr<Table>& table = tables[shape.key];
+            if (!table)
+                table = build(cellsOf(shape.key));
+            Lookup& lookup = partition[g];
+            lookup.table = table.get();
+            lookup.count = static_cast<int>(table->homes.size());
+            const auto& toShape = symmetries[shape.symmetry];
+            for (int cell = 0; cell < Cells; ++cell) {
+                lookup.cellMap[cell] = toShape[cell];
+                for (int i = 0; i < lookup.count; ++i) {
+                    if (toShape[cell] == table->homes[i])
+                        lookup.values[i] = static_cast<std::uint8_t>(cell);
+                }
+            }
+        }
+        result.push_back(partition);
     }
-    for (auto& [key, job] : building)
-        tables[key] = job.get();
-    Partition result;
-    for (int g = 0; g < 3; ++g)
-        result.tables[g] = tables.at(keys[g]).get();
     return result;
 }
 
-std::array<std::unique_ptr<Table>, 3> buildPartition(int blankHome)
+std::vector<std::unique_ptr<Table>> buildTables(int blankHome)
 {
-    const std::array<std::vector<int>, 3> groups = groupsFor(std::clamp(blankHome, 0, Cells - 1));
-    std::array<std::future<std::unique_ptr<Table>>, 3> jobs;
-    for (int g = 0; g < 3; ++g)
-        jobs[g] = std::async(std::launch::async, build, groups[g]);
-    std::array<std::unique_ptr<Table>, 3> tables;
-    for (int g = 0; g < 3; ++g)
-        tables[g] = jobs[g].get();
+    std::map<std::uint32_t, bool> keys;
+    for (const auto& groups : partitionsFor(blankHome)) {
+        for (const auto& group : groups)
+            keys[shapeOf(group).key] = true;
+    }
+    std::vector<std::unique_ptr<Table>> tables;
+    for (const auto& [key, unused] : keys)
+        tables.push_back(build(cellsOf(key)));
     return tables;
 }
 
 std::size_t memoryUsed()
 {
-    const std::lock_guard lock(cacheMutex);
+    const std::lock_guard lock(cacheMutex());
     std::size_t bytes = 0;
     for (const auto& [key, table] : cache())
         bytes += table->distance.size();

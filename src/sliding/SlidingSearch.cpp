@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <climits>
 #include <cstdlib>
 
@@ -44,51 +46,183 @@ private:
     int m_blank;
 };
 
-// The sum of the three pattern tables of the blank's home.
-class PatternBound {
+inline void prefetch(const void* address)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
+// The 4 x 4 search with the pattern tables: the larger of the partitions' sums bounds the moves
+// left. Everything lives in fixed arrays; a move updates the one pattern of each partition that
+// holds the moved tile.
+class PatternSearch {
 public:
-    explicit PatternBound(const Grid& grid)
-        : m_partition(SlidingPatternDb::prepare(grid.blank))
+    static constexpr int Cells = 16;
+    static constexpr int MaxPartitions = 4;
+    static constexpr int MaxMoves = 96; // the longest optimal solution has 80
+
+    explicit PatternSearch(const Grid& grid)
+        : m_partitions(SlidingPatternDb::prepare(grid.blank))
+        , m_blank(grid.blank)
     {
-        m_patternOf.fill(-1);
-        for (int p = 0; p < 3; ++p) {
-            for (const int home : m_partition.tables[p]->homes)
-                m_patternOf[home] = p;
+        for (int cell = 0; cell < Cells; ++cell) {
+            m_valueAt[cell] = static_cast<std::uint8_t>(grid.cells[cell]);
+            m_cellOf[grid.cells[cell]] = static_cast<std::uint8_t>(cell);
+            const int row = cell / 4;
+            const int column = cell % 4;
+            int count = 0;
+            // Up, left, right, down: the blank tries the cells nearer the top left first.
+            for (const int next : { row > 0 ? cell - 4 : -1, column > 0 ? cell - 1 : -1, column < 3 ? cell + 1 : -1,
+                     row < 3 ? cell + 4 : -1 }) {
+                if (next >= 0)
+                    m_next[cell][count++] = static_cast<std::int8_t>(next);
+            }
+            m_nextCount[cell] = count;
+        }
+        for (std::size_t k = 0; k < m_partitions.size(); ++k) {
+            for (int p = 0; p < 3; ++p) {
+                const SlidingPatternDb::Lookup& lookup = m_partitions[k][p];
+                for (int i = 0; i < lookup.count; ++i)
+                    m_patternOf[k][lookup.values[i]] = static_cast<std::int8_t>(p);
+            }
+        }
+        // Partitions may share a pattern; its rank is then worked out once per move.
+        for (std::size_t k = 0; k < m_partitions.size(); ++k) {
+            m_copyOf[k].fill(-1);
+            for (int value = 0; value < Cells; ++value) {
+                if (value == m_blank)
+                    continue;
+                const SlidingPatternDb::Lookup& own = m_partitions[k][m_patternOf[k][value]];
+                for (std::size_t earlier = 0; earlier < k && m_copyOf[k][value] < 0; ++earlier) {
+                    const SlidingPatternDb::Lookup& other = m_partitions[earlier][m_patternOf[earlier][value]];
+                    if (own.table == other.table && own.values == other.values && own.cellMap == other.cellMap)
+                        m_copyOf[k][value] = static_cast<std::int8_t>(earlier);
+                }
+            }
         }
     }
-    int initial(const std::vector<int>& position)
+
+    std::optional<Path> run()
     {
-        int sum = 0;
-        for (int p = 0; p < 3; ++p) {
-            m_rank[p] = rankOf(p, position);
-            sum += m_partition.tables[p]->distance[m_rank[p]];
+        int start = 0;
+        for (std::size_t k = 0; k < m_partitions.size(); ++k) {
+            m_sum[k] = 0;
+            for (int p = 0; p < 3; ++p) {
+                m_rank[k][p] = rankOf(m_partitions[k][p]);
+                m_sum[k] += m_partitions[k][p].table->distance[m_rank[k][p]];
+            }
+            start = std::max(start, m_sum[k]);
         }
-        return sum;
+        for (int limit = start; limit < MaxMoves;) {
+            m_nextLimit = INT_MAX;
+            if (deepen(0, limit, start, -1))
+                return Path(m_path.begin(), m_path.begin() + m_length);
+            if (m_nextLimit == INT_MAX)
+                return std::nullopt;
+            limit = m_nextLimit;
+        }
+        return std::nullopt;
     }
-    int moved(int value, int, int, const std::vector<int>& position, int bound, int& token)
-    {
-        const int p = m_patternOf[value];
-        const auto& distance = m_partition.tables[p]->distance;
-        const std::uint32_t rank = rankOf(p, position);
-        token = static_cast<int>(m_rank[p]) * 4 + p;
-        const int result = bound - distance[m_rank[p]] + distance[rank];
-        m_rank[p] = rank;
-        return result;
-    }
-    void undo(int token) { m_rank[token % 4] = static_cast<std::uint32_t>(token / 4); }
 
 private:
-    std::uint32_t rankOf(int p, const std::vector<int>& position) const
+    std::uint32_t rankOf(const SlidingPatternDb::Lookup& lookup) const
     {
-        const auto& homes = m_partition.tables[p]->homes;
-        std::array<int, 16> placement {};
-        for (std::size_t i = 0; i < homes.size(); ++i)
-            placement[i] = position[homes[i]];
-        return SlidingPatternDb::rank(placement.data(), static_cast<int>(homes.size()));
+        std::uint32_t result = 0;
+        std::uint32_t used = 0;
+        for (int i = 0; i < lookup.count; ++i) {
+            const std::uint32_t p = lookup.cellMap[m_cellOf[lookup.values[i]]];
+            const auto smaller = SlidingPatternDb::cellCount(used & ((1u << p) - 1u));
+            result = result * static_cast<std::uint32_t>(Cells - i) + (p - smaller);
+            used |= 1u << p;
+        }
+        return result;
     }
-    SlidingPatternDb::Partition m_partition;
-    std::array<int, 16> m_patternOf {};
-    std::array<std::uint32_t, 3> m_rank {};
+
+    bool deepen(int cost, int limit, int bound, int previousBlank)
+    {
+        const int estimate = cost + bound;
+        if (estimate > limit) {
+            m_nextLimit = std::min(m_nextLimit, estimate);
+            return false;
+        }
+        if (bound == 0) {
+            m_length = cost;
+            return true;
+        }
+        const int blankCell = m_cellOf[m_blank];
+        const std::size_t partitions = m_partitions.size();
+        // The children's table entries are worked out and fetched together before the first
+        // child is searched: the tables are far larger than the cache.
+        std::array<std::array<std::uint32_t, MaxPartitions>, 4> childRank {};
+        for (int n = 0; n < m_nextCount[blankCell]; ++n) {
+            const int from = m_next[blankCell][n];
+            if (from == previousBlank)
+                continue;
+            const int value = m_valueAt[from];
+            m_cellOf[value] = static_cast<std::uint8_t>(blankCell);
+            for (std::size_t k = 0; k < partitions; ++k) {
+                if (const int same = m_copyOf[k][value]; same >= 0) {
+                    childRank[n][k] = childRank[n][same];
+                    continue;
+                }
+                const SlidingPatternDb::Lookup& lookup = m_partitions[k][m_patternOf[k][value]];
+                childRank[n][k] = rankOf(lookup);
+                prefetch(lookup.table->distance.data() + childRank[n][k]);
+            }
+            m_cellOf[value] = static_cast<std::uint8_t>(from);
+        }
+        for (int n = 0; n < m_nextCount[blankCell]; ++n) {
+            const int from = m_next[blankCell][n];
+            if (from == previousBlank)
+                continue;
+            const int value = m_valueAt[from];
+            m_valueAt[blankCell] = static_cast<std::uint8_t>(value);
+            m_valueAt[from] = static_cast<std::uint8_t>(m_blank);
+            m_cellOf[value] = static_cast<std::uint8_t>(blankCell);
+            m_cellOf[m_blank] = static_cast<std::uint8_t>(from);
+            std::array<std::uint32_t, MaxPartitions> oldRank {};
+            std::array<int, MaxPartitions> oldSum {};
+            int movedBound = 0;
+            for (std::size_t k = 0; k < partitions; ++k) {
+                const int p = m_patternOf[k][value];
+                const SlidingPatternDb::Lookup& lookup = m_partitions[k][p];
+                oldRank[k] = m_rank[k][p];
+                oldSum[k] = m_sum[k];
+                m_rank[k][p] = childRank[n][k];
+                m_sum[k] += lookup.table->distance[m_rank[k][p]] - lookup.table->distance[oldRank[k]];
+                movedBound = std::max(movedBound, m_sum[k]);
+            }
+            m_path[cost] = value;
+            if (deepen(cost + 1, limit, movedBound, blankCell))
+                return true;
+            for (std::size_t k = 0; k < partitions; ++k) {
+                m_rank[k][m_patternOf[k][value]] = oldRank[k];
+                m_sum[k] = oldSum[k];
+            }
+            m_valueAt[from] = static_cast<std::uint8_t>(value);
+            m_valueAt[blankCell] = static_cast<std::uint8_t>(m_blank);
+            m_cellOf[value] = static_cast<std::uint8_t>(from);
+            m_cellOf[m_blank] = static_cast<std::uint8_t>(blankCell);
+        }
+        return false;
+    }
+
+    std::vector<SlidingPatternDb::Partition> m_partitions;
+    int m_blank;
+    std::array<std::uint8_t, Cells> m_valueAt {};
+    std::array<std::uint8_t, Cells> m_cellOf {};
+    std::array<std::array<std::int8_t, 4>, Cells> m_next {};
+    std::array<int, Cells> m_nextCount {};
+    std::array<std::array<std::int8_t, Cells>, MaxPartitions> m_patternOf {};
+    std::array<std::array<std::int8_t, Cells>, MaxPartitions> m_copyOf {}; // an earlier partition, same pattern
+    std::array<std::array<std::uint32_t, 3>, MaxPartitions> m_rank {};
+    std::array<int, MaxPartitions> m_sum {};
+    std::array<int, MaxMoves> m_path {};
+    int m_length = 0;
+    int m_nextLimit = INT_MAX;
 };
 
 template <typename Bound> class Search {
@@ -182,8 +316,7 @@ std::optional<Path> solvePatterns(const Grid& grid)
 {
     if (grid.width != 4 || grid.height != 4)
         return std::nullopt;
-    PatternBound bound(grid);
-    return Search<PatternBound>(grid, bound).run();
+    return PatternSearch(grid).run();
 }
 
 } // namespace SlidingSearch

@@ -23,12 +23,15 @@ enum class GameCommand {
     Toolbar,
     Help,
     About,
+    Hint,
+    Undo,
+    Redo,
     Exit,
 };
 
 struct GameCommandRow {
     // Which game windows offer the command (GameMenu picks the rows of its game).
-    enum class Games { Both, JigsawOnly };
+    enum class Games { Both, JigsawOnly, LogicOnly };
     // When the command's tool button can be clicked.
     enum class Enabled { WithOperationsMenu, Always };
 
@@ -79,6 +82,12 @@ inline constexpr Row Rows[] {
     // The sound entry's caption names the current state; the window sets it.
     { C::Sound,       G::Both,       "mnu_sound",      nullptr,         0,                    nullptr,
       Qt::Key_F6,                      false,  3, u"Close Sound", E::WithOperationsMenu },
+    { C::Hint,        G::LogicOnly,  "mnu_hint",       nullptr,         0,                    u"Hint",
+      Qt::ControlModifier | Qt::Key_H, true,  -1, nullptr,        E::Always },
+    { C::Undo,        G::LogicOnly,  "mnu_undo",       nullptr,         0,                    u"Undo",
+      Qt::ControlModifier | Qt::Key_Z, false, -1, nullptr,        E::Always },
+    { C::Redo,        G::LogicOnly,  "mnu_redo",       nullptr,         0,                    u"Redo",
+      Qt::ControlModifier | Qt::Key_Y, false, -1, nullptr,        E::Always },
     { C::OpenPicture, G::Both,       "mnu_openfile",   nullptr,         S::OpenPicture,       nullptr,
       Qt::Key_F7,                      true,   5, u"Open Pic.",   E::WithOperationsMenu },
     { C::Option,      G::Both,       "mnu_operation",  nullptr,         S::Option,            nullptr,

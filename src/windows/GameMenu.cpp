@@ -9,7 +9,8 @@ namespace {
 
 bool offeredBy(const GameCommandRow& row, Game game)
 {
-    return row.games == GameCommandRow::Games::Both || game == Game::Jigsaw;
+    using G = GameCommandRow::Games;
+    return row.games == G::Both || row.games == (game == Game::Jigsaw ? G::JigsawOnly : G::LogicOnly);
 }
 
 QString entryName(const GameCommandRow& row, Game game)

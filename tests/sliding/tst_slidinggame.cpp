@@ -53,6 +53,35 @@ bool solvableByInversions(const SlidingBoard& board)
     return inversions % 2 == (qAbs(at.row - home.row) + qAbs(at.column - home.column)) % 2;
 }
 
+// Plays a script on game: "c15" clicks tile 15, "s3,14" swaps tiles 3 and 14 in swap mode, "u"
+// undoes, "r" redoes, "p" pauses or resumes, "n" starts the example game again.
+void play(SlidingGame& game, const QString& script)
+{
+    for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList tiles = word.mid(1).split(u',');
+        switch (word.front().toLatin1()) {
+        case 'c':
+            game.click(tiles[0].toInt());
+            break;
+        case 's':
+            game.mouseUp(tiles[0].toInt(), true, true);
+            game.mouseUp(tiles[1].toInt(), true, true);
+            break;
+        case 'u':
+            game.undo();
+            break;
+        case 'r':
+            game.redo();
+            break;
+        case 'p':
+            game.togglePause();
+            break;
+        default:
+            game.startGameWithBlank(4, 1);
+        }
+    }
+}
+
 } // namespace
 
 class TestSlidingGame : public QObject {
@@ -392,6 +421,42 @@ private slots:
         const ClickOutcome again = game.arrowKey(ArrowKey::Right);
         QCOMPARE(again.solved, true);
         QCOMPARE(again.completion->steps, steps + 2);
+    }
+
+    // Undo and Redo replay moves and swaps, each a step; the board ends as if only the moves left
+    // in the history had been played.
+    void undoRedo_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("canUndo");
+        QTest::addColumn<bool>("canRedo");
+        QTest::newRow("move taken back") << "c15 u" << "" << 2 << false << true;
+        QTest::newRow("move played again") << "c15 u r" << "c15" << 3 << true << false;
+        QTest::newRow("swap taken back and again") << "s3,14 u r" << "s3,14" << 3 << true << false;
+        QTest::newRow("latest first") << "c15 c7 s3,14 u u" << "c15" << 5 << true << true;
+        QTest::newRow("a new move forgets the redo") << "c15 u c10 r" << "c10" << 3 << true << false;
+        QTest::newRow("nothing to take back") << "u r" << "" << 0 << false << false;
+        QTest::newRow("a click that moves nothing") << "c3 u" << "" << 0 << false << false;
+        QTest::newRow("refused while paused") << "c15 p u r" << "c15" << 1 << true << false;
+        QTest::newRow("a new game forgets all") << "c15 c7 u n" << "" << 0 << false << false;
+    }
+    void undoRedo()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, kept);
+        QFETCH(int, steps);
+        QFETCH(bool, canUndo);
+        QFETCH(bool, canRedo);
+        SlidingGame game = exampleGame();
+        play(game, script);
+        SlidingGame expected = exampleGame();
+        play(expected, kept);
+        QCOMPARE(game.board().rows(), expected.board().rows());
+        QCOMPARE(game.StepCount(), steps);
+        QCOMPARE(game.canUndo(), canUndo);
+        QCOMPARE(game.canRedo(), canRedo);
     }
 };
 

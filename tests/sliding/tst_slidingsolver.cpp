@@ -1,4 +1,6 @@
 // tst_slidingsolver.cpp: the solver against breadth-first searches, the parity rule and the click rule.
+#include "SlidingBoard.h"
+#include "SlidingHint.h"
 #include "SlidingSolver.h"
 
 #include <QRandomGenerator>
@@ -147,6 +149,8 @@ private slots:
         QTest::addColumn<int>("steps");
         QTest::newRow("22 steps out") << 16 << 22;
         QTest::newRow("26 steps out") << 16 << 26;
+        QTest::newRow("blank home on an edge") << 2 << 24;
+        QTest::newRow("blank home inside") << 7 << 24;
     }
     void fourByFourOptimal()
     {
@@ -210,6 +214,43 @@ private slots:
         const Position position { gridSize, blank, { tiles.begin(), tiles.end() } };
         QVERIFY(!SlidingSolver::solve(position).solvable);
         QCOMPARE(SlidingSolver::repairingSwap(position).first, 0);
+    }
+
+    // The hint names the first click of the way home and its length, or the repairing swap.
+    void hints_data()
+    {
+        QTest::addColumn<int>("gridSize");
+        QTest::addColumn<QList<int>>("tiles");
+        QTest::addColumn<bool>("swapMode");
+        QTest::addColumn<int>("tile");
+        QTest::addColumn<QString>("text");
+        const QList<int> oneAway { 1, 2, 3, 4, 5, 6, 7, 9, 8 };
+        const QList<int> crossed { 2, 1, 3, 4, 5, 6, 7, 8, 9 };
+        QList<int> large;
+        for (int tile = 1; tile <= 25; ++tile)
+            large << tile;
+        std::swap(large[19], large[24]);
+        QTest::newRow("3 x 3, one move") << 3 << oneAway << true << 8 << "1 moves to go";
+        QTest::newRow("home already") << 3 << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9 } << true << 0 << "";
+        QTest::newRow("swap mode on") << 3 << crossed << true << 0 << "Swap tiles 1 and 2 first";
+        QTest::newRow("swap mode off") << 3 << crossed << false << 0 << "Moves alone cannot finish this board";
+        QTest::newRow("5 x 5, not known to be the fewest") << 5 << large << true << 20 << "about 1 moves to go";
+    }
+    void hints()
+    {
+        QFETCH(int, gridSize);
+        QFETCH(QList<int>, tiles);
+        QFETCH(bool, swapMode);
+        QFETCH(int, tile);
+        QFETCH(QString, text);
+        SlidingBoard board;
+        board.BuildTiles(gridSize);
+        board.scramble(gridSize * gridSize);
+        for (int cell = 0; cell < tiles.size(); ++cell)
+            board.apply(Move::swap(board.tileAt({ cell / gridSize, cell % gridSize }), tiles[cell]));
+        const SlidingHint hint = SlidingHint::of(board, swapMode);
+        QCOMPARE(hint.tile, tile);
+        QCOMPARE(hint.text(), text);
     }
 };
 

@@ -22,8 +22,10 @@ private slots:
             if (gather)
                 l << "mnu_gather|Gather pieces|Ctrl+G";
             l << QStringLiteral("%1|BackColor|F4").arg(colour)
-              << QStringList { "mnu_preview|Preview|F5", "mnu_sound|Close Sound|F6", "-",
-                     "mnu_openfile|Open picture|F7", "mnu_operation|Option|F8",
+              << QStringList { "mnu_preview|Preview|F5", "mnu_sound|Close Sound|F6", "-" };
+            if (!gather)
+                l << QStringList { "mnu_hint|Hint|Ctrl+H", "mnu_undo|Undo|Ctrl+Z", "mnu_redo|Redo|Ctrl+Y", "-" };
+            l << QStringList { "mnu_openfile|Open picture|F7", "mnu_operation|Option|F8",
                      "mnu_mainjfb|Puzzle scoreboard|", "-", "mnu_toolbar|Toolbar|", "mnu_content|Help|F1",
                      "mnuabout|About...|", "-", "mnu_exit|Exit|F12", "mnu_help|Help" };
             return l;
