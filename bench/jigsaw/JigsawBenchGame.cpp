@@ -90,6 +90,15 @@ void JigsawBenchGame::newGame(QList<double> values)
     paints.waitFor(shownPieces(), "a new game's pieces");
 }
 
+void JigsawBenchGame::reopen()
+{
+    window.reset();
+    window = std::make_unique<Frm_EyesGame>(m_context, m_pictures);
+    window->show();
+    window->resize(WindowSize);
+    QApplication::processEvents();
+}
+
 QList<QWidget*> JigsawBenchGame::shownPieces() const
 {
     QList<QWidget*> shown;

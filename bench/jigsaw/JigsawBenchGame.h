@@ -57,6 +57,9 @@ public:
     // The piece windows on show.
     QList<QWidget*> shownPieces() const;
 
+    // The window of a second start over the same data folder: shown, exposed, not yet activated.
+    void reopen();
+
     ScriptedRandom random;
     std::unique_ptr<Frm_EyesGame> window;
     PaintWatch paints;

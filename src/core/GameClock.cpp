@@ -28,6 +28,14 @@ void GameClock::restart()
     m_finished = false;
 }
 
+void GameClock::resume(int value, bool running)
+{
+    m_value = value < 0 ? 0 : (value >= EndValue ? EndValue - 1 : value);
+    m_labelled = true;
+    m_running = running;
+    m_finished = false;
+}
+
 void GameClock::finish()
 {
     m_running = false;

@@ -23,6 +23,8 @@ public:
     void stop() { m_running = false; }
     // The game is over (completed): the clock stops for good.
     void finish();
+    // A saved game resumed: shows value (clamped into 0..EndValue - 1) and runs unless paused.
+    void resume(int value, bool running);
     bool isRunning() const { return m_running; }
     bool isFinished() const { return m_finished; }
 

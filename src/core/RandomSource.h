@@ -41,6 +41,26 @@ private:
     std::uint64_t m_state[4] = {};
 };
 
+// Passes another source's values on and keeps a copy of each, so that what was built from
+// them can be built again with a ScriptedRandom over drawn().
+class RecordingRandom : public RandomSource
+{
+public:
+    explicit RecordingRandom(RandomSource& source) : m_source(source) { }
+    double next() override
+    {
+        const double value = m_source.next();
+        m_values.append(value);
+        return value;
+    }
+    void reseed() override { m_source.reseed(); }
+    const QList<double>& drawn() const { return m_values; }
+
+private:
+    RandomSource& m_source;
+    QList<double> m_values;
+};
+
 // Hands out a fixed list of values in order and starts over at the end of the list; reseeds
 // change nothing. An empty list gives 0.
 class ScriptedRandom : public RandomSource

@@ -8,6 +8,7 @@
 #include "GameCompanions.h"
 #include "GameRecorder.h"
 #include "GameMenu.h"
+#include "GameSaveFile.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
 #include "PictureOpening.h"
@@ -43,11 +44,16 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
 {
     GameWindowShell::Hooks hooks;
     hooks.startFirstGame = [this] {
-        // A picture from the command line comes first; when it is refused, a built-in one.
+        // A picture from the command line comes first; else the saved game; else a built-in picture.
         const QString first = std::exchange(m_firstPicture, QString());
-        if (first.isEmpty() || !openPictureFile(first, false))
+        if (!first.isEmpty() && openPictureFile(first, false))
+            return;
+        if (!resumeSavedGame())
             startGame();
     };
+    hooks.unload = [this] { m_save->storeLast(); };
+    m_save = new GameSaveFile(
+        context, DataFile::JigsawSave, SavedGame::Game::Jigsaw, this, [this] { return savedGame(); });
     hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
     hooks.tick = [this] { Timer1_Timer(); };
     m_shell = std::make_unique<GameWindowShell>(

@@ -6,6 +6,7 @@
 #include "GameCommandTable.h"
 #include "GameCommands.h"
 #include "JigsawGame.h"
+#include "JigsawSave.h"
 #include "PieceTable.h"
 #include "TurnedPictures.h"
 
@@ -14,6 +15,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct AppContext;
@@ -22,6 +24,7 @@ class DragFrame;
 class GameCompanions;
 class GameRecorder;
 class GameMenu;
+class GameSaveFile;
 class GameWindowShell;
 class JigsawBackground;
 class PieceShadow;
@@ -98,6 +101,12 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // The game in progress for the save (nothing when there is none); a held unit is dropped.
+    std::optional<SavedGame::Document> savedGame();
+    // Resumes the saved game, if one exists and reads; false when a new game is to start.
+    bool resumeSavedGame();
+    // Piece windows for every unit of the model, shown as it says.
+    void makePieceWindows();
     void Form_Load();
     void buildControls();
     void buildMenu();
@@ -140,7 +149,10 @@ private:
     int m_pictureIndex = -1; // the built-in picture of the game; -1 for none
     QString m_pictureHash; // the player's picture: the hash of its file, and the file's name
     QString m_pictureFile;
+    QString m_picturePath;
     GameRecorder* m_recorder = nullptr;
+    JigsawSave::Level m_level; // how the level was cut, for the save
+    GameSaveFile* m_save = nullptr;
     int m_pendingKey = 0;
 
     // Controls.

@@ -7,6 +7,7 @@
 #include "BuiltInPictures.h"
 #include "FavFields.h"
 #include "GameCompanions.h"
+#include "GameSaveFile.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
 #include "JigsawScatter.h"
@@ -35,6 +36,7 @@ void Frm_EyesGame::newPictureGame()
     m_pictureIndex = pictureIndex;
     m_pictureHash.clear();
     m_pictureFile.clear();
+    m_picturePath.clear();
     newGameOn(chosen);
 }
 
@@ -76,6 +78,7 @@ void Frm_EyesGame::startGame()
     removePieces();
     buildLevel();
     scatterPieces();
+    m_save->drop();
     m_shell->showClock(m_game);
     PaintJigsawBackground();
     LblTime->show();
@@ -97,17 +100,13 @@ void Frm_EyesGame::buildLevel()
 {
     // Each level draws its own seams, on a clean copy of the picture.
     m_working = m_fitted.copy();
-    const bool shapeBoard = FavFields::shapeBoardFamily(record());
-    if (shapeBoard)
-        m_levelCode
-            = LevelBuilder::buildShapeBoard(record(), m_working, m_table, *m_context.random).levelIndex;
-    else
-        m_levelCode = LevelBuilder::ChooseLevel(record(), m_working, m_table, *m_context.random).levelCode;
-    const bool rotation = FavFields::rotationOn(record());
+    // The build's draws are kept: a saved game cuts the same level again from them.
+    m_level = JigsawSave::buildNew(record(), m_working, m_table, *m_context.random);
+    m_levelCode = m_level.levelCode;
     m_turned.reset(m_working);
-    if (rotation)
+    if (m_level.rotation)
         m_turned.make();
-    m_game.startGame(&m_table, shapeBoard ? JigsawPlay::ShapeBoard : JigsawPlay::Catalogue, rotation);
+    m_game.startGame(&m_table, m_level.shapeFamily, m_level.rotation);
 }
 
 void Frm_EyesGame::scatterPieces()
@@ -120,11 +119,19 @@ void Frm_EyesGame::scatterPieces()
             if (turned.turned)
                 m_play.setUnitShape(k, turned.windowSize, turned.outline);
         });
-    Pic_show.assign(count + 1, nullptr);
     for (int k = 1; k <= count; ++k) {
         UnitWindow& unit = m_play.window(k);
         unit.pos = places.value(k);
         unit.visible = true;
+    }
+    makePieceWindows();
+}
+
+void Frm_EyesGame::makePieceWindows()
+{
+    const int count = m_play.pieceCount();
+    Pic_show.assign(count + 1, nullptr);
+    for (int k = 1; k <= count; ++k) {
         auto* piece = new PieceWindow(k, m_surface);
         piece->setCursor(m_normalPointer);
         piece->onPress = [this](int i, Qt::MouseButton b, QPointF p) { Pic_show_MouseDown(i, b, p); };
@@ -167,6 +174,7 @@ void Frm_EyesGame::Timer1_Timer()
         applyDrop(tick.droppedUnit, tick.drop);
     if (!tick.timeEnded)
         return;
+    m_save->drop();
     m_shell->showClock(m_game);
     m_shell->announceTimeEnd();
     recordGame(0);

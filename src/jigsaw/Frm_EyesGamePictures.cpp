@@ -31,6 +31,7 @@ bool Frm_EyesGame::openPictureFile(const QString& path, bool ask)
     m_pictureIndex = -1;
     m_pictureHash = QString::fromLatin1(loaded.hash);
     m_pictureFile = QFileInfo(path).fileName();
+    m_picturePath = path;
     newGameOn(PictureFile::opaqueOver(loaded.image, ColourValue::toColor(FavFields::backColour(record())).rgb()));
     return true;
 }

@@ -5,6 +5,7 @@
 #include "AppContext.h"
 #include "GameCompanions.h"
 #include "GameRecorder.h"
+#include "GameSaveFile.h"
 #include "GameSounds.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
@@ -128,6 +129,7 @@ void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
 
 void Frm_EyesGame::completeGame()
 {
+    m_save->drop(); // a finished game is not resumed
     m_shell->sounds().playJigsawSuccess(record(), m_shell->jingle());
     m_shell->showClock(m_game);
     if (m_game.completion().showMessage)

@@ -35,6 +35,15 @@ void JigsawGame::startGame(PieceTable* table, int shapeFamily, bool rotation)
     m_clock.restart();
 }
 
+void JigsawGame::resumeGame(int seconds, bool paused)
+{
+    m_play.paused = paused;
+    m_play.timeEnded = false;
+    m_play.ended = false;
+    m_clock.resume(seconds, !paused);
+    m_completion = {};
+}
+
 void JigsawGame::togglePause()
 {
     if (m_play.paused) {

@@ -56,6 +56,8 @@ public:
     void clearLevel(PieceTable* table) { m_play.startGame(table, JigsawPlay::Catalogue, false); }
     // A level is built and scattered: every flag cleared, join counter 1, clock at 0 and running.
     void startGame(PieceTable* table, int shapeFamily, bool rotation);
+    // A saved game was restored into play(): the clock goes on from seconds, standing while paused.
+    void resumeGame(int seconds, bool paused);
 
     // ---- Clock and pause ----
     // The Pause command: toggles pause. Resuming runs the clock only while a game is being played:

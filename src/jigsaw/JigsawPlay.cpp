@@ -37,6 +37,15 @@ void JigsawPlay::startGame(PieceTable* table, int shapeFamily, bool rotation)
     }
 }
 
+void JigsawPlay::restoreOrder(const QList<int>& stacking, int joinCounter)
+{
+    m_stack = stacking;
+    m_joinCounter = joinCounter;
+    m_dragging = false;
+    m_dragged = 0;
+    m_shadow = {};
+}
+
 void JigsawPlay::raise(int k)
 {
     m_stack.removeAll(k);

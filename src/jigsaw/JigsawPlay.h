@@ -73,6 +73,10 @@ public:
     // Moves unit k's window; the board carries the figures locked into it.
     void moveUnit(int k, QPointF pos);
 
+    // A saved game: the stacking (a permutation of 1..pieceCount) and the join counter, after
+    // the caller set every window. Nothing is dragged; the shadow is hidden.
+    void restoreOrder(const QList<int>& stacking, int joinCounter);
+
     // Flags.
     bool paused = false;
     bool timeEnded = false;

@@ -1,5 +1,7 @@
 // Frm_LogicGame.cpp: the sliding puzzle's window: load, menu commands, preferences, background
 // and window events (the games themselves are in Frm_LogicGamePlay.cpp).
+#include "GameSaveFile.h"
+#include "SlidingSave.h"
 #include "Frm_LogicGame.h"
 
 #include "AppContext.h"
@@ -66,14 +68,19 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
 {
     GameWindowShell::Hooks hooks;
     hooks.startFirstGame = [this] {
-        // A picture from the command line comes first; when it is refused, a built-in one.
+        // A picture from the command line comes first; else the saved game; else a built-in picture.
         const QString first = std::exchange(m_firstPicture, QString());
-        if (first.isEmpty() || !openPictureFile(first, false))
+        if (!first.isEmpty() && openPictureFile(first, false))
+            return;
+        if (!resumeSavedGame())
             NewPictureGame();
     };
     hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
     hooks.tick = [this] { Timer1_Timer(); };
-    hooks.unload = [this] { m_fanfare.reset(); };
+    hooks.unload = [this] {
+        m_save->storeLast();
+        m_fanfare.reset();
+    };
     m_shell = std::make_unique<GameWindowShell>(
         context, *this, *this, Game::Sliding, QStringLiteral("Quarry Logic Puzzle Freeuse"), std::move(hooks));
     m_recorder = new GameRecorder(m_ctx, m_pictures, RecordGame::Logic, this);
@@ -81,6 +88,15 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     m_opening = new PictureOpening(m_ctx, this, [this](const QString& path) { openPictureFile(path); });
     m_opening->addRecentMenu(*m_menu);
     buildDisplays();
+
+    m_save = new GameSaveFile(m_ctx, DataFile::LogicSave, SavedGame::Game::Logic, this,
+        [this]() -> std::optional<SavedGame::Document> {
+            if (m_game.IsIdle() || m_game.IsTimeEnd() || m_game.board().isEmpty())
+                return std::nullopt;
+            SavedGame::Document d = SlidingSave::capture(m_game);
+            d.picture = GameSaveFile::pictureOf(m_pictureIndex, m_picturePath, PicShowAll);
+            return d;
+        });
 
     // Load.
     placeWindow();

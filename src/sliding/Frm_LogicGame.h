@@ -28,6 +28,8 @@ class QLabel;
 class QProgressBar;
 class SlidingTile;
 
+class GameSaveFile;
+
 class Frm_LogicGame : public QMainWindow, public GameCommands {
     Q_OBJECT
 public:
@@ -93,6 +95,10 @@ private:
     bool confirmNewGame();
     // PicShowAll fitted and shown, then a new game on it.
     void newGameOnPicture();
+    // Resumes the saved game, if one exists and reads; false when a new game is to start.
+    bool resumeSavedGame();
+    // The board of m_game shown on new tiles.
+    void showGame();
     void fitPicture();
     void BuildTiles(int gridSize);
     void removeTiles();
@@ -123,8 +129,10 @@ private:
     int m_pictureIndex = -1; // the built-in picture of PicShowAll; -1 for none
     QString m_pictureHash; // the player's picture: the hash of its file, and the file's name
     QString m_pictureFile;
+    QString m_picturePath;
     bool m_recorded = false; // this game is on record (a solved board may be solved once more)
     GameRecorder* m_recorder = nullptr;
+    GameSaveFile* m_save = nullptr;
 
     QWidget* m_surface = nullptr;
     QLabel* Img_pic = nullptr;

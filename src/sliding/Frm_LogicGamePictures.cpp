@@ -38,6 +38,7 @@ bool Frm_LogicGame::openPictureFile(const QString& path, bool ask)
     m_pictureIndex = -1;
     m_pictureHash = QString::fromLatin1(loaded.hash);
     m_pictureFile = QFileInfo(path).fileName();
+    m_picturePath = path;
     PicShowAll = PictureFile::opaqueOver(loaded.image, ColourValue::toColor(FavFields::backColour(prefRecord())).rgb());
     newGameOnPicture();
     return true;

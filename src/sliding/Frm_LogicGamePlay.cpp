@@ -6,6 +6,8 @@
 #include "BuiltInPictures.h"
 #include "ColourValue.h"
 #include "FavFields.h"
+#include "GameSaveFile.h"
+#include "SlidingSave.h"
 #include "GameCompanions.h"
 #include "GameRecorder.h"
 #include "GameSounds.h"
@@ -17,6 +19,7 @@
 #include "TilePainting.h"
 #include "Twips.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -29,8 +32,32 @@ bool Frm_LogicGame::PickBuiltInPicture()
     m_pictureIndex = m_ctx.random->below(10);
     m_pictureHash.clear();
     m_pictureFile.clear();
+    m_picturePath.clear();
     PicShowAll = m_pictures.picture(m_pictureIndex);
     return !PicShowAll.isNull();
+}
+
+bool Frm_LogicGame::resumeSavedGame()
+{
+    const std::optional<SavedGame::Document> saved = m_save->take();
+    if (!saved)
+        return false;
+    const QImage picture
+        = GameSaveFile::picture(saved->picture, [this](int index) { return m_pictures.picture(index); });
+    QString problem = QStringLiteral("The saved picture cannot be shown.");
+    if (picture.isNull() || !SlidingSave::restore(*saved, m_game, &problem)) {
+        m_save->refuse(problem);
+        return false;
+    }
+    m_pictureIndex = saved->picture.builtIn;
+    m_picturePath = saved->picture.path;
+    m_pictureFile = QFileInfo(m_picturePath).fileName();
+    m_pictureHash = m_pictureIndex < 0 ? GameSaveFile::recordHash(saved->picture) : QString();
+    PicShowAll = picture;
+    fitPicture();
+    ApplyPrefs();
+    showGame();
+    return true;
 }
 
 void Frm_LogicGame::fitPicture()
@@ -93,20 +120,28 @@ void Frm_LogicGame::StartGame()
     BuildTiles(gridSize);
     m_game.startGame(gridSize, *m_ctx.random, FavFields::swapModeOn(prefRecord()));
     m_recorded = false;
+    m_save->drop();
+    pbr1->hide();
+    showGame();
+    unsetCursor();
+}
+
+void Frm_LogicGame::showGame()
+{
+    if (int(Pic_show.size()) != m_game.board().tileCount() + 1)
+        BuildTiles(m_game.board().gridSize());
     for (int k = 1; k < int(Pic_show.size()); ++k)
         placeTile(k);
     showBlankFace();
     if (SlidingTile* first = tile(m_game.board().firstNonBlankTile()))
         first->setFocus();
     showSteps();
-    pbr1->hide();
     m_shell->showClock(m_game);
     companions().pictureChanged();
     for (int k = 1; k < int(Pic_show.size()); ++k) {
         Pic_show[k]->setCursor(m_tileCursor);
         Pic_show[k]->show();
     }
-    unsetCursor();
 }
 
 void Frm_LogicGame::removeTiles()
@@ -168,6 +203,7 @@ void Frm_LogicGame::Timer1_Timer()
     const TickOutcome outcome = m_game.tick();
     m_shell->showClock(m_game);
     if (outcome.timeEnded) {
+        m_save->drop();
         m_shell->announceTimeEnd();
         recordGame(0);
     }
@@ -203,6 +239,7 @@ void Frm_LogicGame::showClickOutcome(const ClickOutcome& outcome)
 
 void Frm_LogicGame::complete(const SlidingCompletion& completion)
 {
+    m_save->drop(); // a finished game is not resumed
     if (completion.playSuccessSound) {
         if (!m_fanfare)
             m_fanfare = m_shell->sounds().makeMedia();

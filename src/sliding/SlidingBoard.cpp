@@ -66,6 +66,27 @@ void SlidingBoard::scramble(int blank)
     }
 }
 
+bool SlidingBoard::restore(int gridSize, int blank, const std::vector<int>& cellOfTile)
+{
+    const int n = gridSize * gridSize;
+    if (gridSize < MinGridSize || gridSize > MaxGridSize || blank < 1 || blank > n
+        || static_cast<int>(cellOfTile.size()) != n)
+        return false;
+    std::vector<int> tileAtCell(n, 0);
+    for (int tile = 1; tile <= n; ++tile) {
+        const int cell = cellOfTile[tile - 1];
+        if (cell < 0 || cell >= n || tileAtCell[cell] != 0)
+            return false;
+        tileAtCell[cell] = tile;
+    }
+    m_gridSize = gridSize;
+    m_blank = blank;
+    m_cellOfTile.assign(1, 0);
+    m_cellOfTile.insert(m_cellOfTile.end(), cellOfTile.begin(), cellOfTile.end());
+    m_tileAtCell = std::move(tileAtCell);
+    return true;
+}
+
 Cell SlidingBoard::homeCell(int tile, int gridSize)
 {
     if (gridSize <= 0)

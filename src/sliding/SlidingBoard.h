@@ -66,6 +66,12 @@ public:
     // flips the parity, so it turns a board moves cannot solve into one they can.
     void exchangeHighestTiles();
 
+    // A saved board: cellOfTile[k - 1] is tile k's cell index. False (board unchanged) unless
+    // gridSize is a playable size, blank a tile and the cells a permutation of 0..N-1.
+    bool restore(int gridSize, int blank, const std::vector<int>& cellOfTile);
+    // Tile k's cell index (row × gridSize + column), k in 1..N.
+    int cellIndexOf(int tile) const { return m_cellOfTile.at(tile); }
+
     // The tile an arrow key moves: tiles 1..N are scanned in order, skipping the blank, for the
     // first one in the cell beside the blank that the key needs. 0 when there is none.
     int tileForArrow(ArrowKey key) const;

@@ -86,6 +86,17 @@ ClickOutcome SlidingGame::replay(std::vector<Move>& from, std::vector<Move>& to)
     return outcome;
 }
 
+void SlidingGame::resumeGame(const SlidingBoard& board, int steps, int seconds, bool paused, int pickedTile)
+{
+    m_board = board;
+    resetFlags();
+    m_steps = steps;
+    m_paused = paused;
+    m_clock.resume(seconds, !paused);
+    m_swapPending = pickedTile != 0;
+    m_pickedTile = pickedTile;
+}
+
 ClickOutcome SlidingGame::click(int tile)
 {
     if (m_paused || m_timeEnd || m_swapPending)

@@ -111,6 +111,10 @@ public:
     // The same with a chosen blank (clamped into 1..N) instead of a random one.
     void startGameWithBlank(int gridSize, int blank, bool swapModeOn = true);
 
+    // A saved game in progress: the board as saved, steps, the clock at seconds (running unless
+    // paused), a pending swap pick (0: none). The board must be a valid one.
+    void resumeGame(const SlidingBoard& board, int steps, int seconds, bool paused, int pickedTile);
+
     // ---- Input ----
     // Left click on tile (Pic_show_Click).
     ClickOutcome click(int tile);

@@ -95,6 +95,40 @@ class TestEyesGame : public QObject {
 
 private slots:
     void init() { Twips::overridePerPixel(15); }
+
+    // Closing keeps the game; the next window's first activation shows every unit where it was
+    // left. A damaged save is set aside with one message and a new game starts.
+    void closedGameIsResumed_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("resumed") << false;
+        QTest::newRow("damaged save: set aside, a new game") << true;
+    }
+    void closedGameIsResumed()
+    {
+        QFETCH(bool, damaged);
+        Game game("G1,BE0132768,D0,R1,M0,S0,P0,");
+        game.dropAt(1, QPointF(3000, 3000));
+        const QPointF left = game.pos(1);
+        const QPoint shown = game.piece(1)->pos();
+        game.window->close();
+        const QString save = QStringLiteral("jigsaw.save");
+        QVERIFY(game.scripted.folder.exists(save));
+        if (damaged)
+            game.scripted.folder.write(save, game.scripted.folder.read(save).chopped(40));
+        game.window = std::make_unique<Frm_EyesGame>(game.scripted.context, game.pictures);
+        game.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(game.window.get()));
+        game.window->Form_Activate();
+        QVERIFY(game.window->play().pieceCount() > 1);
+        QCOMPARE(game.scripted.messages.shown.size(), damaged ? 1 : 0);
+        QCOMPARE(game.scripted.folder.exists(save + QStringLiteral(".bad")), damaged);
+        if (!damaged) {
+            QCOMPARE(game.pos(1), left);
+            QCOMPARE(game.piece(1)->pos(), shown);
+            QVERIFY(game.piece(1)->isVisible());
+        }
+    }
     void cleanup() { Twips::overridePerPixel(0); }
 
     void startsLevel1601()

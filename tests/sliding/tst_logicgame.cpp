@@ -76,6 +76,8 @@ private slots:
     void unloadDeletesTempFiles();
     void exitClosesWindow();
     void firstActivationStartsGame();
+    void closedGameIsResumed_data();
+    void closedGameIsResumed();
     void soundSwitchAndMoveSound();
     void unsavedSettingsHoldForTheWindow_data();
     void unsavedSettingsHoldForTheWindow();
@@ -499,6 +501,37 @@ void TestLogicGame::firstActivationStartsGame()
     QVERIFY(m_scripted->messages.shown.isEmpty());
     window.close();
     QVERIFY(!window.companions().toolWindow());
+}
+
+void TestLogicGame::closedGameIsResumed_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("resumed") << false;
+    QTest::newRow("damaged save: set aside, a new game") << true;
+}
+
+// Closing leaves the game in a save that the next window's first activation resumes; a save that
+// cannot be read is set aside with one message and a new game starts instead.
+void TestLogicGame::closedGameIsResumed()
+{
+    QFETCH(bool, damaged);
+    m_window->Pic_show_Click(10);
+    const QList<QList<int>> played = m_window->game().board().rows();
+    m_window->close();
+    QVERIFY(m_scripted->folder.exists(QStringLiteral("logic.save")));
+    if (damaged)
+        m_scripted->folder.write(QStringLiteral("logic.save"), m_scripted->folder.read("logic.save").chopped(9));
+    Frm_LogicGame window(m_scripted->context, *m_pictures);
+    m_scripted->random.setValues(KnownGame);
+    window.show();
+    window.activateWindow();
+    QTRY_VERIFY(!window.game().IsIdle());
+    QCOMPARE(window.game().board().rows(), damaged ? KnownRows : played);
+    QCOMPARE(window.game().StepCount(), damaged ? 0 : 1);
+    QCOMPARE(m_scripted->messages.shown.size(), damaged ? 1 : 0);
+    QCOMPARE(m_scripted->folder.exists(QStringLiteral("logic.save.bad")), damaged);
+    QCOMPARE(m_scripted->folder.exists(QStringLiteral("logic.save")), !damaged); // a new game drops it
+    window.close();
 }
 
 void TestLogicGame::soundSwitchAndMoveSound()
