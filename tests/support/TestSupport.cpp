@@ -42,7 +42,7 @@ ScriptedContext::ScriptedContext()
     context.setSoundPaths();
 }
 
-InspectRun runInspect(const QStringList& args)
+InspectRun runInspect(const QStringList& args, const QByteArray& input)
 {
     InspectRun run;
     const QString program = QStandardPaths::findExecutable(QStringLiteral("quarry-inspect"),
@@ -51,6 +51,8 @@ InspectRun runInspect(const QStringList& args)
         return run;
     QProcess process;
     process.start(program, args);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return run;
     run.status = process.exitCode();

@@ -47,7 +47,7 @@ struct InspectRun
     QString out;
     QString err;
 };
-InspectRun runInspect(const QStringList& args);
+InspectRun runInspect(const QStringList& args, const QByteArray& input = {});
 
 // Number of pixels inside the region.
 qint64 area(const QRegion& region);
