@@ -5,7 +5,7 @@
 #include "Outline.h"
 #include "PieceTable.h"
 #include "RandomSource.h"
-#include "RegionChecks.h"
+#include "TestSupport.h"
 #include "RingLevels.h"
 #include "ShapeBoard.h"
 #include "ShapeCatalogue.h"
@@ -13,9 +13,9 @@
 
 #include <QtTest>
 
-using RegionChecks::area;
-using RegionChecks::boxText;
-using RegionChecks::contact;
+using TestSupport::area;
+using TestSupport::boxText;
+using TestSupport::contact;
 
 namespace {
 

@@ -154,18 +154,50 @@ private slots:
         QCOMPARE(dialog.swatchColour(), picked);
     }
 
-    void okWritesTheTileAndReturnsTheNewBody()
+    // The three ways out. OK writes the game's tile (also when nothing was chosen and there was no
+    // tile file: the game can always paint one) and returns the new body; Cancel returns "cancel"
+    // and the close box the body as given (even malformed), and neither writes anything.
+    void closing_data()
     {
-        Frm_color dialog(context(), QStringLiteral("F0132768"), {});
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<int>("clicked"); // a pattern clicked first, -1 for none
+        QTest::addColumn<QString>("button"); // empty: the close box
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("tilePattern"); // of bakdatal afterwards, -1 for unchanged
+        QTest::newRow("ok after a pattern") << "F0132768" << 5 << "Cmdok" << "F0532768" << 5;
+        QTest::newRow("ok right after opening") << "F02128" << -1 << "Cmdok" << "F02128" << 2;
+        QTest::newRow("cancel") << "F0132768" << 4 << "Cmdcancel" << "cancel" << -1;
+        QTest::newRow("close box") << "F0132768" << 11 << "" << "F0132768" << -1;
+        QTest::newRow("close box, malformed body") << "x9" << 11 << "" << "x9" << -1;
+    }
+    void closing()
+    {
+        QFETCH(QString, body);
+        QFETCH(int, clicked);
+        QFETCH(QString, button);
+        QFETCH(QString, result);
+        QFETCH(int, tilePattern);
+        QVERIFY(saveBackTile(plainTile(qRgb(1, 2, 3)), folder().filePath(QStringLiteral("bakdatal"))));
+        const QByteArray before = folder().read(QStringLiteral("bakdatal"));
+        if (tilePattern == 2)
+            removeTileFiles();
+        Frm_color dialog(context(), body, {});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        click(pattern(dialog, 5));
-        click(child<QPushButton>(dialog, QStringLiteral("Cmdok")));
-        QCOMPARE(dialog.strcolor(), QStringLiteral("F0532768"));
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        if (clicked >= 0)
+            click(pattern(dialog, clicked));
+        if (button.isEmpty())
+            QVERIFY(dialog.close());
+        else
+            click(child<QPushButton>(dialog, button));
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatal"))),
-            BackTile::RenderBackTile(BackColourArt::pattern(5), 32768, false));
+        QCOMPARE(dialog.strcolor(), result);
+        QCOMPARE(dialog.result(), int(button == u"Cmdok" ? QDialog::Accepted : QDialog::Rejected));
+        if (tilePattern >= 0)
+            QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatal"))),
+                BackTile::RenderBackTile(BackColourArt::pattern(tilePattern), body.mid(3).toInt(), false));
+        else
+            QCOMPARE(folder().read(QStringLiteral("bakdatal")), before);
         QVERIFY(!folder().exists(QStringLiteral("bakdatae")));
     }
 
@@ -185,55 +217,6 @@ private slots:
         QImage plain(BackColourArt::pattern(14).size(), QImage::Format_RGB32);
         plain.fill(qRgb(255, 0, 0));
         QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatae"))), plain);
-    }
-
-    // Nothing chosen and no tile file yet: OK still leaves a tile the game can paint.
-    void okRightAfterOpeningWithoutTileFileRendersOne()
-    {
-        Frm_color dialog(context(), QStringLiteral("F02128"), {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        click(child<QPushButton>(dialog, QStringLiteral("Cmdok")));
-        QCOMPARE(dialog.strcolor(), QStringLiteral("F02128"));
-        QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatal"))),
-            BackTile::RenderBackTile(BackColourArt::pattern(2), 128, false));
-    }
-
-    void cancelReturnsCancelAndWritesNothing()
-    {
-        const QImage old = plainTile(qRgb(1, 2, 3));
-        QVERIFY(saveBackTile(old, folder().filePath(QStringLiteral("bakdatal"))));
-        const QByteArray before = folder().read(QStringLiteral("bakdatal"));
-        Frm_color dialog(context(), QStringLiteral("F0132768"), {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        click(pattern(dialog, 4));
-        click(child<QPushButton>(dialog, QStringLiteral("Cmdcancel")));
-        QCOMPARE(dialog.strcolor(), QStringLiteral("cancel"));
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(folder().read(QStringLiteral("bakdatal")), before);
-        QVERIFY(!folder().exists(QStringLiteral("bakdatae")));
-    }
-
-    void closeBoxReturnsTheBodyUnchanged_data()
-    {
-        QTest::addColumn<QString>("body");
-        QTest::newRow("sliding") << "F0132768";
-        QTest::newRow("malformed, returned as given") << "x9";
-    }
-    void closeBoxReturnsTheBodyUnchanged()
-    {
-        QFETCH(QString, body);
-        Frm_color dialog(context(), body, {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        click(pattern(dialog, 11));
-        QTest::mouseClick(
-            child<PictureBox>(dialog, QStringLiteral("Picture1_0")), Qt::LeftButton, {}, QPoint(100, 60));
-        QVERIFY(dialog.close());
-        QCOMPARE(dialog.strcolor(), body);
-        QVERIFY(!folder().exists(QStringLiteral("bakdatal")));
-        QVERIFY(!folder().exists(QStringLiteral("bakdatae")));
     }
 
     void chooseRunsModallyAndReturnsTheResult_data()

@@ -1,0 +1,124 @@
+// tst_inspect.cpp: every quarry-inspect command, run as the real executable over the case table
+// in inspect.txt; and the one file the tile command writes, against the model's rendering.
+#include "BackColourArt.h"
+#include "BackTile.h"
+#include "BackTileFile.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+const QByteArray DefaultFav = "G0,BF0132768,D1,M1,L0,K1,S1,\r\nG1,BE0132768,D0,R0,M0,S1,P0,\r\n";
+
+struct Case {
+    QStringList args;
+    QByteArray input;
+    QByteArray before; // null: no fav.dll
+    QByteArray records; // null: no records.txt (a file the commands only read)
+    std::optional<QByteArray> after; // unset: as before
+    QStringList out; // "> line" or "~ regex"
+    int status = 0;
+    QString error;
+};
+
+QByteArray unescaped(QString text)
+{
+    return text.replace(QLatin1String("\\r"), QLatin1String("\r")).replace(QLatin1String("\\n"), QLatin1String("\n")).toLatin1();
+}
+
+QList<Case> readCases()
+{
+    QFile file(QStringLiteral(QUARRY_INSPECT_CASES));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QList<Case> cases;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const QChar mark = line[0];
+        const QString rest = line.mid(2);
+        if (mark == u'$' || mark == u'!') {
+            cases.append(Case {});
+            cases.last().args = rest.split(u' ');
+            if (mark == u'!') {
+                cases.last().before = cases.last().after.emplace(DefaultFav);
+                cases.last().status = 2;
+                cases.last().error = QStringLiteral("quarry-inspect ") + cases.last().args[0];
+            }
+        } else if (mark == u'<') {
+            cases.last().input += rest.toUtf8() + '\n';
+        } else if (mark == u'f') {
+            cases.last().before = unescaped(rest);
+        } else if (mark == u'r') {
+            cases.last().records = unescaped(rest);
+        } else if (mark == u'F') {
+            cases.last().after = rest == u"-" ? QByteArray() : unescaped(rest);
+        } else if (mark == u'>' || mark == u'~') {
+            cases.last().out.append(line);
+        } else if (mark == u'?') {
+            cases.last().status = rest.section(u' ', 0, 0).toInt();
+            cases.last().error = rest.section(u' ', 1);
+        }
+    }
+    return cases;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Case)
+
+class TestInspect : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commands_data()
+    {
+        QTest::addColumn<Case>("row");
+        const QList<Case> cases = readCases();
+        QVERIFY(cases.size() > 50);
+        for (const Case& row : cases)
+            QTest::newRow(qPrintable(row.args.join(u' ').left(60))) << row;
+    }
+    void commands()
+    {
+        QFETCH(Case, row);
+        TestSupport::DataFolder folder;
+        const QString fav = QStringLiteral("fav.dll");
+        if (!row.before.isNull())
+            folder.write(fav, row.before);
+        const QString records = QStringLiteral("records.txt");
+        if (!row.records.isNull())
+            folder.write(records, row.records);
+        const QString native = QDir::toNativeSeparators(folder.path());
+        const QStringList args = row.args.replaceInStrings(QRegularExpression(QStringLiteral("^FOLDER")), folder.path());
+        const TestSupport::InspectRun run = TestSupport::runInspect(args, row.input);
+        QCOMPARE(run.status, row.status);
+        if (row.status != 0)
+            QVERIFY2(run.err.contains(QString(row.error).replace(QLatin1String("FOLDER"), native)), qPrintable(run.err));
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), row.out.size());
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (row.out[i][0] == u'>')
+                QCOMPARE(lines[i], row.out[i].mid(2).replace(QLatin1String("FOLDER"), native));
+            else
+                QVERIFY2(QRegularExpression(u'^' + row.out[i].mid(2) + u'$').match(lines[i]).hasMatch(), qPrintable(lines[i]));
+        }
+        const QByteArray after = row.after.value_or(row.before);
+        QCOMPARE(folder.exists(fav), !after.isNull());
+        QCOMPARE(folder.read(fav), after);
+        QCOMPARE(folder.read(records), row.records);
+        QVERIFY(!folder.exists(records + QStringLiteral(".bad")));
+    }
+
+    void tileIsWhatOkWrites()
+    {
+        TestSupport::DataFolder folder;
+        const QString path = folder.filePath(QStringLiteral("bakdatal"));
+        QCOMPARE(TestSupport::runInspect({ "tile", "15", "32768", path }).status, 0);
+        QCOMPARE(loadBackTile(path), BackTile::RenderBackTile(BackColourArt::pattern(15), 32768, true));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInspect)
+#include "tst_inspect.moc"
