@@ -44,12 +44,8 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
 {
     GameWindowShell::Hooks hooks;
     hooks.startFirstGame = [this] {
-        // A picture from the command line comes first; else the saved game; else a built-in picture.
-        const QString first = std::exchange(m_firstPicture, QString());
-        if (!first.isEmpty() && openPictureFile(first, false))
-            return;
-        if (!resumeSavedGame())
-            startGame();
+        GameWindowShell::firstGame(m_firstPicture, [this](const QString& path) { return openPictureFile(path, false); },
+            [this] { return resumeSavedGame(); }, [this] { startGame(); });
     };
     hooks.unload = [this] { m_save->storeLast(); };
     m_save = new GameSaveFile(

@@ -68,12 +68,8 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
 {
     GameWindowShell::Hooks hooks;
     hooks.startFirstGame = [this] {
-        // A picture from the command line comes first; else the saved game; else a built-in picture.
-        const QString first = std::exchange(m_firstPicture, QString());
-        if (!first.isEmpty() && openPictureFile(first, false))
-            return;
-        if (!resumeSavedGame())
-            NewPictureGame();
+        GameWindowShell::firstGame(m_firstPicture, [this](const QString& path) { return openPictureFile(path, false); },
+            [this] { return resumeSavedGame(); }, [this] { NewPictureGame(); });
     };
     hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
     hooks.tick = [this] { Timer1_Timer(); };

@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QMainWindow>
 
+#include <utility>
+
 namespace {
 constexpr int ClockInterval = 1000;
 } // namespace
@@ -52,6 +54,16 @@ GameWindowShell::~GameWindowShell()
 {
     // The companions ask the game window for its picture and captions: they go first.
     delete m_companions;
+}
+
+void GameWindowShell::firstGame(QString& commandLinePicture, const std::function<bool(const QString&)>& open,
+    const std::function<bool()>& resume, const std::function<void()>& start)
+{
+    const QString first = std::exchange(commandLinePicture, QString());
+    if (!first.isEmpty() && open(first))
+        return;
+    if (!resume())
+        start();
 }
 
 void GameWindowShell::load(const QRect& outer, bool placeToo)

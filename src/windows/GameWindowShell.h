@@ -31,6 +31,11 @@ class GameWindowShell : public QObject {
     Q_OBJECT
 public:
     // What only the game window knows.
+    // The first game of a window: the picture named on the command line (taken once), else the
+    // saved game, else a new game on a built-in picture.
+    static void firstGame(QString& commandLinePicture, const std::function<bool(const QString&)>& open,
+        const std::function<bool()>& resume, const std::function<void()>& start);
+
     struct Hooks {
         std::function<void()> startFirstGame; // first activation while the game menu is enabled
         std::function<void(const QString&)> setSoundCaption; // the sound command's menu entry
