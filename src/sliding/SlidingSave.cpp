@@ -3,6 +3,8 @@
 
 #include <QJsonArray>
 
+#include <cmath>
+
 #include <limits>
 
 namespace SlidingSave {
@@ -50,7 +52,8 @@ bool restore(const SavedGame::Document& d, SlidingGame& game, QString* problem)
     cellOfTile.reserve(n);
     for (const QJsonValue& cell : cells) {
         const double v = cell.toDouble(-1);
-        if (!cell.isDouble() || v != static_cast<int>(v) || v < 0 || v >= n) {
+        // The range first: a number out of int's range must never be cast.
+        if (!cell.isDouble() || !(v >= 0 && v < n) || v != std::floor(v)) {
             *problem = QStringLiteral("\"cells\" holds a cell outside the board.");
             return false;
         }
