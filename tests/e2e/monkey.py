@@ -200,14 +200,19 @@ class Monkey:
         finally:
             d.xdotool("mouseup", 1)
 
+    def restore_icons(self):
+        """Brings minimised windows back: a minimised modal box would hold every other window's keys
+        unseen, and a minimised game window could not be closed at the end."""
+        for icon in self.desktop.iconified():
+            log(f"window {icon} is minimised; restoring it")
+            self.desktop.xdotool("windowactivate", str(icon))
+
     def run(self, seconds):
         self.start()
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
             self.check_program()
-            # A minimised modal box would hold every other window's keys unseen: bring icons back first.
-            for icon in self.desktop.iconified():
-                self.desktop.xdotool("windowactivate", str(icon))
+            self.restore_icons()
             windows = self.desktop.visible()
             if not self.answer_dialogs(windows):
                 self.act(windows)
@@ -223,6 +228,7 @@ class Monkey:
             if time.monotonic() > deadline:
                 shot = self.desktop.screenshot(os.path.join(self.logs, "not-ending.png"))
                 raise E2EFailure(f"the program did not end when asked; windows {self.desktop.visible()}, screen in {shot}")
+            self.restore_icons()
             windows = self.desktop.visible()
             if not self.answer_dialogs(windows):
                 titles = {t: w for w, t in windows}
