@@ -2,7 +2,8 @@
 """Walks through the installed game as a player does: installs the build with `cmake --install`
 into a temporary prefix, starts the installed launcher under Xvfb and openbox, and drives it with
 real X input (xdotool): start window, Logic puzzle, sound switch, Jigsaw puzzle, a piece dragged,
-the back colour chosen, the program closed. Every step is checked from outside (window titles and
+the back colour chosen, the program closed; then a saved Logic game resumed, closed, reopened and
+finished onto the scoreboard, and a damaged save set aside. Every step is checked from outside (window titles and
 places, files in the data folder, pixels on the screen) and waits on the program, never on the
 clock. What the unit tests check (the rules of play) is not checked again here.
 
@@ -15,6 +16,7 @@ Usage: play_installed.py --build DIR --xping PATH --shots DIR [--mode look|degra
 
 import argparse
 import collections
+import json
 import os
 import shutil
 import stat
@@ -34,6 +36,9 @@ JIGSAW = "Quarry Jigsaw Puzzle Freeuse"
 TOOL = "Toolbar"
 PREVIEW = "Preview"
 COLOR = "Color"
+SCOREBOARD = "Puzzle scoreboard"
+CONGRATULATE = "Congratulate"
+PROMPT = "prompt"
 LOGICAL_SCREEN = (1280, 1024)
 GOLD = "#FFD700"  # the frame the jigsaw draws round a held piece
 DEADLINE = 120  # s; a deadline only bounds how long a failing run takes to say so
@@ -89,6 +94,19 @@ class Run:
             deviation, colours = image_stats(path, self.inner[name])
             return deviation > 0.05 and colours >= min_colours
         return self.wait_shot(name, window, painted, f"{what} to be painted")
+
+    def steady_shot(self, name, window, what):
+        """A screenshot of a window once two in a row are the same: its painting is over."""
+        last = os.path.join(self.shots, f"tmp-{name}.png")
+
+        def steady(path):
+            same = os.path.exists(last) and differing_pixels(last, path, "0%") == 0
+            shutil.copy(path, last)
+            return same
+        self.desktop.settle(window)
+        path = self.wait_shot(name, window, steady, f"{what} to be painted")
+        os.unlink(last)
+        return path
 
     def record(self, title, window):
         """Keeps the window's place once it lies on the screen, where the program keeps it."""
@@ -201,6 +219,80 @@ class Run:
                 log(f"{option} FILE: the preview shows the player's photo")
             finally:
                 program.kill()
+
+    def saved_games(self):
+        """A Logic game saved one move short of its solution (written here, in the documented
+        format) is resumed, moved, closed, reopened and finished: the record reaches records.txt
+        and the scoreboard. Then a damaged save: one message, set aside, a new game."""
+        d, save = self.desktop, os.path.join(self.data, "logic.save")
+        records = os.path.join(self.data, "records.txt")
+        for path in (records, records + ".bad", save + ".bad"):
+            if os.path.exists(path):
+                os.unlink(path)
+        write_logic_save(save, near_solved(), 4)
+        program = Program(d, [self.launcher], os.path.join(self.shots, "program-saves.log"),
+                          {"HOME": self.home, "XDG_RUNTIME_DIR": os.path.join(self.home, "runtime")})
+        try:
+            # Resumed at its position: "Right" slides tile 7 into the blank; F12 saves that.
+            start = d.wait_window(START, DEADLINE)
+            d.key(start, "ctrl+l")
+            d.key(d.wait_window(LOGIC, DEADLINE), "Right", "F12")
+            d.wait_gone(LOGIC, DEADLINE)
+            moved = near_solved({6: 7, 7: 8, 8: 6})
+            wait_until(lambda: (read_save(save) or {}).get("state", {}).get("cells") == moved
+                       and read_save(save)["state"]["steps"] == 5, DEADLINE,
+                       what=f"F12 to save the resumed game one move on (cells {moved}, 5 steps) in {save}")
+            log("a saved game was resumed, moved once and saved again by F12")
+
+            # Reopened: the same position, two moves from the end; the scoreboard is empty yet.
+            d.key(d.wait_window(START, DEADLINE), "ctrl+l")
+            logic = d.wait_window(LOGIC, DEADLINE)
+            d.key(logic, "Left", "F9")
+            board = d.wait_window(SCOREBOARD, DEADLINE)
+            empty = self.steady_shot("10-scoreboard-empty", board, "the empty scoreboard")
+            d.key(board, "alt+F4")
+            d.wait_gone(SCOREBOARD, DEADLINE)
+            d.key(logic, "Left")
+            d.key(d.wait_window(CONGRATULATE, DEADLINE), "Return")
+            row = wait_until(lambda: next((line for line in read_lines(records) if " L done b3 g3 " in line), None),
+                             DEADLINE, what=f"the finished game's row in {records}")
+            check(row.split()[-2] == "7", f"the row {row!r} does not count the 7 steps of the game")
+            d.key(d.wait_window(CONGRATULATE, DEADLINE), "Return")  # the best-result note
+            d.wait_gone(CONGRATULATE, DEADLINE)
+            wait_until(lambda: not os.path.exists(save), DEADLINE, what="the finished game's save to go")
+            d.key(logic, "F9")
+            board = d.wait_window(SCOREBOARD, DEADLINE)
+            self.wait_shot("11-scoreboard-row", board,
+                           lambda path: image_size(path) == image_size(empty) and differing_pixels(empty, path) > 500,
+                           "the scoreboard to show the finished game")
+            log(f"the reopened game was finished: {row!r} in records.txt and on the scoreboard")
+            d.key(board, "alt+F4")
+            d.key(logic, "F12")
+            d.wait_gone(LOGIC, DEADLINE)
+
+            # A damaged save: one message, the save set aside as .bad, a new game.
+            with open(save, "wb") as f:
+                f.write(b'{"format": "quarry-saved-game", "version": 1, "ga')
+            d.key(d.wait_window(START, DEADLINE), "ctrl+l")
+            d.key(d.wait_window(PROMPT, DEADLINE), "Return")
+            d.wait_gone(PROMPT, DEADLINE)
+            logic = d.wait_window(LOGIC, DEADLINE)
+            self.wait_picture("12-logic-after-bad-save", logic, "the new game after the damaged save")
+            d.settle(logic)
+            check(not d.windows(PROMPT), "the damaged save was reported more than once")
+            check(os.path.exists(save + ".bad"), "the damaged save was not set aside as logic.save.bad")
+            d.key(logic, "F12")
+            wait_until(lambda: (read_save(save) or {}).get("state", {}).get("steps") == 0, DEADLINE,
+                       what="F12 to save the new game")
+            log("a damaged save was reported once, set aside as .bad, and a new game started")
+            d.key(d.wait_window(START, DEADLINE), "alt+F4")
+            check(program.wait(DEADLINE) == 0, "the program did not end with status 0")
+        except Exception:
+            log(f"program output:\n{program.output()}")
+            log(self.desktop.failure_report(os.path.join(self.shots, "failure-saves.png")))
+            raise
+        finally:
+            program.kill()
 
     def switch_sound(self, logic):
         d = self.desktop
@@ -341,6 +433,39 @@ def write_photo(path, width, height):
                 + chunk(b"IEND", b""))
 
 
+def near_solved(moved=None):
+    """The cells of tiles 1..9 of a 3 x 3 board whose blank is tile 9: solved, but for the tiles
+    in `moved` (tile index 0..8 -> cell), by default tile 8 and the blank exchanged."""
+    cells = list(range(9))
+    for tile, cell in (moved or {7: 8, 8: 7}).items():
+        cells[tile] = cell
+    return cells
+
+
+def write_logic_save(path, cells, steps):
+    document = {"format": "quarry-saved-game", "version": 1, "game": "logic", "picture": {"builtIn": 3},
+                "clock": {"seconds": 5, "paused": False}, "level": {"grid": 3},
+                "state": {"cells": cells, "blank": 9, "steps": steps, "picked": 0}}
+    with open(path, "w") as f:
+        json.dump(document, f)
+
+
+def read_save(path):
+    try:
+        with open(path) as f:
+            return json.load(f)
+    except (OSError, ValueError):
+        return None
+
+
+def read_lines(path):
+    try:
+        with open(path) as f:
+            return f.read().splitlines()
+    except OSError:
+        return []
+
+
 def install(build, prefix):
     subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True,
                    stdout=subprocess.DEVNULL)
@@ -381,6 +506,7 @@ def look(args, root):
             run.play()
             if ratio == 1:
                 run.own_picture(root)
+                run.saved_games()
         runs[ratio] = run
     one, two = runs[1], runs[2]
     for title, rect in one.rects.items():
