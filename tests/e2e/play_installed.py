@@ -95,19 +95,6 @@ class Run:
             return deviation > 0.05 and colours >= min_colours
         return self.wait_shot(name, window, painted, f"{what} to be painted")
 
-    def steady_shot(self, name, window, what):
-        """A screenshot of a window once two in a row are the same: its painting is over."""
-        last = os.path.join(self.shots, f"tmp-{name}.png")
-
-        def steady(path):
-            same = os.path.exists(last) and differing_pixels(last, path, "0%") == 0
-            shutil.copy(path, last)
-            return same
-        self.desktop.settle(window)
-        path = self.wait_shot(name, window, steady, f"{what} to be painted")
-        os.unlink(last)
-        return path
-
     def record(self, title, window):
         """Keeps the window's place once it lies on the screen, where the program keeps it."""
         d = self.desktop
@@ -221,75 +208,59 @@ class Run:
                 program.kill()
 
     def saved_games(self):
-        """A Logic game saved one move short of its solution (written here, in the documented
-        format) is resumed, moved, closed, reopened and finished: the record reaches records.txt
-        and the scoreboard. Then a damaged save: one message, set aside, a new game."""
-        d, save = self.desktop, os.path.join(self.data, "logic.save")
-        records = os.path.join(self.data, "records.txt")
-        for path in (records, records + ".bad", save + ".bad"):
+        """A Logic game saved one move short of its end (written here, in the documented format)
+        is resumed, moved, saved by F12, reopened and finished: its row reaches records.txt and
+        the scoreboard (F9). Then a damaged save: told once, set aside as .bad, a new game."""
+        d, save, records = self.desktop, os.path.join(self.data, "logic.save"), os.path.join(self.data, "records.txt")
+        for path in (records, save + ".bad"):
             if os.path.exists(path):
                 os.unlink(path)
-        write_logic_save(save, near_solved(), 4)
+        write_logic_save(save, {7: 8, 8: 7})  # tile 8 and the blank (tile 9) exchanged
         program = Program(d, [self.launcher], os.path.join(self.shots, "program-saves.log"),
                           {"HOME": self.home, "XDG_RUNTIME_DIR": os.path.join(self.home, "runtime")})
+        saved = lambda key: (read_json(save) or {}).get("state", {}).get(key)
         try:
-            # Resumed at its position: "Right" slides tile 7 into the blank; F12 saves that.
-            start = d.wait_window(START, DEADLINE)
-            d.key(start, "ctrl+l")
-            d.key(d.wait_window(LOGIC, DEADLINE), "Right", "F12")
-            d.wait_gone(LOGIC, DEADLINE)
-            moved = near_solved({6: 7, 7: 8, 8: 6})
-            wait_until(lambda: (read_save(save) or {}).get("state", {}).get("cells") == moved
-                       and read_save(save)["state"]["steps"] == 5, DEADLINE,
-                       what=f"F12 to save the resumed game one move on (cells {moved}, 5 steps) in {save}")
-            log("a saved game was resumed, moved once and saved again by F12")
-
-            # Reopened: the same position, two moves from the end; the scoreboard is empty yet.
+            d.key(d.wait_window(START, DEADLINE), "ctrl+l")
+            d.key(d.wait_window(LOGIC, DEADLINE), "Right", "F12")  # tile 7 into the blank
+            moved = [0, 1, 2, 3, 4, 5, 7, 8, 6]
+            wait_until(lambda: saved("cells") == moved and saved("steps") == 5, DEADLINE,
+                       what=f"F12 to save the resumed game one move on ({moved}, 5 steps)")
             d.key(d.wait_window(START, DEADLINE), "ctrl+l")
             logic = d.wait_window(LOGIC, DEADLINE)
-            d.key(logic, "Left", "F9")
+            d.key(logic, "Left", "F9")  # back one move short of the end; the scoreboard empty yet
             board = d.wait_window(SCOREBOARD, DEADLINE)
-            empty = self.steady_shot("10-scoreboard-empty", board, "the empty scoreboard")
+            d.settle(board)
+            empty = self.wait_shot("10-scoreboard-empty", board, unchanged, "the empty scoreboard to be painted")
             d.key(board, "alt+F4")
-            d.wait_gone(SCOREBOARD, DEADLINE)
             d.key(logic, "Left")
             d.key(d.wait_window(CONGRATULATE, DEADLINE), "Return")
             row = wait_until(lambda: next((line for line in read_lines(records) if " L done b3 g3 " in line), None),
                              DEADLINE, what=f"the finished game's row in {records}")
-            check(row.split()[-2] == "7", f"the row {row!r} does not count the 7 steps of the game")
+            check(row.split()[-2] == "7", f"the row {row!r} does not count the game's 7 steps")
             d.key(d.wait_window(CONGRATULATE, DEADLINE), "Return")  # the best-result note
-            d.wait_gone(CONGRATULATE, DEADLINE)
-            wait_until(lambda: not os.path.exists(save), DEADLINE, what="the finished game's save to go")
+            wait_until(lambda: not d.windows(CONGRATULATE) and not os.path.exists(save), DEADLINE,
+                       what="the note to go and the finished game's save with it")
             d.key(logic, "F9")
-            board = d.wait_window(SCOREBOARD, DEADLINE)
-            self.wait_shot("11-scoreboard-row", board,
-                           lambda path: image_size(path) == image_size(empty) and differing_pixels(empty, path) > 500,
-                           "the scoreboard to show the finished game")
-            log(f"the reopened game was finished: {row!r} in records.txt and on the scoreboard")
-            d.key(board, "alt+F4")
+            self.wait_shot("11-scoreboard-row", d.wait_window(SCOREBOARD, DEADLINE), lambda path: image_size(path) ==
+                           image_size(empty) and differing_pixels(empty, path) > 500, "the scoreboard to show the row")
+            log(f"a saved game resumed, saved, reopened and finished: {row!r} in records.txt and on the scoreboard")
             d.key(logic, "F12")
-            d.wait_gone(LOGIC, DEADLINE)
-
-            # A damaged save: one message, the save set aside as .bad, a new game.
+            d.wait_gone(LOGIC, DEADLINE)  # the finished game's window has dropped its save
             with open(save, "wb") as f:
                 f.write(b'{"format": "quarry-saved-game", "version": 1, "ga')
             d.key(d.wait_window(START, DEADLINE), "ctrl+l")
             d.key(d.wait_window(PROMPT, DEADLINE), "Return")
-            d.wait_gone(PROMPT, DEADLINE)
             logic = d.wait_window(LOGIC, DEADLINE)
             self.wait_picture("12-logic-after-bad-save", logic, "the new game after the damaged save")
             d.settle(logic)
-            check(not d.windows(PROMPT), "the damaged save was reported more than once")
-            check(os.path.exists(save + ".bad"), "the damaged save was not set aside as logic.save.bad")
+            check(not d.windows(PROMPT) and os.path.exists(save + ".bad"), "the damaged save was not set aside, told once")
             d.key(logic, "F12")
-            wait_until(lambda: (read_save(save) or {}).get("state", {}).get("steps") == 0, DEADLINE,
-                       what="F12 to save the new game")
-            log("a damaged save was reported once, set aside as .bad, and a new game started")
+            wait_until(lambda: saved("steps") == 0, DEADLINE, what="F12 to save the new game")
+            log("a damaged save was told once, set aside as .bad, and a new game started")
             d.key(d.wait_window(START, DEADLINE), "alt+F4")
             check(program.wait(DEADLINE) == 0, "the program did not end with status 0")
         except Exception:
-            log(f"program output:\n{program.output()}")
-            log(self.desktop.failure_report(os.path.join(self.shots, "failure-saves.png")))
+            log(f"program output:\n{program.output()}\n" + d.failure_report(os.path.join(self.shots, "failure-saves.png")))
             raise
         finally:
             program.kill()
@@ -433,24 +404,24 @@ def write_photo(path, width, height):
                 + chunk(b"IEND", b""))
 
 
-def near_solved(moved=None):
-    """The cells of tiles 1..9 of a 3 x 3 board whose blank is tile 9: solved, but for the tiles
-    in `moved` (tile index 0..8 -> cell), by default tile 8 and the blank exchanged."""
-    cells = list(range(9))
-    for tile, cell in (moved or {7: 8, 8: 7}).items():
-        cells[tile] = cell
-    return cells
-
-
-def write_logic_save(path, cells, steps):
-    document = {"format": "quarry-saved-game", "version": 1, "game": "logic", "picture": {"builtIn": 3},
-                "clock": {"seconds": 5, "paused": False}, "level": {"grid": 3},
-                "state": {"cells": cells, "blank": 9, "steps": steps, "picked": 0}}
+def write_logic_save(path, moved):
+    """A 3 x 3 Logic game on built-in picture 3, its blank tile 9, solved but for the tiles in
+    `moved` (tile index -> cell), 4 steps and 5 seconds played."""
+    cells = [moved.get(tile, tile) for tile in range(9)]
     with open(path, "w") as f:
-        json.dump(document, f)
+        json.dump({"format": "quarry-saved-game", "version": 1, "game": "logic", "picture": {"builtIn": 3},
+                   "clock": {"seconds": 5, "paused": False}, "level": {"grid": 3},
+                   "state": {"cells": cells, "blank": 9, "steps": 4, "picked": 0}}, f)
 
 
-def read_save(path):
+def unchanged(path):
+    """True once a screenshot is the same as the one taken before it (kept beside it)."""
+    same = os.path.exists(path + ".last") and differing_pixels(path + ".last", path, "0%") == 0
+    shutil.copy(path, path + ".last")
+    return same
+
+
+def read_json(path):
     try:
         with open(path) as f:
             return json.load(f)
