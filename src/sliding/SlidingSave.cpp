@@ -24,7 +24,8 @@ SavedGame::Document capture(const SlidingGame& game)
     d.state.insert(QStringLiteral("blank"), board.blankIndex());
     d.state.insert(QStringLiteral("steps"), game.StepCount());
     d.state.insert(QStringLiteral("picked"), game.SwapPending() ? game.pickedTile() : 0);
-    d.state.insert(QStringLiteral("hints"), game.HintCount());
+    if (game.HintCount() > 0) // left out when none, as saves from before the count have it
+        d.state.insert(QStringLiteral("hints"), game.HintCount());
     return d;
 }
 
@@ -46,7 +47,7 @@ bool restore(const SavedGame::Document& d, SlidingGame& game, QString* problem)
     // Saves written before hints were counted have none.
     int hints = 0;
     if (d.state.contains(QStringLiteral("hints"))
-        && !readInt(d.state, QStringLiteral("hints"), 0, std::numeric_limits<int>::max() - 1, &hints, problem))
+        && !readInt(d.state, QStringLiteral("hints"), 1, std::numeric_limits<int>::max() - 1, &hints, problem))
         return false;
     const QJsonValue cellsValue = d.state.value(QStringLiteral("cells"));
     const QJsonArray cells = cellsValue.toArray();

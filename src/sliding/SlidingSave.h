@@ -6,7 +6,7 @@
 //              "blank":  1..N,             the empty square's tile,
 //              "steps":  0..,              the step count,
 //              "picked": 0..N,             the tile picked in swap mode (0: no swap pending)
-//              "hints":  0.. }             hints asked for (left out by older saves: none)
+//              "hints":  1.. }             hints asked for (left out when none)
 //
 // The clock and pause live in the document's "clock" part.
 #pragma once

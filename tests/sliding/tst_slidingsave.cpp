@@ -111,7 +111,7 @@ private slots:
         QTest::newRow("picked off the board") << "picked" << QJsonValue(10);
         QTest::newRow("negative steps") << "steps" << QJsonValue(-1);
         QTest::newRow("steps as text") << "steps" << QJsonValue("5");
-        QTest::newRow("negative hints") << "hints" << QJsonValue(-1);
+        QTest::newRow("no hints written as 0") << "hints" << QJsonValue(0);
     }
     void unsoundBoardIsRefused()
     {
