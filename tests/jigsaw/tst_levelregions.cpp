@@ -1,6 +1,7 @@
 // tst_levelregions.cpp: every level, built from many random sequences, cuts the picture into
 // pieces that neither overlap nor leave gaps, and its neighbour lists name pieces that border.
 #include "LevelBuilder.h"
+#include "NeighbourList.h"
 #include "NeighbourLists.h"
 #include "Outline.h"
 #include "PieceTable.h"
@@ -61,16 +62,11 @@ QRegion cellOvals(int code, QSize picture)
     const QSize grid = pattern == 11 ? RingLevels::digitGrid(sizeClass) : RingLevels::ringGrid(sizeClass);
     const QSize cell = pattern == 11 ? QSize(20, 30) : QSize(100, 100);
     QString ovals = QStringLiteral("W%1,H%2,P%3,")
-                        .arg(grid.width() * cell.width())
-                        .arg(grid.height() * cell.height())
-                        .arg(grid.width() * grid.height());
+                        .arg(grid.width() * cell.width()).arg(grid.height() * cell.height()).arg(grid.width() * grid.height());
     for (int r = 0; r < grid.height(); ++r)
         for (int c = 0; c < grid.width(); ++c)
             ovals += QStringLiteral("VA2,%1,%2,%3,%4,")
-                         .arg(c * cell.width())
-                         .arg(r * cell.height())
-                         .arg((c + 1) * cell.width())
-                         .arg((r + 1) * cell.height());
+                         .arg(c * cell.width()).arg(r * cell.height()).arg((c + 1) * cell.width()).arg((r + 1) * cell.height());
     QRegion all;
     for (const ParsedPiece& oval : parseShapeString(ovals, picture).pieces)
         all += buildOutline(oval.head, oval.points);
@@ -96,12 +92,7 @@ bool checkPartition(const PieceTable& table, const QRegion& cover, QString* fail
                 const QRegion both = table.piece(a).outline.intersected(table.piece(b).outline);
                 if (!both.isEmpty()) {
                     *failure = QStringLiteral("pieces %1 (%2) and %3 (%4) overlap in %5 pixels at %6")
-                                   .arg(a)
-                                   .arg(table.piece(a).head)
-                                   .arg(b)
-                                   .arg(table.piece(b).head)
-                                   .arg(area(both))
-                                   .arg(boxText(both));
+                        .arg(a).arg(table.piece(a).head).arg(b).arg(table.piece(b).head).arg(area(both)).arg(boxText(both));
                     return false;
                 }
             }
@@ -109,10 +100,7 @@ bool checkPartition(const PieceTable& table, const QRegion& cover, QString* fail
     if (all != cover) {
         const QRegion gap = cover.subtracted(all), extra = all.subtracted(cover);
         *failure = QStringLiteral("pieces leave %1 pixels uncovered (%2) and cover %3 pixels outside (%4)")
-                       .arg(area(gap))
-                       .arg(boxText(gap))
-                       .arg(area(extra))
-                       .arg(boxText(extra));
+                       .arg(area(gap)).arg(boxText(gap)).arg(area(extra)).arg(boxText(extra));
         return false;
     }
     return true;
@@ -213,46 +201,20 @@ bool checkNeighbours(int code, const Built& built, bool exact, QString* failure)
             if (b == a)
                 continue;
             const bool named = names.contains(b);
-            if (named != listed(table.piece(b).neighbours).contains(a)) {
-                *failure = QStringLiteral("%1: pieces %2 and %3 list each other one way only")
-                               .arg(code)
-                               .arg(a)
-                               .arg(b);
-                return false;
-            }
             const bool borders = borderInDesign(edges[a], edges[b]);
-            if (borders && !named) {
-                *failure = QStringLiteral("%1: pieces %2 and %3 border but are not listed")
-                               .arg(code)
-                               .arg(a)
-                               .arg(b);
-                return false;
-            }
-            if (exact && named && !borders) {
-                *failure = QStringLiteral("%1: piece %2 lists %3, which it does not border")
-                               .arg(code)
-                               .arg(a)
-                               .arg(b);
-                return false;
-            }
-            if (exact && named && contact(table.piece(a).outline, table.piece(b).outline) == 0) {
-                *failure = QStringLiteral("%1: pieces %2 and %3 are listed but their regions do not touch")
-                               .arg(code)
-                               .arg(a)
-                               .arg(b);
+            const char* problem = named != listed(table.piece(b).neighbours).contains(a) ? "list each other one way only"
+                : borders && !named                                                 ? "border but are not listed"
+                : exact && named && !borders                                        ? "are listed but do not border"
+                : exact && named && contact(table.piece(a).outline, table.piece(b).outline) == 0
+                ? "are listed but their regions do not touch"
+                : nullptr;
+            if (problem) {
+                *failure = QStringLiteral("%1: pieces %2 and %3 %4").arg(code).arg(a).arg(b).arg(QLatin1String(problem));
                 return false;
             }
         }
     }
     return true;
-}
-
-QString allPieces(int n)
-{
-    QList<int> all;
-    for (int k = 1; k <= n; ++k)
-        all.append(k);
-    return NeighbourLists::entryText(all);
 }
 
 QList<int> catalogueCodes()
@@ -292,11 +254,7 @@ private slots:
             SeededRandom random(seed * 7919 + quint64(code));
             const Built built = buildCatalogue(code, picture, random);
             const QString context = QStringLiteral("level %1, picture %2x%3, seed %4\n%5")
-                                        .arg(code)
-                                        .arg(picture.width())
-                                        .arg(picture.height())
-                                        .arg(seed * 7919 + quint64(code))
-                                        .arg(built.shape);
+                .arg(code).arg(picture.width()).arg(picture.height()).arg(seed * 7919 + quint64(code)).arg(built.shape);
             QString failure;
             if (pattern == 11)
                 QVERIFY2(checkDigitCells(built.table, cellOvals(code, picture), &failure),
@@ -312,7 +270,7 @@ private slots:
                 QVERIFY2(
                     checkNeighbours(code, built, exact, &failure), qPrintable(failure + u'\n' + context));
             } else {
-                QCOMPARE(built.table.record0().neighbours, allPieces(built.table.count()));
+                QCOMPARE(built.table.record0().neighbours, NeighbourList::allPieces(built.table.count()));
             }
         }
     }
@@ -346,12 +304,7 @@ private slots:
             QImage image = workingPicture(picture);
             const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(d, p, image, table, random);
             const QString context = QStringLiteral("shape board D%1 P%2, picture %3x%4, seed %5\n%6")
-                                        .arg(d)
-                                        .arg(p)
-                                        .arg(picture.width())
-                                        .arg(picture.height())
-                                        .arg(mixed)
-                                        .arg(level.figures);
+                .arg(d).arg(p).arg(picture.width()).arg(picture.height()).arg(mixed).arg(level.figures);
             QString failure;
             QVERIFY2(checkPartition(table, QRegion(QRect(QPoint(0, 0), picture)), &failure),
                 qPrintable(failure + u'\n' + context));
@@ -366,7 +319,7 @@ private slots:
                 QVERIFY2(cell.contains(table.piece(k).outline.boundingRect()),
                     qPrintable(QStringLiteral("piece %1 leaves its cell\n").arg(k) + context));
             }
-            QCOMPARE(table.record0().neighbours, allPieces(table.count()));
+            QCOMPARE(table.record0().neighbours, NeighbourList::allPieces(table.count()));
         }
     }
 };

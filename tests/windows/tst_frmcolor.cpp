@@ -76,6 +76,14 @@ private slots:
 
     void opensFromTheBodyAndTheGamesTileFile()
     {
+        // Without a tile file the preview shows only the colour.
+        Frm_color plain(context(), QStringLiteral("F07255"), {});
+        QVERIFY(plain.tile().isNull());
+        QCOMPARE(child<PictureBox>(plain, QStringLiteral("Picture1_2"))->picture(),
+            BackTile::renderPreview(Frm_color::PreviewSize, 255, QImage()));
+        QCOMPARE(borderedPatterns(plain), QList<int> { 7 });
+        QVERIFY(!child<QCheckBox>(plain, QStringLiteral("Check1"))->isChecked());
+
         const QImage jigsawTile = plainTile(qRgb(0, 0, 200));
         QVERIFY(saveBackTile(jigsawTile, folder().filePath(QStringLiteral("bakdatae"))));
         QVERIFY(saveBackTile(plainTile(qRgb(200, 0, 0)), folder().filePath(QStringLiteral("bakdatal"))));
@@ -98,17 +106,6 @@ private slots:
         QVERIFY(!child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
         QVERIFY(!dialog.windowIcon().isNull());
         QVERIFY(dialog.isModal());
-    }
-
-    void missingTileFileShowsOnlyTheColour()
-    {
-        Frm_color dialog(context(), QStringLiteral("F07255"), {});
-        QVERIFY(dialog.tile().isNull());
-        QImage red(Frm_color::PreviewSize, QImage::Format_RGB32);
-        red.fill(qRgb(255, 0, 0));
-        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Picture1_2"))->picture(), red);
-        QCOMPARE(borderedPatterns(dialog), QList<int> { 7 });
-        QVERIFY(!child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
     }
 
     void choosingAPatternMovesTheBorderAndRedraws()
