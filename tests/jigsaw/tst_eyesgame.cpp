@@ -369,12 +369,17 @@ private slots:
         }
     }
 
-    // The jigsaw's own menu (its entries are tst_gamemenu's), opened by a right release on the
-    // background; F3 pauses once per stroke; Exit closes and removes the temporary files.
+    // The jigsaw's own menu (its entries are tst_gamemenu's) with the S field's caption, opened by a
+    // right release on the background; F3 pauses once per stroke; Exit closes and removes the
+    // temporary files.
     void menuKeysAndExit()
     {
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
         QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
+        QStringList captions;
+        for (const QAction* action : game.window->gameMenu()->actions())
+            captions << action->text();
+        QVERIFY(captions.contains(QStringLiteral("Close Sound"))); // S1
         QTest::mouseRelease(game.window->background(), Qt::RightButton, {}, QPoint(700, 500));
         QVERIFY(game.window->gameMenu()->isVisible());
         game.window->gameMenu()->close();

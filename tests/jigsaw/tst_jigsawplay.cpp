@@ -103,31 +103,20 @@ private slots:
     void init() { Twips::overridePerPixel(15); }
     void cleanup() { Twips::overridePerPixel(0); }
 
-    void joinTolerance_data()
-    {
-        QTest::addColumn<double>("dxTwips");
-        QTest::addColumn<double>("dyTwips");
-        QTest::addColumn<bool>("joins");
-        QTest::newRow("exact") << 0.0 << 0.0 << true;
-        QTest::newRow("10 px right and down") << 150.0 << 150.0 << true;
-        QTest::newRow("10 px left and up") << -150.0 << -150.0 << true;
-        QTest::newRow("11 px right") << 165.0 << 0.0 << false;
-        QTest::newRow("11 px down") << 0.0 << 165.0 << false;
-        QTest::newRow("10.5 px after conversion") << 157.5 << 0.0 << false;
-        QTest::newRow("10.5 px up") << 0.0 << -157.5 << false;
-    }
+    // Piece 2 moved by (dx, dy) twips from its place beside piece 1 joins within 10 pixels either
+    // way, compared after conversion (10.5 pixels is too far).
     void joinTolerance()
     {
-        QFETCH(double, dxTwips);
-        QFETCH(double, dyTwips);
-        QFETCH(bool, joins);
-        Played game(squareGrid(2, 1));
-        auto& [table, play] = game;
-        play.window(2).pos += QPointF(dxTwips, dyTwips);
-        const JoinResult r = play.tryJoin(2);
-        QCOMPARE(r.joined, joins);
-        QCOMPARE(play.joinCounter(), joins ? 2 : 1);
-        QCOMPARE(play.window(2).visible, !joins);
+        const QList<std::tuple<double, double, bool>> rows = { { 0, 0, true }, { 150, 150, true }, { -150, -150, true },
+            { 165, 0, false }, { 0, 165, false }, { 157.5, 0, false }, { 0, -157.5, false } };
+        for (const auto& [dx, dy, joins] : rows) {
+            Played game(squareGrid(2, 1));
+            auto& [table, play] = game;
+            play.window(2).pos += QPointF(dx, dy);
+            QVERIFY2(play.tryJoin(2).joined == joins, qPrintable(QStringLiteral("%1, %2").arg(dx).arg(dy)));
+            QCOMPARE(play.joinCounter(), joins ? 2 : 1);
+            QCOMPARE(play.window(2).visible, !joins);
+        }
     }
 
     void differentTurnsNeverJoin()
@@ -306,35 +295,20 @@ private slots:
     // The box clamp alone can leave nothing but a stray pixel of the outline in the window: a
     // 50 x 50 patch and one pixel in the far corner of a 200 x 200 box (100 x 100 for the small
     // one). Enough outline must stay: 178 pixels (200 x 200 twips), or all of a smaller outline.
-    void dropKeepsOutlineWithinReach_data()
-    {
-        QTest::addColumn<QRect>("patch");
-        QTest::addColumn<QPoint>("dot");
-        QTest::addColumn<QPointF>("drop");
-        QTest::addColumn<QPoint>("kept"); // pixels; client 2000 x 1333
-        // Patch at the left/top: 4 columns (rows) of 50 show at -46; the box clamp gave -187.
-        QTest::newRow("left") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(-9000, 3000)
-                              << QPoint(-46, 200);
-        QTest::newRow("top") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(3000, -9000)
-                             << QPoint(200, -46);
-        // Patch at the right/bottom: its first 4 columns (rows) end at 2000 - 4 (1333 - 4).
-        QTest::newRow("right") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(40000, 3000)
-                               << QPoint(1846, 200);
-        QTest::newRow("bottom") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(3000, 40000)
-                                << QPoint(200, 1179);
-        QTest::newRow("small outline wholly inside")
-            << QRect(0, 0, 10, 10) << QPoint(99, 99) << QPointF(-9000, 3000) << QPoint(0, 200);
-    }
+    // Client 2000 x 1333 pixels. A patch at the left/top: 4 columns (rows) of 50 show at -46
+    // where the box clamp gave -187; at the right/bottom its first 4 end at 2000 - 4 (1333 - 4).
     void dropKeepsOutlineWithinReach()
     {
-        QFETCH(QRect, patch);
-        QFETCH(QPoint, dot);
-        QFETCH(QPointF, drop);
-        QFETCH(QPoint, kept);
-        Played game(onePiece(QRegion(patch) + QRegion(dot.x(), dot.y(), 1, 1)));
-        auto& [table, play] = game;
-        QVERIFY(dropAt(play, 1, drop).dropped);
-        QCOMPARE(play.window(1).pos, twips(kept));
+        const auto keptAt = [](QRect patch, QPoint dot, QPointF drop) {
+            Played game(onePiece(QRegion(patch) + QRegion(dot.x(), dot.y(), 1, 1)));
+            return dropAt(game.play, 1, drop).dropped ? game.play.window(1).pos : QPointF(-1, -1);
+        };
+        QCOMPARE(keptAt(QRect(0, 0, 50, 50), QPoint(199, 199), QPointF(-9000, 3000)), twips(QPoint(-46, 200)));
+        QCOMPARE(keptAt(QRect(0, 0, 50, 50), QPoint(199, 199), QPointF(3000, -9000)), twips(QPoint(200, -46)));
+        QCOMPARE(keptAt(QRect(150, 150, 50, 50), QPoint(0, 0), QPointF(40000, 3000)), twips(QPoint(1846, 200)));
+        QCOMPARE(keptAt(QRect(150, 150, 50, 50), QPoint(0, 0), QPointF(3000, 40000)), twips(QPoint(200, 1179)));
+        // A small outline stays wholly inside.
+        QCOMPARE(keptAt(QRect(0, 0, 10, 10), QPoint(99, 99), QPointF(-9000, 3000)), twips(QPoint(0, 200)));
     }
 
     // A whole shape board: every figure dropped a few pixels off its hole snaps exactly into it,

@@ -29,50 +29,30 @@ private slots:
             QVERIFY2(::headPointCount(QString::fromLatin1(head)) == count, head);
     }
 
-    void scaling_data()
-    {
-        QTest::addColumn<QString>("shape");
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<Points>("points");
-        QTest::newRow("400 design over 200 pixels")
-            << "W400,H400,P1,VC5,0,0,100,0,100,100,0,100,0,0" << QSize(200, 200)
-            << Points { { 0, 0 }, { 50, 0 }, { 50, 50 }, { 0, 50 }, { 0, 0 } };
-        // 25 -> 12.5 -> 12 and 27 -> 13.5 -> 14: halves go to the even neighbour.
-        QTest::newRow("halves to even")
-            << "W400,H400,P1,VC3,25,27,27,25,0,0" << QSize(200, 200) << Points { { 12, 14 }, { 14, 12 }, { 0, 0 } };
-        QTest::newRow("decimal coordinates")
-            << "W100,H100,P1,VC2,46.67,66.67,0.4,99.6" << QSize(100, 100) << Points { { 47, 67 }, { 0, 100 } };
-        QTest::newRow("uneven picture")
-            << "W90,H90,P1,VC2,30,60,90,90" << QSize(400, 300) << Points { { 133, 200 }, { 400, 300 } };
-        QTest::newRow("fractional design size")
-            << "W400.5,H400,P1,VC1,400.5,400" << QSize(200, 200) << Points { { 200, 200 } };
-        // A truncated point keeps its x and reads the missing y as 0.
-        QTest::newRow("missing numbers read as zero") << "W100,H100,P1,VC3,10,,30,40,50" << QSize(100, 100)
-                                                      << Points { { 10, 0 }, { 30, 40 }, { 50, 0 } };
-        // Coordinates far outside the design space are kept within one picture size around the picture.
-        QTest::newRow("huge coordinates bounded") << "W1,H1,P1,VC1,99999999999999999999999999,-99999999999999"
-                                                  << QSize(90, 60) << Points { { 180, -60 } };
-        QTest::newRow("tiny design bounded")
-            << "W0.000001,H1,P1,VC1,1,0.5" << QSize(90, 60) << Points { { 180, 30 } };
-        QTest::newRow("one picture size around stays")
-            << "W90,H60,P1,VC1,-90,120" << QSize(90, 60) << Points { { -90, 120 } };
-    }
-    void scaling()
-    {
-        QFETCH(QString, shape);
-        QFETCH(QSize, picture);
-        QFETCH(Points, points);
-        const ParsedShape parsed = parseShapeString(shape, picture);
-        QCOMPARE(parsed.pieces.size(), 1);
-        QCOMPARE(parsed.pieces.first().points, points);
-    }
-
-    void headerFields()
+    // The header's fields, and the points of a one-piece shape scaled from the design to the picture.
+    void headerAndScaling()
     {
         const ParsedShape parsed = parseShapeString(u"W400,H300,P16,VC1,0,0", QSize(40, 30));
         QCOMPARE(QList<int>({ parsed.designWidth, parsed.designHeight, parsed.declaredCount }), QList<int>({ 400, 300, 16 }));
         QCOMPARE(parsed.pieces.size(), 1);
         QCOMPARE(parsed.pieces.first().head, QStringLiteral("C1"));
+        const auto points = [](QStringView shape, QSize picture) {
+            const ParsedShape one = parseShapeString(shape, picture);
+            return one.pieces.size() == 1 ? one.pieces.first().points : Points { { -1, -1 } };
+        };
+        QCOMPARE(points(u"W400,H400,P1,VC5,0,0,100,0,100,100,0,100,0,0", QSize(200, 200)),
+            (Points { { 0, 0 }, { 50, 0 }, { 50, 50 }, { 0, 50 }, { 0, 0 } }));
+        // 25 -> 12.5 -> 12 and 27 -> 13.5 -> 14: halves go to the even neighbour.
+        QCOMPARE(points(u"W400,H400,P1,VC3,25,27,27,25,0,0", QSize(200, 200)), (Points { { 12, 14 }, { 14, 12 }, { 0, 0 } }));
+        QCOMPARE(points(u"W100,H100,P1,VC2,46.67,66.67,0.4,99.6", QSize(100, 100)), (Points { { 47, 67 }, { 0, 100 } }));
+        QCOMPARE(points(u"W90,H90,P1,VC2,30,60,90,90", QSize(400, 300)), (Points { { 133, 200 }, { 400, 300 } }));
+        QCOMPARE(points(u"W400.5,H400,P1,VC1,400.5,400", QSize(200, 200)), (Points { { 200, 200 } }));
+        // A truncated point keeps its x and reads the missing y as 0.
+        QCOMPARE(points(u"W100,H100,P1,VC3,10,,30,40,50", QSize(100, 100)), (Points { { 10, 0 }, { 30, 40 }, { 50, 0 } }));
+        // Coordinates far outside the design space are kept within one picture size around the picture.
+        QCOMPARE(points(u"W1,H1,P1,VC1,99999999999999999999999999,-99999999999999", QSize(90, 60)), (Points { { 180, -60 } }));
+        QCOMPARE(points(u"W0.000001,H1,P1,VC1,1,0.5", QSize(90, 60)), (Points { { 180, 30 } }));
+        QCOMPARE(points(u"W90,H60,P1,VC1,-90,120", QSize(90, 60)), (Points { { -90, 120 } }));
     }
 
     // Forms the generators write differently that must read alike.
@@ -274,38 +254,24 @@ private slots:
 
     // Right and bottom edges are exclusive for every kind, whatever the corner order; heads referring to
     // absent points use only what is there; huge coordinates are clamped.
-    void boundingBox_data()
-    {
-        QTest::addColumn<QString>("head");
-        QTest::addColumn<Points>("points");
-        QTest::addColumn<QRect>("box");
-        QTest::newRow("polygon square")
-            << "C5" << Points { { 10, 20 }, { 110, 20 }, { 110, 70 }, { 10, 70 }, { 10, 20 } }
-            << QRect(10, 20, 100, 50);
-        QTest::newRow("rectangle") << "B2" << Points { { 10, 20 }, { 110, 70 } } << QRect(10, 20, 100, 50);
-        QTest::newRow("rectangle, corners swapped")
-            << "B2" << Points { { 110, 20 }, { 10, 70 } } << QRect(10, 20, 100, 50);
-        QTest::newRow("flat rectangle") << "B2" << Points { { 10, 20 }, { 110, 20 } } << QRect();
-        QTest::newRow("polygon through present points") << "C999999999" << Points { { 0, 0 }, { 10, 0 }, { 10, 10 } }
-                                                        << QRect(0, 0, 10, 10);
-        QTest::newRow("polygon of two points") << "C5" << Points { { 0, 0 }, { 10, 10 } } << QRect();
-        QTest::newRow("ellipse missing a corner") << "A2" << Points { { 5, 5 } } << QRect();
-        QTest::newRow("later primitive missing") << "B2P2B2" << Points { { 0, 0 }, { 4, 4 }, { 9, 9 } }
-                                                 << QRect(0, 0, 4, 4);
-        QTest::newRow("no points") << "A2P3A2P2A2P2A2" << Points {} << QRect();
-        QTest::newRow("empty head") << "" << Points { { 0, 0 }, { 4, 4 } } << QRect();
-        QTest::newRow("counts beyond any index") << "C2147483647P2B2P2B2" << Points { { 0, 0 }, { 4, 4 } } << QRect();
-        const int big = std::numeric_limits<int>::max();
-        QTest::newRow("huge coordinates clamped")
-            << "B2" << Points { { -big - 1, 0 }, { big, 10 } }
-            << QRect(-outlineCoordinateLimit, 0, 2 * outlineCoordinateLimit, 10);
-    }
     void boundingBox()
     {
-        QFETCH(QString, head);
-        QFETCH(Points, points);
-        QFETCH(QRect, box);
-        QCOMPARE(buildOutline(head, points).boundingRect(), box);
+        const auto box = [](QStringView head, const Points& points) { return buildOutline(head, points).boundingRect(); };
+        const QRect expected(10, 20, 100, 50);
+        QCOMPARE(box(u"C5", { { 10, 20 }, { 110, 20 }, { 110, 70 }, { 10, 70 }, { 10, 20 } }), expected);
+        QCOMPARE(box(u"B2", { { 10, 20 }, { 110, 70 } }), expected);
+        QCOMPARE(box(u"B2", { { 110, 20 }, { 10, 70 } }), expected); // corners swapped
+        QCOMPARE(box(u"B2", { { 10, 20 }, { 110, 20 } }), QRect()); // flat
+        QCOMPARE(box(u"C999999999", { { 0, 0 }, { 10, 0 }, { 10, 10 } }), QRect(0, 0, 10, 10)); // through the present points
+        QCOMPARE(box(u"C5", { { 0, 0 }, { 10, 10 } }), QRect()); // a polygon of two points
+        QCOMPARE(box(u"A2", { { 5, 5 } }), QRect()); // an ellipse missing a corner
+        QCOMPARE(box(u"B2P2B2", { { 0, 0 }, { 4, 4 }, { 9, 9 } }), QRect(0, 0, 4, 4)); // a later primitive missing
+        QCOMPARE(box(u"A2P3A2P2A2P2A2", {}), QRect());
+        QCOMPARE(box(u"", { { 0, 0 }, { 4, 4 } }), QRect());
+        QCOMPARE(box(u"C2147483647P2B2P2B2", { { 0, 0 }, { 4, 4 } }), QRect()); // counts beyond any index
+        const int big = std::numeric_limits<int>::max();
+        QCOMPARE(box(u"B2", { { -big - 1, 0 }, { big, 10 } }),
+            QRect(-outlineCoordinateLimit, 0, 2 * outlineCoordinateLimit, 10)); // huge coordinates clamped
     }
 
     // The same head over points moved by whole pixels gives the same pixels moved (turning rebuilds

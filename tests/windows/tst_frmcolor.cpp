@@ -216,32 +216,24 @@ private slots:
         QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatae"))), plain);
     }
 
-    void chooseRunsModallyAndReturnsTheResult_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("ok") << "Cmdok"
-                            << "E0312";
-        QTest::newRow("cancel") << "Cmdcancel"
-                                << "cancel";
-        QTest::newRow("escape") << ""
-                                << "E0312";
-    }
+    // choose() shows the dialog modally and returns its result: OK, Cancel, or Escape (the body).
     void chooseRunsModallyAndReturnsTheResult()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, result);
-        QTimer::singleShot(0, this, [control] {
-            auto* dialog = qobject_cast<Frm_color*>(QApplication::activeModalWidget());
-            if (!dialog)
-                qFatal("the dialog is not shown modally");
-            if (control.isEmpty())
-                QTest::keyClick(dialog, Qt::Key_Escape);
-            else
-                dialog->findChild<QPushButton*>(control)->click();
-        });
-        QCOMPARE(Frm_color::choose(nullptr, context(), QStringLiteral("E0312"), someIcon()), result);
-        QCOMPARE(folder().exists(QStringLiteral("bakdatae")), control == QStringLiteral("Cmdok"));
+        for (const auto& [control, result] : QList<std::pair<QString, QString>> {
+                 { "Cmdok", "E0312" }, { "Cmdcancel", "cancel" }, { "", "E0312" } }) {
+            removeTileFiles();
+            QTimer::singleShot(0, this, [control] {
+                auto* dialog = qobject_cast<Frm_color*>(QApplication::activeModalWidget());
+                if (!dialog)
+                    qFatal("the dialog is not shown modally");
+                if (control.isEmpty())
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                else
+                    dialog->findChild<QPushButton*>(control)->click();
+            });
+            QCOMPARE(Frm_color::choose(nullptr, context(), QStringLiteral("E0312"), someIcon()), result);
+            QCOMPARE(folder().exists(QStringLiteral("bakdatae")), control == QStringLiteral("Cmdok"));
+        }
     }
 };
 
