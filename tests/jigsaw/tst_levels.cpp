@@ -132,6 +132,9 @@ private slots:
             QCOMPARE(grid.cell, ShapeBoard::cellSize(index));
             QCOMPARE(grid.cellOrigin(2, 3), grid.margin + QPoint(grid.cell.width(), 2 * grid.cell.height()));
         }
+        // An index past either end takes the smallest cell.
+        QCOMPARE(ShapeBoard::cellSize(ShapeBoard::LevelIndexCount), ShapeBoard::cellSize(ShapeBoard::LevelIndexCount - 1));
+        QCOMPARE(ShapeBoard::cellSize(-1), ShapeBoard::cellSize(ShapeBoard::LevelIndexCount - 1));
     }
 
     // D picks the grid index (D0 draws one of 0..2), P the figure kind (P0 and P12 draw one).

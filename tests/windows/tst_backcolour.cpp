@@ -240,21 +240,25 @@ private slots:
             plain(QSize(5, 4), qRgb(0, 128, 0)));
     }
 
+    // Copies from the area's corner, clipped to it; a tile taller than the area is one row.
     void paintTiledStaysInsideItsArea()
     {
-        QImage tile(2, 2, QImage::Format_RGB32);
-        tile.fill(qRgb(200, 0, 0));
-        tile.setPixel(1, 1, qRgb(0, 0, 200));
-        QImage canvas = plain(QSize(8, 6), qRgb(0, 255, 0));
-        const QRect area(3, 1, 3, 4);
-        {
-            QPainter painter(&canvas);
-            BackTile::paintTiled(painter, tile, area);
+        for (const QSize size : { QSize(2, 2), QSize(2, 5) }) {
+            QImage tile(size, QImage::Format_RGB32);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    tile.setPixel(x, y, qRgb(200, 40 * y, 100 * x));
+            QImage canvas = plain(QSize(8, 6), qRgb(0, 255, 0));
+            const QRect area(3, 1, 3, 4);
+            {
+                QPainter painter(&canvas);
+                BackTile::paintTiled(painter, tile, area);
+            }
+            for (int y = 0; y < 6; ++y)
+                for (int x = 0; x < 8; ++x)
+                    QCOMPARE(canvas.pixel(x, y),
+                        area.contains(x, y) ? tile.pixel((x - 3) % size.width(), (y - 1) % size.height()) : qRgb(0, 255, 0));
         }
-        for (int y = 0; y < 6; ++y)
-            for (int x = 0; x < 8; ++x)
-                QCOMPARE(canvas.pixel(x, y),
-                    area.contains(x, y) ? tile.pixel((x - 3) % 2, (y - 1) % 2) : qRgb(0, 255, 0));
     }
 
     // Body -> (sliding, pattern, colour) and the body written back.
