@@ -58,6 +58,8 @@ struct Game {
 
     PieceWindow* piece(int k) const { return window->pieceWindow(k); }
     QPointF pos(int k) const { return window->play().window(k).pos; }
+    // Where unit k's window must stand, in pixels, for the model's place.
+    QPoint shown(int k) const { return { Twips::toPixelsInt(pos(k).x()), Twips::toPixelsInt(pos(k).y()) }; }
     QPointF home(int k) const
     {
         const PieceRecord& r = window->table().piece(k);
@@ -147,50 +149,32 @@ private slots:
         for (int k = 1; k <= 16; ++k) {
             QVERIFY(game.piece(k)->isVisible());
             QCOMPARE(game.piece(k)->size(), game.window->play().window(k).size);
-            QCOMPARE(game.piece(k)->pos(),
-                QPoint(Twips::toPixelsInt(game.pos(k).x()), Twips::toPixelsInt(game.pos(k).y())));
+            QCOMPARE(game.piece(k)->pos(), game.shown(k));
         }
     }
 
-    // Piece 2 dropped beside piece 1 (its right-hand neighbour in the 4 x 4 grid), off by a
-    // number of pixels.
-    void dropBesideNeighbour_data()
+    // The mouse reaches the rules (tested in tst_jigsawplay) and the windows follow the model: R0
+    // refuses the turn; a drop 11 px off its place leaves the shadow; a drop is clamped with the
+    // client's own height; piece 2 dropped beside piece 1 joins and its window goes.
+    void mouseDropsAndJoins()
     {
-        QTest::addColumn<QPointF>("offPixels");
-        QTest::addColumn<bool>("joins");
-        QTest::newRow("exact") << QPointF(0, 0) << true;
-        QTest::newRow("10 right and down") << QPointF(10, 10) << true;
-        QTest::newRow("10 left and up") << QPointF(-10, -10) << true;
-        QTest::newRow("11 right") << QPointF(11, 0) << false;
-        QTest::newRow("11 up") << QPointF(0, -11) << false;
-    }
-    void dropBesideNeighbour()
-    {
-        QFETCH(QPointF, offPixels);
-        QFETCH(bool, joins);
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
         const QSize single = game.piece(1)->size();
-        game.dropAt(2, game.besideOf(1, 2, offPixels));
-        QCOMPARE(game.piece(2)->isVisible(), !joins);
-        QCOMPARE(game.window->play().joinCounter(), joins ? 2 : 1);
-        QCOMPARE(game.piece(1)->size(), joins ? QSize(2 * single.width(), single.height()) : single);
-        QCOMPARE(game.window->shadowWindow()->isVisible(), !joins);
+        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(2).turn, 0);
+        QCOMPARE(game.piece(2)->size(), single);
+        game.dropAt(2, game.besideOf(1, 2, QPointF(11, 0)));
+        QVERIFY(game.piece(2)->isVisible() && game.window->shadowWindow()->isVisible());
+        QCOMPARE(game.window->play().joinCounter(), 1);
+        game.dropAt(6, QPointF(1500, 40000));
+        QCOMPARE(game.pos(6), QPointF(1500, game.window->clientTwips().height() - 1000));
+        QCOMPARE(game.piece(6)->pos(), game.shown(6));
+        game.dropAt(2, game.besideOf(1, 2, QPointF(-10, 10)));
+        QVERIFY(!game.piece(2)->isVisible() && !game.window->shadowWindow()->isVisible());
         QVERIFY(!game.window->dragFrame()->isVisible());
-        if (joins)
-            QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), game.piece(1)->size())));
-    }
-
-    void thirdPieceFindsSurvivor()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        game.dropAt(2, game.besideOf(1, 2));
-        QVERIFY(!game.piece(2)->isVisible());
-        // Piece 3's only left neighbour was 2; it now finds the unit that absorbed it.
-        game.dropAt(3, game.besideOf(1, 3, QPointF(-4, 6)));
-        QVERIFY(!game.piece(3)->isVisible());
-        QCOMPARE(game.window->play().joinCounter(), 3);
-        QCOMPARE(game.piece(1)->width(), 3 * game.window->play().window(4).size.width());
-        QCOMPARE(game.window->table().piece(1).group, QStringLiteral("P1P2P3"));
+        QCOMPARE(game.window->play().joinCounter(), 2);
+        QCOMPARE(game.piece(1)->size(), QSize(2 * single.width(), single.height()));
+        QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), game.piece(1)->size())));
     }
 
     void wholeLevelCompletes()
@@ -222,48 +206,6 @@ private slots:
         QCOMPARE(shown.icon, MessageIcon::Information);
     }
 
-    void dropIsClamped_data()
-    {
-        // Targets (twips) a whole number of pixels away from piece 6's scattered place.
-        QTest::addColumn<QPointF>("target");
-        QTest::addColumn<QString>("edge");
-        QTest::newRow("left") << QPointF(-5000, 2000) << "left";
-        QTest::newRow("top") << QPointF(1500, -5000) << "top";
-        QTest::newRow("right") << QPointF(40000, 2000) << "right";
-        QTest::newRow("bottom") << QPointF(1500, 40000) << "bottom";
-    }
-    void dropIsClamped()
-    {
-        QFETCH(QPointF, target);
-        QFETCH(QString, edge);
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        game.dropAt(6, target);
-        const QSizeF piece = QSizeF(game.piece(6)->size()) * Twips::perPixel();
-        const QSizeF client = game.window->clientTwips();
-        QPointF expected = target;
-        if (edge == QLatin1String("left"))
-            expected.setX(200 - piece.width());
-        else if (edge == QLatin1String("top"))
-            expected.setY(500 - piece.height());
-        else if (edge == QLatin1String("right"))
-            expected.setX(client.width() - 200);
-        else
-            expected.setY(client.height() - 1000);
-        QCOMPARE(game.pos(6), expected);
-        QCOMPARE(
-            game.piece(6)->pos(), QPoint(Twips::toPixelsInt(expected.x()), Twips::toPixelsInt(expected.y())));
-    }
-
-    void differentTurnsNeverJoin()
-    {
-        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
-        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
-        QCOMPARE(game.window->table().piece(2).turn, 90);
-        game.dropAt(2, game.besideOf(1, 2));
-        QVERIFY(game.piece(2)->isVisible());
-        QCOMPARE(game.window->play().joinCounter(), 1);
-    }
-
     void rightClickTurnsWholeGroup()
     {
         Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
@@ -282,15 +224,6 @@ private slots:
             QTest::mousePress(game.piece(1), Qt::RightButton, {}, Grab);
         QCOMPARE(game.window->table().piece(1).turn, 0);
         QCOMPARE(game.piece(1)->size(), before);
-    }
-
-    void rightClickWithoutRotationDoesNothing()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        const QSize before = game.piece(2)->size();
-        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
-        QCOMPARE(game.window->table().piece(2).turn, 0);
-        QCOMPARE(game.piece(2)->size(), before);
     }
 
     void pausedAndTimeEndedIgnorePresses()
@@ -322,9 +255,11 @@ private slots:
         QVERIFY(!game.window->play().dragging());
     }
 
-    void shapeBoardCannotBePickedUp()
+    // M and D redrawn at 0.5: the shape-board family. The board cannot be picked up; a figure
+    // dropped 6 pixels off its hole snaps in, stays a window of its own, is locked there, and the
+    // piece windows stack as the model says (the board lowest, then the locked figure).
+    void shapeBoardInTheWindow()
     {
-        // M and D are redrawn at 0.5: the shape-board family.
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,", { 0.5 });
         QCOMPARE(game.window->play().shapeFamily(), int(JigsawPlay::ShapeBoard));
         const int board = game.window->play().pieceCount();
@@ -333,47 +268,38 @@ private slots:
         QVERIFY(!game.window->play().dragging());
         QVERIFY(game.window->background()->boardVisible());
         QVERIFY(!game.window->background()->targetVisible());
-        // Stacking: the board lies below every figure (its shadow is painted beneath it).
-        const QObjectList order = game.window->background()->children();
-        for (int k = 1; k < board; ++k)
-            QVERIFY(order.indexOf(game.piece(board)) < order.indexOf(game.piece(k)));
         QTest::mousePress(game.piece(1), Qt::LeftButton, {}, Grab);
         QVERIFY(game.window->play().dragging());
         QVERIFY(game.window->dragFrame()->isVisible());
         QCOMPARE(game.window->dragFrame()->geometry(), game.piece(1)->geometry());
         QTest::mouseRelease(game.piece(1), Qt::LeftButton, {}, Grab);
 
-        // Dropped 6 pixels off its hole, the figure snaps in, stays a window of its own and is
-        // locked there.
         game.dropAt(1, game.besideOf(board, 1, QPointF(6, -6)));
         QCOMPARE(game.window->play().joinCounter(), 2);
-        QVERIFY(game.piece(1)->isVisible());
+        QVERIFY(game.piece(1)->isVisible() && game.window->play().window(1).locked);
         QCOMPARE(game.pos(1), game.besideOf(board, 1));
-        QCOMPARE(game.piece(1)->pos(),
-            QPoint(Twips::toPixelsInt(game.pos(1).x()), Twips::toPixelsInt(game.pos(1).y())));
+        QCOMPARE(game.piece(1)->pos(), game.shown(1));
         QTest::mousePress(game.piece(1), Qt::LeftButton, {}, Grab);
         QVERIFY(!game.window->play().dragging());
+        const QList<int>& stack = game.window->play().stacking();
+        QCOMPARE(stack.mid(0, 2), QList<int>({ board, 1 }));
+        const QObjectList order = game.window->background()->children();
+        for (qsizetype i = 1; i < stack.size(); ++i)
+            QVERIFY(order.indexOf(game.piece(stack[i - 1])) < order.indexOf(game.piece(stack[i])));
     }
 
-    void idleCommandsDoNothing_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("7") << 7;
-        QTest::newRow("10") << 10;
-        QTest::newRow("-1") << -1;
-    }
     void idleCommandsDoNothing()
     {
-        QFETCH(int, index);
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
         PieceWindow* first = game.piece(1);
         const QString record = game.window->record();
-        game.window->PMenu(index);
-        QVERIFY(game.window->isVisible());
-        QVERIFY(game.window->timerActive());
-        QCOMPARE(game.piece(1), first);
-        QCOMPARE(game.window->record(), record);
-        QVERIFY(game.scripted.messages.shown.isEmpty());
+        for (int index : { 7, 10, -1 }) {
+            game.window->PMenu(index);
+            QVERIFY(game.window->isVisible() && game.window->timerActive());
+            QCOMPARE(game.piece(1), first);
+            QCOMPARE(game.window->record(), record);
+            QVERIFY(game.scripted.messages.shown.isEmpty());
+        }
     }
 
     void anotherNewGameNoKeepsGame()
@@ -427,41 +353,40 @@ private slots:
     }
 
     // Join and turn effects follow the S field.
-    void joinAndTurnSounds_data()
-    {
-        QTest::addColumn<QByteArray>("record");
-        QTest::addColumn<QStringList>("effects");
-        const QString rotate = QStringLiteral("rotate.wav");
-        QTest::newRow("sound on") << QByteArray("G1,BE0132768,D0,R1,M0,S1,P2,")
-                                  << QStringList { rotate, rotate, rotate, rotate, "together0.wav" };
-        QTest::newRow("sound off") << QByteArray("G1,BE0132768,D0,R1,M0,S0,P2,") << QStringList {};
-    }
     void joinAndTurnSounds()
     {
-        QFETCH(QByteArray, record);
-        QFETCH(QStringList, effects);
-        Game game(record);
-        for (int t = 0; t < 4; ++t)
-            QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
-        game.dropAt(2, game.besideOf(1, 2));
-        QCOMPARE(game.window->play().joinCounter(), 2);
-        QStringList played;
-        for (const RecordingEffectPlayer::Call& call : game.effects.calls())
-            played << QFileInfo(call.file).fileName();
-        QCOMPARE(played, effects);
+        const QString rotate = QStringLiteral("rotate.wav");
+        for (const bool on : { true, false }) {
+            Game game(on ? "G1,BE0132768,D0,R1,M0,S1,P2," : "G1,BE0132768,D0,R1,M0,S0,P2,");
+            for (int t = 0; t < 4; ++t)
+                QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
+            game.dropAt(2, game.besideOf(1, 2));
+            QCOMPARE(game.window->play().joinCounter(), 2);
+            QStringList played;
+            for (const RecordingEffectPlayer::Call& call : game.effects.calls())
+                played << QFileInfo(call.file).fileName();
+            QCOMPARE(played, (on ? QStringList { rotate, rotate, rotate, rotate, "together0.wav" } : QStringList {}));
+        }
     }
 
-    void rightReleaseOnBackgroundOpensMenu()
+    // The jigsaw's own menu (its entries are tst_gamemenu's) with the S field's caption, opened by a
+    // right release on the background; F3 pauses once per stroke; Exit closes and removes the
+    // temporary files.
+    void menuKeysAndExit()
     {
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
+        QStringList captions;
+        for (const QAction* action : game.window->gameMenu()->actions())
+            captions << action->text();
+        QVERIFY(captions.contains(QStringLiteral("Close Sound"))); // S1
         QTest::mouseRelease(game.window->background(), Qt::RightButton, {}, QPoint(700, 500));
         QVERIFY(game.window->gameMenu()->isVisible());
         game.window->gameMenu()->close();
-    }
-
-    void exitClosesWindow()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        QTest::keyClick(game.window.get(), Qt::Key_F3);
+        QVERIFY(game.window->play().paused);
+        QTest::keyClick(game.window.get(), Qt::Key_F3);
+        QVERIFY(!game.window->play().paused);
         game.scripted.folder.write(QStringLiteral("temp001"), "x");
         game.scripted.folder.write(QStringLiteral("temp.bmp"), "x");
         int exit = 9;
@@ -469,25 +394,6 @@ private slots:
         QVERIFY(!game.window->isVisible());
         QVERIFY(!game.scripted.folder.exists(QStringLiteral("temp001")));
         QVERIFY(!game.scripted.folder.exists(QStringLiteral("temp.bmp")));
-    }
-
-    void commandCaptionsAndKeys()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        QStringList captions;
-        for (QAction* action : game.window->gameMenu()->actions())
-            if (!action->isSeparator())
-                captions << action->text() + QLatin1Char('|') + action->shortcut().toString();
-        QCOMPARE(captions,
-            QStringList({ "Restart|F2", "Pause|F3", "Stop|", "Gather pieces|Ctrl+G", "BackColor|F4",
-                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Recent pictures|", "Option|F8", "Puzzle scoreboard|F9",
-                "Toolbar|", "Help|F1", "About...|", "Exit|F12" }));
-        QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
-        // F3 pauses once per stroke.
-        QTest::keyClick(game.window.get(), Qt::Key_F3);
-        QVERIFY(game.window->play().paused);
-        QTest::keyClick(game.window.get(), Qt::Key_F3);
-        QVERIFY(!game.window->play().paused);
     }
 
     // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join test included,
@@ -512,21 +418,6 @@ private slots:
         QVERIFY(!game.window->dragFrame()->isVisible());
         QCOMPARE(game.window->play().joinCounter(), 2);
         QVERIFY(!game.piece(2)->isVisible());
-    }
-
-    // The piece windows stack as the model says: a figure snapped into its hole lies right above
-    // the board, below every loose figure.
-    void windowsStackAsThePlay()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,", { 0.5 });
-        const int board = game.window->play().pieceCount();
-        game.dropAt(1, game.besideOf(board, 1));
-        QVERIFY(game.window->play().window(1).locked);
-        const QList<int>& stack = game.window->play().stacking();
-        QCOMPARE(stack.mid(0, 2), QList<int>({ board, 1 }));
-        const QObjectList order = game.window->background()->children();
-        for (qsizetype i = 1; i < stack.size(); ++i)
-            QVERIFY(order.indexOf(game.piece(stack[i - 1])) < order.indexOf(game.piece(stack[i])));
     }
 
     // Shrinking the window clamps the units into the smaller client area; Ctrl+G then brings the

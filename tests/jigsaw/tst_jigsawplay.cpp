@@ -82,6 +82,17 @@ void placeAtHome(JigsawPlay& play, QPointF shiftPixels = {})
         play.window(k).visible = true;
     }
 }
+// A play over its own table, started, its pieces shown at home shifted by the pixels given.
+struct Played {
+    explicit Played(PieceTable t, int family = JigsawPlay::Catalogue, bool rotation = false, QPointF shift = {})
+        : table(std::move(t))
+    {
+        play.startGame(&table, family, rotation);
+        placeAtHome(play, shift);
+    }
+    PieceTable table;
+    JigsawPlay play;
+};
 } // namespace
 
 class TestJigsawPlay : public QObject
@@ -92,53 +103,41 @@ private slots:
     void init() { Twips::overridePerPixel(15); }
     void cleanup() { Twips::overridePerPixel(0); }
 
-    void joinTolerance_data()
-    {
-        QTest::addColumn<double>("dxTwips");
-        QTest::addColumn<double>("dyTwips");
-        QTest::addColumn<bool>("joins");
-        QTest::newRow("exact") << 0.0 << 0.0 << true;
-        QTest::newRow("10 px right and down") << 150.0 << 150.0 << true;
-        QTest::newRow("10 px left and up") << -150.0 << -150.0 << true;
-        QTest::newRow("11 px right") << 165.0 << 0.0 << false;
-        QTest::newRow("11 px down") << 0.0 << 165.0 << false;
-        QTest::newRow("10.5 px after conversion") << 157.5 << 0.0 << false;
-        QTest::newRow("10.5 px up") << 0.0 << -157.5 << false;
-    }
+    // Piece 2 moved by (dx, dy) twips from its place beside piece 1 joins within 10 pixels either
+    // way, compared after conversion (10.5 pixels is too far).
     void joinTolerance()
     {
-        QFETCH(double, dxTwips);
-        QFETCH(double, dyTwips);
-        QFETCH(bool, joins);
-        PieceTable table = squareGrid(2, 1);
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, false);
-        placeAtHome(play);
-        play.window(2).pos += QPointF(dxTwips, dyTwips);
-        const JoinResult r = play.tryJoin(2);
-        QCOMPARE(r.joined, joins);
-        QCOMPARE(play.joinCounter(), joins ? 2 : 1);
-        QCOMPARE(play.window(2).visible, !joins);
+        const QList<std::tuple<double, double, bool>> rows = { { 0, 0, true }, { 150, 150, true }, { -150, -150, true },
+            { 165, 0, false }, { 0, 165, false }, { 157.5, 0, false }, { 0, -157.5, false } };
+        for (const auto& [dx, dy, joins] : rows) {
+            Played game(squareGrid(2, 1));
+            auto& [table, play] = game;
+            play.window(2).pos += QPointF(dx, dy);
+            QVERIFY2(play.tryJoin(2).joined == joins, qPrintable(QStringLiteral("%1, %2").arg(dx).arg(dy)));
+            QCOMPARE(play.joinCounter(), joins ? 2 : 1);
+            QCOMPARE(play.window(2).visible, !joins);
+        }
     }
 
     void differentTurnsNeverJoin()
     {
-        PieceTable table = squareGrid(2, 1);
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, true);
-        placeAtHome(play);
+        Played game(squareGrid(2, 1), JigsawPlay::Catalogue, true);
+        auto& [table, play] = game;
         table.piece(2).turn = 90;
         QVERIFY(!play.tryJoin(2).joined);
         table.piece(1).turn = 90;
         QVERIFY(play.tryJoin(2).joined);
+        // Without rotation a unit is never turned.
+        play.startGame(&table, JigsawPlay::Catalogue, false);
+        placeAtHome(play);
+        QVERIFY(!play.turn(1, QSize(200, 100), QSizeF(30000, 20000)));
+        QCOMPARE(table.piece(1).turn, 90);
     }
 
     void mergeGeometryAndBookkeeping()
     {
-        PieceTable table = squareGrid(3, 1);
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, false);
-        placeAtHome(play, {400, 300});
+        Played game(squareGrid(3, 1), JigsawPlay::Catalogue, false, QPointF(400, 300));
+        auto& [table, play] = game;
         // Piece 2 dropped 6 px left and 4 px up of its exact place beside piece 1.
         play.window(2).pos += QPointF(-90, -60);
         const QPointF before2 = play.window(2).pos;
@@ -167,33 +166,20 @@ private slots:
         QCOMPARE(play.window(1).size, QSize(300, 100));
     }
 
-    void hiddenCandidateIsSkipped()
+    // Record 0's list lets any piece join any other, even corners that never touch; a candidate
+    // already absorbed (hidden) is skipped: record 0 lists P1 first, so P2 is taken.
+    void record0ListSkipsHiddenCandidates()
     {
-        PieceTable table = squareGrid(3, 1, true);
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, false);
-        placeAtHome(play);
-        play.window(1).visible = false; // already absorbed
-        const JoinResult r = play.tryJoin(3);
-        QVERIFY(r.joined);
-        QCOMPARE(r.survivor, 2); // record 0 lists P1 first; P1 is hidden, so P2 is taken
-    }
-
-    void record0ListLetsAnyPieceJoin()
-    {
-        PieceTable table = squareGrid(3, 3, true);
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, false);
-        placeAtHome(play);
-        QCOMPARE(play.tryJoin(9).survivor, 1); // corner pieces that never touch still join
+        Played game(squareGrid(3, 3, true));
+        auto& [table, play] = game;
+        play.window(1).visible = false;
+        QCOMPARE(play.tryJoin(9).survivor, 2);
     }
 
     void sixteenPiecesCompleteAfterFifteenJoins()
     {
-        PieceTable table = squareGrid(4, 4);
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, false);
-        placeAtHome(play, {37, 11});
+        Played game(squareGrid(4, 4), JigsawPlay::Catalogue, false, QPointF(37, 11));
+        auto& [table, play] = game;
         int joins = 0;
         bool completed = false;
         for (int k = 16; k >= 1 && !completed; --k) {
@@ -230,12 +216,9 @@ private slots:
     {
         QFETCH(QPointF, drop);
         QFETCH(QPointF, clamped);
-        PieceTable table = squareGrid(2, 1);
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, false);
+        Played game(squareGrid(2, 1));
+        auto& [table, play] = game;
         play.window(1).pos = QPointF(9000, 9000);
-        play.window(1).visible = true;
-        play.window(2).visible = true;
         play.window(2).pos = QPointF(0, 0);
         QVERIFY(play.press(1, QPointF(300.4, 600.6)));
         QCOMPARE(play.shadow().pos, QPointF(9030, 9050));
@@ -274,36 +257,13 @@ private slots:
         QFETCH(QString, state);
         QFETCH(int, piece);
         QFETCH(bool, accepted);
-        PieceTable table = squareGrid(2, 2);
-        JigsawPlay play;
-        play.startGame(&table, family, false);
-        placeAtHome(play);
+        Played game(squareGrid(2, 2), family);
+        auto& [table, play] = game;
         play.paused = state == u"paused";
         play.timeEnded = state == u"timeEnded";
         play.ended = state == u"ended";
         QCOMPARE(play.press(piece, QPointF(10, 10)), accepted);
         QCOMPARE(play.dragging(), accepted);
-    }
-
-    void shapeBoardJoinSnapsAndLocks()
-    {
-        PieceTable table = threeFiguresAndBoard();
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::ShapeBoard, false);
-        placeAtHome(play, {500, 300});
-        play.window(1).pos = QPointF(0, 0); // far from its place
-        play.window(2).pos = QPointF(0, 3000);
-        // Figure 3 dropped 7 px right of its hole: joins the board and snaps exactly into it.
-        play.window(3).pos += QPointF(105, 0);
-        const JoinResult r = play.tryJoin(3);
-        QVERIFY(r.joined);
-        QVERIFY(r.intoBoard);
-        QCOMPARE(r.survivor, 4);
-        QVERIFY(play.window(3).visible);
-        QCOMPARE(play.window(3).pos, QPointF(Twips::fromPixels(500 + 200), Twips::fromPixels(300)));
-        QVERIFY(play.window(3).locked);
-        QVERIFY(!play.press(3, QPointF(1, 1))); // cannot be picked up and counted again
-        QCOMPARE(play.joinCounter(), 2);
     }
 
     // A quarter turn at an edge keeps the strip a drop keeps: left = 200 - width, top = 500 - height.
@@ -323,11 +283,9 @@ private slots:
         QFETCH(QSize, piece);
         QFETCH(QPointF, at);
         QFETCH(QPointF, turned);
-        PieceTable table = onePiece(QRegion(QRect(QPoint(0, 0), piece)));
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, true);
+        Played game(onePiece(QRegion(QRect(QPoint(0, 0), piece))), JigsawPlay::Catalogue, true);
+        auto& [table, play] = game;
         play.window(1).pos = at;
-        play.window(1).visible = true;
         QVERIFY(play.turn(1, piece, QSizeF(30000, 20000)));
         QCOMPARE(table.piece(1).turn, 90);
         QCOMPARE(play.window(1).size, piece.transposed());
@@ -337,42 +295,25 @@ private slots:
     // The box clamp alone can leave nothing but a stray pixel of the outline in the window: a
     // 50 x 50 patch and one pixel in the far corner of a 200 x 200 box (100 x 100 for the small
     // one). Enough outline must stay: 178 pixels (200 x 200 twips), or all of a smaller outline.
-    void dropKeepsOutlineWithinReach_data()
-    {
-        QTest::addColumn<QRect>("patch");
-        QTest::addColumn<QPoint>("dot");
-        QTest::addColumn<QPointF>("drop");
-        QTest::addColumn<QPoint>("kept"); // pixels; client 2000 x 1333
-        // Patch at the left/top: 4 columns (rows) of 50 show at -46; the box clamp gave -187.
-        QTest::newRow("left") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(-9000, 3000)
-                              << QPoint(-46, 200);
-        QTest::newRow("top") << QRect(0, 0, 50, 50) << QPoint(199, 199) << QPointF(3000, -9000)
-                             << QPoint(200, -46);
-        // Patch at the right/bottom: its first 4 columns (rows) end at 2000 - 4 (1333 - 4).
-        QTest::newRow("right") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(40000, 3000)
-                               << QPoint(1846, 200);
-        QTest::newRow("bottom") << QRect(150, 150, 50, 50) << QPoint(0, 0) << QPointF(3000, 40000)
-                                << QPoint(200, 1179);
-        QTest::newRow("small outline wholly inside")
-            << QRect(0, 0, 10, 10) << QPoint(99, 99) << QPointF(-9000, 3000) << QPoint(0, 200);
-    }
+    // Client 2000 x 1333 pixels. A patch at the left/top: 4 columns (rows) of 50 show at -46
+    // where the box clamp gave -187; at the right/bottom its first 4 end at 2000 - 4 (1333 - 4).
     void dropKeepsOutlineWithinReach()
     {
-        QFETCH(QRect, patch);
-        QFETCH(QPoint, dot);
-        QFETCH(QPointF, drop);
-        QFETCH(QPoint, kept);
-        PieceTable table = onePiece(QRegion(patch) + QRegion(dot.x(), dot.y(), 1, 1));
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, false);
-        play.window(1).visible = true;
-        QVERIFY(dropAt(play, 1, drop).dropped);
-        QCOMPARE(play.window(1).pos, twips(kept));
+        const auto keptAt = [](QRect patch, QPoint dot, QPointF drop) {
+            Played game(onePiece(QRegion(patch) + QRegion(dot.x(), dot.y(), 1, 1)));
+            return dropAt(game.play, 1, drop).dropped ? game.play.window(1).pos : QPointF(-1, -1);
+        };
+        QCOMPARE(keptAt(QRect(0, 0, 50, 50), QPoint(199, 199), QPointF(-9000, 3000)), twips(QPoint(-46, 200)));
+        QCOMPARE(keptAt(QRect(0, 0, 50, 50), QPoint(199, 199), QPointF(3000, -9000)), twips(QPoint(200, -46)));
+        QCOMPARE(keptAt(QRect(150, 150, 50, 50), QPoint(0, 0), QPointF(40000, 3000)), twips(QPoint(1846, 200)));
+        QCOMPARE(keptAt(QRect(150, 150, 50, 50), QPoint(0, 0), QPointF(3000, 40000)), twips(QPoint(200, 1179)));
+        // A small outline stays wholly inside.
+        QCOMPARE(keptAt(QRect(0, 0, 10, 10), QPoint(99, 99), QPointF(-9000, 3000)), twips(QPoint(0, 200)));
     }
 
     // A whole shape board: every figure dropped a few pixels off its hole snaps exactly into it,
-    // never into a figure locked before it; each counts one join; locked figures stack just above
-    // the board and below every loose figure.
+    // never into a figure locked before it; each counts one join and cannot be picked up again;
+    // locked figures stack just above the board and below every loose figure.
     void shapeBoardPlaysToCompletion()
     {
         PieceTable table;
@@ -397,6 +338,7 @@ private slots:
             QCOMPARE(drop.join.survivor, board);
             QCOMPARE(drop.join.completed, k == board - 1);
             QCOMPARE(play.joinCounter(), k + 1);
+            QVERIFY(!play.press(k, QPointF(1, 1)));
             const QList<int>& stack = play.stacking();
             QCOMPARE(stack.first(), board);
             for (int j = 1; j < board; ++j)
@@ -412,10 +354,8 @@ private slots:
     // A command in the middle of a drag ends it as a drop where the unit is: clamp, shadow, join.
     void endDragDrops()
     {
-        PieceTable table = squareGrid(2, 1);
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, false);
-        placeAtHome(play, { 400, 300 });
+        Played game(squareGrid(2, 1), JigsawPlay::Catalogue, false, QPointF(400, 300));
+        auto& [table, play] = game;
         QVERIFY(play.press(2, QPointF(0, 0)));
         QVERIFY(play.drag(2, QPointF(-90000, 45)));
         const JigsawPlay::Drop drop = play.endDrag(QSizeF(30000, 20000));
@@ -434,10 +374,8 @@ private slots:
     // would be; the board carries its locked figures along.
     void clampAllAfterResize()
     {
-        PieceTable table = threeFiguresAndBoard();
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::ShapeBoard, false);
-        placeAtHome(play, { 1500, 1000 });
+        Played game(threeFiguresAndBoard(), JigsawPlay::ShapeBoard, false, QPointF(1500, 1000));
+        auto& [table, play] = game;
         QVERIFY(play.tryJoin(1).intoBoard);
         play.window(2).pos = QPointF(1000, 1000);
         play.window(3).pos = QPointF(90000, 1000);
@@ -470,10 +408,8 @@ private slots:
         QFETCH(bool, thirdOnTop);
         QFETCH(QRect, companion);
         QFETCH(bool, gathered);
-        PieceTable table = squareGrid(3, 1);
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, true);
-        placeAtHome(play, { 600, 600 });
+        Played game(squareGrid(3, 1), JigsawPlay::Catalogue, true, QPointF(600, 600));
+        auto& [table, play] = game;
         QVERIFY(play.tryJoin(2).joined);
         table.piece(3).turn = 90;
         play.window(3).pos = twips(third);

@@ -90,29 +90,9 @@ private slots:
         QCOMPARE(ShapeCatalogue::SizeClass(code), code / 100 == 16 ? 1 : code / 100 == 36 ? 2 : 3);
     }
 
-    // The header of every code; the generator writes as many pieces as it announces, and an
-    // unknown code is built like 1605.
-    void headers()
+    // The golden texts pin every code's header and pieces; an unknown code is built like 1605.
+    void unknownCodeIsBuiltLike1605()
     {
-        const QList<std::pair<int, const char*>> rows = { { 1601, "W400,H400,P16," }, { 1602, "W200,H200,P16," },
-            { 1603, "W90,H90,P18," }, { 1604, "W200,H160,P20," }, { 1605, "W500,H400,P20," },
-            { 1606, "W200,H160,P20," }, { 3601, "W600,H600,P36," }, { 3602, "W300,H300,P36," },
-            { 3603, "W150,H120,P40," }, { 3604, "W300,H240,P45," }, { 3605, "W600,H600,P36," },
-            { 3606, "W300,H240,P45," }, { 6401, "W800,H800,P64," }, { 6402, "W400,H400,P64," },
-            { 6403, "W180,H150,P60," }, { 6404, "W400,H240,P60," }, { 6405, "W800,H800,P64," },
-            { 6406, "W400,H240,P60," }, { 1607, "W300,H300,P18," }, { 1608, "W300,H300,P18," },
-            { 1609, "W300,H300,P27," }, { 1610, "W300,H300,P18," }, { 1611, "W80,H90,P24," },
-            { 3607, "W500,H400,P40," }, { 3608, "W500,H400,P40," }, { 3609, "W500,H400,P60," },
-            { 3610, "W500,H400,P40," }, { 3611, "W100,H120,P40," }, { 6407, "W600,H500,P60," },
-            { 6408, "W600,H500,P60," }, { 6409, "W600,H500,P90," }, { 6410, "W600,H500,P60," },
-            { 6411, "W120,H150,P60," }, { 1234, "W500,H400,P20," }, { 6412, "W500,H400,P20," } };
-        for (const auto& [code, header] : rows) {
-            ScriptedRandom random({ 0.3, 0.7, 0.1, 0.9, 0.5 });
-            const QString shape = ShapeCatalogue::generateLevel(code, random);
-            QVERIFY2(shape.startsWith(QLatin1String(header)), qPrintable(shape.left(40)));
-            QCOMPARE(int(shape.count(u'V')), QString::fromLatin1(header).section(u'P', 1).section(u',', 0, 0).toInt());
-            QVERIFY(!shape.contains(u' ') && !shape.contains(QLatin1String(",,")));
-        }
         ScriptedRandom a({ 0.2, 0.6, 0.4 }), b({ 0.2, 0.6, 0.4 });
         QCOMPARE(ShapeCatalogue::generateLevel(4242, a), ShapeCatalogue::generateLevel(1605, b));
     }
@@ -125,65 +105,36 @@ private slots:
             QCOMPARE(ShapeText::number(value), QString::fromLatin1(text));
     }
 
-    // The block levels may name pieces the random cuts keep apart, so their lists are pinned here;
-    // the other rules are checked against the geometry in tst_levelregions.
-    void blockNeighbours_data()
+    // The golden texts pin every rule's lists; a table shorter than its level's names only the
+    // pieces it has, and a rule rewrites record 0 that a level without one filled.
+    void shortTableNeighbours()
     {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("pieces");
-        QTest::addColumn<int>("piece");
-        QTest::addColumn<QList<int>>("neighbours");
-        QTest::newRow("1604 top-left corner") << 1604 << 20 << 1 << QList<int> { 5 };
-        QTest::newRow("1604 top-right corner") << 1604 << 20 << 2 << QList<int> { 5, 6, 9, 10 };
-        QTest::newRow("1604 middle") << 1604 << 20 << 5 << QList<int> { 1, 2, 3, 4, 6, 9, 10, 11, 12, 15 };
-        QTest::newRow("1606 bottom-right corner") << 1606 << 20 << 3 << QList<int> { 5, 6, 9, 10, 11, 12, 15 };
-        QTest::newRow("3604 centre block middle")
-            << 3604 << 45 << 25 << QList<int> { 8, 9, 10, 17, 18, 20, 21, 22, 23, 24, 26, 29, 30, 36, 37, 40 };
-        QTest::newRow("3606 bottom-left of last block") << 3606 << 45 << 44 << QList<int> { 37, 38, 40, 45 };
-        QTest::newRow("short table names only pieces it has") << 1601 << 5 << 4 << QList<int> { 3 };
-    }
-    void blockNeighbours()
-    {
-        QFETCH(int, code);
-        QFETCH(int, pieces);
-        QFETCH(int, piece);
-        QFETCH(QList<int>, neighbours);
         PieceTable table;
-        for (int k = 1; k <= pieces; ++k)
+        for (int k = 1; k <= 5; ++k)
             table.append(PieceRecord {});
-        NeighbourLists::WriteNeighbourLists(6401, table); // a level without a rule first: record 0 is rewritten
-        NeighbourLists::WriteNeighbourLists(code, table);
-        QCOMPARE(table.piece(piece).neighbours, NeighbourLists::entryText(neighbours));
+        NeighbourLists::WriteNeighbourLists(6401, table);
+        NeighbourLists::WriteNeighbourLists(1601, table);
+        QCOMPARE(table.piece(4).neighbours, NeighbourLists::entryText({ 3 }));
         QCOMPARE(table.record0().neighbours, QString());
     }
 
-    void shapeBoardLayout_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QPoint>("margin");
-        QTest::newRow("640x480 index 0") << QSize(640, 480) << 0 << 5 << 5 << QPoint(20, 15);
-        QTest::newRow("640x480 index 4") << QSize(640, 480) << 4 << 10 << 10 << QPoint(0, 0);
-        QTest::newRow("400x400 index 1") << QSize(400, 400) << 1 << 4 << 5 << QPoint(20, 25);
-        QTest::newRow("odd margins round down") << QSize(805, 603) << 2 << 10 << 10 << QPoint(2, 1);
-        QTest::newRow("narrower than a cell") << QSize(100, 400) << 0 << 0 << 4 << QPoint(50, 20);
-        QTest::newRow("empty picture") << QSize(0, 0) << 3 << 0 << 0 << QPoint(0, 0);
-    }
+    // The grid of a shape board: columns x rows of the index's cell, centred (odd margins round
+    // down); none where the picture is narrower than a cell or empty.
     void shapeBoardLayout()
     {
-        QFETCH(QSize, picture);
-        QFETCH(int, index);
-        QFETCH(int, columns);
-        QFETCH(int, rows);
-        QFETCH(QPoint, margin);
-        const ShapeBoardLayout grid = ShapeBoard::layout(picture, index);
-        QCOMPARE(grid.columns, columns);
-        QCOMPARE(grid.rows, rows);
-        QCOMPARE(grid.margin, margin);
-        QCOMPARE(grid.cell, ShapeBoard::cellSize(index));
-        QCOMPARE(grid.cellOrigin(2, 3), margin + QPoint(grid.cell.width(), 2 * grid.cell.height()));
+        const QList<std::tuple<QSize, int, const char*>> rows = { { QSize(640, 480), 0, "5x5 +20+15" },
+            { QSize(640, 480), 4, "10x10 +0+0" }, { QSize(400, 400), 1, "4x5 +20+25" }, { QSize(805, 603), 2, "10x10 +2+1" },
+            { QSize(100, 400), 0, "0x4 +50+20" }, { QSize(0, 0), 3, "0x0 +0+0" } };
+        for (const auto& [picture, index, expected] : rows) {
+            const ShapeBoardLayout grid = ShapeBoard::layout(picture, index);
+            QCOMPARE(QStringLiteral("%1x%2 +%3+%4").arg(grid.columns).arg(grid.rows).arg(grid.margin.x()).arg(grid.margin.y()),
+                QString::fromLatin1(expected));
+            QCOMPARE(grid.cell, ShapeBoard::cellSize(index));
+            QCOMPARE(grid.cellOrigin(2, 3), grid.margin + QPoint(grid.cell.width(), 2 * grid.cell.height()));
+        }
+        // An index past either end takes the smallest cell.
+        QCOMPARE(ShapeBoard::cellSize(ShapeBoard::LevelIndexCount), ShapeBoard::cellSize(ShapeBoard::LevelIndexCount - 1));
+        QCOMPARE(ShapeBoard::cellSize(-1), ShapeBoard::cellSize(ShapeBoard::LevelIndexCount - 1));
     }
 
     // D picks the grid index (D0 draws one of 0..2), P the figure kind (P0 and P12 draw one).

@@ -50,15 +50,8 @@ QByteArray small24()
     return BmpBuilder::make(s);
 }
 
-// Sets the 32-bit value at offset.
-QByteArray patched(QByteArray data, int offset, quint32 value)
-{
-    qToLittleEndian(value, data.data() + offset);
-    return data;
-}
-
-// Sets the 16-bit value at offset.
-QByteArray patched16(QByteArray data, int offset, quint16 value)
+// Sets the 32-bit (or 16-bit) value at offset.
+template <typename T = quint32> QByteArray patched(QByteArray data, int offset, T value)
 {
     qToLittleEndian(value, data.data() + offset);
     return data;
@@ -117,65 +110,41 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QImage>("expected");
-        using BmpBuilder::Recipe;
-        const QList<QRgb> rgbPalette { Red, Green, Blue };
-
-        Recipe mono { 3, 2, 1 };
-        mono.palette = { Black, White };
-        mono.pixels = padRow(bytes({ 0x60 })) + padRow(bytes({ 0xA0 })); // bottom row 0 1 1, top row 1 0 1
-        QTest::newRow("1 bit") << BmpBuilder::make(mono)
+        using namespace BmpBuilder;
+        const auto bmp = [](Recipe r, QList<QRgb> palette, QByteArray pixels) {
+            r.palette = palette;
+            r.pixels = pixels;
+            return make(r);
+        };
+        const QList<QRgb> rgb { Red, Green, Blue };
+        const QImage rgbw = imageOf(2, { Red, Green, Blue, White });
+        // Rows bottom-up unless the height is negative: bottom 0 1 1, top 1 0 1.
+        QTest::newRow("1 bit") << bmp({ 3, 2, 1 }, { Black, White }, padRow(bytes({ 0x60 })) + padRow(bytes({ 0xA0 })))
                                << imageOf(3, { White, Black, White, Black, White, White });
-
-        Recipe four { 3, 2, 4 };
-        four.palette = rgbPalette;
-        four.pixels
-            = padRow(bytes({ 0x21, 0x00 })) + padRow(bytes({ 0x01, 0x20 })); // bottom 2 1 0, top 0 1 2
-        QTest::newRow("4 bits") << BmpBuilder::make(four)
+        QTest::newRow("4 bits") << bmp({ 3, 2, 4 }, rgb, padRow(bytes({ 0x21, 0x00 })) + padRow(bytes({ 0x01, 0x20 })))
                                 << imageOf(3, { Red, Green, Blue, Blue, Green, Red });
-
-        Recipe eight { 3, 2, 8 };
-        eight.palette = rgbPalette;
-        eight.pixels = padRow(bytes({ 2, 2, 1 })) + padRow(bytes({ 0, 1, 2 }));
-        QTest::newRow("8 bits") << BmpBuilder::make(eight)
+        QTest::newRow("8 bits") << bmp({ 3, 2, 8 }, rgb, padRow(bytes({ 2, 2, 1 })) + padRow(bytes({ 0, 1, 2 })))
                                 << imageOf(3, { Red, Green, Blue, Blue, Blue, Green });
-
-        Recipe rle8 { 3, 2, 8, BmpBuilder::Rle8 };
-        rle8.palette = rgbPalette;
-        rle8.pixels = bytes({ 2, 2, 1, 1, 0, 0, 1, 0, 1, 1, 1, 2, 0, 1 });
-        QTest::newRow("RLE8") << BmpBuilder::make(rle8)
+        QTest::newRow("RLE8") << bmp({ 3, 2, 8, Rle8 }, rgb, bytes({ 2, 2, 1, 1, 0, 0, 1, 0, 1, 1, 1, 2, 0, 1 }))
                               << imageOf(3, { Red, Green, Blue, Blue, Blue, Green });
-
-        Recipe rle4 { 3, 2, 4, BmpBuilder::Rle4 };
-        rle4.palette = rgbPalette;
-        rle4.pixels = bytes({ 3, 0x21, 0, 0, 3, 0x01, 0, 1 }); // bottom 2 1 2, top 0 1 0
-        QTest::newRow("RLE4") << BmpBuilder::make(rle4) << imageOf(3, { Red, Green, Red, Blue, Green, Blue });
-
-        Recipe rgb555 { 2, 2, 16 };
-        rgb555.pixels
-            = bytes({ 0x1F, 0x00, 0xFF, 0x7F }) + bytes({ 0x00, 0x7C, 0xE0, 0x03 }); // blue white / red green
-        QTest::newRow("16 bits 555") << BmpBuilder::make(rgb555) << imageOf(2, { Red, Green, Blue, White });
-
-        Recipe rgb565 { 2, 2, 16, BmpBuilder::BitFields };
+        QTest::newRow("RLE4") << bmp({ 3, 2, 4, Rle4 }, rgb, bytes({ 3, 0x21, 0, 0, 3, 0x01, 0, 1 }))
+                              << imageOf(3, { Red, Green, Red, Blue, Green, Blue });
+        // Blue white / red green.
+        QTest::newRow("16 bits 555") << bmp({ 2, 2, 16 }, {}, bytes({ 0x1F, 0x00, 0xFF, 0x7F, 0x00, 0x7C, 0xE0, 0x03 }))
+                                     << rgbw;
+        Recipe rgb565 { 2, 2, 16, BitFields };
         rgb565.masks = { 0xF800, 0x07E0, 0x001F };
-        rgb565.pixels = bytes({ 0x1F, 0x00, 0xFF, 0xFF }) + bytes({ 0x00, 0xF8, 0xE0, 0x07 });
-        QTest::newRow("16 bits 565") << BmpBuilder::make(rgb565) << imageOf(2, { Red, Green, Blue, White });
-
-        QTest::newRow("24 bits") << small24() << imageOf(2, { Red, Green, Blue, White });
-
-        Recipe topDown { 2, -2, 24 };
-        topDown.pixels
-            = padRow(bytes({ 0, 0, 255, 0, 255, 0 })) + padRow(bytes({ 255, 0, 0, 255, 255, 255 }));
+        QTest::newRow("16 bits 565") << bmp(rgb565, {}, bytes({ 0x1F, 0x00, 0xFF, 0xFF, 0x00, 0xF8, 0xE0, 0x07 })) << rgbw;
+        QTest::newRow("24 bits") << small24() << rgbw;
         QTest::newRow("24 bits top-down")
-            << BmpBuilder::make(topDown) << imageOf(2, { Red, Green, Blue, White });
-
-        Recipe rgb32 { 2, 2, 32 };
-        rgb32.pixels = bytes({ 255, 0, 0, 0, 255, 255, 255, 0, 0, 0, 255, 0, 0, 255, 0, 0 });
-        QTest::newRow("32 bits") << BmpBuilder::make(rgb32) << imageOf(2, { Red, Green, Blue, White });
-
+            << bmp({ 2, -2, 24 }, {}, padRow(bytes({ 0, 0, 255, 0, 255, 0 })) + padRow(bytes({ 255, 0, 0, 255, 255, 255 })))
+            << rgbw;
+        QTest::newRow("32 bits") << bmp({ 2, 2, 32 }, {}, bytes({ 255, 0, 0, 0, 255, 255, 255, 0, 0, 0, 255, 0, 0, 255, 0, 0 }))
+                                 << rgbw;
         Recipe core { 2, 2, 24 };
         core.coreHeader = true;
-        core.pixels = padRow(bytes({ 255, 0, 0, 255, 255, 255 })) + padRow(bytes({ 0, 0, 255, 0, 255, 0 }));
-        QTest::newRow("OS/2 header") << BmpBuilder::make(core) << imageOf(2, { Red, Green, Blue, White });
+        QTest::newRow("OS/2 header")
+            << bmp(core, {}, padRow(bytes({ 255, 0, 0, 255, 255, 255 })) + padRow(bytes({ 0, 0, 255, 0, 255, 0 }))) << rgbw;
     }
     void readsEveryCommonVariant()
     {
@@ -207,7 +176,7 @@ private slots:
         QTest::newRow("signature only") << good.left(2);
         QTest::newRow("file header only") << good.left(14);
         QTest::newRow("cut in the info header") << good.left(30);
-        QTest::newRow("huge width") << patched(good, 18, 100000);
+        QTest::newRow("huge width") << patched(good, 18, 100000u);
         QTest::newRow("huge height") << patched(good, 22, 0x7FFFFFFF);
         QTest::newRow("most negative height") << patched(good, 22, 0x80000000u);
         QTest::newRow("just over the cap") << patched(good, 18, BackTileFile::MaxSide + 1);
@@ -218,8 +187,8 @@ private slots:
         QTest::newRow("pixels past the end") << patched(good, 10, quint32(good.size()));
         QTest::newRow("pixels inside the header") << patched(good, 10, 20);
         QTest::newRow("embedded JPEG") << patched(good, 30, 4);
-        QTest::newRow("odd bit count") << patched16(good, 28, 7);
-        QTest::newRow("no planes") << patched16(good, 26, 0);
+        QTest::newRow("odd bit count") << patched<quint16>(good, 28, 7);
+        QTest::newRow("no planes") << patched<quint16>(good, 26, 0);
         QTest::newRow("not a bitmap") << QByteArray("GIF89a this is not a tile at all, only text.");
         QBuffer png;
         png.open(QIODevice::WriteOnly);

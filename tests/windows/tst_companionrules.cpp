@@ -1,9 +1,14 @@
-// tst_companionrules.cpp: preview width and placement arithmetic, tool-button rules, help text.
+// tst_companionrules.cpp: preview width and placement arithmetic, windows kept on the screen,
+// tool-button rules, help text.
 #include "CompanionLayout.h"
 #include "HelpText.h"
+#include "ScreenFit.h"
 #include "ToolPanel.h"
 
+#include <QGuiApplication>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QWidget>
 #include <QtTest>
 
 using Language = StringTable::Language;
@@ -12,56 +17,73 @@ class TestCompanionRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void previewWidth_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("currentWidth");
-        QTest::addColumn<int>("width");
-        QTest::newRow("twice as wide") << QSize(640, 320) << 1500 << 2730 << 3000;
-        QTest::newRow("four by three") << QSize(800, 600) << 1860 << 2730 << 2480;
-        QTest::newRow("portrait") << QSize(300, 400) << 1860 << 2730 << 1395;
-        QTest::newRow("square") << QSize(50, 50) << 1234 << 10 << 1234;
-        QTest::newRow("half rounds to even, down") << QSize(5, 2) << 1 << 9 << 2;
-        QTest::newRow("half rounds to even, up") << QSize(7, 2) << 1 << 9 << 4;
-        QTest::newRow("empty picture keeps width") << QSize() << 1860 << 2730 << 2730;
-        QTest::newRow("zero height keeps width") << QSize(100, 0) << 1860 << 2730 << 2730;
-    }
+    // The preview's width for its height at the picture's proportions, halves to even; no picture
+    // keeps the width it has.
     void previewWidth()
     {
-        QFETCH(QSize, picture);
-        QFETCH(int, height);
-        QFETCH(int, currentWidth);
-        QFETCH(int, width);
-        QCOMPARE(CompanionLayout::previewWidth(picture, height, currentWidth), width);
+        QCOMPARE(CompanionLayout::previewWidth(QSize(640, 320), 1500, 2730), 3000);
+        QCOMPARE(CompanionLayout::previewWidth(QSize(800, 600), 1860, 2730), 2480);
+        QCOMPARE(CompanionLayout::previewWidth(QSize(300, 400), 1860, 2730), 1395);
+        QCOMPARE(CompanionLayout::previewWidth(QSize(50, 50), 1234, 10), 1234);
+        QCOMPARE(CompanionLayout::previewWidth(QSize(5, 2), 1, 9), 2);
+        QCOMPARE(CompanionLayout::previewWidth(QSize(7, 2), 1, 9), 4);
+        QCOMPARE(CompanionLayout::previewWidth(QSize(), 1860, 2730), 2730);
+        QCOMPARE(CompanionLayout::previewWidth(QSize(100, 0), 1860, 2730), 2730);
     }
 
-    void placements_data()
-    {
-        QTest::addColumn<QRect>("game");
-        QTest::addColumn<QSize>("window");
-        QTest::addColumn<QPoint>("preview");
-        QTest::addColumn<QPoint>("slidingTool");
-        QTest::addColumn<QPoint>("jigsawTool");
-        // Game windows as the games size them: the sliding one at (5, 0), the jigsaw at the origin.
-        QTest::newRow("sliding-size game") << QRect(5, 0, 18600, 11510) << QSize(3720, 1860)
-                                           << QPoint(14885, 9550) << QPoint(5, 1500) << QPoint(14885, 0);
-        QTest::newRow("moved game") << QRect(1500, 900, 9000, 6000) << QSize(1500, 2000) << QPoint(9000, 4800)
-                                    << QPoint(1500, 2400) << QPoint(9000, 900);
-        // A game window smaller than its companion pushes the companion past its left edge.
-        QTest::newRow("tiny game") << QRect(0, 0, 1000, 1000) << QSize(2730, 1860) << QPoint(-1730, -960)
-                                   << QPoint(0, 1500) << QPoint(-1730, 0);
-    }
+    // Game windows as the games size them (the sliding one at (5, 0), the jigsaw at the origin),
+    // moved, and smaller than the companion (which then reaches past the game's left edge).
     void placements()
     {
-        QFETCH(QRect, game);
-        QFETCH(QSize, window);
-        QFETCH(QPoint, preview);
-        QFETCH(QPoint, slidingTool);
-        QFETCH(QPoint, jigsawTool);
-        QCOMPARE(CompanionLayout::previewPosition(game, window), preview);
-        QCOMPARE(CompanionLayout::slidingToolPosition(game), slidingTool);
-        QCOMPARE(CompanionLayout::jigsawToolPosition(game, window), jigsawTool);
+        namespace L = CompanionLayout;
+        const QRect sliding(5, 0, 18600, 11510), moved(1500, 900, 9000, 6000), tiny(0, 0, 1000, 1000);
+        QCOMPARE(L::previewPosition(sliding, QSize(3720, 1860)), QPoint(14885, 9550));
+        QCOMPARE(L::slidingToolPosition(sliding), QPoint(5, 1500));
+        QCOMPARE(L::jigsawToolPosition(sliding, QSize(3720, 1860)), QPoint(14885, 0));
+        QCOMPARE(L::previewPosition(moved, QSize(1500, 2000)), QPoint(9000, 4800));
+        QCOMPARE(L::slidingToolPosition(moved), QPoint(1500, 2400));
+        QCOMPARE(L::jigsawToolPosition(moved, QSize(1500, 2000)), QPoint(9000, 900));
+        QCOMPARE(L::previewPosition(tiny, QSize(2730, 1860)), QPoint(-1730, -960));
+        QCOMPARE(L::slidingToolPosition(tiny), QPoint(0, 1500));
+        QCOMPARE(L::jigsawToolPosition(tiny, QSize(2730, 1860)), QPoint(-1730, 0));
+    }
+
+    // A frame is moved onto the area, and shrunk to it where it is larger.
+    void fitInside()
+    {
+        const QRect area(0, 0, 1280, 1024);
+        QCOMPARE(ScreenFit::fitInside(QRect(10, 20, 300, 200), area), QRect(10, 20, 300, 200));
+        QCOMPARE(ScreenFit::fitInside(QRect(1079, 957, 165, 124), area), QRect(1079, 900, 165, 124));
+        QCOMPARE(ScreenFit::fitInside(QRect(1181, 40, 104, 288), area), QRect(1176, 40, 104, 288));
+        QCOMPARE(ScreenFit::fitInside(QRect(-30, -5, 100, 100), area), QRect(0, 0, 100, 100));
+        QCOMPARE(ScreenFit::fitInside(QRect(2, 0, 1240, 1048), area), QRect(2, 0, 1240, 1024));
+        QCOMPARE(ScreenFit::fitInside(QRect(-50, -50, 4000, 3000), area), area);
+        QCOMPARE(ScreenFit::fitInside(QRect(0, 0, 200, 200), QRect(0, 30, 1280, 994)), QRect(0, 30, 200, 200)); // a panel
+        QCOMPARE(ScreenFit::fitInside(QRect(-5, -5, 10, 10), QRect()), QRect(-5, -5, 10, 10)); // no area
+    }
+
+    // The client part of an outer frame; a frame larger than the window keeps a pixel.
+    void innerOf()
+    {
+        QCOMPARE(ScreenFit::innerOf(QRect(2, 0, 1240, 1023), QMargins()), QRect(2, 0, 1240, 1023));
+        QCOMPARE(ScreenFit::innerOf(QRect(2, 0, 1240, 1023), QMargins(1, 20, 1, 5)), QRect(3, 20, 1238, 998));
+        QCOMPARE(ScreenFit::innerOf(QRect(0, 0, 10, 10), QMargins(8, 8, 8, 8)), QRect(8, 8, 1, 1));
+    }
+
+    // A window asked to sit partly off the screen ends up wholly on it, and the game windows'
+    // outer placement gives exactly the asked rectangle when there is no frame.
+    void keepOnScreenMovesARealWindow()
+    {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget window;
+        window.resize(200, 150);
+        window.move(area.right() - 50, area.bottom() - 20);
+        ScreenFit::keepOnScreen(&window);
+        QCOMPARE(window.frameGeometry(), QRect(area.right() - 199, area.bottom() - 149, 200, 150));
+
+        const QRect outer(area.left() + 5, area.top(), area.width() - 40, area.height() - 1);
+        ScreenFit::setOuterGeometry(&window, outer);
+        QCOMPARE(ScreenFit::outerGeometry(&window), outer);
     }
 
     // Pointer moves: a list of button numbers, -1 for the window background.
@@ -117,23 +139,21 @@ private slots:
         QCOMPARE(panel.caption(10), QString());
     }
 
+    // The guide in each language; the Chinese names of the games are the string table's menu
+    // captions of the two games.
     void helpSections_data()
     {
         QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("logicName");
-        QTest::addColumn<QString>("jigsawName");
-        QTest::newRow("English") << int(Language::English) << "logic puzzle"
-                                 << "jigsaw";
-        // The Chinese names are the string table's menu captions of the two games.
-        QTest::newRow("Chinese") << int(Language::Chinese) << StringTable::text(132, Language::Chinese)
-                                 << StringTable::text(133, Language::Chinese);
+        QTest::newRow("English") << int(Language::English);
+        QTest::newRow("Chinese") << int(Language::Chinese);
     }
     void helpSections()
     {
         QFETCH(int, language);
-        QFETCH(QString, logicName);
-        QFETCH(QString, jigsawName);
         const auto lang = Language(language);
+        const bool english = lang == Language::English;
+        const QString logicName = english ? QStringLiteral("logic puzzle") : StringTable::text(132, lang);
+        const QString jigsawName = english ? QStringLiteral("jigsaw") : StringTable::text(133, lang);
         const QList<HelpText::Section> sections = HelpText::sections(lang);
         QCOMPARE(sections.size(), 5);
 
@@ -183,5 +203,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCompanionRules)
+QTEST_MAIN(TestCompanionRules)
 #include "tst_companionrules.moc"

@@ -90,9 +90,10 @@ private slots:
     }
 
     // Each game's preview: its class, flags and icon, sized by the picture and placed by the
-    // layout rule (both tested in tst_companionrules), then resized when the picture changes.
-    void previewLoad_data() { games_data(); }
-    void previewLoad()
+    // layout rule (both tested in tst_companionrules), then resized when the picture changes;
+    // each game's tool window, placed by its own rule.
+    void previewAndToolLoad_data() { games_data(); }
+    void previewAndToolLoad()
     {
         QFETCH(Game, which);
         Fixture f(which);
@@ -118,6 +119,16 @@ private slots:
         QCOMPARE(preview->Image1()->geometry(), QRect(0, 0, 60, 120));
         QCOMPARE(preview->Image1()->pixmap().size(), QSize(100, 200));
         QCOMPARE(preview->pos(), QPoint(462, 389));
+
+        preview->hide(); // its frame would stand in for the hidden game window's
+        f.companions.showToolbar();
+        ToolWindow* tool = f.tool();
+        QVERIFY(tool);
+        QCOMPARE(tool->metaObject()->className(), which == Game::Sliding ? "Frm_tool" : "Frm_jigsawtool");
+        QVERIFY(tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // Sliding: game left, game top + 1500 twips (100 px); jigsaw: top right corner inside the game.
+        QCOMPARE(tool->pos(), which == Game::Sliding ? QPoint(10, 120) : QPoint(710 - tool->width(), 20));
+        QCOMPARE(f.context().toolOpen, true);
     }
 
     // A game window reaching past the screen's edge would take its companions with it; they are
@@ -137,21 +148,6 @@ private slots:
             QTRY_VERIFY(companion->isVisible());
             QVERIFY2(screen.contains(companion->frameGeometry()), companion->metaObject()->className());
         }
-    }
-
-    void toolPlacement_data() { games_data(); }
-    void toolPlacement()
-    {
-        QFETCH(Game, which);
-        Fixture f(which);
-        f.companions.showToolbar();
-        ToolWindow* tool = f.tool();
-        QVERIFY(tool);
-        QCOMPARE(tool->metaObject()->className(), which == Game::Sliding ? "Frm_tool" : "Frm_jigsawtool");
-        QVERIFY(tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        // Sliding: game left, game top + 1500 twips (100 px); jigsaw: top right corner inside the game.
-        QCOMPARE(tool->pos(), which == Game::Sliding ? QPoint(10, 120) : QPoint(710 - tool->width(), 20));
-        QCOMPARE(f.context().toolOpen, true);
     }
 
     // The open flags follow the windows: cleared at game load, set by the first activation (which
@@ -227,7 +223,8 @@ private slots:
     }
 
     // Each enabled button calls PMenu with its index; disabled ones, presses released elsewhere and
-    // right clicks call nothing. The jigsaw's Preview (2) opens the preview once there is a picture.
+    // right clicks call nothing. Sound (3) shows the game's caption after the click, and again when
+    // the game says it changed. The jigsaw's Preview (2) opens the preview once there is a picture.
     void buttonsCallPMenu_data()
     {
         QTest::addColumn<Game>("which");
@@ -252,6 +249,11 @@ private slots:
             if (i >= 8 || menuEnabled)
                 expected << i;
         }
+        QCOMPARE(f.game.sound, QString::fromLatin1(menuEnabled ? "Open Sound" : "Close Sound"));
+        QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
+        f.game.sound = QStringLiteral("Sound?");
+        f.companions.soundCaptionChanged();
+        QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
         QTest::mousePress(tool->LblMenu(0), Qt::LeftButton);
         QTest::mouseRelease(tool->LblMenu(1), Qt::LeftButton);
         QTest::mouseClick(tool->LblMenu(4), Qt::RightButton);
@@ -262,23 +264,6 @@ private slots:
             clickButton(tool, 2);
             QVERIFY(f.preview() && f.preview()->isVisible());
         }
-    }
-
-    // Sound (3) switches the game's caption and the button shows it; F6 in the game does too.
-    void soundCaption()
-    {
-        Fixture f(Game::Sliding);
-        f.game.sound = QStringLiteral("Open Sound");
-        f.companions.showToolbar();
-        QLabel* sound = f.tool()->LblMenu(3);
-        QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
-        clickButton(f.tool(), 3);
-        QCOMPARE(sound->text(), QStringLiteral("Close Sound"));
-        clickButton(f.tool(), 3);
-        QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
-        f.game.sound = QStringLiteral("Close Sound");
-        f.companions.soundCaptionChanged();
-        QCOMPARE(sound->text(), QStringLiteral("Close Sound"));
     }
 
     // Pointer moves reach the hover rule (tested in tst_companionrules) and its colours are drawn.
@@ -339,23 +324,16 @@ private slots:
     }
 
     // Help: a modeless read-only guide in the context's language; a second command raises it.
-    void helpWindow_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::newRow("English") << int(StringTable::Language::English);
-        QTest::newRow("Chinese") << int(StringTable::Language::Chinese);
-    }
     void helpWindow()
     {
-        QFETCH(int, language);
         Fixture f(Game::Sliding);
-        f.context().strings = StringTable(StringTable::Language(language));
+        f.context().strings = StringTable(StringTable::Language::Chinese);
         f.companions.showHelp();
         auto* help = qobject_cast<FrmHelp*>(f.companions.helpWindow());
         QVERIFY(help && help->isVisible() && !help->isModal());
         QCOMPARE(help->windowTitle(), QStringLiteral("Help"));
         QVERIFY(help->Text1()->isReadOnly());
-        QCOMPARE(help->Text1()->toPlainText(), HelpText::guide(StringTable::Language(language)));
+        QCOMPARE(help->Text1()->toPlainText(), HelpText::guide(StringTable::Language::Chinese));
         QCOMPARE(help->Text1()->geometry(), help->rect());
         f.companions.showHelp();
         QCOMPARE(f.companions.helpWindow(), help);

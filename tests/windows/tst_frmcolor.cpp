@@ -76,6 +76,14 @@ private slots:
 
     void opensFromTheBodyAndTheGamesTileFile()
     {
+        // Without a tile file the preview shows only the colour.
+        Frm_color plain(context(), QStringLiteral("F07255"), {});
+        QVERIFY(plain.tile().isNull());
+        QCOMPARE(child<PictureBox>(plain, QStringLiteral("Picture1_2"))->picture(),
+            BackTile::renderPreview(Frm_color::PreviewSize, 255, QImage()));
+        QCOMPARE(borderedPatterns(plain), QList<int> { 7 });
+        QVERIFY(!child<QCheckBox>(plain, QStringLiteral("Check1"))->isChecked());
+
         const QImage jigsawTile = plainTile(qRgb(0, 0, 200));
         QVERIFY(saveBackTile(jigsawTile, folder().filePath(QStringLiteral("bakdatae"))));
         QVERIFY(saveBackTile(plainTile(qRgb(200, 0, 0)), folder().filePath(QStringLiteral("bakdatal"))));
@@ -98,17 +106,6 @@ private slots:
         QVERIFY(!child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
         QVERIFY(!dialog.windowIcon().isNull());
         QVERIFY(dialog.isModal());
-    }
-
-    void missingTileFileShowsOnlyTheColour()
-    {
-        Frm_color dialog(context(), QStringLiteral("F07255"), {});
-        QVERIFY(dialog.tile().isNull());
-        QImage red(Frm_color::PreviewSize, QImage::Format_RGB32);
-        red.fill(qRgb(255, 0, 0));
-        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Picture1_2"))->picture(), red);
-        QCOMPARE(borderedPatterns(dialog), QList<int> { 7 });
-        QVERIFY(!child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
     }
 
     void choosingAPatternMovesTheBorderAndRedraws()
@@ -219,32 +216,24 @@ private slots:
         QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatae"))), plain);
     }
 
-    void chooseRunsModallyAndReturnsTheResult_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("ok") << "Cmdok"
-                            << "E0312";
-        QTest::newRow("cancel") << "Cmdcancel"
-                                << "cancel";
-        QTest::newRow("escape") << ""
-                                << "E0312";
-    }
+    // choose() shows the dialog modally and returns its result: OK, Cancel, or Escape (the body).
     void chooseRunsModallyAndReturnsTheResult()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, result);
-        QTimer::singleShot(0, this, [control] {
-            auto* dialog = qobject_cast<Frm_color*>(QApplication::activeModalWidget());
-            if (!dialog)
-                qFatal("the dialog is not shown modally");
-            if (control.isEmpty())
-                QTest::keyClick(dialog, Qt::Key_Escape);
-            else
-                dialog->findChild<QPushButton*>(control)->click();
-        });
-        QCOMPARE(Frm_color::choose(nullptr, context(), QStringLiteral("E0312"), someIcon()), result);
-        QCOMPARE(folder().exists(QStringLiteral("bakdatae")), control == QStringLiteral("Cmdok"));
+        for (const auto& [control, result] : QList<std::pair<QString, QString>> {
+                 { "Cmdok", "E0312" }, { "Cmdcancel", "cancel" }, { "", "E0312" } }) {
+            removeTileFiles();
+            QTimer::singleShot(0, this, [control] {
+                auto* dialog = qobject_cast<Frm_color*>(QApplication::activeModalWidget());
+                if (!dialog)
+                    qFatal("the dialog is not shown modally");
+                if (control.isEmpty())
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                else
+                    dialog->findChild<QPushButton*>(control)->click();
+            });
+            QCOMPARE(Frm_color::choose(nullptr, context(), QStringLiteral("E0312"), someIcon()), result);
+            QCOMPARE(folder().exists(QStringLiteral("bakdatae")), control == QStringLiteral("Cmdok"));
+        }
     }
 };
 

@@ -1,0 +1,304 @@
+// tst_shapes.cpp: reading shape strings in header and cell-relative form, damaged strings
+// included; the outline regions built from them: combination modes, edge ownership, bounds and
+// translation. That levels tile the picture exactly is tst_levelregions' invariant.
+#include "Outline.h"
+#include "ShapeParser.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+#include <limits>
+
+using Points = QList<QPoint>;
+using Probes = QList<QPoint>;
+using TestSupport::area;
+
+class TestShapes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The points a head needs: the counts of its primitives added up; a missing count is none, a
+    // negative one too, a fraction is cut, and the sum saturates.
+    void headPointCount()
+    {
+        const QList<std::pair<const char*, int>> rows = { { "A2P3C12", 14 }, { "A2P3A2P2A2P2A2", 8 }, { "C6P3A2", 8 },
+            { "C5", 5 }, { "C13", 13 }, { "", 0 }, { "C", 0 }, { "C5P", 5 }, { "C-5P2C3", 3 }, { "C5.7", 5 },
+            { "C999999999", 999999999 }, { "C2147483647P2C2147483647", std::numeric_limits<int>::max() } };
+        for (const auto& [head, count] : rows)
+            QVERIFY2(::headPointCount(QString::fromLatin1(head)) == count, head);
+    }
+
+    // The header's fields, and the points of a one-piece shape scaled from the design to the picture.
+    void headerAndScaling()
+    {
+        const ParsedShape parsed = parseShapeString(u"W400,H300,P16,VC1,0,0", QSize(40, 30));
+        QCOMPARE(QList<int>({ parsed.designWidth, parsed.designHeight, parsed.declaredCount }), QList<int>({ 400, 300, 16 }));
+        QCOMPARE(parsed.pieces.size(), 1);
+        QCOMPARE(parsed.pieces.first().head, QStringLiteral("C1"));
+        const auto points = [](QStringView shape, QSize picture) {
+            const ParsedShape one = parseShapeString(shape, picture);
+            return one.pieces.size() == 1 ? one.pieces.first().points : Points { { -1, -1 } };
+        };
+        QCOMPARE(points(u"W400,H400,P1,VC5,0,0,100,0,100,100,0,100,0,0", QSize(200, 200)),
+            (Points { { 0, 0 }, { 50, 0 }, { 50, 50 }, { 0, 50 }, { 0, 0 } }));
+        // 25 -> 12.5 -> 12 and 27 -> 13.5 -> 14: halves go to the even neighbour.
+        QCOMPARE(points(u"W400,H400,P1,VC3,25,27,27,25,0,0", QSize(200, 200)), (Points { { 12, 14 }, { 14, 12 }, { 0, 0 } }));
+        QCOMPARE(points(u"W100,H100,P1,VC2,46.67,66.67,0.4,99.6", QSize(100, 100)), (Points { { 47, 67 }, { 0, 100 } }));
+        QCOMPARE(points(u"W90,H90,P1,VC2,30,60,90,90", QSize(400, 300)), (Points { { 133, 200 }, { 400, 300 } }));
+        QCOMPARE(points(u"W400.5,H400,P1,VC1,400.5,400", QSize(200, 200)), (Points { { 200, 200 } }));
+        // A truncated point keeps its x and reads the missing y as 0.
+        QCOMPARE(points(u"W100,H100,P1,VC3,10,,30,40,50", QSize(100, 100)), (Points { { 10, 0 }, { 30, 40 }, { 50, 0 } }));
+        // Coordinates far outside the design space are kept within one picture size around the picture.
+        QCOMPARE(points(u"W1,H1,P1,VC1,99999999999999999999999999,-99999999999999", QSize(90, 60)), (Points { { 180, -60 } }));
+        QCOMPARE(points(u"W0.000001,H1,P1,VC1,1,0.5", QSize(90, 60)), (Points { { 180, 30 } }));
+        QCOMPARE(points(u"W90,H60,P1,VC1,-90,120", QSize(90, 60)), (Points { { -90, 120 } }));
+    }
+
+    // Forms the generators write differently that must read alike.
+    void equivalentForms_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QString>("same");
+        const QString a = "W200,H100,P2,VC5,0,0,100,0,100,100,0,100,0,0";
+        const QString b = "VC5,100,0,200,0,200,100,100,100,100,0";
+        QTest::newRow("trailing comma") << a + "," + b << a + "," + b + ",";
+        QTest::newRow("V right after a number") << a + "," + b << a + b;
+        QTest::newRow("bare letters between pieces") << a + "," + b << a + ",xyz" + b;
+    }
+    void equivalentForms()
+    {
+        QFETCH(QString, shape);
+        QFETCH(QString, same);
+        const ParsedShape first = parseShapeString(shape, QSize(400, 300));
+        const ParsedShape second = parseShapeString(same, QSize(400, 300));
+        QCOMPARE(first.pieces.size(), second.pieces.size());
+        for (qsizetype i = 0; i < first.pieces.size(); ++i) {
+            QCOMPARE(first.pieces[i].head, second.pieces[i].head);
+            QCOMPARE(first.pieces[i].points, second.pieces[i].points);
+        }
+    }
+
+    void catalogueExamples()
+    {
+        // Two pieces: an oval tile with a figure-shaped hole, then the figure.
+        const ParsedShape tiles = parseShapeString(
+            u"W20,H30,P2,VA2P3C12,0,0,20,30,2,2,18,2,18,17,6,17,6,24,14,24,18,28,2,28,2,13,14,13,14,6,6,6,"
+            u"VC12,2,2,18,2,18,17,6,17,6,24,14,24,18,28,2,28,2,13,14,13,14,6,6,6,",
+            QSize(20, 30));
+        QCOMPARE(tiles.pieces.size(), 2);
+        QCOMPARE(tiles.pieces[0].points.size(), 14);
+        QCOMPARE(tiles.pieces[1].points.size(), 12);
+        QCOMPARE(tiles.pieces[0].points.mid(2), tiles.pieces[1].points);
+    }
+
+    // Damaged strings give bounded results and never read past the text.
+    void damaged_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QPoint>("counts"); // pieces, points
+        QTest::newRow("empty") << "" << QPoint(0, 0);
+        QTest::newRow("no header") << "VC5,0,0,1,1,2,2,3,3,0,0" << QPoint(0, 0);
+        QTest::newRow("zero width") << "W0,H400,P1,VC1,1,1" << QPoint(0, 0);
+        QTest::newRow("negative height") << "W400,H-400,P1,VC1,1,1" << QPoint(0, 0);
+        QTest::newRow("no count") << "W400,H400,VC1,1,1" << QPoint(0, 0);
+        QTest::newRow("count beyond pieces present") << "W400,H400,P999999999,VC1,1,1,VC1,2,2" << QPoint(2, 2);
+        QTest::newRow("count below pieces present") << "W400,H400,P1,VC1,1,1,VC1,2,2" << QPoint(1, 1);
+        QTest::newRow("absurd point count") << "W400,H400,P1,VC999999999,1,2,3,4,5" << QPoint(1, 3);
+        QTest::newRow("truncated in a point") << "W400,H400,P1,VC5,0,0,100" << QPoint(1, 2);
+        QTest::newRow("truncated after the head") << "W400,H400,P1,VC5" << QPoint(1, 0);
+        QTest::newRow("head without comma") << "W400,H400,P3,VVV" << QPoint(1, 0);
+        QTest::newRow("garbage") << "%%W%%H%%P%%V,,,,V" << QPoint(0, 0);
+        QTest::newRow("letters only") << "WHPVCCCC,,,," << QPoint(0, 0);
+        QTest::newRow("count reads into the next piece") << "W9,H9,P2,VC9,1,1,VC1,2,2" << QPoint(1, 3);
+    }
+    void damaged()
+    {
+        QFETCH(QString, shape);
+        QFETCH(QPoint, counts);
+        const ParsedShape parsed = parseShapeString(shape, QSize(90, 60));
+        int total = 0;
+        for (const ParsedPiece& piece : parsed.pieces)
+            total += int(piece.points.size());
+        QCOMPARE(QPoint(int(parsed.pieces.size()), total), counts);
+    }
+
+    void cellPieces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("cell");
+        QTest::addColumn<QPoint>("origin");
+        QTest::addColumn<QStringList>("heads");
+        QTest::addColumn<Points>("points");
+        // Kind 7 with rho = 60 in a 120 x 90 cell: (7.6, 92.4) and (92.4, 7.6) give (9, 83) and (111, 7).
+        QTest::newRow("square figure") << "VB2,7.6,92.4,92.4,7.6" << QSize(120, 90) << QPoint(0, 0)
+                                       << QStringList { "B2" } << Points { { 9, 83 }, { 111, 7 } };
+        QTest::newRow("origin added after rounding")
+            << "VB2,7.6,92.4,92.4,7.6" << QSize(120, 90) << QPoint(140, 105) << QStringList { "B2" }
+            << Points { { 149, 188 }, { 251, 112 } };
+        QTest::newRow("halves to even") << "VC2,12.5,37.5,87.5,62.5" << QSize(100, 100) << QPoint(0, 0)
+                                        << QStringList { "C2" } << Points { { 12, 38 }, { 88, 62 } };
+        QTest::newRow("digit one, trailing comma")
+            << "VC4,46.67,20,60,6.66,60,93.33,46.67,80," << QSize(90, 70) << QPoint(0, 0) << QStringList { "C4" }
+            << Points { { 42, 14 }, { 54, 5 }, { 54, 65 }, { 42, 56 } };
+        QTest::newRow("two figures") << "VC1,0,0VA2,0,0,100,100" << QSize(10, 10) << QPoint(5, 5)
+                                     << QStringList { "C1", "A2" } << Points { { 5, 5 }, { 5, 5 }, { 15, 15 } };
+    }
+    void cellPieces()
+    {
+        QFETCH(QString, text);
+        QFETCH(QSize, cell);
+        QFETCH(QPoint, origin);
+        QFETCH(QStringList, heads);
+        QFETCH(Points, points);
+        const QList<ParsedPiece> pieces = parseCellPieces(text, cell, origin);
+        QStringList gotHeads;
+        Points gotPoints;
+        for (const ParsedPiece& piece : pieces) {
+            gotHeads.append(piece.head);
+            gotPoints += piece.points;
+        }
+        QCOMPARE(gotHeads, heads);
+        QCOMPARE(gotPoints, points);
+    }
+
+    // Two 10 x 10 squares overlapping in a 5 x 5 corner, combined by every mode.
+    void modes_data()
+    {
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<qint64>("area");
+        QTest::addColumn<Probes>("inside");
+        QTest::addColumn<Probes>("outside");
+        const QPoint firstOnly(2, 2), both(7, 7), secondOnly(12, 12);
+        QTest::newRow("1 intersection") << "B2P1B2" << qint64(25) << Probes { both } << Probes { firstOnly, secondOnly };
+        QTest::newRow("2 union") << "B2P2B2" << qint64(175) << Probes { firstOnly, both, secondOnly } << Probes {};
+        QTest::newRow("3 xor") << "B2P3B2" << qint64(150) << Probes { firstOnly, secondOnly } << Probes { both };
+        QTest::newRow("4 difference") << "B2P4B2" << qint64(75) << Probes { firstOnly } << Probes { both, secondOnly };
+        QTest::newRow("5 copy") << "B2P5B2" << qint64(100) << Probes { both, secondOnly } << Probes { firstOnly };
+        QTest::newRow("0 keeps the outline") << "B2P0B2" << qint64(100) << Probes { firstOnly, both } << Probes { secondOnly };
+        QTest::newRow("7 keeps the outline") << "B2P7B2" << qint64(100) << Probes { firstOnly, both } << Probes { secondOnly };
+        QTest::newRow("polygons, union") << "C4P2C4" << qint64(175) << Probes { firstOnly, secondOnly } << Probes {};
+    }
+    void modes()
+    {
+        QFETCH(QString, head);
+        QFETCH(qint64, area);
+        QFETCH(Probes, inside);
+        QFETCH(Probes, outside);
+        const Points points = head.startsWith(u'B')
+            ? Points { { 0, 0 }, { 10, 10 }, { 5, 5 }, { 15, 15 } }
+            : Points { { 0, 0 }, { 10, 0 }, { 10, 10 }, { 0, 10 }, { 5, 5 }, { 15, 5 }, { 15, 15 }, { 5, 15 } };
+        const QRegion outline = buildOutline(head, points);
+        QCOMPARE(::area(outline), area);
+        for (const QPoint& p : inside)
+            QVERIFY2(outline.contains(p), qPrintable(QStringLiteral("(%1,%2) inside").arg(p.x()).arg(p.y())));
+        for (const QPoint& p : outside)
+            QVERIFY2(!outline.contains(p), qPrintable(QStringLiteral("(%1,%2) outside").arg(p.x()).arg(p.y())));
+    }
+
+    // Polygon through points 1..6, then the union with the ellipse bounded by points 7 and 8.
+    void polygonUnionEllipse()
+    {
+        const Points points { { 0, 0 }, { 40, 0 }, { 40, 20 }, { 20, 20 }, { 20, 40 }, { 0, 40 }, { 30, 30 }, { 50, 50 } };
+        const QRegion outline = buildOutline(u"C6P2A2", points);
+        QVERIFY(outline.contains(QPoint(5, 35)));   // polygon only
+        QVERIFY(outline.contains(QPoint(40, 40)));  // ellipse only
+        QVERIFY(!outline.contains(QPoint(31, 31))); // ellipse's box corner, outside the ellipse
+        QCOMPARE(outline.boundingRect(), QRect(0, 0, 50, 50));
+    }
+
+    // An ellipse stays inside the box of its corners: it never owns the column or row of the far corner.
+    void ellipseInsideItsBox()
+    {
+        const QRect box(10, 20, 100, 50);
+        const QRegion outline = buildOutline(u"A2", Points { { 110, 70 }, { 10, 20 } });
+        QCOMPARE(outline.boundingRect().united(box), box);
+        QCOMPARE(outline.boundingRect().left(), 10);
+        QCOMPARE(outline.boundingRect().right(), 109);
+        QCOMPARE(outline.boundingRect().bottom(), 69);
+    }
+
+    // Two squares sharing the edge x = 100: column 100 belongs to the right one only.
+    void sharedEdge_data()
+    {
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<Points>("left");
+        QTest::addColumn<Points>("right");
+        QTest::newRow("polygons") << "C5" << Points { { 0, 0 }, { 100, 0 }, { 100, 100 }, { 0, 100 }, { 0, 0 } }
+                                  << Points { { 100, 0 }, { 200, 0 }, { 200, 100 }, { 100, 100 }, { 100, 0 } };
+        QTest::newRow("rectangles") << "B2" << Points { { 0, 0 }, { 100, 100 } } << Points { { 200, 100 }, { 100, 0 } };
+    }
+    void sharedEdge()
+    {
+        QFETCH(QString, head);
+        QFETCH(Points, left);
+        QFETCH(Points, right);
+        const QRegion a = buildOutline(head, left);
+        const QRegion b = buildOutline(head, right);
+        QVERIFY(a.intersected(b).isEmpty());
+        QCOMPARE(a.united(b), QRegion(0, 0, 200, 100));
+        QVERIFY(!a.contains(QPoint(100, 50)));
+        QVERIFY(b.contains(QPoint(100, 50)));
+    }
+
+    // A ring: the hole lies outside the outline, the ring inside.
+    void ellipseXorPolygonHole()
+    {
+        const Points points { { 0, 0 }, { 100, 100 }, { 40, 40 }, { 60, 40 }, { 60, 60 }, { 40, 60 }, { 40, 40 } };
+        const QRegion outline = buildOutline(u"A2P3C5", points);
+        QVERIFY(!outline.contains(QPoint(50, 50)));
+        QVERIFY(outline.contains(QPoint(20, 50)));
+        QVERIFY(!outline.contains(QPoint(2, 2)));
+        QCOMPARE(area(outline), area(QRegion(0, 0, 100, 100, QRegion::Ellipse)) - 400);
+    }
+
+    // Right and bottom edges are exclusive for every kind, whatever the corner order; heads referring to
+    // absent points use only what is there; huge coordinates are clamped.
+    void boundingBox()
+    {
+        const auto box = [](QStringView head, const Points& points) { return buildOutline(head, points).boundingRect(); };
+        const QRect expected(10, 20, 100, 50);
+        QCOMPARE(box(u"C5", { { 10, 20 }, { 110, 20 }, { 110, 70 }, { 10, 70 }, { 10, 20 } }), expected);
+        QCOMPARE(box(u"B2", { { 10, 20 }, { 110, 70 } }), expected);
+        QCOMPARE(box(u"B2", { { 110, 20 }, { 10, 70 } }), expected); // corners swapped
+        QCOMPARE(box(u"B2", { { 10, 20 }, { 110, 20 } }), QRect()); // flat
+        QCOMPARE(box(u"C999999999", { { 0, 0 }, { 10, 0 }, { 10, 10 } }), QRect(0, 0, 10, 10)); // through the present points
+        QCOMPARE(box(u"C5", { { 0, 0 }, { 10, 10 } }), QRect()); // a polygon of two points
+        QCOMPARE(box(u"A2", { { 5, 5 } }), QRect()); // an ellipse missing a corner
+        QCOMPARE(box(u"B2P2B2", { { 0, 0 }, { 4, 4 }, { 9, 9 } }), QRect(0, 0, 4, 4)); // a later primitive missing
+        QCOMPARE(box(u"A2P3A2P2A2P2A2", {}), QRect());
+        QCOMPARE(box(u"", { { 0, 0 }, { 4, 4 } }), QRect());
+        QCOMPARE(box(u"C2147483647P2B2P2B2", { { 0, 0 }, { 4, 4 } }), QRect()); // counts beyond any index
+        const int big = std::numeric_limits<int>::max();
+        QCOMPARE(box(u"B2", { { -big - 1, 0 }, { big, 10 } }),
+            QRect(-outlineCoordinateLimit, 0, 2 * outlineCoordinateLimit, 10)); // huge coordinates clamped
+    }
+
+    // The same head over points moved by whole pixels gives the same pixels moved (turning rebuilds
+    // outlines at other places and must not change their shape).
+    void translationInvariant_data()
+    {
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<Points>("points");
+        QTest::addColumn<QPoint>("shift");
+        const Points tinyEllipses { { 0, 0 }, { 3, 4 }, { 0, 0 }, { 3, 1 }, { 1, 2 }, { 2, 1 }, { 27, 36 }, { 64, 36 } };
+        QTest::newRow("tiny ellipses into negative") << "A2P3A2P2A2P2A2" << tinyEllipses << QPoint(-44, -1);
+        QTest::newRow("tiny ellipses far away") << "A2P3A2P2A2P2A2" << tinyEllipses << QPoint(1001, 613);
+        QTest::newRow("odd ellipse") << "A2" << Points { { 3, 5 }, { 20, 12 } } << QPoint(-7, 9);
+        QTest::newRow("slanted polygon") << "C4" << Points { { 13, 7 }, { 191, 40 }, { 77, 180 }, { 13, 7 } }
+                                         << QPoint(-100, -37);
+    }
+    void translationInvariant()
+    {
+        QFETCH(QString, head);
+        QFETCH(Points, points);
+        QFETCH(QPoint, shift);
+        Points moved;
+        for (const QPoint& p : points)
+            moved.append(p + shift);
+        QCOMPARE(buildOutline(head, moved), buildOutline(head, points).translated(shift));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShapes)
+#include "tst_shapes.moc"
