@@ -1,5 +1,4 @@
 // tst_qtmcidevices.cpp: wave headers and the Qt device layer on real files, without audio hardware.
-#include "Mmedia.h"
 #include "QtMciDevices.h"
 #include "TestSupport.h"
 #include "WaveBuilder.h"
@@ -150,22 +149,6 @@ private slots:
         QCOMPARE(devices.sendString(last, &answer), result);
         QCOMPARE(answer, reply);
         QCOMPARE(devices.openCount(), command.contains(u"open2") && result == 0 ? 2 : 1);
-    }
-
-    // The jingle and the fanfare opened in one minute both end up with a device of their own file.
-    void mediaObjectsOfOneMinuteBothOpen()
-    {
-        TestSupport::DataFolder folder;
-        folder.write(QStringLiteral("login0.wav"), silentWave(1, 22050, 16, 11025));
-        folder.write(QStringLiteral("success0.wav"), silentWave(1, 22050, 16, 44100));
-        QtMciDevices devices(noOutput());
-        Mmedia jingle(&devices, [] { return 0; });
-        Mmedia fanfare(&devices, [] { return 0; });
-        jingle.mmOpen(folder.filePath(QStringLiteral("login0.wav")));
-        fanfare.mmOpen(folder.filePath(QStringLiteral("success0.wav")));
-        QCOMPARE(devices.openCount(), 2);
-        QCOMPARE(jingle.Length(), 500.0f);
-        QCOMPARE(fanfare.Length(), 2000.0f);
     }
 };
 
