@@ -41,8 +41,6 @@ QByteArray bytes(const char (&text)[N])
     return QByteArray(text, N - 1);
 }
 
-QString stored(const QString& folder, Game game) { return storedFavRecord(folder, game).value_or(QStringLiteral("none")); }
-
 QStringList entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -289,35 +287,6 @@ private slots:
         QCOMPARE(FavFields::shapeBoardFamily(record), shapeBoard);
         QCOMPARE(FavFields::soundOn(record), sound);
         QCOMPARE(SoundSwitch::caption(record), sound ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
-    }
-
-    void soundSwitchRoundTrip_data()
-    {
-        QTest::addColumn<Game>("game");
-        QTest::newRow("sliding") << Game::Sliding;
-        QTest::newRow("jigsaw") << Game::Jigsaw;
-    }
-    void soundSwitchRoundTrip()
-    {
-        QFETCH(Game, game);
-        TestSupport::DataFolder folder;
-        folder.write(QStringLiteral("fav.dll"), BothLines);
-        ScriptedRandom random({0.5});
-        const QString opened = ReadFavRecord(folder.path(), game, random);
-        QCOMPARE(SoundSwitch::caption(opened), QStringLiteral("Close Sound"));
-
-        FavSave status = FavSave::Failed;
-        const QString off = SoundSwitch::toggle(folder.path(), game, opened, &status);
-        QCOMPARE(status, FavSave::Saved);
-        QCOMPARE(SoundSwitch::caption(off), QStringLiteral("Open Sound"));
-        QCOMPARE(FavFields::soundOn(ReadFavRecord(folder.path(), game, random)), false);
-        QCOMPARE(stored(folder.path(), game == Game::Sliding ? Game::Jigsaw : Game::Sliding),
-                 game == Game::Sliding ? JigsawDefault : SlidingDefault);
-
-        const QString on = SoundSwitch::toggle(folder.path(), game, off, &status);
-        QCOMPARE(status, FavSave::Saved);
-        QCOMPARE(SoundSwitch::caption(on), QStringLiteral("Close Sound"));
-        QCOMPARE(folder.read(QStringLiteral("fav.dll")), BothLines);
     }
 
     // A change a read-only file does not take holds for the window, over every later read, until
