@@ -171,13 +171,15 @@ private slots:
 
         rig.sounds.playSlidingFanfare(SoundOn, *fanfare, *jingle);
         const QString open = "mci: Open " + rig.file("success3") + " ALIAS %1 TYPE Waveaudio wait";
-        QCOMPARE(rig.journal, (QStringList { "reseed", "draw", open.arg("wav33_2"), "mci: Play wav33_2", "mci: Close wav33" }));
+        QCOMPARE(rig.journal,
+            (QStringList { "reseed", "draw", open.arg("wav33_2"), "mci: Play wav33_2", "mci: Close wav33" }));
         QCOMPARE(rig.mci.openAliases(), QSet<QString> { "wav33_2" });
 
         // A second completion replaces the first fanfare.
         rig.journal.clear();
         rig.sounds.playSlidingFanfare(SoundOn, *fanfare, *jingle);
-        QCOMPARE(rig.journal, (QStringList { "reseed", "draw", "mci: Close wav33_2", open.arg("wav33"), "mci: Play wav33" }));
+        QCOMPARE(rig.journal,
+            (QStringList { "reseed", "draw", "mci: Close wav33_2", open.arg("wav33"), "mci: Play wav33" }));
     }
 
     void missingServicesAreSilent()

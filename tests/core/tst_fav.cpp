@@ -398,7 +398,8 @@ private slots:
             if (QFile probe(file); probe.open(QIODevice::ReadOnly))
                 QSKIP("permission bits of a file do not stop this process (running as root)");
         } else if (condition == u"huge") {
-            QVERIFY(QFile::resize(file, qint64(256) * 1024 * 1024 + 1)); // sparse where the file system allows
+            // Sparse where the file system allows.
+            QVERIFY(QFile::resize(file, qint64(256) * 1024 * 1024 + 1));
         }
         const QFileDevice::Permissions permissions = QFile::permissions(file);
         const qint64 size = QFileInfo(file).size();
@@ -409,7 +410,8 @@ private slots:
         for (const Game game : {Game::Sliding, Game::Jigsaw}) {
             for (const bool sound : {true, false}) {
                 const QString current = defaultFavRecord(game);
-                const FavChange change = sound ? FavChange::sound() : FavChange::background(QStringLiteral("F0300000"));
+                const FavChange change
+                    = sound ? FavChange::sound() : FavChange::background(QStringLiteral("F0300000"));
                 FavSave result = FavSave::Saved;
                 const QString record = UpdateFavRecord(folder.path(), game, current, change, &result);
                 QCOMPARE(result, status);

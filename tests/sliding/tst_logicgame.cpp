@@ -356,7 +356,8 @@ void TestLogicGame::optionReappliesWithoutMoving()
 
 void TestLogicGame::numberTexts()
 {
-    const QList<std::pair<int, QString>> cases { { 1, "01" }, { 9, "09" }, { 10, "10" }, { 99, "99" }, { 100, "10" } };
+    const QList<std::pair<int, QString>> cases { { 1, "01" }, { 9, "09" }, { 10, "10" }, { 99, "99" },
+        { 100, "10" } };
     for (const auto& [tile, text] : cases)
         QCOMPARE(TilePainting::numberText(tile), text);
 }
@@ -397,7 +398,8 @@ void TestLogicGame::unknownCommandsDoNothing()
     for (int index : { 7, 10, -1 }) {
         command(index);
         QVERIFY2(m_window->game().board().rows() == KnownRows && m_window->prefRecord() == record
-                && m_scripted->random.drawn() == drawn && fav() == file && m_scripted->messages.shown.isEmpty()
+                && m_scripted->random.drawn() == drawn && fav() == file
+                && m_scripted->messages.shown.isEmpty()
                 && m_window->timer().isActive() && m_window->pauseLabel()->isHidden(),
             qPrintable(QString::number(index)));
         QVERIFY(!m_window->companions().toolWindow() && !m_window->companions().previewWindow()
@@ -475,7 +477,8 @@ void TestLogicGame::firstActivation()
         m_window->close();
         QVERIFY(m_scripted->folder.exists(QStringLiteral("logic.save")));
         if (save == u"damaged")
-            m_scripted->folder.write(QStringLiteral("logic.save"), m_scripted->folder.read("logic.save").chopped(9));
+            m_scripted->folder.write(
+                QStringLiteral("logic.save"), m_scripted->folder.read("logic.save").chopped(9));
     }
     const bool damaged = save == u"damaged";
     Frm_LogicGame window(m_scripted->context, *m_pictures);
@@ -490,7 +493,8 @@ void TestLogicGame::firstActivation()
     QVERIFY(window.companions().toolWindow() && window.companions().previewWindow());
     QCOMPARE(m_scripted->messages.shown.size(), damaged ? 1 : 0);
     QCOMPARE(m_scripted->folder.exists(QStringLiteral("logic.save.bad")), damaged);
-    QCOMPARE(m_scripted->folder.exists(QStringLiteral("logic.save")), save == u"played"); // a new game drops it
+    // A new game drops the save.
+    QCOMPARE(m_scripted->folder.exists(QStringLiteral("logic.save")), save == u"played");
     window.close();
     QVERIFY(!window.companions().toolWindow());
 }

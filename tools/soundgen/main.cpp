@@ -29,7 +29,8 @@ int check()
         const long longest = name.rfind("move", 0) == 0 ? 300 : effect ? 600 : 3000;
         const long ms = long(samples.size()) * 1000 / Synth::SampleRate;
         if (ms < shortest || ms > longest)
-            fail(name, "length in ms outside " + std::to_string(shortest) + ".." + std::to_string(longest), ms);
+            fail(name, "length in ms outside " + std::to_string(shortest) + ".." + std::to_string(longest),
+                ms);
         if (samples.empty())
             continue;
         int peak = 0;
