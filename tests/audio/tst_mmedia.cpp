@@ -79,6 +79,7 @@ private slots:
         QCOMPARE(media.Filename(), QString());
     }
 
+    // Nothing open, or no device layer at all: nothing is sent and nothing breaks.
     void closedObjectDoesNothingButSeek()
     {
         RecordingMciDevices devices;
@@ -95,6 +96,14 @@ private slots:
         // Seek goes out even with no alias; the device layer rejects it.
         media.mmSeek(3);
         QCOMPARE(devices.commands(), QStringList { "Seek  to 3" });
+
+        Mmedia detached(nullptr, [] { return 30; });
+        detached.mmOpen(QStringLiteral("a.wav"));
+        detached.mmPlay();
+        detached.mmSeek(5);
+        QCOMPARE(detached.alias(), QStringLiteral("wav30"));
+        QCOMPARE(detached.Length(), 0.0f);
+        QCOMPARE(detached.Status(), QString());
     }
 
     void filenameWriteOpensAndReopenClosesFirst()
@@ -193,40 +202,20 @@ private slots:
         fanfare.mmOpen(QStringLiteral("success4.wav"));
         QCOMPARE(fanfare.alias(), QStringLiteral("wav42_2"));
         QCOMPARE(devices.openAliases().size(), 3);
-    }
 
-    void aliasesOfSeparateDeviceLayersDoNotMix()
-    {
-        RecordingMciDevices first;
-        RecordingMciDevices second;
-        Mmedia a(&first, [] { return 9; });
-        Mmedia b(&second, [] { return 9; });
-        a.mmOpen(QStringLiteral("a.wav"));
-        b.mmOpen(QStringLiteral("b.wav"));
-        QCOMPARE(a.alias(), QStringLiteral("wav9"));
-        QCOMPARE(b.alias(), QStringLiteral("wav9"));
-    }
+        // Another device layer keeps aliases of its own.
+        RecordingMciDevices other;
+        Mmedia elsewhere(&other, minute);
+        elsewhere.mmOpen(QStringLiteral("b.wav"));
+        QCOMPARE(elsewhere.alias(), QStringLiteral("wav42"));
 
-    void destructionClosesTheDevice()
-    {
-        RecordingMciDevices devices;
+        // Destroyed, a media object closes its device.
         {
-            Mmedia media(&devices, [] { return 20; });
-            media.mmOpen(QStringLiteral("a.wav"));
+            Mmedia brief(&devices, [] { return 20; });
+            brief.mmOpen(QStringLiteral("a.wav"));
         }
         QCOMPARE(devices.commands().last(), QStringLiteral("Close wav20"));
-        QVERIFY(devices.openAliases().isEmpty());
-    }
-
-    void withoutDevicesNothingBreaks()
-    {
-        Mmedia media(nullptr, [] { return 30; });
-        media.mmOpen(QStringLiteral("a.wav"));
-        media.mmPlay();
-        media.mmSeek(5);
-        QCOMPARE(media.alias(), QStringLiteral("wav30"));
-        QCOMPARE(media.Length(), 0.0f);
-        QCOMPARE(media.Status(), QString());
+        QCOMPARE(devices.openAliases().size(), 3);
     }
 };
 

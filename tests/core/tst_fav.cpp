@@ -41,8 +41,6 @@ QByteArray bytes(const char (&text)[N])
     return QByteArray(text, N - 1);
 }
 
-QString stored(const QString& folder, Game game) { return storedFavRecord(folder, game).value_or(QStringLiteral("none")); }
-
 QStringList entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -143,24 +141,6 @@ private slots:
         QCOMPARE(folder.exists(QStringLiteral("fav.dll")), hasFile);
         if (hasFile)
             QCOMPARE(folder.read(QStringLiteral("fav.dll")), file);
-    }
-
-    void readsRedrawButNeverWrite()
-    {
-        TestSupport::DataFolder folder;
-        folder.write(QStringLiteral("fav.dll"), BothLines);
-        SystemRandom random;
-        QSet<int> sizes;
-        for (int i = 0; i < 200; ++i) {
-            const QString record = ReadFavRecord(folder.path(), Game::Sliding, random);
-            const int d = Fields::fieldInt(record, u'D');
-            QVERIFY2(d >= 0 && d <= 7, qPrintable(record));
-            sizes.insert(d);
-        }
-        // 200 draws of 8 values: all the same has a chance of 8^-199.
-        QVERIFY(sizes.size() > 1);
-        QCOMPARE(folder.read(QStringLiteral("fav.dll")), BothLines);
-        QCOMPARE(stored(folder.path(), Game::Sliding), SlidingDefault);
     }
 
     void update_data()
@@ -309,35 +289,6 @@ private slots:
         QCOMPARE(SoundSwitch::caption(record), sound ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
     }
 
-    void soundSwitchRoundTrip_data()
-    {
-        QTest::addColumn<Game>("game");
-        QTest::newRow("sliding") << Game::Sliding;
-        QTest::newRow("jigsaw") << Game::Jigsaw;
-    }
-    void soundSwitchRoundTrip()
-    {
-        QFETCH(Game, game);
-        TestSupport::DataFolder folder;
-        folder.write(QStringLiteral("fav.dll"), BothLines);
-        ScriptedRandom random({0.5});
-        const QString opened = ReadFavRecord(folder.path(), game, random);
-        QCOMPARE(SoundSwitch::caption(opened), QStringLiteral("Close Sound"));
-
-        FavSave status = FavSave::Failed;
-        const QString off = SoundSwitch::toggle(folder.path(), game, opened, &status);
-        QCOMPARE(status, FavSave::Saved);
-        QCOMPARE(SoundSwitch::caption(off), QStringLiteral("Open Sound"));
-        QCOMPARE(FavFields::soundOn(ReadFavRecord(folder.path(), game, random)), false);
-        QCOMPARE(stored(folder.path(), game == Game::Sliding ? Game::Jigsaw : Game::Sliding),
-                 game == Game::Sliding ? JigsawDefault : SlidingDefault);
-
-        const QString on = SoundSwitch::toggle(folder.path(), game, off, &status);
-        QCOMPARE(status, FavSave::Saved);
-        QCOMPARE(SoundSwitch::caption(on), QStringLiteral("Close Sound"));
-        QCOMPARE(folder.read(QStringLiteral("fav.dll")), BothLines);
-    }
-
     // A change a read-only file does not take holds for the window, over every later read, until
     // the file takes it.
     void sessionKeepsUnsavedChanges()
@@ -366,15 +317,6 @@ private slots:
         record = session.update(record, FavChange::background(QStringLiteral("F0365280")));
         QCOMPARE(folder.read(QStringLiteral("fav.dll")).left(14), QByteArray("G0,BF0365280,D"));
         QVERIFY(!session.hasUnsavedChanges());
-    }
-
-    void soundSwitchWithoutFileChangesNothing()
-    {
-        TestSupport::DataFolder folder;
-        FavSave status = FavSave::Saved;
-        QCOMPARE(SoundSwitch::toggle(folder.path(), Game::Sliding, SlidingDefault, &status), SlidingDefault);
-        QCOMPARE(status, FavSave::NoFile);
-        QCOMPARE(folder.exists(QStringLiteral("fav.dll")), false);
     }
 
     void lineReader_data()
@@ -413,97 +355,84 @@ private slots:
             QCOMPARE(read, lines);
     }
 
-    void missingFileCreatesNothing_data()
+    // Conditions the file cannot be rewritten under: nothing on disk changes, nothing is left
+    // behind, and a read-only file still lets the window switch for as long as it is open.
+    void hostileFile_data()
     {
-        QTest::addColumn<Game>("game");
-        QTest::addColumn<bool>("sound");
-        QTest::newRow("sliding sound") << Game::Sliding << true;
-        QTest::newRow("sliding background") << Game::Sliding << false;
-        QTest::newRow("jigsaw sound") << Game::Jigsaw << true;
-        QTest::newRow("jigsaw background") << Game::Jigsaw << false;
+        QTest::addColumn<QString>("condition");
+        QTest::addColumn<FavSave>("status");
+        QTest::addColumn<QString>("read"); // what a read with the draw 0.0 gives
+        const QString drawn = QStringLiteral("G0,BF0132768,D0,M1,L0,K1,S1,");
+        QTest::newRow("missing") << "missing" << FavSave::NoFile << SlidingDefault;
+        QTest::newRow("a folder in its place") << "folder" << FavSave::NoFile << SlidingDefault;
+        // Works as root too: the rule looks at the permission bits, not only at access.
+        QTest::newRow("read-only file") << "read-only" << FavSave::ReadOnly << drawn;
+        QTest::newRow("read-only folder") << "read-only folder" << FavSave::Failed << drawn;
+        QTest::newRow("unreadable file") << "unreadable" << FavSave::NotRead << SlidingDefault;
+        // Beyond what any preferences file needs: treated as unreadable, never rewritten.
+        QTest::newRow("huge file") << "huge" << FavSave::NotRead << SlidingDefault;
     }
-    void missingFileCreatesNothing()
+    void hostileFile()
     {
-        QFETCH(Game, game);
-        QFETCH(bool, sound);
+        QFETCH(QString, condition);
+        QFETCH(FavSave, status);
+        QFETCH(QString, read);
         TestSupport::DataFolder folder;
-        const QString current = defaultFavRecord(game);
-        const FavChange change = sound ? FavChange::sound() : FavChange::background(QStringLiteral("F0300000"));
-        FavSave status = FavSave::Saved;
-        QCOMPARE(UpdateFavRecord(folder.path(), game, current, change, &status), current);
-        QCOMPARE(status, FavSave::NoFile);
-        QCOMPARE(entries(folder.path()), QStringList());
-    }
-
-    void folderNamedLikeTheFile()
-    {
-        TestSupport::DataFolder folder;
-        QVERIFY(QDir(folder.path()).mkdir(Fav));
-        ScriptedRandom random({0.5});
-        QCOMPARE(ReadFavRecord(folder.path(), Game::Sliding, random), SlidingDefault);
-        QCOMPARE(random.drawn(), 0);
-        FavSave status = FavSave::Saved;
-        QCOMPARE(UpdateFavRecord(folder.path(), Game::Sliding, SlidingDefault, FavChange::sound(), &status),
-                 SlidingDefault);
-        QCOMPARE(status, FavSave::NoFile);
-        QVERIFY(QFileInfo(folder.filePath(Fav)).isDir());
-    }
-
-    // Works as root too: the rule looks at the permission bits, not only at access.
-    void readOnlyFileIsNeverReplaced()
-    {
-        TestSupport::DataFolder folder;
-        folder.write(Fav, BothLines);
-        PermissionsRestorer restore(folder.filePath(Fav));
-        QVERIFY(QFile::setPermissions(folder.filePath(Fav), ReadOnlyBits));
-        const QFileDevice::Permissions before = QFile::permissions(folder.filePath(Fav));
-
-        FavSave status = FavSave::Saved;
-        const QString record = UpdateFavRecord(folder.path(), Game::Sliding, SlidingDefault, FavChange::sound(), &status);
-        QCOMPARE(status, FavSave::ReadOnly);
-        // The window still switches for as long as it is open.
-        QCOMPARE(record, QStringLiteral(",BF0132768,D1,M1,L0,K1,S0,"));
-        QCOMPARE(folder.read(Fav), BothLines);
-        QCOMPARE(QFile::permissions(folder.filePath(Fav)), before);
-        QCOMPARE(entries(folder.path()), QStringList{Fav});
-        ScriptedRandom random({0.0});
-        QCOMPARE(ReadFavRecord(folder.path(), Game::Sliding, random), QStringLiteral("G0,BF0132768,D0,M1,L0,K1,S1,"));
-    }
-
-    void readOnlyFolderKeepsTheOldFile()
-    {
-        TestSupport::DataFolder folder;
-        folder.write(Fav, BothLines);
-        PermissionsRestorer restore(folder.path());
-        QVERIFY(QFile::setPermissions(folder.path(), FolderReadOnlyBits));
-        QFile probe(folder.filePath(QStringLiteral("probe")));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.close();
-            probe.remove();
-            QSKIP("permission bits of a folder do not stop this process (running as root)");
+        const QString file = folder.filePath(Fav);
+        if (condition == u"folder")
+            QVERIFY(QDir(folder.path()).mkdir(Fav));
+        else if (condition != u"missing")
+            folder.write(Fav, BothLines);
+        PermissionsRestorer restoreFile(file);
+        PermissionsRestorer restoreFolder(folder.path());
+        if (condition == u"read-only") {
+            QVERIFY(QFile::setPermissions(file, ReadOnlyBits));
+        } else if (condition == u"read-only folder") {
+            QVERIFY(QFile::setPermissions(folder.path(), FolderReadOnlyBits));
+            if (QFile probe(folder.filePath(QStringLiteral("probe"))); probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                QSKIP("permission bits of a folder do not stop this process (running as root)");
+            }
+        } else if (condition == u"unreadable") {
+            QVERIFY(QFile::setPermissions(file, QFileDevice::WriteOwner | QFileDevice::WriteUser));
+            if (QFile probe(file); probe.open(QIODevice::ReadOnly))
+                QSKIP("permission bits of a file do not stop this process (running as root)");
+        } else if (condition == u"huge") {
+            // Sparse where the file system allows.
+            QVERIFY(QFile::resize(file, qint64(256) * 1024 * 1024 + 1));
         }
-        FavSave status = FavSave::Saved;
-        UpdateFavRecord(folder.path(), Game::Jigsaw, defaultFavRecord(Game::Jigsaw), FavChange::sound(), &status);
-        QCOMPARE(status, FavSave::Failed);
-        QCOMPARE(folder.read(Fav), BothLines);
-        QCOMPARE(entries(folder.path()), QStringList{Fav});
-    }
+        const QFileDevice::Permissions permissions = QFile::permissions(file);
+        const qint64 size = QFileInfo(file).size();
+        ScriptedRandom random({0.0});
+        QCOMPARE(ReadFavRecord(folder.path(), Game::Sliding, random), read);
+        QCOMPARE(random.drawn(), read == SlidingDefault ? 0 : 1);
 
-    void unreadableFileIsLeftAlone()
-    {
-        TestSupport::DataFolder folder;
-        folder.write(Fav, BothLines);
-        PermissionsRestorer restore(folder.filePath(Fav));
-        QVERIFY(QFile::setPermissions(folder.filePath(Fav), QFileDevice::WriteOwner | QFileDevice::WriteUser));
-        QFile probe(folder.filePath(Fav));
-        if (probe.open(QIODevice::ReadOnly))
-            QSKIP("permission bits of a file do not stop this process (running as root)");
-        ScriptedRandom random({0.5});
-        QCOMPARE(ReadFavRecord(folder.path(), Game::Sliding, random), SlidingDefault);
-        FavSave status = FavSave::Saved;
-        UpdateFavRecord(folder.path(), Game::Sliding, SlidingDefault, FavChange::sound(), &status);
-        QCOMPARE(status, FavSave::NotRead);
-        QCOMPARE(QFileInfo(folder.filePath(Fav)).size(), qint64(BothLines.size()));
+        for (const Game game : {Game::Sliding, Game::Jigsaw}) {
+            for (const bool sound : {true, false}) {
+                const QString current = defaultFavRecord(game);
+                const FavChange change
+                    = sound ? FavChange::sound() : FavChange::background(QStringLiteral("F0300000"));
+                FavSave result = FavSave::Saved;
+                const QString record = UpdateFavRecord(folder.path(), game, current, change, &result);
+                QCOMPARE(result, status);
+                if (status == FavSave::NoFile)
+                    QCOMPARE(record, current);
+                if (status == FavSave::ReadOnly && game == Game::Sliding && sound)
+                    QCOMPARE(record, QStringLiteral(",BF0132768,D1,M1,L0,K1,S0,"));
+            }
+        }
+        FavSave toggled = FavSave::Saved;
+        const QString switched = SoundSwitch::toggle(folder.path(), Game::Sliding, SlidingDefault, &toggled);
+        QCOMPARE(toggled, status);
+        if (status == FavSave::NoFile)
+            QCOMPARE(switched, SlidingDefault);
+
+        QCOMPARE(entries(folder.path()), condition == u"missing" ? QStringList() : QStringList{Fav});
+        QCOMPARE(QFileInfo(file).isDir(), condition == u"folder");
+        QCOMPARE(QFile::permissions(file), permissions);
+        QCOMPARE(QFileInfo(file).size(), size);
+        if (condition.startsWith(u"read-only"))
+            QCOMPARE(folder.read(Fav), BothLines);
     }
 
 #ifdef Q_OS_UNIX
@@ -587,22 +516,6 @@ private slots:
         const QByteArray crlfFiller = QByteArray(99, 'x') + "\r\n";
         QCOMPARE(written.first(crlfFiller.size() * 2), crlfFiller + crlfFiller);
         QCOMPARE(written.count(crlfFiller), qsizetype(count));
-    }
-
-    // Beyond what any preferences file needs: treated as unreadable, never rewritten.
-    void hugeFileIsLeftAlone()
-    {
-        TestSupport::DataFolder folder;
-        folder.write(Fav, BothLines);
-        const qint64 huge = qint64(256) * 1024 * 1024 + 1;
-        QVERIFY(QFile::resize(folder.filePath(Fav), huge)); // sparse where the file system allows
-        ScriptedRandom random({0.5});
-        QCOMPARE(ReadFavRecord(folder.path(), Game::Sliding, random), SlidingDefault);
-        QCOMPARE(random.drawn(), 0);
-        FavSave status = FavSave::Saved;
-        UpdateFavRecord(folder.path(), Game::Sliding, SlidingDefault, FavChange::sound(), &status);
-        QCOMPARE(status, FavSave::NotRead);
-        QCOMPARE(QFileInfo(folder.filePath(Fav)).size(), huge);
     }
 
     void shippedFile()

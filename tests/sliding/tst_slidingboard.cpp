@@ -26,30 +26,6 @@ SlidingBoard scrambled(int gridSize, int blank)
     return board;
 }
 
-// Whether moves alone can bring the board home: the parity of the tile permutation (blank
-// included) must equal the parity of the blank's distance from its home cell.
-bool solvableByMoves(const SlidingBoard& board)
-{
-    const int n = board.tileCount();
-    std::vector<bool> seen(n, false);
-    int cycles = 0;
-    for (int start = 0; start < n; ++start) {
-        if (seen[start])
-            continue;
-        ++cycles;
-        for (int cell = start; !seen[cell];) {
-            seen[cell] = true;
-            const int tile = board.tileAt({ cell / board.gridSize(), cell % board.gridSize() });
-            cell = tile - 1; // the cell where this tile belongs
-        }
-    }
-    const int permutationParity = (n - cycles) % 2;
-    const Cell blank = board.cellOf(board.blankIndex());
-    const Cell home = board.homeCell(board.blankIndex());
-    const int distanceParity = (std::abs(blank.row - home.row) + std::abs(blank.column - home.column)) % 2;
-    return permutationParity == distanceParity;
-}
-
 // A scrambled board whose blank has been swapped into cell.
 SlidingBoard blankAt(int gridSize, Cell cell)
 {
@@ -167,27 +143,6 @@ private slots:
         for (int b = 1; b <= gridSize * gridSize; ++b)
             every += text(scrambled(gridSize, b)).toLatin1() + '\n';
         QCOMPARE(qChecksum(every), allBlanks);
-    }
-
-    void scrambleSolvability()
-    {
-        const QList<int> unsolvable5 { 3, 4, 5, 8, 9, 10, 11, 12, 16, 17, 21, 22 };
-        for (int g = SlidingBoard::MinGridSize; g <= SlidingBoard::MaxGridSize; ++g) {
-            QList<int> unsolvable;
-            for (int blank = 1; blank <= g * g; ++blank) {
-                const SlidingBoard board = scrambled(g, blank);
-                QVERIFY2(
-                    !board.IsSolved(), qPrintable(QStringLiteral("grid %1, blank %2").arg(g).arg(blank)));
-                if (!solvableByMoves(board))
-                    unsolvable.append(blank);
-            }
-            if (g == 5)
-                QCOMPARE(unsolvable, unsolvable5);
-            else if (g % 2 == 0 || g == 3)
-                QCOMPARE(unsolvable, QList<int> {});
-            else
-                QVERIFY2(!unsolvable.isEmpty(), qPrintable(QStringLiteral("grid %1").arg(g)));
-        }
     }
 
     void click_data()
