@@ -121,7 +121,9 @@ bool readPicture(const QJsonValue& v, Picture* picture)
         return readInt(o, "builtIn", 0, MaxBuiltIn, &picture->builtIn);
     }
     const QString path = o.value(QLatin1String("file")).toString();
-    if (path.isEmpty() || !QDir::isAbsolutePath(path) || path.contains(QChar(0)))
+    // A path that would not come back the same from the file (a lone surrogate) is not one we wrote.
+    if (path.isEmpty() || !QDir::isAbsolutePath(path) || path.contains(QChar(0))
+        || QString::fromUtf8(path.toUtf8()) != path)
         return false;
     picture->kind = Picture::Kind::File;
     picture->path = path;
