@@ -3,6 +3,7 @@
 // windows do alike.
 #pragma once
 
+#include "GameChoices.h"
 #include "GameCommandTable.h"
 #include "GameCommands.h"
 #include "JigsawGame.h"
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -27,6 +29,7 @@ class GameMenu;
 class GameSaveFile;
 class GameWindowShell;
 class JigsawBackground;
+class NewGameChoiceFile;
 class PieceShadow;
 class PieceWindow;
 class PictureOpening;
@@ -53,6 +56,11 @@ public:
     void setFirstPicture(const QString& path) { m_firstPicture = path; }
     PictureOpening& pictureOpening() const { return *m_opening; }
     void Setset();
+    // "New game…": takes the current choice, returns the player's new one (nothing on Cancel).
+    using NewGameChooser = std::function<std::optional<GameChoices::Jigsaw>(const GameChoices::Jigsaw&)>;
+    void setNewGameChooser(NewGameChooser chooser) { m_chooseNewGame = std::move(chooser); }
+    // The choice new games are made by.
+    const GameChoices::Jigsaw& newGameChoice() const;
     void PaintJigsawBackground();
     void Timer1_Timer();
     void mnu_pause_Click();
@@ -111,6 +119,8 @@ private:
     void buildControls();
     void buildMenu();
     void runCommand(GameCommand command);
+    // Ctrl+N: the dialog, then (after the question) a new game by the new choice.
+    void newGameCommand();
     bool confirmNewGame();
     // The size in pixels a new picture is fitted into.
     QSize pictureArea() const;
@@ -153,6 +163,8 @@ private:
     GameRecorder* m_recorder = nullptr;
     JigsawSave::Level m_level; // how the level was cut, for the save
     GameSaveFile* m_save = nullptr;
+    std::unique_ptr<NewGameChoiceFile> m_choices;
+    NewGameChooser m_chooseNewGame;
     int m_pendingKey = 0;
 
     // Controls.

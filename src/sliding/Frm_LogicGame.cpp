@@ -12,6 +12,8 @@
 #include "GameCompanions.h"
 #include "GameRecorder.h"
 #include "LabelContrast.h"
+#include "LogicNewGameDialog.h"
+#include "NewGameChoiceFile.h"
 #include "LogicGameHint.h"
 #include "Mmedia.h"
 #include "PictureFrame.h"
@@ -83,6 +85,13 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     m_menu = std::make_unique<GameMenu>(menuBar(), Game::Sliding, [this](GameCommand c) { runCommand(c); });
     m_opening = new PictureOpening(m_ctx, this, [this](const QString& path) { openPictureFile(path); });
     m_opening->addRecentMenu(*m_menu);
+    m_choices = std::make_unique<NewGameChoiceFile>(m_ctx, this);
+    m_chooseNewGame = [this](const GameChoices::Logic& current) -> std::optional<GameChoices::Logic> {
+        LogicNewGameDialog dialog(m_pictures, m_opening, current, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice();
+    };
     buildDisplays();
 
     m_save = new GameSaveFile(m_ctx, DataFile::LogicSave, SavedGame::Game::Logic, this,
@@ -179,6 +188,7 @@ void Frm_LogicGame::runCommand(GameCommand command)
 {
     using C = GameCommand;
     switch (command) {
+    case C::NewGame: newGameCommand(); break;
     case C::Restart: NewPictureGame(); break;
     case C::OpenPicture: openPicture(); break;
     case C::Pause: togglePause(); break;
@@ -197,6 +207,17 @@ void Frm_LogicGame::runCommand(GameCommand command)
     case C::Stop:
     case C::Gather: break;
     }
+}
+
+const GameChoices::Logic& Frm_LogicGame::newGameChoice() const { return m_choices->choices().logic; }
+
+void Frm_LogicGame::newGameCommand()
+{
+    const std::optional<GameChoices::Logic> chosen = m_chooseNewGame(newGameChoice());
+    if (!chosen)
+        return;
+    m_choices->store(*chosen);
+    NewPictureGame();
 }
 
 // The hint is worked out away from the interface thread; each one asked for is counted.

@@ -2,6 +2,7 @@
 // over the SlidingGame model; GameWindowShell does what both game windows do alike.
 #pragma once
 
+#include "GameChoices.h"
 #include "GameCommands.h"
 #include "GameMenu.h"
 #include "GameWindowShell.h"
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct AppContext;
@@ -29,6 +31,7 @@ class QProgressBar;
 class SlidingTile;
 
 class GameSaveFile;
+class NewGameChoiceFile;
 
 class Frm_LogicGame : public QMainWindow, public GameCommands {
     Q_OBJECT
@@ -67,6 +70,11 @@ public:
     // The back-colour dialog: takes the background body, returns the new body or "cancel".
     using BackColourChooser = GameWindowShell::BackColourChooser;
     void setBackColourChooser(BackColourChooser chooser) { m_shell->setBackColourChooser(std::move(chooser)); }
+    // "New game…": takes the current choice, returns the player's new one (nothing on Cancel).
+    using NewGameChooser = std::function<std::optional<GameChoices::Logic>(const GameChoices::Logic&)>;
+    void setNewGameChooser(NewGameChooser chooser) { m_chooseNewGame = std::move(chooser); }
+    // The choice new games are made by.
+    const GameChoices::Logic& newGameChoice() const;
 
     // What the window holds, for its companions and tests.
     const SlidingGame& game() const { return m_game; }
@@ -88,6 +96,8 @@ protected:
 
 private:
     void runCommand(GameCommand command);
+    // Ctrl+N: the dialog, then (after the question) a new game by the new choice.
+    void newGameCommand();
     void placeWindow();
     void buildDisplays();
     void setCaptions();
@@ -133,6 +143,8 @@ private:
     bool m_recorded = false; // this game is on record (a solved board may be solved once more)
     GameRecorder* m_recorder = nullptr;
     GameSaveFile* m_save = nullptr;
+    std::unique_ptr<NewGameChoiceFile> m_choices;
+    NewGameChooser m_chooseNewGame;
 
     QWidget* m_surface = nullptr;
     QLabel* Img_pic = nullptr;

@@ -29,7 +29,7 @@
 
 bool Frm_LogicGame::PickBuiltInPicture()
 {
-    m_pictureIndex = m_ctx.random->below(10);
+    m_pictureIndex = GameChoices::builtInPicture(newGameChoice().picture, m_pictureIndex, 10, *m_ctx.random);
     m_pictureHash.clear();
     m_pictureFile.clear();
     m_picturePath.clear();
@@ -86,6 +86,10 @@ void Frm_LogicGame::NewPictureGame()
         return;
     m_game.stopClock();
     m_shell->showClock(m_game);
+    // The player's own picture, while it can be opened (a refusal is told, then a built-in one).
+    const GameChoices::Picture& chosen = newGameChoice().picture;
+    if (chosen.kind == GameChoices::Picture::Kind::File && openPictureFile(chosen.path, false))
+        return;
     if (!PickBuiltInPicture())
         return;
     newGameOnPicture();
@@ -112,7 +116,7 @@ void Frm_LogicGame::StartGame()
     setCursor(Qt::WaitCursor);
     ApplyPrefs();
     // The start-up jingle is left to play to its end; its device closes at completion or unload.
-    const int gridSize = SlidingGame::gridSizeFromRecord(prefRecord());
+    const int gridSize = SlidingGame::gridSizeFromRecord(GameChoices::logicRecord(newGameChoice(), prefRecord()));
     pbr1->setRange(0, gridSize * 100);
     pbr1->setValue(0);
     pbr1->show();

@@ -4,6 +4,7 @@
 #include "Frm_EyesGame.h"
 #include "GameCompanions.h"
 #include "JigsawBackground.h"
+#include "JigsawNewGameDialog.h"
 #include "LabelContrast.h"
 #include "PieceWindow.h"
 #include "RecordingEffectPlayer.h"
@@ -15,7 +16,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMenu>
 #include <QtTest>
 
@@ -132,6 +137,46 @@ private slots:
         }
     }
     void cleanup() { Twips::overridePerPixel(0); }
+
+    // Ctrl+N's dialog, driven by clicks and keys: picture 3, catalogue of 36 pieces, pattern 01.
+    // Play asks first (a game runs), then starts that level on that picture; F2 keeps the choice.
+    void newGameDialogChoosesTheNextGames()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P0,");
+        bool cellsOffered = true;
+        game.window->setNewGameChooser([&](const GameChoices::Jigsaw& current) -> std::optional<GameChoices::Jigsaw> {
+            JigsawNewGameDialog dialog(game.pictures, nullptr, current, game.window.get());
+            dialog.show();
+            QListWidget* list = dialog.pictureList();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+            const std::pair<QComboBox*, int> picks[] { { dialog.familyBox(), 1 }, { dialog.piecesBox(), 2 },
+                { dialog.patternBox(), 1 } };
+            for (const auto& [box, index] : picks) {
+                QTest::keyClick(box, Qt::Key_Home);
+                for (int k = 0; k < index; ++k)
+                    QTest::keyClick(box, Qt::Key_Down);
+            }
+            cellsOffered = dialog.cellsBox()->isEnabled();
+            QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
+            return dialog.result() == QDialog::Accepted ? std::optional(dialog.choice()) : std::nullopt;
+        });
+        const auto run = [&game](const char* entry) {
+            for (QAction* action : game.window->gameMenu()->actions())
+                if (action->objectName() == QLatin1String(entry))
+                    action->trigger();
+        };
+        run("mnu_newgame");
+        QVERIFY2(!cellsOffered, "the shape board's cells offered with the catalogue chosen");
+        QCOMPARE(game.scripted.messages.shown.size(), 1);
+        QCOMPARE(game.scripted.messages.shown[0].text, QStringLiteral("Another new game?"));
+        run("mnu_start");
+        QCOMPARE(game.window->levelCode(), 3601);
+        QCOMPARE(game.window->previewPicture(), game.pictures.picture(2));
+        const GameChoices::Choices kept
+            = GameChoices::read(game.scripted.folder.filePath(QStringLiteral("choices.json")));
+        QCOMPARE(kept.jigsaw, (GameChoices::Jigsaw { { GameChoices::Picture::Kind::BuiltIn, 2, {} }, 0, 1,
+                                  GameChoices::Random, 1, 0, GameChoices::Random }));
+    }
 
     void startsLevel1601()
     {
@@ -396,6 +441,28 @@ private slots:
         QVERIFY(!game.scripted.folder.exists(QStringLiteral("temp.bmp")));
     }
 
+<<<<<<< HEAD
+=======
+    void commandCaptionsAndKeys()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        QStringList captions;
+        for (QAction* action : game.window->gameMenu()->actions())
+            if (!action->isSeparator())
+                captions << action->text() + QLatin1Char('|') + action->shortcut().toString();
+        QCOMPARE(captions,
+            QStringList({ "New game…|Ctrl+N", "Restart|F2", "Pause|F3", "Stop|", "Gather pieces|Ctrl+G", "BackColor|F4",
+                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Recent pictures|", "Option|F8", "Puzzle scoreboard|F9",
+                "Toolbar|", "Help|F1", "About...|", "Exit|F12" }));
+        QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
+        // F3 pauses once per stroke.
+        QTest::keyClick(game.window.get(), Qt::Key_F3);
+        QVERIFY(game.window->play().paused);
+        QTest::keyClick(game.window.get(), Qt::Key_F3);
+        QVERIFY(!game.window->play().paused);
+    }
+
+>>>>>>> newgame
     // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join test included,
     // and take the frame away.
     void commandEndsDrag_data()

@@ -6,6 +6,7 @@
 #include "GameCompanions.h"
 #include "GameMenu.h"
 #include "LabelContrast.h"
+#include "LogicNewGameDialog.h"
 #include "PlayAreaLayout.h"
 #include "RecordingMciDevices.h"
 #include "ScoreboardWindow.h"
@@ -16,6 +17,9 @@
 #include "Twips.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -67,6 +71,7 @@ private slots:
     void optionReappliesWithoutMoving();
     void numberTexts();
     void newGameAnsweredNoLeavesGame();
+    void newGameDialogChoosesTheNextGames();
     void unknownCommandsDoNothing();
     void backColourChooser();
     void unloadDeletesTempFiles();
@@ -309,11 +314,13 @@ void TestLogicGame::completionShowsScore()
     for (int k = 1; k <= 16; ++k)
         QVERIFY(m_window->tile(k)->isHidden());
 
-    // Idle: a new game starts without asking.
-    m_scripted->random.setValues(KnownGame);
+    // Idle: a new game starts without asking, on another picture: a draw of the one just played
+    // (0) is followed by one draw over the other nine.
+    m_scripted->random.setValues({ 0.0, 0.5, 0.15, 0.02 });
     command(0);
     QCOMPARE(m_scripted->messages.shown.size(), 3);
     QCOMPARE(m_window->game().board().rows(), KnownRows);
+    QCOMPARE(m_window->previewPicture(), m_pictures->picture(5));
 
     // The ScoreBoard button opens the window's one scoreboard, at the game's row.
     command(7);
@@ -407,6 +414,32 @@ void TestLogicGame::unknownCommandsDoNothing()
         QVERIFY(!m_window->companions().toolWindow() && !m_window->companions().previewWindow()
             && !m_window->companions().helpWindow());
     }
+}
+
+// Ctrl+N's dialog, driven by a click and keys: picture 5 on a 3 × 3 board. Play asks first (a
+// game runs); the choice holds for F2 and is kept in the data folder.
+void TestLogicGame::newGameDialogChoosesTheNextGames()
+{
+    m_window->Pic_show_Click(10);
+    m_window->setNewGameChooser([this](const GameChoices::Logic& current) -> std::optional<GameChoices::Logic> {
+        LogicNewGameDialog dialog(*m_pictures, nullptr, current, m_window.get());
+        dialog.show();
+        QListWidget* list = dialog.pictureList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(5)).center());
+        QTest::keyClicks(dialog.sizeBox(), QStringLiteral("3"));
+        QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
+        return dialog.result() == QDialog::Accepted ? std::optional(dialog.choice()) : std::nullopt;
+    });
+    m_scripted->messages.answers = { true };
+    m_window->menu().action(GameCommand::NewGame)->trigger();
+    QCOMPARE(m_scripted->messages.shown.size(), 1);
+    QCOMPARE(m_window->game().board().gridSize(), 3);
+    QCOMPARE(m_window->previewPicture(), m_pictures->picture(4));
+    command(0);
+    QCOMPARE(m_window->game().board().gridSize(), 3);
+    QCOMPARE(m_window->previewPicture(), m_pictures->picture(4));
+    const GameChoices::Choices kept = GameChoices::read(m_scripted->folder.filePath(QStringLiteral("choices.json")));
+    QCOMPARE(kept.logic, (GameChoices::Logic { { GameChoices::Picture::Kind::BuiltIn, 4, {} }, 3 }));
 }
 
 // Cancelled, the chooser changes nothing; a choice is stored, read back and drawn.
