@@ -149,6 +149,7 @@ void Frm_LogicGame::buildDisplays()
     pbr1->setGeometry(TilePainting::toPixels(QRectF(750, 420, 500, 75)));
     pbr1->hide();
     Pic_show.assign(1, nullptr);
+    setUpMotion();
 }
 
 void Frm_LogicGame::setCaptions()
@@ -266,8 +267,12 @@ void Frm_LogicGame::paintSurface()
 {
     QPainter painter(m_surface);
     paintBackTileFile(painter, m_ctx.filePath(DataFile::LogicTile), m_surface->rect());
-    if (!PicShowAll.isNull())
-        PictureFrame::paint(painter, TilePainting::toPixels(m_pictureTwips));
+    if (PicShowAll.isNull())
+        return;
+    PictureFrame::paint(painter, TilePainting::toPixels(m_pictureTwips));
+    // Under the tiles, the blank's colour: a sliding tile uncovers it as the blank would show.
+    if (Pic_show.size() > 1 && Img_pic->isHidden())
+        painter.fillRect(TilePainting::toPixels(m_pictureTwips), ColourValue::toColor(m_backColour));
 }
 
 // ---- Window events ----
@@ -288,6 +293,8 @@ bool Frm_LogicGame::eventFilter(QObject* watched, QEvent* event)
         paintSurface();
         return false;
     }
+    if (watched == m_surface && event->type() == QEvent::Resize)
+        refit();
     if ((watched == m_surface || watched == Img_pic) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && operationsMenuEnabled()) {

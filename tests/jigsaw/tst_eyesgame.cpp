@@ -4,6 +4,7 @@
 #include "Frm_EyesGame.h"
 #include "GameCompanions.h"
 #include "JigsawBackground.h"
+#include "JoinGlow.h"
 #include "LabelContrast.h"
 #include "PieceWindow.h"
 #include "RecordingEffectPlayer.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QVariantAnimation>
 #include <QtTest>
 
 #include <memory>
@@ -158,17 +160,22 @@ private slots:
     {
         QTest::addColumn<QPointF>("offPixels");
         QTest::addColumn<bool>("joins");
-        QTest::newRow("exact") << QPointF(0, 0) << true;
-        QTest::newRow("10 right and down") << QPointF(10, 10) << true;
-        QTest::newRow("10 left and up") << QPointF(-10, -10) << true;
-        QTest::newRow("11 right") << QPointF(11, 0) << false;
-        QTest::newRow("11 up") << QPointF(0, -11) << false;
+        QTest::addColumn<bool>("animations");
+        QTest::newRow("exact") << QPointF(0, 0) << true << true;
+        QTest::newRow("exact, no animations") << QPointF(0, 0) << true << false;
+        QTest::newRow("10 right and down") << QPointF(10, 10) << true << true;
+        QTest::newRow("10 left and up") << QPointF(-10, -10) << true << true;
+        QTest::newRow("11 right") << QPointF(11, 0) << false << true;
+        QTest::newRow("11 up") << QPointF(0, -11) << false << true;
     }
+    // A join also glows for a moment along the joined unit, when animations are on.
     void dropBesideNeighbour()
     {
         QFETCH(QPointF, offPixels);
         QFETCH(bool, joins);
+        QFETCH(bool, animations);
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        game.window->setAnimations(animations);
         const QSize single = game.piece(1)->size();
         game.dropAt(2, game.besideOf(1, 2, offPixels));
         QCOMPARE(game.piece(2)->isVisible(), !joins);
@@ -178,6 +185,15 @@ private slots:
         QVERIFY(!game.window->dragFrame()->isVisible());
         if (joins)
             QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), game.piece(1)->size())));
+        JoinGlow* glow = game.window->joinGlow();
+        QCOMPARE(glow->glowing(), joins && animations);
+        if (!glow->glowing())
+            return;
+        constexpr int W = JoinGlow::Width;
+        QCOMPARE(glow->geometry(), game.piece(1)->geometry().adjusted(-W, -W, W, W));
+        QVERIFY(glow->strength() > 0.0);
+        glow->animation()->setCurrentTime(JoinGlow::DurationMs);
+        QVERIFY(!glow->glowing());
     }
 
     void thirdPieceFindsSurvivor()
