@@ -189,9 +189,7 @@ private slots:
         QCOMPARE(glow->glowing(), joins && animations);
         if (!glow->glowing())
             return;
-        constexpr int W = JoinGlow::Width;
-        QCOMPARE(glow->geometry(), game.piece(1)->geometry().adjusted(-W, -W, W, W));
-        QVERIFY(glow->strength() > 0.0);
+        QVERIFY(glow->geometry().contains(game.piece(1)->geometry()));
         glow->animation()->setCurrentTime(JoinGlow::DurationMs);
         QVERIFY(!glow->glowing());
     }

@@ -85,7 +85,6 @@ private slots:
     void unsavedSettingsHoldForTheWindow();
     void playAreaFitsTheRealWindow_data();
     void playAreaFitsTheRealWindow();
-    void movesSlideWithoutQueueing_data();
     void movesSlideWithoutQueueing();
     void rightClickMenuOnBackgroundOnly();
     void keysReachTheGameFromAFocusedTile();
@@ -647,22 +646,13 @@ void TestLogicGame::playAreaFitsTheRealWindow()
     QVERIFY(qAbs(picture.width() * 3 - picture.height() * 4) <= 8);
     QVERIFY(picture.width() * 2 >= areaPixels.width() || picture.height() * 2 >= areaPixels.height());
     QVERIFY(surface->rect().contains(picture)); // the bottom row too
-    // Each tile shows its part of the picture at its new size.
-    QCOMPARE(m_window->tile(2)->appearance().size(), m_window->tile(2)->size());
-}
-
-void TestLogicGame::movesSlideWithoutQueueing_data()
-{
-    QTest::addColumn<bool>("animations");
-    QTest::newRow("animations") << true;
-    QTest::newRow("no animations") << false;
+    QCOMPARE(m_window->tile(2)->appearance().size(), m_window->tile(2)->size()); // cut again
 }
 
 // A move slides a tile the game has already moved; the next move puts it at its cell at once.
+// (Without animations a move shows at once: keysReachTheGameFromAFocusedTile.)
 void TestLogicGame::movesSlideWithoutQueueing()
 {
-    QFETCH(bool, animations);
-    m_window->setAnimations(animations);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     startKnownGame(); // again: the first activation started a game of its own
@@ -672,14 +662,12 @@ void TestLogicGame::movesSlideWithoutQueueing()
     m_window->Pic_show_Click(10); // above the blank
     QCOMPARE(m_window->game().board().cellOf(10), (Cell { 1, 0 }));
     QCOMPARE(tilePosition(1), corner); // the hole goes at once
-    if (animations) {
-        QCOMPARE(tilePosition(10), corner);
-        clock->setCurrentTime(TileSlide::DurationMs / 2);
-        QVERIFY(tilePosition(10).y() > corner.y() && tilePosition(10).y() < blank.y());
-    }
+    QCOMPARE(tilePosition(10), corner);
+    clock->setCurrentTime(TileSlide::DurationMs / 2);
+    QVERIFY(tilePosition(10).y() > corner.y() && tilePosition(10).y() < blank.y());
     m_window->Pic_show_Click(3); // right of the new blank
     QCOMPARE(tilePosition(10), blank);
-    QCOMPARE(tilePosition(3), animations ? cellPosition({ 0, 1 }) : corner);
+    QCOMPARE(tilePosition(3), cellPosition({ 0, 1 }));
     clock->setCurrentTime(TileSlide::DurationMs);
     QCOMPARE(tilePosition(3), corner);
     QVERIFY(!m_window->slide().running());
