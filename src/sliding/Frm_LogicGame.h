@@ -130,7 +130,7 @@ private:
     void backColourCommand();
     void soundSwitch();
     void togglePause();
-    void paintSurface();
+    void paintSurface(const QRect& dirty);
     void requestHint();
 
     AppContext& m_ctx;

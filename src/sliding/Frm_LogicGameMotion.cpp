@@ -97,7 +97,10 @@ void Frm_LogicGame::refit()
         return;
     Img_pic->setGeometry(TilePainting::toPixels(m_pictureTwips));
     const int gridSize = m_game.board().gridSize();
-    for (int k = 1; k < int(Pic_show.size()); ++k) {
+    // Tiles of another board than the game's (a new game between its tiles and its start) wait for
+    // that game, which lays them out itself.
+    const int tiles = int(Pic_show.size()) == m_game.board().tileCount() + 1 ? int(Pic_show.size()) : 1;
+    for (int k = 1; k < tiles; ++k) {
         SlidingTile* t = Pic_show[k];
         const QRect cell = TilePainting::toPixels(
             PlayAreaLayout::cellRect(m_pictureTwips, gridSize, m_game.board().cellOf(k)));
