@@ -13,6 +13,7 @@
 #include "JigsawBackground.h"
 #include "JigsawNewGameDialog.h"
 #include "NewGameChoiceFile.h"
+#include "JoinGlow.h"
 #include "PictureOpening.h"
 #include "PieceWindow.h"
 #include "ScreenFit.h"
@@ -81,6 +82,7 @@ void Frm_EyesGame::buildControls()
     m_normalPointer = pointerFrom(Artwork::normalPointer());
     m_shadow = new PieceShadow(m_surface, QColor(32, 32, 32));
     Shape1 = new DragFrame(m_surface);
+    m_glow = new JoinGlow(m_surface);
 
     LblTime = new QLabel(GameClock::textFor(GameClock::EndValue).mid(5), m_surface);
     LblTime->move(Twips::toPixelsInt(200), Twips::toPixelsInt(100));

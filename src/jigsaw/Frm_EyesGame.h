@@ -30,6 +30,7 @@ class GameSaveFile;
 class GameWindowShell;
 class JigsawBackground;
 class NewGameChoiceFile;
+class JoinGlow;
 class PieceShadow;
 class PieceWindow;
 class PictureOpening;
@@ -71,6 +72,11 @@ public:
     // The first activation starts the first game and opens the companions.
     void Form_Activate();
 
+    // A join shows a short glow along the joined unit (on by default); off, nothing is drawn
+    // beyond the join itself.
+    void setAnimations(bool on);
+    bool animations() const { return m_animations; }
+
     // Piece windows' mouse handlers (position in pixels inside the piece).
     void Pic_show_MouseDown(int k, Qt::MouseButton button, QPointF pixels);
     void Pic_show_MouseMove(int k, Qt::MouseButton button, QPointF pixels);
@@ -93,6 +99,7 @@ public:
     PieceWindow* pieceWindow(int k) const;
     PieceShadow* shadowWindow() const { return m_shadow; }
     DragFrame* dragFrame() const { return Shape1; }
+    JoinGlow* joinGlow() const { return m_glow; }
     JigsawBackground* background() const { return m_surface; }
     QLabel* timeLabel() const { return LblTime; }
     QLabel* pauseLabel() const { return Lblpause; }
@@ -172,6 +179,8 @@ private:
     std::vector<PieceWindow*> Pic_show; // 1..piece count; element 0 is the shadow below
     PieceShadow* m_shadow = nullptr;
     DragFrame* Shape1 = nullptr;
+    JoinGlow* m_glow = nullptr;
+    bool m_animations = true;
     QLabel* LblTime = nullptr;
     QLabel* Lblpause = nullptr;
     QLabel* LblTimeEnd = nullptr;

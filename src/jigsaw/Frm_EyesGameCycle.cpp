@@ -11,6 +11,7 @@
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
 #include "JigsawScatter.h"
+#include "JoinGlow.h"
 #include "LevelBuilder.h"
 #include "PieceWindow.h"
 #include "RandomSource.h"
@@ -93,6 +94,7 @@ void Frm_EyesGame::removePieces()
 {
     m_shadow->hide();
     Shape1->hide();
+    m_glow->finish();
     for (PieceWindow* piece : Pic_show)
         delete piece;
     Pic_show.clear();

@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProgressBar>
 
@@ -158,6 +159,7 @@ void Frm_LogicGame::buildDisplays()
     pbr1->setGeometry(TilePainting::toPixels(QRectF(750, 420, 500, 75)));
     pbr1->hide();
     Pic_show.assign(1, nullptr);
+    setUpMotion();
 }
 
 void Frm_LogicGame::setCaptions()
@@ -283,12 +285,23 @@ void Frm_LogicGame::drawDecorations()
 
 void Frm_LogicGame::PaintBackground() { m_surface->update(); }
 
-void Frm_LogicGame::paintSurface()
+void Frm_LogicGame::paintSurface(const QRect& dirty)
 {
     QPainter painter(m_surface);
+    const QRect board = TilePainting::toPixels(m_pictureTwips);
+    // Under the tiles, the blank's colour: a sliding tile uncovers it as the blank would show.
+    // Only that is repainted while tiles slide, without reading the background file each frame.
+    const bool underTiles = !PicShowAll.isNull() && Pic_show.size() > 1 && Img_pic->isHidden();
+    if (underTiles && board.contains(dirty)) {
+        painter.fillRect(dirty, ColourValue::toColor(m_backColour));
+        return;
+    }
     paintBackTileFile(painter, m_ctx.filePath(DataFile::LogicTile), m_surface->rect());
-    if (!PicShowAll.isNull())
-        PictureFrame::paint(painter, TilePainting::toPixels(m_pictureTwips));
+    if (PicShowAll.isNull())
+        return;
+    PictureFrame::paint(painter, board);
+    if (underTiles)
+        painter.fillRect(board, ColourValue::toColor(m_backColour));
 }
 
 // ---- Window events ----
@@ -306,9 +319,11 @@ void Frm_LogicGame::keyPressEvent(QKeyEvent* event)
 bool Frm_LogicGame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_surface && event->type() == QEvent::Paint) {
-        paintSurface();
+        paintSurface(static_cast<QPaintEvent*>(event)->rect());
         return false;
     }
+    if (watched == m_surface && event->type() == QEvent::Resize)
+        refit();
     if ((watched == m_surface || watched == Img_pic) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && operationsMenuEnabled()) {

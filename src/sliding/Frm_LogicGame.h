@@ -7,6 +7,7 @@
 #include "GameMenu.h"
 #include "GameWindowShell.h"
 #include "SlidingGame.h"
+#include "TileSlide.h"
 
 #include <QCursor>
 #include <QImage>
@@ -28,6 +29,7 @@ class LogicGameHint;
 class PictureOpening;
 class QLabel;
 class QProgressBar;
+class QVariantAnimation;
 class SlidingTile;
 
 class GameSaveFile;
@@ -66,6 +68,14 @@ public:
     void Form_KeyDown(int keyCode);
     // The key code of a Qt key, 0 for keys the window does not know.
     static int keyCodeOf(int qtKey);
+
+    // Moved tiles slide to their new cells (on by default); off, every move shows at once. A
+    // slide is drawing only: the game has already made the move when it starts.
+    void setAnimations(bool on);
+    bool animations() const { return m_animations; }
+    // The running slide and what drives it (tests and benchmarks set its time themselves).
+    const TileSlide& slide() const { return m_slide; }
+    QVariantAnimation* slideAnimation() const { return m_slideAnimation; }
 
     // The back-colour dialog: takes the background body, returns the new body or "cancel".
     using BackColourChooser = GameWindowShell::BackColourChooser;
@@ -113,6 +123,13 @@ private:
     void BuildTiles(int gridSize);
     void removeTiles();
     void placeTile(int index);
+    // Frm_LogicGameMotion.cpp: slides, and the board refitted to the surface's size.
+    void setUpMotion();
+    QPoint cellPosition(int index) const;
+    void slideTiles(const QList<int>& tiles);
+    void showSlide(double progress);
+    void finishSlide();
+    void refit();
     void showBlankFace();
     void drawDecorations();
     void showClickOutcome(const ClickOutcome& outcome);
@@ -123,7 +140,7 @@ private:
     void backColourCommand();
     void soundSwitch();
     void togglePause();
-    void paintSurface();
+    void paintSurface(const QRect& dirty);
     void requestHint();
 
     AppContext& m_ctx;
@@ -158,4 +175,7 @@ private:
     std::unique_ptr<GameMenu> m_menu;
     std::unique_ptr<Mmedia> m_fanfare;
     LogicGameHint* m_hint = nullptr;
+    TileSlide m_slide;
+    QVariantAnimation* m_slideAnimation = nullptr;
+    bool m_animations = true;
 };

@@ -132,6 +132,7 @@ void Frm_LogicGame::StartGame()
 
 void Frm_LogicGame::showGame()
 {
+    finishSlide();
     if (int(Pic_show.size()) != m_game.board().tileCount() + 1)
         BuildTiles(m_game.board().gridSize());
     for (int k = 1; k < int(Pic_show.size()); ++k)
@@ -150,6 +151,7 @@ void Frm_LogicGame::showGame()
 
 void Frm_LogicGame::removeTiles()
 {
+    finishSlide();
     for (int k = 1; k < int(Pic_show.size()); ++k)
         delete Pic_show[k];
     Pic_show.assign(1, nullptr);
@@ -184,8 +186,7 @@ void Frm_LogicGame::placeTile(int index)
     SlidingTile* t = tile(index);
     if (!t)
         return;
-    const Cell cell = m_game.board().cellOf(index);
-    t->move(TilePainting::toPixels(PlayAreaLayout::cellRect(m_pictureTwips, m_game.board().gridSize(), cell)).topLeft());
+    t->move(cellPosition(index));
 }
 
 void Frm_LogicGame::showBlankFace()
@@ -225,12 +226,12 @@ void Frm_LogicGame::showClickOutcome(const ClickOutcome& outcome)
         return;
     if (outcome.moved) {
         m_hint->clear();
-        placeTile(outcome.tile);
-        placeTile(outcome.otherTile ? outcome.otherTile : m_game.board().blankIndex());
+        slideTiles({ outcome.tile, outcome.otherTile ? outcome.otherTile : m_game.board().blankIndex() });
     }
     if (outcome.steps > 0)
         showSteps();
     if (outcome.solved) {
+        finishSlide();
         for (int k = 1; k < int(Pic_show.size()); ++k)
             Pic_show[k]->hide();
         Img_pic->show();
@@ -287,8 +288,7 @@ void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)
     case SwapOutcome::Action::Dropped:
         if (outcome.moved) {
             m_hint->clear();
-            placeTile(outcome.pickedTile);
-            placeTile(outcome.droppedTile);
+            slideTiles({ outcome.pickedTile, outcome.droppedTile });
         }
         showSteps();
         setTileCursors(m_tileCursor);

@@ -5,6 +5,7 @@
 #include "GameCompanions.h"
 #include "JigsawBackground.h"
 #include "JigsawNewGameDialog.h"
+#include "JoinGlow.h"
 #include "LabelContrast.h"
 #include "PieceWindow.h"
 #include "RecordingEffectPlayer.h"
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QMenu>
+#include <QVariantAnimation>
 #include <QtTest>
 
 #include <memory>
@@ -220,6 +222,22 @@ private slots:
         QCOMPARE(game.window->play().joinCounter(), 2);
         QCOMPARE(game.piece(1)->size(), QSize(2 * single.width(), single.height()));
         QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), game.piece(1)->size())));
+        // The join glows for a moment around the joined unit, then ends.
+        JoinGlow* glow = game.window->joinGlow();
+        QVERIFY(glow->glowing());
+        QVERIFY(glow->geometry().contains(game.piece(1)->geometry()));
+        glow->animation()->setCurrentTime(JoinGlow::DurationMs);
+        QVERIFY(!glow->glowing());
+    }
+
+    // With animations off a join is instant: no glow.
+    void joinWithoutAnimationsDoesNotGlow()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        game.window->setAnimations(false);
+        game.dropAt(2, game.besideOf(1, 2));
+        QCOMPARE(game.window->play().joinCounter(), 2);
+        QVERIFY(!game.window->joinGlow()->glowing());
     }
 
     void wholeLevelCompletes()
@@ -441,28 +459,6 @@ private slots:
         QVERIFY(!game.scripted.folder.exists(QStringLiteral("temp.bmp")));
     }
 
-<<<<<<< HEAD
-=======
-    void commandCaptionsAndKeys()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        QStringList captions;
-        for (QAction* action : game.window->gameMenu()->actions())
-            if (!action->isSeparator())
-                captions << action->text() + QLatin1Char('|') + action->shortcut().toString();
-        QCOMPARE(captions,
-            QStringList({ "New game…|Ctrl+N", "Restart|F2", "Pause|F3", "Stop|", "Gather pieces|Ctrl+G", "BackColor|F4",
-                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Recent pictures|", "Option|F8", "Puzzle scoreboard|F9",
-                "Toolbar|", "Help|F1", "About...|", "Exit|F12" }));
-        QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
-        // F3 pauses once per stroke.
-        QTest::keyClick(game.window.get(), Qt::Key_F3);
-        QVERIFY(game.window->play().paused);
-        QTest::keyClick(game.window.get(), Qt::Key_F3);
-        QVERIFY(!game.window->play().paused);
-    }
-
->>>>>>> newgame
     // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join test included,
     // and take the frame away.
     void commandEndsDrag_data()

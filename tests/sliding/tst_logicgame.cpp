@@ -13,6 +13,7 @@
 #include "SlidingTile.h"
 #include "TestSupport.h"
 #include "TilePainting.h"
+#include "TileSlide.h"
 #include "ToolWindow.h"
 #include "Twips.h"
 
@@ -26,6 +27,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTableView>
+#include <QVariantAnimation>
 #include <QtTest>
 
 namespace {
@@ -81,7 +83,9 @@ private slots:
     void soundSwitchAndMoveSound();
     void unsavedSettingsHoldForTheWindow_data();
     void unsavedSettingsHoldForTheWindow();
+    void playAreaFitsTheRealWindow_data();
     void playAreaFitsTheRealWindow();
+    void movesSlideWithoutQueueing();
     void rightClickMenuOnBackgroundOnly();
     void keysReachTheGameFromAFocusedTile();
     void commandKeysReachTheGame_data();
@@ -606,14 +610,29 @@ void TestLogicGame::unsavedSettingsHoldForTheWindow()
         QCOMPARE(fav(), file);
 }
 
+void TestLogicGame::playAreaFitsTheRealWindow_data()
+{
+    QTest::addColumn<QSize>("resized"); // empty: as shown
+    QTest::newRow("as shown") << QSize();
+    QTest::newRow("smaller") << QSize(220, 190);
+    QTest::newRow("larger") << QSize(1100, 900);
+}
+
 // The play area comes from the shown window's own inner size, and the picture is fitted into it:
-// centred, its shape kept, inside the area and at least half of it in the limiting direction.
+// centred, its shape kept, inside the area and at least half of it in the limiting direction;
+// a resized window fits the board again.
 void TestLogicGame::playAreaFitsTheRealWindow()
 {
+    QFETCH(QSize, resized);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QWidget* surface = m_window->tile(2)->parentWidget();
     QCOMPARE(surface, m_window->centralWidget());
+    if (resized.isValid()) {
+        const QSize before = surface->size();
+        m_window->resize(resized);
+        QTRY_VERIFY(surface->size() != before);
+    }
     const QRect area = m_window->playArea();
     QCOMPARE(area, PlayAreaLayout::PlayArea(surface->width() * 15, surface->height() * 15));
     QRect picture;
@@ -626,6 +645,32 @@ void TestLogicGame::playAreaFitsTheRealWindow()
     QVERIFY(qAbs(QRectF(picture).center().y() - areaPixels.center().y()) <= 1.0);
     QVERIFY(qAbs(picture.width() * 3 - picture.height() * 4) <= 8);
     QVERIFY(picture.width() * 2 >= areaPixels.width() || picture.height() * 2 >= areaPixels.height());
+    QVERIFY(surface->rect().contains(picture)); // the bottom row too
+    QCOMPARE(m_window->tile(2)->appearance().size(), m_window->tile(2)->size()); // cut again
+}
+
+// A move slides a tile the game has already moved; the next move puts it at its cell at once.
+// (Without animations a move shows at once: keysReachTheGameFromAFocusedTile.)
+void TestLogicGame::movesSlideWithoutQueueing()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    startKnownGame(); // again: the first activation started a game of its own
+    QVariantAnimation* clock = m_window->slideAnimation();
+    const QPoint blank = cellPosition({ 1, 0 });
+    const QPoint corner = cellPosition({ 0, 0 });
+    m_window->Pic_show_Click(10); // above the blank
+    QCOMPARE(m_window->game().board().cellOf(10), (Cell { 1, 0 }));
+    QCOMPARE(tilePosition(1), corner); // the hole goes at once
+    QCOMPARE(tilePosition(10), corner);
+    clock->setCurrentTime(TileSlide::DurationMs / 2);
+    QVERIFY(tilePosition(10).y() > corner.y() && tilePosition(10).y() < blank.y());
+    m_window->Pic_show_Click(3); // right of the new blank
+    QCOMPARE(tilePosition(10), blank);
+    QCOMPARE(tilePosition(3), cellPosition({ 0, 1 }));
+    clock->setCurrentTime(TileSlide::DurationMs);
+    QCOMPARE(tilePosition(3), corner);
+    QVERIFY(!m_window->slide().running());
 }
 
 void TestLogicGame::rightClickMenuOnBackgroundOnly()
@@ -642,6 +687,7 @@ void TestLogicGame::rightClickMenuOnBackgroundOnly()
 
 void TestLogicGame::keysReachTheGameFromAFocusedTile()
 {
+    m_window->setAnimations(false);
     m_window->show();
     SlidingTile* focused = m_window->tile(3);
     focused->setFocus();
