@@ -2,11 +2,13 @@
 #include "JigsawBenchGame.h"
 
 #include "FavRecord.h"
+#include "GameChoices.h"
 #include "PieceWindow.h"
 #include "Twips.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QScreen>
@@ -34,6 +36,10 @@ JigsawBenchGame::JigsawBenchGame(const QByteArray& record)
     if (!m_dir.isValid())
         qFatal("quarry-bench: no temporary folder");
     setRecord(record);
+    GameChoices::Choices choices;
+    choices.jigsaw.picture = { GameChoices::Picture::Kind::BuiltIn, 9, {} };
+    if (!GameChoices::write(QDir(m_dir.path()).filePath(dataFileName(DataFile::GameChoices)), choices))
+        qFatal("quarry-bench: cannot write the new-game choice");
     m_context.dataFolder = m_dir.path();
     m_context.random = &random;
     m_context.messages = &m_messages;
@@ -84,6 +90,8 @@ void JigsawBenchGame::setRecord(const QByteArray& record)
 
 void JigsawBenchGame::newGame(QList<double> values)
 {
+    if (!values.isEmpty())
+        values.removeFirst(); // the picture is chosen, not drawn
     random.setValues(std::move(values));
     paints.begin();
     window->newPictureGame();

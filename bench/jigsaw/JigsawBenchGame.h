@@ -37,7 +37,9 @@ public:
     void setRecord(const QByteArray& record);
 
     // A new picture game with the random values given (the first picks the picture, the next two
-    // redraw M and D of the record), returning once every piece window shown has painted.
+    // redraw M and D of the record), returning once every piece window shown has painted. Every
+    // game is on the largest built-in picture, chosen as the New game dialog chooses it (a random
+    // picture is never the one just played), so the picture's value is not drawn.
     void newGame(QList<double> values);
 
     // A new game on the picture file at path (values as for newGame, without the picture's),

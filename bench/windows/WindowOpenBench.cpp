@@ -1,5 +1,9 @@
 // WindowOpenBench.cpp: each auxiliary window from construction and show() to its first paint.
 #include "BenchGame.h"
+#include "BuiltInPictures.h"
+#include "JigsawNewGameDialog.h"
+#include "LogicNewGameDialog.h"
+#include "PictureOpening.h"
 #include "FrmHelp.h"
 #include "Frm_EyesPreview.h"
 #include "Frm_LogicPreview.h"
@@ -79,6 +83,20 @@ BenchGame& game()
     return game;
 }
 
+// The program's own pictures, whose thumbnails the first dialog makes and every later one reuses,
+// and the recent list of the data folder.
+const BuiltInPictures& pictures()
+{
+    static const BuiltInPictures pictures;
+    return pictures;
+}
+
+const PictureOpening* opening()
+{
+    static PictureOpening* opening = new PictureOpening(services().context, game().gameWindow(), [](const QString&) { });
+    return opening;
+}
+
 } // namespace
 
 QUARRY_BENCH(OpenWindow_Frm_color, "< 50 ms: construction + show() to the first paint")
@@ -114,4 +132,14 @@ QUARRY_BENCH(OpenWindow_frmAbout, "< 50 ms: construction + show() to the first p
 QUARRY_BENCH(OpenWindow_FrmHelp, "< 50 ms: construction + show() to the first paint")
 {
     openToPainted([] { return new FrmHelp(StringTable::Language::English); });
+}
+
+QUARRY_BENCH(OpenWindow_LogicNewGameDialog, "< 50 ms: construction + show() to the first paint, thumbnails cached")
+{
+    openToPainted([] { return new LogicNewGameDialog(pictures(), opening(), {}); });
+}
+
+QUARRY_BENCH(OpenWindow_JigsawNewGameDialog, "< 50 ms: construction + show() to the first paint, samples cached")
+{
+    openToPainted([] { return new JigsawNewGameDialog(pictures(), opening(), {}); });
 }

@@ -20,3 +20,15 @@ QImage BuiltInPictures::picture(int index) const
         return {};
     return m_overridden ? m_override[index] : Artwork::builtInPicture(index);
 }
+
+QImage BuiltInPictures::thumbnail(int index) const
+{
+    if (index < 0 || index >= count())
+        return {};
+    if (m_thumbnails.size() != count())
+        m_thumbnails = QList<QImage>(count());
+    QImage& kept = m_thumbnails[index];
+    if (kept.isNull())
+        kept = picture(index).scaled(ThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return kept;
+}

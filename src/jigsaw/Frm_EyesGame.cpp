@@ -11,6 +11,9 @@
 #include "GameSaveFile.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
+#include "JigsawNewGameDialog.h"
+#include "NewGameChoiceFile.h"
+#include "JoinGlow.h"
 #include "PictureOpening.h"
 #include "PieceWindow.h"
 #include "ScreenFit.h"
@@ -79,6 +82,7 @@ void Frm_EyesGame::buildControls()
     m_normalPointer = pointerFrom(Artwork::normalPointer());
     m_shadow = new PieceShadow(m_surface, QColor(32, 32, 32));
     Shape1 = new DragFrame(m_surface);
+    m_glow = new JoinGlow(m_surface);
 
     LblTime = new QLabel(GameClock::textFor(GameClock::EndValue).mid(5), m_surface);
     LblTime->move(Twips::toPixelsInt(200), Twips::toPixelsInt(100));
@@ -108,10 +112,29 @@ void Frm_EyesGame::buildMenu()
     m_menu = std::make_unique<GameMenu>(menuBar(), Game::Jigsaw, [this](GameCommand c) { runCommand(c); });
     m_menu->setCaptions(m_context.strings, QString());
     m_opening->addRecentMenu(*m_menu);
+    m_choices = std::make_unique<NewGameChoiceFile>(m_context, this);
+    m_chooseNewGame = [this](const GameChoices::Jigsaw& current) -> std::optional<GameChoices::Jigsaw> {
+        JigsawNewGameDialog dialog(m_pictures, m_opening, current, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice();
+    };
     connect(m_menu->operationsMenu(), &QMenu::aboutToShow, this, [this] {
         show();
         raise();
     });
+}
+
+const GameChoices::Jigsaw& Frm_EyesGame::newGameChoice() const { return m_choices->choices().jigsaw; }
+
+void Frm_EyesGame::newGameCommand()
+{
+    finishDrag();
+    const std::optional<GameChoices::Jigsaw> chosen = m_chooseNewGame(newGameChoice());
+    if (!chosen)
+        return;
+    m_choices->store(*chosen);
+    newPictureGame();
 }
 
 // What each command does in this game; the menu, the keys and PMenu all come here.
@@ -119,6 +142,9 @@ void Frm_EyesGame::runCommand(GameCommand command)
 {
     using C = GameCommand;
     switch (command) {
+    case C::NewGame:
+        newGameCommand();
+        break;
     case C::Restart:
         newPictureGame();
         break;

@@ -3,6 +3,7 @@
 // windows do alike.
 #pragma once
 
+#include "GameChoices.h"
 #include "GameCommandTable.h"
 #include "GameCommands.h"
 #include "JigsawGame.h"
@@ -14,6 +15,7 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -27,6 +29,8 @@ class GameMenu;
 class GameSaveFile;
 class GameWindowShell;
 class JigsawBackground;
+class NewGameChoiceFile;
+class JoinGlow;
 class PieceShadow;
 class PieceWindow;
 class PictureOpening;
@@ -53,6 +57,11 @@ public:
     void setFirstPicture(const QString& path) { m_firstPicture = path; }
     PictureOpening& pictureOpening() const { return *m_opening; }
     void Setset();
+    // "New game…": takes the current choice, returns the player's new one (nothing on Cancel).
+    using NewGameChooser = std::function<std::optional<GameChoices::Jigsaw>(const GameChoices::Jigsaw&)>;
+    void setNewGameChooser(NewGameChooser chooser) { m_chooseNewGame = std::move(chooser); }
+    // The choice new games are made by.
+    const GameChoices::Jigsaw& newGameChoice() const;
     void PaintJigsawBackground();
     void Timer1_Timer();
     void mnu_pause_Click();
@@ -62,6 +71,11 @@ public:
     void gatherPieces();
     // The first activation starts the first game and opens the companions.
     void Form_Activate();
+
+    // A join shows a short glow along the joined unit (on by default); off, nothing is drawn
+    // beyond the join itself.
+    void setAnimations(bool on);
+    bool animations() const { return m_animations; }
 
     // Piece windows' mouse handlers (position in pixels inside the piece).
     void Pic_show_MouseDown(int k, Qt::MouseButton button, QPointF pixels);
@@ -85,6 +99,7 @@ public:
     PieceWindow* pieceWindow(int k) const;
     PieceShadow* shadowWindow() const { return m_shadow; }
     DragFrame* dragFrame() const { return Shape1; }
+    JoinGlow* joinGlow() const { return m_glow; }
     JigsawBackground* background() const { return m_surface; }
     QLabel* timeLabel() const { return LblTime; }
     QLabel* pauseLabel() const { return Lblpause; }
@@ -111,6 +126,8 @@ private:
     void buildControls();
     void buildMenu();
     void runCommand(GameCommand command);
+    // Ctrl+N: the dialog, then (after the question) a new game by the new choice.
+    void newGameCommand();
     bool confirmNewGame();
     // The size in pixels a new picture is fitted into.
     QSize pictureArea() const;
@@ -153,6 +170,8 @@ private:
     GameRecorder* m_recorder = nullptr;
     JigsawSave::Level m_level; // how the level was cut, for the save
     GameSaveFile* m_save = nullptr;
+    std::unique_ptr<NewGameChoiceFile> m_choices;
+    NewGameChooser m_chooseNewGame;
     int m_pendingKey = 0;
 
     // Controls.
@@ -160,6 +179,8 @@ private:
     std::vector<PieceWindow*> Pic_show; // 1..piece count; element 0 is the shadow below
     PieceShadow* m_shadow = nullptr;
     DragFrame* Shape1 = nullptr;
+    JoinGlow* m_glow = nullptr;
+    bool m_animations = true;
     QLabel* LblTime = nullptr;
     QLabel* Lblpause = nullptr;
     QLabel* LblTimeEnd = nullptr;

@@ -11,6 +11,7 @@
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
 #include "JigsawScatter.h"
+#include "JoinGlow.h"
 #include "LevelBuilder.h"
 #include "PieceWindow.h"
 #include "RandomSource.h"
@@ -28,8 +29,12 @@ void Frm_EyesGame::newPictureGame()
     finishDrag();
     if (!confirmNewGame())
         return;
+    // The player's own picture, while it can be opened (a refusal is told, then a built-in one).
+    const GameChoices::Picture& choice = newGameChoice().picture;
+    if (choice.kind == GameChoices::Picture::Kind::File && openPictureFile(choice.path, false))
+        return;
     m_context.random->reseed();
-    const int pictureIndex = m_context.random->below(BuiltInChoices);
+    const int pictureIndex = GameChoices::builtInPicture(choice, m_pictureIndex, BuiltInChoices, *m_context.random);
     const QImage chosen = m_pictures.picture(pictureIndex);
     if (chosen.isNull())
         return;
@@ -89,6 +94,7 @@ void Frm_EyesGame::removePieces()
 {
     m_shadow->hide();
     Shape1->hide();
+    m_glow->finish();
     for (PieceWindow* piece : Pic_show)
         delete piece;
     Pic_show.clear();
@@ -101,7 +107,8 @@ void Frm_EyesGame::buildLevel()
     // Each level draws its own seams, on a clean copy of the picture.
     m_working = m_fitted.copy();
     // The build's draws are kept: a saved game cuts the same level again from them.
-    m_level = JigsawSave::buildNew(record(), m_working, m_table, *m_context.random);
+    m_level = JigsawSave::buildNew(
+        GameChoices::jigsawRecord(newGameChoice(), record()), m_working, m_table, *m_context.random);
     m_levelCode = m_level.levelCode;
     m_turned.reset(m_working);
     if (m_level.rotation)

@@ -9,6 +9,7 @@
 #include "GameSounds.h"
 #include "GameWindowShell.h"
 #include "JigsawBackground.h"
+#include "JoinGlow.h"
 #include "Mmedia.h"
 #include "PieceWindow.h"
 #include "Twips.h"
@@ -57,6 +58,8 @@ void Frm_EyesGame::Pic_show_MouseDown(int k, Qt::MouseButton button, QPointF pix
 {
     if (!m_play.acceptsInput(k))
         return;
+    // The glow marks where a unit was joined; once a unit moves again it has done its work.
+    m_glow->finish();
     PieceWindow* piece = pieceWindow(k);
     if (button == Qt::RightButton) {
         turnPiece(k);
@@ -121,10 +124,21 @@ void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
         syncPiece(join.absorbed);
         pieceWindow(join.survivor)->raise();
     }
+    // Along what was joined: the piece set into the board, else the grown unit.
+    const int glowing = join.intoBoard ? join.absorbed : join.survivor;
+    if (PieceWindow* piece = pieceWindow(glowing); m_animations && piece && piece->isVisible())
+        m_glow->start(m_play.window(glowing).outline, piece->geometry());
     if (join.completed)
         completeGame();
     else
         m_shell->sounds().playJoin(record());
+}
+
+void Frm_EyesGame::setAnimations(bool on)
+{
+    m_animations = on;
+    if (!on)
+        m_glow->finish();
 }
 
 void Frm_EyesGame::completeGame()
@@ -175,6 +189,7 @@ void Frm_EyesGame::clampAfterResize()
     const QList<int> moved = m_play.clampAll(clientTwips());
     if (moved.isEmpty())
         return;
+    m_glow->finish();
     for (int k : moved)
         movePiece(k);
     m_play.hideShadow();
@@ -197,6 +212,7 @@ void Frm_EyesGame::gatherPieces()
             covered.append(QRect(m_surface->mapFromGlobal(frame.topLeft()), frame.size()));
         }
     }
+    m_glow->finish();
     for (int k : m_game.gather(clientTwips(), covered)) {
         movePiece(k);
         pieceWindow(k)->raise();

@@ -12,6 +12,8 @@
 #include "GameCompanions.h"
 #include "GameRecorder.h"
 #include "LabelContrast.h"
+#include "LogicNewGameDialog.h"
+#include "NewGameChoiceFile.h"
 #include "LogicGameHint.h"
 #include "Mmedia.h"
 #include "PictureFrame.h"
@@ -27,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProgressBar>
 
@@ -83,6 +86,13 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     m_menu = std::make_unique<GameMenu>(menuBar(), Game::Sliding, [this](GameCommand c) { runCommand(c); });
     m_opening = new PictureOpening(m_ctx, this, [this](const QString& path) { openPictureFile(path); });
     m_opening->addRecentMenu(*m_menu);
+    m_choices = std::make_unique<NewGameChoiceFile>(m_ctx, this);
+    m_chooseNewGame = [this](const GameChoices::Logic& current) -> std::optional<GameChoices::Logic> {
+        LogicNewGameDialog dialog(m_pictures, m_opening, current, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice();
+    };
     buildDisplays();
 
     m_save = new GameSaveFile(m_ctx, DataFile::LogicSave, SavedGame::Game::Logic, this,
@@ -149,6 +159,7 @@ void Frm_LogicGame::buildDisplays()
     pbr1->setGeometry(TilePainting::toPixels(QRectF(750, 420, 500, 75)));
     pbr1->hide();
     Pic_show.assign(1, nullptr);
+    setUpMotion();
 }
 
 void Frm_LogicGame::setCaptions()
@@ -179,6 +190,7 @@ void Frm_LogicGame::runCommand(GameCommand command)
 {
     using C = GameCommand;
     switch (command) {
+    case C::NewGame: newGameCommand(); break;
     case C::Restart: NewPictureGame(); break;
     case C::OpenPicture: openPicture(); break;
     case C::Pause: togglePause(); break;
@@ -197,6 +209,17 @@ void Frm_LogicGame::runCommand(GameCommand command)
     case C::Stop:
     case C::Gather: break;
     }
+}
+
+const GameChoices::Logic& Frm_LogicGame::newGameChoice() const { return m_choices->choices().logic; }
+
+void Frm_LogicGame::newGameCommand()
+{
+    const std::optional<GameChoices::Logic> chosen = m_chooseNewGame(newGameChoice());
+    if (!chosen)
+        return;
+    m_choices->store(*chosen);
+    NewPictureGame();
 }
 
 // The hint is worked out away from the interface thread; each one asked for is counted.
@@ -262,12 +285,23 @@ void Frm_LogicGame::drawDecorations()
 
 void Frm_LogicGame::PaintBackground() { m_surface->update(); }
 
-void Frm_LogicGame::paintSurface()
+void Frm_LogicGame::paintSurface(const QRect& dirty)
 {
     QPainter painter(m_surface);
+    const QRect board = TilePainting::toPixels(m_pictureTwips);
+    // Under the tiles, the blank's colour: a sliding tile uncovers it as the blank would show.
+    // Only that is repainted while tiles slide, without reading the background file each frame.
+    const bool underTiles = !PicShowAll.isNull() && Pic_show.size() > 1 && Img_pic->isHidden();
+    if (underTiles && board.contains(dirty)) {
+        painter.fillRect(dirty, ColourValue::toColor(m_backColour));
+        return;
+    }
     paintBackTileFile(painter, m_ctx.filePath(DataFile::LogicTile), m_surface->rect());
-    if (!PicShowAll.isNull())
-        PictureFrame::paint(painter, TilePainting::toPixels(m_pictureTwips));
+    if (PicShowAll.isNull())
+        return;
+    PictureFrame::paint(painter, board);
+    if (underTiles)
+        painter.fillRect(board, ColourValue::toColor(m_backColour));
 }
 
 // ---- Window events ----
@@ -285,9 +319,11 @@ void Frm_LogicGame::keyPressEvent(QKeyEvent* event)
 bool Frm_LogicGame::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_surface && event->type() == QEvent::Paint) {
-        paintSurface();
+        paintSurface(static_cast<QPaintEvent*>(event)->rect());
         return false;
     }
+    if (watched == m_surface && event->type() == QEvent::Resize)
+        refit();
     if ((watched == m_surface || watched == Img_pic) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && operationsMenuEnabled()) {

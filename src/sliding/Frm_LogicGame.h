@@ -2,10 +2,12 @@
 // over the SlidingGame model; GameWindowShell does what both game windows do alike.
 #pragma once
 
+#include "GameChoices.h"
 #include "GameCommands.h"
 #include "GameMenu.h"
 #include "GameWindowShell.h"
 #include "SlidingGame.h"
+#include "TileSlide.h"
 
 #include <QCursor>
 #include <QImage>
@@ -15,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct AppContext;
@@ -26,9 +29,11 @@ class LogicGameHint;
 class PictureOpening;
 class QLabel;
 class QProgressBar;
+class QVariantAnimation;
 class SlidingTile;
 
 class GameSaveFile;
+class NewGameChoiceFile;
 
 class Frm_LogicGame : public QMainWindow, public GameCommands {
     Q_OBJECT
@@ -64,9 +69,22 @@ public:
     // The key code of a Qt key, 0 for keys the window does not know.
     static int keyCodeOf(int qtKey);
 
+    // Moved tiles slide to their new cells (on by default); off, every move shows at once. A
+    // slide is drawing only: the game has already made the move when it starts.
+    void setAnimations(bool on);
+    bool animations() const { return m_animations; }
+    // The running slide and what drives it (tests and benchmarks set its time themselves).
+    const TileSlide& slide() const { return m_slide; }
+    QVariantAnimation* slideAnimation() const { return m_slideAnimation; }
+
     // The back-colour dialog: takes the background body, returns the new body or "cancel".
     using BackColourChooser = GameWindowShell::BackColourChooser;
     void setBackColourChooser(BackColourChooser chooser) { m_shell->setBackColourChooser(std::move(chooser)); }
+    // "New game…": takes the current choice, returns the player's new one (nothing on Cancel).
+    using NewGameChooser = std::function<std::optional<GameChoices::Logic>(const GameChoices::Logic&)>;
+    void setNewGameChooser(NewGameChooser chooser) { m_chooseNewGame = std::move(chooser); }
+    // The choice new games are made by.
+    const GameChoices::Logic& newGameChoice() const;
 
     // What the window holds, for its companions and tests.
     const SlidingGame& game() const { return m_game; }
@@ -88,6 +106,8 @@ protected:
 
 private:
     void runCommand(GameCommand command);
+    // Ctrl+N: the dialog, then (after the question) a new game by the new choice.
+    void newGameCommand();
     void placeWindow();
     void buildDisplays();
     void setCaptions();
@@ -103,6 +123,13 @@ private:
     void BuildTiles(int gridSize);
     void removeTiles();
     void placeTile(int index);
+    // Frm_LogicGameMotion.cpp: slides, and the board refitted to the surface's size.
+    void setUpMotion();
+    QPoint cellPosition(int index) const;
+    void slideTiles(const QList<int>& tiles);
+    void showSlide(double progress);
+    void finishSlide();
+    void refit();
     void showBlankFace();
     void drawDecorations();
     void showClickOutcome(const ClickOutcome& outcome);
@@ -113,7 +140,7 @@ private:
     void backColourCommand();
     void soundSwitch();
     void togglePause();
-    void paintSurface();
+    void paintSurface(const QRect& dirty);
     void requestHint();
 
     AppContext& m_ctx;
@@ -133,6 +160,8 @@ private:
     bool m_recorded = false; // this game is on record (a solved board may be solved once more)
     GameRecorder* m_recorder = nullptr;
     GameSaveFile* m_save = nullptr;
+    std::unique_ptr<NewGameChoiceFile> m_choices;
+    NewGameChooser m_chooseNewGame;
 
     QWidget* m_surface = nullptr;
     QLabel* Img_pic = nullptr;
@@ -146,4 +175,7 @@ private:
     std::unique_ptr<GameMenu> m_menu;
     std::unique_ptr<Mmedia> m_fanfare;
     LogicGameHint* m_hint = nullptr;
+    TileSlide m_slide;
+    QVariantAnimation* m_slideAnimation = nullptr;
+    bool m_animations = true;
 };

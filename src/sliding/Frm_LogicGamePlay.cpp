@@ -29,7 +29,7 @@
 
 bool Frm_LogicGame::PickBuiltInPicture()
 {
-    m_pictureIndex = m_ctx.random->below(10);
+    m_pictureIndex = GameChoices::builtInPicture(newGameChoice().picture, m_pictureIndex, 10, *m_ctx.random);
     m_pictureHash.clear();
     m_pictureFile.clear();
     m_picturePath.clear();
@@ -86,6 +86,10 @@ void Frm_LogicGame::NewPictureGame()
         return;
     m_game.stopClock();
     m_shell->showClock(m_game);
+    // The player's own picture, while it can be opened (a refusal is told, then a built-in one).
+    const GameChoices::Picture& chosen = newGameChoice().picture;
+    if (chosen.kind == GameChoices::Picture::Kind::File && openPictureFile(chosen.path, false))
+        return;
     if (!PickBuiltInPicture())
         return;
     newGameOnPicture();
@@ -112,7 +116,7 @@ void Frm_LogicGame::StartGame()
     setCursor(Qt::WaitCursor);
     ApplyPrefs();
     // The start-up jingle is left to play to its end; its device closes at completion or unload.
-    const int gridSize = SlidingGame::gridSizeFromRecord(prefRecord());
+    const int gridSize = SlidingGame::gridSizeFromRecord(GameChoices::logicRecord(newGameChoice(), prefRecord()));
     pbr1->setRange(0, gridSize * 100);
     pbr1->setValue(0);
     pbr1->show();
@@ -128,6 +132,7 @@ void Frm_LogicGame::StartGame()
 
 void Frm_LogicGame::showGame()
 {
+    finishSlide();
     if (int(Pic_show.size()) != m_game.board().tileCount() + 1)
         BuildTiles(m_game.board().gridSize());
     for (int k = 1; k < int(Pic_show.size()); ++k)
@@ -146,6 +151,7 @@ void Frm_LogicGame::showGame()
 
 void Frm_LogicGame::removeTiles()
 {
+    finishSlide();
     for (int k = 1; k < int(Pic_show.size()); ++k)
         delete Pic_show[k];
     Pic_show.assign(1, nullptr);
@@ -180,8 +186,7 @@ void Frm_LogicGame::placeTile(int index)
     SlidingTile* t = tile(index);
     if (!t)
         return;
-    const Cell cell = m_game.board().cellOf(index);
-    t->move(TilePainting::toPixels(PlayAreaLayout::cellRect(m_pictureTwips, m_game.board().gridSize(), cell)).topLeft());
+    t->move(cellPosition(index));
 }
 
 void Frm_LogicGame::showBlankFace()
@@ -221,12 +226,12 @@ void Frm_LogicGame::showClickOutcome(const ClickOutcome& outcome)
         return;
     if (outcome.moved) {
         m_hint->clear();
-        placeTile(outcome.tile);
-        placeTile(outcome.otherTile ? outcome.otherTile : m_game.board().blankIndex());
+        slideTiles({ outcome.tile, outcome.otherTile ? outcome.otherTile : m_game.board().blankIndex() });
     }
     if (outcome.steps > 0)
         showSteps();
     if (outcome.solved) {
+        finishSlide();
         for (int k = 1; k < int(Pic_show.size()); ++k)
             Pic_show[k]->hide();
         Img_pic->show();
@@ -283,8 +288,7 @@ void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)
     case SwapOutcome::Action::Dropped:
         if (outcome.moved) {
             m_hint->clear();
-            placeTile(outcome.pickedTile);
-            placeTile(outcome.droppedTile);
+            slideTiles({ outcome.pickedTile, outcome.droppedTile });
         }
         showSteps();
         setTileCursors(m_tileCursor);

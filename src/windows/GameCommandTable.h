@@ -10,6 +10,7 @@
 #include <optional>
 
 enum class GameCommand {
+    NewGame,
     Restart,
     Pause,
     Stop,
@@ -67,6 +68,8 @@ constexpr QKeyCombination NoKey {};
 // then key, separator before the entry, tool slot, tool caption, tool-button enabling.
 // clang-format off
 inline constexpr Row Rows[] {
+    { C::NewGame,     G::Both,       "mnu_newgame",    nullptr,         0,                    u"New game…",
+      Qt::ControlModifier | Qt::Key_N, false, -1, nullptr,        E::Always },
     { C::Restart,     G::Both,       "mnu_start",      nullptr,         S::Restart,           nullptr,
       Qt::Key_F2,                      false,  0, u"Restart",     E::WithOperationsMenu },
     { C::Pause,       G::Both,       "mnu_pause",      nullptr,         S::Pause,             nullptr,

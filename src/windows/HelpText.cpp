@@ -30,6 +30,7 @@ Keys:
   F7    Open picture: a new game with a new picture
   F8    Option: apply the preferences again
   F12   Exit
+  Ctrl+N  New game…: choose the picture and the board size; the choice holds for the next games (F2) until you change it
 
 Swap mode: while swap mode is on you can exchange any two tiles: right-click one tile, then right-click another, and the two change places (this counts a step). Some boards can only be finished with a swap.
 
@@ -38,7 +39,7 @@ A right-click on the window background opens the game menu.)") },
             QStringLiteral(
                 R"(The picture is cut into pieces of geometric shapes, which are scattered over the window; with rotation on, they are also turned. Drag a piece with the left mouse button. With rotation on, a right-click turns a piece, or a group of joined pieces, a quarter turn. When you drop a piece in its place next to a neighbour, turned the right way, the two join and move together from then on. The picture is finished when all pieces are joined; then you get your score. In most levels a frame at the top right shows where and how large the finished picture is, but pieces join wherever you put them together.
 
-The function keys are the same as in the logic puzzle: F1 help, F2 restart, F3 pause, F4 back colour, F5 preview, F6 sound, F7 new picture, F8 option, F12 exit. While the game is paused the pieces do not move. A right-click on the window background opens the game menu. Gather pieces (Ctrl+G) moves every piece that lies partly outside the window, under the preview or tool window, or under a larger piece onto free space, without joining anything.)") },
+The function keys are the same as in the logic puzzle: F1 help, F2 restart, F3 pause, F4 back colour, F5 preview, F6 sound, F7 new picture, F8 option, F12 exit. While the game is paused the pieces do not move. A right-click on the window background opens the game menu. Gather pieces (Ctrl+G) moves every piece that lies partly outside the window, under the preview or tool window, or under a larger piece onto free space, without joining anything. New game… (Ctrl+N) chooses the picture, the kind of level, the number of pieces, the shape style and rotation for this and the following games.)") },
         { QStringLiteral("Support"),
             QStringLiteral(R"(Quarry Puzzle is free to use. It has no web site and no support address.
 
@@ -75,6 +76,7 @@ QList<Section> chinese()
   F7    打开图片：换一幅新图片开始新游戏
   F8    选项：重新应用偏好设置
   F12   退出
+  Ctrl+N  新游戏…：选择图片和棋盘大小；此后的游戏（F2）沿用这一选择，直到再次更改
 
 交换模式：交换模式打开时，可以交换任意两块：先右击一块，再右击另一块，两块即互换位置（记一步）。有些局面只有通过交换才能完成。
 
@@ -83,7 +85,7 @@ QList<Section> chinese()
             QStringLiteral(
                 R"(图片被切成各种几何形状的碎片，散放在窗口中；打开旋转时，碎片还会被转动。用鼠标左键拖动碎片。打开旋转时，右击一块碎片或一组已拼合的碎片，可将其转动四分之一圈。把碎片放到相邻碎片旁边的正确位置、并且方向正确时，两者就会拼合，此后一起移动。所有碎片都拼合后图片完成，并显示您的得分。多数级别在窗口右上方画出一个框，表示完成后图片的位置和大小，不过碎片在任何位置都可以拼合。
 
-功能键与智力拼图相同：F1 帮助、F2 重新开始、F3 暂停、F4 背景颜色、F5 预览、F6 声音、F7 新图片、F8 选项、F12 退出。游戏暂停时碎片不能移动。在窗口背景上单击右键会打开游戏菜单。收拢拼块（Ctrl+G）会把部分位于窗口之外、被预览窗口或工具窗口遮住、或被更大的碎片盖住的碎片移到空处，不会拼合任何碎片。)") },
+功能键与智力拼图相同：F1 帮助、F2 重新开始、F3 暂停、F4 背景颜色、F5 预览、F6 声音、F7 新图片、F8 选项、F12 退出。游戏暂停时碎片不能移动。在窗口背景上单击右键会打开游戏菜单。收拢拼块（Ctrl+G）会把部分位于窗口之外、被预览窗口或工具窗口遮住、或被更大的碎片盖住的碎片移到空处，不会拼合任何碎片。新游戏…（Ctrl+N）可以为本局和之后的游戏选择图片、关卡类型、碎片数量、形状样式和旋转。)") },
         { QStringLiteral("支持"), QStringLiteral(R"(Quarry Puzzle 可以免费使用。它没有网站，也没有支持邮箱。
 
 偏好设置保存在程序文件夹中的文件 fav.dll 里，每个游戏一行：以 G0 开头的一行属于智力拼图，以 G1 开头的一行属于拼图游戏。背景颜色和声音开关保存在这里。可以用文本编辑器修改该文件，然后按 F8（选项）应用：在 G0 一行中，M1 打开交换模式（M0 关闭），L1 显示小块编号，K0 隐藏小块边框；在 G1 一行中，R1 打开旋转。有些设置立即生效，有些从下一局开始生效。

@@ -30,10 +30,10 @@ MAIN_WINDOWS = {"Quarry Puzzle", "Quarry Logic Puzzle Freeuse", "Quarry Jigsaw P
 JIGSAW = "Quarry Jigsaw Puzzle Freeuse"
 COMPANIONS = {"Toolbar", "Preview", "Help", "About Quarry Puzzle"}
 KEYS = (["Left", "Right", "Up", "Down"] * 6
-        + ["F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F12", "ctrl+l", "ctrl+j", "ctrl+g",
+        + ["F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F12", "ctrl+l", "ctrl+j", "ctrl+g", "ctrl+n",
            "Return", "Escape", "space", "Tab"])
 # Commands that pause the game or open a modal window, pressed while a piece is held.
-MID_DRAG_KEYS = ["F2", "F3", "F4", "F7"]
+MID_DRAG_KEYS = ["F2", "F3", "F4", "F7", "ctrl+n"]
 EDGES = ("left", "top", "right", "bottom")
 HANG_MS = 60000  # no answer for this long is a hang, even for a sanitizer build on a loaded machine
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Walks through the installed game as a player does: installs the build with `cmake --install`
 into a temporary prefix, starts the installed launcher under Xvfb and openbox, and drives it with
-real X input (xdotool): start window, Logic puzzle, sound switch, Jigsaw puzzle, a piece dragged,
-the back colour chosen, the program closed; then a saved Logic game resumed, closed, reopened and
-finished onto the scoreboard, and a damaged save set aside. Every step is checked from outside (window titles and
+real X input (xdotool): start window, Logic puzzle, sound switch, a new game chosen in the New game
+dialog, Jigsaw puzzle, a piece dragged, the back colour chosen, the program closed; then a saved
+Logic game resumed, closed, reopened and finished onto the scoreboard, and a damaged save set
+aside. Every step is checked from outside (window titles and
 places, files in the data folder, pixels on the screen) and waits on the program, never on the
 clock. What the unit tests check (the rules of play) is not checked again here.
 
@@ -36,12 +37,15 @@ JIGSAW = "Quarry Jigsaw Puzzle Freeuse"
 TOOL = "Toolbar"
 PREVIEW = "Preview"
 COLOR = "Color"
+NEW_GAME = "New game"
+QUESTION = "Question"
 SCOREBOARD = "Puzzle scoreboard"
 CONGRATULATE = "Congratulate"
 PROMPT = "prompt"
 LOGICAL_SCREEN = (1280, 1024)
 GOLD = "#FFD700"  # the frame the jigsaw draws round a held piece
 DEADLINE = 120  # s; a deadline only bounds how long a failing run takes to say so
+ART = None  # the build's artwork folder: the built-in pictures as PNG files (set by main)
 
 
 STARTED = time.monotonic()
@@ -156,11 +160,13 @@ class Run:
             self.record(title, window)
         log("Ctrl+L opened the Logic puzzle")
         self.switch_sound(logic)
+        self.new_game(logic, preview)
 
         # F12: back to the start window, the companions with the game.
         d.key(logic, "F12")
         for title in (LOGIC, TOOL, PREVIEW):
             d.wait_gone(title, DEADLINE)
+        self.check_new_game_played()
         start = d.wait_window(START, DEADLINE)
         log("F12 returned to the start window")
 
@@ -281,6 +287,54 @@ class Run:
         log(f"F6 switched the sound in {self.data}/fav.dll: " + after.split(b"\r\n")[0].decode())
         if self.variant != "full":
             check(self.program_fav() == shipped, "F6 changed the read-only program folder's fav.dll")
+
+    # The fifth built-in picture on a 3 x 3 board, as the New game dialog offers them.
+    CHOSEN_PICTURE, CHOSEN_SIZE = 4, 3
+
+    def closest_picture(self, shot, name):
+        """The built-in picture (0 ..) the inside of a window shot looks most like."""
+        inner = self.inner[name]
+        crop = os.path.join(self.shots, f"tmp-{name}-inside.png")
+        subprocess.run(["convert", shot, "-crop", f"{inner.width}x{inner.height}+{inner.x}+{inner.y}", "+repage",
+                        crop], check=True)
+        distances = [similarity_rmse(crop, os.path.join(ART, f"picture{k}.png"), 64, 48) for k in range(10)]
+        os.unlink(crop)
+        return distances.index(min(distances))
+
+    def new_game(self, logic, preview):
+        """Ctrl+N in the running game: the dialog opens on "Random" in the picture list; Right
+        steps through the thumbnails, Tab goes on to the board size, where "3" picks 3 x 3, and
+        Return plays. A game runs, so the question comes first; Return answers Yes."""
+        d = self.desktop
+        before = self.shot("tmp-before-new-game", logic)
+        d.key(logic, "ctrl+n")
+        dialog = d.wait_window(NEW_GAME, DEADLINE)
+        self.wait_picture("13-new-game-dialog", dialog, "the New game dialog")
+        d.key(dialog, *(["Right"] * (self.CHOSEN_PICTURE + 1)), "Tab", str(self.CHOSEN_SIZE), "Return")
+        d.wait_gone(NEW_GAME, DEADLINE)
+        d.key(d.wait_window(QUESTION, DEADLINE), "Return")
+        d.wait_gone(QUESTION, DEADLINE)
+        wanted = {"picture": {"builtIn": self.CHOSEN_PICTURE}, "size": self.CHOSEN_SIZE}
+        choices = os.path.join(self.data, "choices.json")
+        wait_until(lambda: (read_json(choices) or {}).get("logic") == wanted, DEADLINE,
+                   what=f"choices.json to hold the Logic choice {wanted}")
+        self.wait_shot("14-logic-new-game", logic, lambda path: differing_pixels(before, path) > 1000,
+                       "the new game to be painted")
+        os.unlink(before)
+        name = "15-logic-preview-new-game"
+        self.wait_shot(name, preview, lambda path: self.closest_picture(path, name) == self.CHOSEN_PICTURE,
+                       f"the preview to show built-in picture {self.CHOSEN_PICTURE + 1}")
+        log(f"New game... chose picture {self.CHOSEN_PICTURE + 1} on a 3 x 3 board")
+
+    def check_new_game_played(self):
+        """The game the Logic window kept when it closed is the one chosen: its board and picture."""
+        saved = wait_until(lambda: read_json(os.path.join(self.data, "logic.save")), DEADLINE,
+                           what="the Logic game to be saved when its window closed")
+        board, picture = saved.get("level", {}).get("grid"), saved.get("picture", {}).get("builtIn")
+        check((board, picture) == (self.CHOSEN_SIZE, self.CHOSEN_PICTURE),
+              f"the game played had grid {board} on built-in picture {picture}, "
+              f"not {self.CHOSEN_SIZE} on {self.CHOSEN_PICTURE}")
+        log(f"the Logic game played was {board} x {board} on built-in picture {picture + 1}")
 
     def pieces_and_room(self, shot, client, covered):
         """Points well inside pieces, and points with nothing but background for a good way all
@@ -538,6 +592,8 @@ def main():
     parser.add_argument("--xping", required=True, help="the quarry-xping tool")
     parser.add_argument("--mode", choices=("look", "degraded"), default="look")
     args = parser.parse_args()
+    global ART
+    ART = os.path.join(os.path.abspath(args.build), "resources", "art")
     missing = missing_tools()
     if missing:
         print("missing tools: " + " ".join(missing), file=sys.stderr)

@@ -4,6 +4,8 @@
 #include "Frm_EyesGame.h"
 #include "GameCompanions.h"
 #include "JigsawBackground.h"
+#include "JigsawNewGameDialog.h"
+#include "JoinGlow.h"
 #include "PieceWindow.h"
 #include "RecordingEffectPlayer.h"
 #include "RecordingMciDevices.h"
@@ -11,8 +13,13 @@
 #include "Twips.h"
 
 #include <QFileInfo>
+#include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMenu>
+#include <QVariantAnimation>
 #include <QtTest>
 
 #include <memory>
@@ -115,6 +122,46 @@ private slots:
     }
     void cleanup() { Twips::overridePerPixel(0); }
 
+    // Ctrl+N's dialog, driven by clicks and keys: picture 3, catalogue of 36 pieces, pattern 01.
+    // Play asks first (a game runs), then starts that level on that picture; F2 keeps the choice.
+    void newGameDialogChoosesTheNextGames()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P0,");
+        bool cellsOffered = true;
+        game.window->setNewGameChooser([&](const GameChoices::Jigsaw& current) -> std::optional<GameChoices::Jigsaw> {
+            JigsawNewGameDialog dialog(game.pictures, nullptr, current, game.window.get());
+            dialog.show();
+            QListWidget* list = dialog.pictureList();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+            const std::pair<QComboBox*, int> picks[] { { dialog.familyBox(), 1 }, { dialog.piecesBox(), 2 },
+                { dialog.patternBox(), 1 } };
+            for (const auto& [box, index] : picks) {
+                QTest::keyClick(box, Qt::Key_Home);
+                for (int k = 0; k < index; ++k)
+                    QTest::keyClick(box, Qt::Key_Down);
+            }
+            cellsOffered = dialog.cellsBox()->isEnabled();
+            QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
+            return dialog.result() == QDialog::Accepted ? std::optional(dialog.choice()) : std::nullopt;
+        });
+        const auto run = [&game](const char* entry) {
+            for (QAction* action : game.window->gameMenu()->actions())
+                if (action->objectName() == QLatin1String(entry))
+                    action->trigger();
+        };
+        run("mnu_newgame");
+        QVERIFY2(!cellsOffered, "the shape board's cells offered with the catalogue chosen");
+        QCOMPARE(game.scripted.messages.shown.size(), 1);
+        QCOMPARE(game.scripted.messages.shown[0].text, QStringLiteral("Another new game?"));
+        run("mnu_start");
+        QCOMPARE(game.window->levelCode(), 3601);
+        QCOMPARE(game.window->previewPicture(), game.pictures.picture(2));
+        const GameChoices::Choices kept
+            = GameChoices::read(game.scripted.folder.filePath(QStringLiteral("choices.json")));
+        QCOMPARE(kept.jigsaw, (GameChoices::Jigsaw { { GameChoices::Picture::Kind::BuiltIn, 2, {} }, 0, 1,
+                                  GameChoices::Random, 1, 0, GameChoices::Random }));
+    }
+
     void startsLevel1601()
     {
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
@@ -153,6 +200,22 @@ private slots:
         QCOMPARE(game.window->play().joinCounter(), 2);
         QCOMPARE(game.piece(1)->size(), QSize(2 * single.width(), single.height()));
         QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), game.piece(1)->size())));
+        // The join glows for a moment around the joined unit, then ends.
+        JoinGlow* glow = game.window->joinGlow();
+        QVERIFY(glow->glowing());
+        QVERIFY(glow->geometry().contains(game.piece(1)->geometry()));
+        glow->animation()->setCurrentTime(JoinGlow::DurationMs);
+        QVERIFY(!glow->glowing());
+    }
+
+    // With animations off a join is instant: no glow.
+    void joinWithoutAnimationsDoesNotGlow()
+    {
+        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        game.window->setAnimations(false);
+        game.dropAt(2, game.besideOf(1, 2));
+        QCOMPARE(game.window->play().joinCounter(), 2);
+        QVERIFY(!game.window->joinGlow()->glowing());
     }
 
     void wholeLevelCompletes()

@@ -1,6 +1,7 @@
 // tst_shapes.cpp: reading shape strings in header and cell-relative form, damaged strings
 // included; the outline regions built from them: combination modes, edge ownership, bounds and
 // translation. That levels tile the picture exactly is tst_levelregions' invariant.
+#include "JoinGlow.h"
 #include "Outline.h"
 #include "ShapeParser.h"
 #include "TestSupport.h"
@@ -297,6 +298,16 @@ private slots:
         for (const QPoint& p : points)
             moved.append(p + shift);
         QCOMPARE(buildOutline(head, moved), buildOutline(head, points).translated(shift));
+    }
+
+    // The join glow's ring: the pixels at most the width away from the outline, outside it.
+    void glowRingHugsTheOutline()
+    {
+        const QRegion ring = JoinGlow::ring(QRegion(0, 0, 10, 10) + QRegion(10, 3, 4, 4), 2);
+        QVERIFY(!ring.contains(QPoint(12, 4))); // in the tab
+        QVERIFY(ring.contains(QPoint(-2, -2))); // the corner, 2 away both ways
+        QVERIFY(!ring.contains(QPoint(16, 5))); // 3 right of the tab
+        QVERIFY(ring.contains(QPoint(11, 1))); // beside the tab, 2 right of the body
     }
 };
 

@@ -6,22 +6,28 @@
 #include "GameCompanions.h"
 #include "GameMenu.h"
 #include "LabelContrast.h"
+#include "LogicNewGameDialog.h"
 #include "PlayAreaLayout.h"
 #include "RecordingMciDevices.h"
 #include "ScoreboardWindow.h"
 #include "SlidingTile.h"
 #include "TestSupport.h"
 #include "TilePainting.h"
+#include "TileSlide.h"
 #include "ToolWindow.h"
 #include "Twips.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QTableView>
+#include <QVariantAnimation>
 #include <QtTest>
 
 namespace {
@@ -67,6 +73,7 @@ private slots:
     void optionReappliesWithoutMoving();
     void numberTexts();
     void newGameAnsweredNoLeavesGame();
+    void newGameDialogChoosesTheNextGames();
     void unknownCommandsDoNothing();
     void backColourChooser();
     void unloadDeletesTempFiles();
@@ -75,7 +82,9 @@ private slots:
     void firstActivation();
     void soundSwitchAndMoveSound();
     void unsavedSettingsHoldForTheWindow();
+    void playAreaFitsTheRealWindow_data();
     void playAreaFitsTheRealWindow();
+    void movesSlideWithoutQueueing();
     void rightClickMenuOnBackgroundOnly();
     void commandKeysReachTheGame_data();
     void commandKeysReachTheGame();
@@ -290,11 +299,13 @@ void TestLogicGame::completionShowsScore()
     for (int k = 1; k <= 16; ++k)
         QVERIFY(m_window->tile(k)->isHidden());
 
-    // Idle: a new game starts without asking.
-    m_scripted->random.setValues(KnownGame);
+    // Idle: a new game starts without asking, on another picture: a draw of the one just played
+    // (0) is followed by one draw over the other nine.
+    m_scripted->random.setValues({ 0.0, 0.5, 0.15, 0.02 });
     command(0);
     QCOMPARE(m_scripted->messages.shown.size(), 3);
     QCOMPARE(m_window->game().board().rows(), KnownRows);
+    QCOMPARE(m_window->previewPicture(), m_pictures->picture(5));
 
     // The ScoreBoard button opens the window's one scoreboard, at the game's row.
     command(7);
@@ -388,6 +399,32 @@ void TestLogicGame::unknownCommandsDoNothing()
         QVERIFY(!m_window->companions().toolWindow() && !m_window->companions().previewWindow()
             && !m_window->companions().helpWindow());
     }
+}
+
+// Ctrl+N's dialog, driven by a click and keys: picture 5 on a 3 × 3 board. Play asks first (a
+// game runs); the choice holds for F2 and is kept in the data folder.
+void TestLogicGame::newGameDialogChoosesTheNextGames()
+{
+    m_window->Pic_show_Click(10);
+    m_window->setNewGameChooser([this](const GameChoices::Logic& current) -> std::optional<GameChoices::Logic> {
+        LogicNewGameDialog dialog(*m_pictures, nullptr, current, m_window.get());
+        dialog.show();
+        QListWidget* list = dialog.pictureList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(5)).center());
+        QTest::keyClicks(dialog.sizeBox(), QStringLiteral("3"));
+        QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
+        return dialog.result() == QDialog::Accepted ? std::optional(dialog.choice()) : std::nullopt;
+    });
+    m_scripted->messages.answers = { true };
+    m_window->menu().action(GameCommand::NewGame)->trigger();
+    QCOMPARE(m_scripted->messages.shown.size(), 1);
+    QCOMPARE(m_window->game().board().gridSize(), 3);
+    QCOMPARE(m_window->previewPicture(), m_pictures->picture(4));
+    command(0);
+    QCOMPARE(m_window->game().board().gridSize(), 3);
+    QCOMPARE(m_window->previewPicture(), m_pictures->picture(4));
+    const GameChoices::Choices kept = GameChoices::read(m_scripted->folder.filePath(QStringLiteral("choices.json")));
+    QCOMPARE(kept.logic, (GameChoices::Logic { { GameChoices::Picture::Kind::BuiltIn, 4, {} }, 3 }));
 }
 
 // Cancelled, the chooser changes nothing; a choice is stored, read back and drawn.
@@ -539,14 +576,29 @@ void TestLogicGame::unsavedSettingsHoldForTheWindow()
     QCOMPARE(fav(), file);
 }
 
+void TestLogicGame::playAreaFitsTheRealWindow_data()
+{
+    QTest::addColumn<QSize>("resized"); // empty: as shown
+    QTest::newRow("as shown") << QSize();
+    QTest::newRow("smaller") << QSize(220, 190);
+    QTest::newRow("larger") << QSize(1100, 900);
+}
+
 // The play area comes from the shown window's own inner size, and the picture is fitted into it:
-// centred, its shape kept, inside the area and at least half of it in the limiting direction.
+// centred, its shape kept, inside the area and at least half of it in the limiting direction;
+// a resized window fits the board again.
 void TestLogicGame::playAreaFitsTheRealWindow()
 {
+    QFETCH(QSize, resized);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QWidget* surface = m_window->tile(2)->parentWidget();
     QCOMPARE(surface, m_window->centralWidget());
+    if (resized.isValid()) {
+        const QSize before = surface->size();
+        m_window->resize(resized);
+        QTRY_VERIFY(surface->size() != before);
+    }
     const QRect area = m_window->playArea();
     QCOMPARE(area, PlayAreaLayout::PlayArea(surface->width() * 15, surface->height() * 15));
     QRect picture;
@@ -559,6 +611,32 @@ void TestLogicGame::playAreaFitsTheRealWindow()
     QVERIFY(qAbs(QRectF(picture).center().y() - areaPixels.center().y()) <= 1.0);
     QVERIFY(qAbs(picture.width() * 3 - picture.height() * 4) <= 8);
     QVERIFY(picture.width() * 2 >= areaPixels.width() || picture.height() * 2 >= areaPixels.height());
+    QVERIFY(surface->rect().contains(picture)); // the bottom row too
+    QCOMPARE(m_window->tile(2)->appearance().size(), m_window->tile(2)->size()); // cut again
+}
+
+// A move slides a tile the game has already moved; the next move puts it at its cell at once.
+// (Without animations a move shows at once: keysReachTheGameFromAFocusedTile.)
+void TestLogicGame::movesSlideWithoutQueueing()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    startKnownGame(); // again: the first activation started a game of its own
+    QVariantAnimation* clock = m_window->slideAnimation();
+    const QPoint blank = cellPosition({ 1, 0 });
+    const QPoint corner = cellPosition({ 0, 0 });
+    m_window->Pic_show_Click(10); // above the blank
+    QCOMPARE(m_window->game().board().cellOf(10), (Cell { 1, 0 }));
+    QCOMPARE(tilePosition(1), corner); // the hole goes at once
+    QCOMPARE(tilePosition(10), corner);
+    clock->setCurrentTime(TileSlide::DurationMs / 2);
+    QVERIFY(tilePosition(10).y() > corner.y() && tilePosition(10).y() < blank.y());
+    m_window->Pic_show_Click(3); // right of the new blank
+    QCOMPARE(tilePosition(10), blank);
+    QCOMPARE(tilePosition(3), cellPosition({ 0, 1 }));
+    clock->setCurrentTime(TileSlide::DurationMs);
+    QCOMPARE(tilePosition(3), corner);
+    QVERIFY(!m_window->slide().running());
 }
 
 void TestLogicGame::rightClickMenuOnBackgroundOnly()

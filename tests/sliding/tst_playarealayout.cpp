@@ -1,5 +1,6 @@
-// tst_playarealayout.cpp: play area, picture fitting and tile cells of the sliding window's layout.
+// tst_playarealayout.cpp: play area, picture fitting, tile cells and tile slides of the sliding window.
 #include "PlayAreaLayout.h"
+#include "TileSlide.h"
 
 #include <QtTest>
 
@@ -53,6 +54,28 @@ private slots:
         QCOMPARE(cell.width(), 432.1);
         QCOMPARE(cell.height(), 321.7);
         QCOMPARE(PlayAreaLayout::cellRect(picture, 10, Cell { 9, 9 }).right(), picture.right());
+    }
+
+    // A sliding tile starts and ends exactly (progress outside 0 .. 1 held to them); eased, it
+    // is past the halfway point of its straight path at half the time.
+    void tileSlidePositions_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("leftwards") << QPoint(160, 40) << QPoint(100, 40);
+        QTest::newRow("downwards") << QPoint(20, 0) << QPoint(20, 45);
+    }
+    void tileSlidePositions()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        const TileSlide::Path path { 3, from, to };
+        QCOMPARE(TileSlide::at(path, -0.5), from);
+        QCOMPARE(TileSlide::at(path, 1.5), to);
+        const QPoint middle = TileSlide::at(path, 0.5);
+        const int gone = (middle - from).manhattanLength();
+        QCOMPARE(gone + (to - middle).manhattanLength(), (to - from).manhattanLength());
+        QVERIFY(2 * gone > (to - from).manhattanLength() && middle != to);
     }
 };
 

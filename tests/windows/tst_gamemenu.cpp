@@ -17,8 +17,8 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QList<int>>("keyedCommands"); // command run by codes 112 .. 123, -1 none
         const auto listing = [](const char* colour, bool gather) {
-            QStringList l { "mnu_logicgame|Logic Puzzle", "mnu_start|Restart|F2", "mnu_pause|Pause|F3",
-                "mnu_stop|Stop|" };
+            QStringList l { "mnu_logicgame|Logic Puzzle", "mnu_newgame|New game…|Ctrl+N", "mnu_start|Restart|F2",
+                "mnu_pause|Pause|F3", "mnu_stop|Stop|" };
             if (gather)
                 l << "mnu_gather|Gather pieces|Ctrl+G";
             l << QStringLiteral("%1|BackColor|F4").arg(colour)
