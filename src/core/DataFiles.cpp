@@ -20,6 +20,7 @@ QString dataFileName(DataFile file)
     case DataFile::LogicSave: return QStringLiteral("logic.save");
     case DataFile::JigsawSave: return QStringLiteral("jigsaw.save");
     case DataFile::GameChoices: return QStringLiteral("choices.json");
+    case DataFile::PlayerOptions: return QStringLiteral("options.json");
     }
     return {};
 }

@@ -20,6 +20,7 @@ enum class DataFile {
     LogicSave,      // the unfinished Logic game
     JigsawSave,     // the unfinished Jigsaw game
     GameChoices,    // the size, level and picture chosen for new games
+    PlayerOptions,  // the options fav.dll has no field for (animations)
 };
 
 // The file's name inside the data folder.

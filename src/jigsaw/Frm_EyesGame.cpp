@@ -72,6 +72,7 @@ void Frm_EyesGame::buildControls()
     m_shell->showTitle();
     m_surface = new JigsawBackground(this);
     setCentralWidget(m_surface);
+    m_surface->onContextPress = [this](QPoint point) { return turnNear(point); };
     m_surface->onContextRelease = [this](QPoint global) { m_menu->popupIfEnabled(global); };
     m_surface->onResized = [this] { clampAfterResize(); };
 
@@ -143,6 +144,11 @@ void Frm_EyesGame::runCommand(GameCommand command)
     case C::Option:
         Setset();
         break;
+    case C::Options:
+        finishDrag();
+        if (m_shell->chooseOptions())
+            Setset();
+        break;
     case C::Toolbar:
         companions().showToolbar();
         break;
@@ -165,6 +171,11 @@ void Frm_EyesGame::runCommand(GameCommand command)
     case C::Redo:
         break;
     }
+}
+
+void Frm_EyesGame::setOptionsChooser(std::function<bool(OptionsModel&)> chooser)
+{
+    m_shell->setOptionsChooser(std::move(chooser));
 }
 
 void Frm_EyesGame::Form_Load()

@@ -3,6 +3,8 @@
 // windows do alike.
 #pragma once
 
+#include <functional>
+
 #include "GameCommandTable.h"
 #include "GameCommands.h"
 #include "JigsawGame.h"
@@ -27,6 +29,7 @@ class GameMenu;
 class GameSaveFile;
 class GameWindowShell;
 class JigsawBackground;
+class OptionsModel;
 class PieceShadow;
 class PieceWindow;
 class PictureOpening;
@@ -58,6 +61,8 @@ public:
     void mnu_pause_Click();
     void mnu_sound_Click();
     void mnu_eyescolor_Click();
+    // The Options dialog (Ctrl+,): tests answer it through the model.
+    void setOptionsChooser(std::function<bool(OptionsModel&)> chooser);
     // Moves every loose unit nobody can see whole onto free space (Ctrl+G).
     void gatherPieces();
     // The first activation starts the first game and opens the companions.
@@ -120,6 +125,8 @@ private:
     void buildLevel();
     void scatterPieces();
     void turnPiece(int k);
+    // A right press on the background that just missed a unit turns it (rotation on); true then.
+    bool turnNear(QPoint point);
     // A command that pauses or opens a modal window ends a drag as a drop first.
     void finishDrag();
     void clampAfterResize();

@@ -140,6 +140,12 @@ void Frm_LogicGame::buildDisplays()
     Lblstep = makeLabel(m_surface, "Lblstep", QRectF(3300, 60, 2400, 360), QString());
     Lblpause = makeLabel(m_surface, "Lblpause", QRectF(5800, 60, 2400, 360), SlidingGame::pauseText());
     LblTimeEnd = makeLabel(m_surface, "LblTimeEnd", QRectF(8300, 60, 3000, 360), SlidingGame::timeEndText());
+    LblSwap = makeLabel(m_surface, "LblSwap", QRectF(11500, 60, 7000, 360), QString());
+    QFont swapFont = LblSwap->font();
+    swapFont.setBold(false);
+    swapFont.setPointSize(9);
+    LblSwap->setFont(swapFont);
+    LblSwap->hide();
     setTextColour(Lblpause, Qt::red);
     setTextColour(LblTimeEnd, Qt::red);
     m_shell->setClockDisplays(LblTime, Lblpause, LblTimeEnd);
@@ -186,6 +192,7 @@ void Frm_LogicGame::runCommand(GameCommand command)
     case C::Preview: companions().showPreview(); break;
     case C::Sound: soundSwitch(); break;
     case C::Option: ApplyPrefs(); break;
+    case C::Options: optionsCommand(); break;
     case C::Toolbar: companions().showToolbar(); break;
     case C::Help: companions().showHelp(); break;
     case C::About: companions().showAbout(); break;
@@ -220,6 +227,12 @@ void Frm_LogicGame::soundSwitch()
     m_game.setSoundOn(FavFields::soundOn(prefRecord()));
 }
 
+void Frm_LogicGame::optionsCommand()
+{
+    if (m_shell->chooseOptions())
+        ApplyPrefs();
+}
+
 void Frm_LogicGame::backColourCommand()
 {
     if (!m_shell->chooseBackColour())
@@ -243,6 +256,7 @@ void Frm_LogicGame::ApplyPrefs()
     GameWindowShell::showBackColourText(Lblstep, back);
     PaintBackground();
     drawDecorations();
+    showSwapState();
 }
 
 void Frm_LogicGame::drawDecorations()
@@ -274,6 +288,11 @@ void Frm_LogicGame::paintSurface()
 
 void Frm_LogicGame::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && m_game.cancelSwap()) {
+        setTileCursors(m_tileCursor);
+        showSwapState();
+        return;
+    }
     const int code = keyCodeOf(event->key());
     if (code == 0) {
         QMainWindow::keyPressEvent(event);

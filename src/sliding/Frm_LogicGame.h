@@ -67,6 +67,7 @@ public:
     // The back-colour dialog: takes the background body, returns the new body or "cancel".
     using BackColourChooser = GameWindowShell::BackColourChooser;
     void setBackColourChooser(BackColourChooser chooser) { m_shell->setBackColourChooser(std::move(chooser)); }
+    void setOptionsChooser(GameWindowShell::OptionsChooser chooser) { m_shell->setOptionsChooser(std::move(chooser)); }
 
     // What the window holds, for its companions and tests.
     const SlidingGame& game() const { return m_game; }
@@ -77,6 +78,7 @@ public:
     QLabel* stepLabel() const { return Lblstep; }
     QLabel* pauseLabel() const { return Lblpause; }
     QLabel* timeEndLabel() const { return LblTimeEnd; }
+    QLabel* swapLabel() const { return LblSwap; }
     QLabel* wholePicture() const { return Img_pic; }
     const QTimer& timer() const { return m_shell->timer(); }
     GameMenu& menu() { return *m_menu; }
@@ -110,6 +112,9 @@ private:
     void recordGame(qint64 score);
     void showSteps();
     void setTileCursors(const QCursor& cursor);
+    // The swap-mode status line and the mark on the picked tile, as the game and M say.
+    void showSwapState();
+    void optionsCommand();
     void backColourCommand();
     void soundSwitch();
     void togglePause();
@@ -140,6 +145,7 @@ private:
     QLabel* Lblstep = nullptr;
     QLabel* Lblpause = nullptr;
     QLabel* LblTimeEnd = nullptr;
+    QLabel* LblSwap = nullptr;
     QProgressBar* pbr1 = nullptr;
     std::vector<SlidingTile*> Pic_show; // index 0 unused
     QCursor m_tileCursor;

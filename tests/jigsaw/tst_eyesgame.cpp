@@ -284,6 +284,17 @@ private slots:
         QCOMPARE(game.piece(1)->size(), before);
     }
 
+    // The held unit keeps its shadow and frame, also when it is turned while held.
+    void heldUnitKeepsShadowAndFrame()
+    {
+        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
+        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(2).turn, 90);
+        QVERIFY(game.window->shadowWindow()->isVisible() && game.window->dragFrame()->isVisible());
+        QCOMPARE(game.window->dragFrame()->geometry(), game.piece(2)->geometry());
+    }
+
     void rightClickWithoutRotationDoesNothing()
     {
         Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
@@ -451,11 +462,30 @@ private slots:
         QCOMPARE(played, effects);
     }
 
-    void rightReleaseOnBackgroundOpensMenu()
+    // A right click on the background opens the game menu, unless it just missed a piece that
+    // rotation lets turn: that piece turns instead.
+    void rightClickOnBackground_data()
     {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        QTest::mouseRelease(game.window->background(), Qt::RightButton, {}, QPoint(700, 500));
-        QVERIFY(game.window->gameMenu()->isVisible());
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QPoint>("offset"); // from piece 2's top left; null: far from every piece
+        QTest::addColumn<int>("turn");
+        QTest::newRow("far") << QByteArray("G1,BE0132768,D0,R1,M0,S1,P2,") << QPoint() << 0;
+        QTest::newRow("3 px left of a piece") << QByteArray("G1,BE0132768,D0,R1,M0,S1,P2,") << QPoint(-3, 5) << 90;
+        QTest::newRow("rotation off") << QByteArray("G1,BE0132768,D0,R0,M0,S1,P2,") << QPoint(-3, 5) << 0;
+    }
+    void rightClickOnBackground()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(QPoint, offset);
+        QFETCH(int, turn);
+        Game game(record);
+        game.dropAt(2, QPointF(15000, 6000));
+        const QPoint at = offset.isNull() ? QPoint(700, 500) : game.piece(2)->pos() + offset;
+        QVERIFY(!game.piece(2)->geometry().contains(at));
+        QTest::mousePress(game.window->background(), Qt::RightButton, {}, at);
+        QTest::mouseRelease(game.window->background(), Qt::RightButton, {}, at);
+        QCOMPARE(game.window->table().piece(2).turn, turn);
+        QCOMPARE(game.window->gameMenu()->isVisible(), turn == 0);
         game.window->gameMenu()->close();
     }
 
@@ -480,7 +510,7 @@ private slots:
                 captions << action->text() + QLatin1Char('|') + action->shortcut().toString();
         QCOMPARE(captions,
             QStringList({ "Restart|F2", "Pause|F3", "Stop|", "Gather pieces|Ctrl+G", "BackColor|F4",
-                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Recent pictures|", "Option|F8", "Puzzle scoreboard|F9",
+                "Preview|F5", "Close Sound|F6", "Open picture|F7", "Recent pictures|", "Option|F8", "Options…|Ctrl+,", "Puzzle scoreboard|F9",
                 "Toolbar|", "Help|F1", "About...|", "Exit|F12" }));
         QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
         // F3 pauses once per stroke.

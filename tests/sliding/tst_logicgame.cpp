@@ -6,6 +6,7 @@
 #include "GameCompanions.h"
 #include "GameMenu.h"
 #include "LabelContrast.h"
+#include "OptionsModel.h"
 #include "PlayAreaLayout.h"
 #include "RecordingMciDevices.h"
 #include "ScoreboardWindow.h"
@@ -64,6 +65,8 @@ private slots:
     void pausedBoardRefusesMoves();
     void timeEndRefusesMoves();
     void swapPickAndDrop();
+    void optionsAreWrittenAndApplied_data();
+    void optionsAreWrittenAndApplied();
     void completionShowsScore();
     void optionReappliesWithoutMoving();
     void numberTexts_data();
@@ -212,6 +215,37 @@ void TestLogicGame::pausedBoardRefusesMoves()
     QVERIFY(m_window->timer().isActive());
     m_window->Pic_show_Click(10);
     QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 1"));
+    QVERIFY(!m_window->tile(3)->isMarked());
+}
+
+// Ctrl+, opens the options on the window's record; the choices are written to the game's line
+// and applied at once. A file that does not take them keeps them for the session, and says so.
+void TestLogicGame::optionsAreWrittenAndApplied_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("saved") << false;
+    QTest::newRow("read-only file") << true;
+}
+void TestLogicGame::optionsAreWrittenAndApplied()
+{
+    QFETCH(bool, readOnly);
+    const QString path = m_scripted->folder.filePath(QStringLiteral("fav.dll"));
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    const QByteArray before = m_scripted->folder.read(QStringLiteral("fav.dll"));
+    m_window->setOptionsChooser([](OptionsModel& model) {
+        model.setValue(u'M', 0);
+        model.setValue(u'L', 1);
+        return true;
+    });
+    QTest::keyClick(m_window.get(), Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(m_scripted->folder.read(QStringLiteral("fav.dll")),
+        readOnly ? before : QByteArray(before).replace("M1,L0", "M0,L1"));
+    QVERIFY(m_window->tile(2)->showsNumber());
+    QVERIFY(m_window->swapLabel()->isHidden());
+    QCOMPARE(m_scripted->messages.shown.size(), readOnly ? 1 : 0);
+    command(6); // F8 re-reads the file, the session's choices laid over it
+    QVERIFY(m_window->tile(2)->showsNumber());
 }
 
 void TestLogicGame::timeEndRefusesMoves()
@@ -242,8 +276,13 @@ void TestLogicGame::swapPickAndDrop()
     const QPoint five = tilePosition(5);
     m_window->Pic_show_MouseUp(3, Qt::LeftButton);
     QVERIFY(!m_window->game().SwapPending());
+    QVERIFY(!m_window->swapLabel()->isHidden()); // swap mode is on in this record
     m_window->Pic_show_MouseUp(3, Qt::RightButton);
     QVERIFY(m_window->game().SwapPending());
+    QVERIFY(m_window->tile(3)->isMarked());
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    QVERIFY(!m_window->tile(3)->isMarked());
+    m_window->Pic_show_MouseUp(3, Qt::RightButton);
     QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 0"));
     // A pick pending refuses left clicks.
     m_window->Pic_show_Click(10);
