@@ -75,14 +75,12 @@ private slots:
         PlayerOptionsStore fresh(path);
         QVERIFY(fresh.animations() && fresh.takeLoadProblem().isEmpty());
         QSignalSpy changed(&fresh, &PlayerOptionsStore::animationsChanged);
-        QVERIFY(fresh.setAnimations(false));
-        QCOMPARE(changed.size(), 1);
+        QVERIFY(fresh.setAnimations(false) && changed.size() == 1);
         QVERIFY(!PlayerOptionsStore(path).animations());
 
         write(path, read(path).replace("false", "0"));
         PlayerOptionsStore damaged(path);
-        QVERIFY(damaged.animations());
-        QVERIFY(damaged.takeLoadProblem().contains(QStringLiteral("\"animations\" is not true or false")));
+        QVERIFY(damaged.animations() && damaged.takeLoadProblem().contains(QStringLiteral("\"animations\" is not")));
         QVERIFY(damaged.takeLoadProblem().isEmpty());
         QVERIFY(QFile::exists(path + QStringLiteral(".bad")) && !QFile::exists(path));
 
