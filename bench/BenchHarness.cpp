@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace Bench {
@@ -18,6 +19,8 @@ struct Entry
     QString goal;
     Body body;
     Sampling sampling;
+    int samples = 0; // exactly this many when above 0
+    MemoryBody memory = nullptr;
 };
 
 std::vector<Entry>& registry()
@@ -94,6 +97,8 @@ double quantile(const std::vector<double>& sorted, double q)
     return sorted[low] + (sorted[high] - sorted[low]) * (position - double(low));
 }
 
+Stats summary(std::vector<double> samples, Stats stats);
+
 Stats measure(const Entry& entry, double seconds, bool once)
 {
     const Body body = entry.body;
@@ -103,12 +108,35 @@ Stats measure(const Entry& entry, double seconds, bool once)
     const auto budget = std::int64_t(seconds * 1e9);
     std::int64_t spent = 0;
     std::vector<double> samples;
-    const std::size_t minSamples = once ? 1 : MinSamples;
-    while (samples.size() < minSamples || (!once && spent < budget && samples.size() < MaxSamples)) {
+    const std::size_t minSamples = once ? 1 : entry.samples > 0 ? std::size_t(entry.samples) : MinSamples;
+    const std::size_t maxSamples = entry.samples > 0 ? minSamples : MaxSamples;
+    while (samples.size() < minSamples || (!once && spent < budget && samples.size() < maxSamples)) {
         const std::int64_t ns = timeBatch(body, stats.batch);
         spent += ns;
         samples.push_back(double(ns) / double(stats.batch));
     }
+    return summary(std::move(samples), stats);
+}
+
+// Every call of a memory row is one sample, in bytes, the first included: a first use is what a
+// player pays (the body makes its set-up before it starts measuring). Nothing is measured when
+// one call could not measure.
+std::optional<Stats> measureMemory(const Entry& entry, bool once)
+{
+    std::vector<double> samples;
+    while (samples.size() < (once ? 1 : MinSamples)) {
+        const long long bytes = entry.memory();
+        if (bytes < 0)
+            return std::nullopt;
+        samples.push_back(double(bytes));
+    }
+    Stats stats;
+    stats.batch = 1;
+    return summary(std::move(samples), stats);
+}
+
+Stats summary(std::vector<double> samples, Stats stats)
+{
     std::sort(samples.begin(), samples.end());
     stats.median = quantile(samples, 0.5);
     stats.p25 = quantile(samples, 0.25);
@@ -136,6 +164,13 @@ QString formatTime(double ns)
 }
 
 QString range(double low, double high) { return formatTime(low) + QStringLiteral(" - ") + formatTime(high); }
+
+// Three significant digits, in MiB from 1 MiB up, else in KiB.
+QString formatBytes(double bytes)
+{
+    const bool mib = bytes >= 1024.0 * 1024.0;
+    return QString::number(bytes / (mib ? 1024.0 * 1024.0 : 1024.0), 'g', 3) + (mib ? QStringLiteral(" MiB") : QStringLiteral(" KiB"));
+}
 
 int usage(QTextStream& err)
 {
@@ -183,9 +218,14 @@ bool selected(const Entry& entry, const QStringList& filters)
 
 } // namespace
 
-Registration::Registration(const char* name, const char* goal, Body body, Sampling sampling)
+Registration::Registration(const char* name, const char* goal, Body body, Sampling sampling, int samples)
 {
-    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(goal), body, sampling});
+    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(goal), body, sampling, samples});
+}
+
+Registration::Registration(const char* name, const char* goal, MemoryBody body)
+{
+    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(goal), nullptr, Sampling::Each, 0, body});
 }
 
 Untimed::Untimed()
@@ -248,6 +288,17 @@ int run(const QStringList& args, QTextStream& out, QTextStream& err, const QStri
     row(QStringLiteral("benchmark"), QStringLiteral("median"), QStringLiteral("p25 - p75"),
         QStringLiteral("min - max"), QStringLiteral("p95"), QStringLiteral("samples"), QStringLiteral("goal"));
     for (const Entry& entry : chosen) {
+        if (entry.memory) {
+            const std::optional<Stats> m = measureMemory(entry, options.once);
+            const QString none = QStringLiteral("-");
+            if (!m)
+                row(entry.name + nameSuffix, QStringLiteral("not measured"), none, none, none, none, entry.goal);
+            else
+                row(entry.name + nameSuffix, formatBytes(m->median), formatBytes(m->p25) + " - " + formatBytes(m->p75),
+                    formatBytes(m->min) + " - " + formatBytes(m->max), formatBytes(m->p95),
+                    QStringLiteral("%1x1").arg(m->samples), entry.goal);
+            continue;
+        }
         const Stats s = measure(entry, options.seconds, options.once);
         row(entry.name + nameSuffix, formatTime(s.median), range(s.p25, s.p75), range(s.min, s.max),
             formatTime(s.p95), QStringLiteral("%1x%2").arg(s.samples).arg(s.batch), entry.goal);

@@ -13,6 +13,12 @@
 // percentile of drag steps) is registered with QUARRY_BENCH_EACH: every iteration is then a
 // sample of its own, however short. Work inside a body that is not part of what is measured
 // (taking down the previous iteration's windows) runs under a Bench::Untimed guard.
+// QUARRY_BENCH_SAMPLES takes exactly the given number of single-event samples (a goal over a
+// fixed set of cases, each iteration one case).
+//
+// Memory goals are rows of their own: a QUARRY_BENCH_MEMORY body makes its set-up (statics), then
+// does the work once and returns the bytes it measured (see PeakMemory.h), or a negative number
+// where nothing can be measured; the row then says "not measured". Every call is a sample.
 #pragma once
 
 #include <QString>
@@ -22,6 +28,8 @@
 namespace Bench {
 
 using Body = void (*)();
+// Bytes measured by one call of a memory row; negative: not measured on this system.
+using MemoryBody = long long (*)();
 
 // How the iterations of a benchmark are grouped into samples.
 enum class Sampling {
@@ -32,7 +40,9 @@ enum class Sampling {
 // Adds a benchmark to the table; made by QUARRY_BENCH and QUARRY_BENCH_EACH.
 struct Registration
 {
-    Registration(const char* name, const char* goal, Body body, Sampling sampling = Sampling::Batched);
+    Registration(const char* name, const char* goal, Body body, Sampling sampling = Sampling::Batched,
+        int samples = 0);
+    Registration(const char* name, const char* goal, MemoryBody body);
 };
 
 // While one lives, the clock of the current sample stands still.
@@ -69,6 +79,17 @@ void keep(const T& value)
     static void quarryBench_##name();                                                                             \
     static const Bench::Registration quarryBenchRegistration_##name(#name, goal, &quarryBench_##name);            \
     static void quarryBench_##name()
+
+#define QUARRY_BENCH_SAMPLES(name, goal, samples)                                                                 \
+    static void quarryBench_##name();                                                                             \
+    static const Bench::Registration quarryBenchRegistration_##name(                                              \
+        #name, goal, &quarryBench_##name, Bench::Sampling::Each, samples);                                        \
+    static void quarryBench_##name()
+
+#define QUARRY_BENCH_MEMORY(name, goal)                                                                           \
+    static long long quarryBench_##name();                                                                        \
+    static const Bench::Registration quarryBenchRegistration_##name(#name, goal, &quarryBench_##name);            \
+    static long long quarryBench_##name()
 
 #define QUARRY_BENCH_EACH(name, goal)                                                                             \
     static void quarryBench_##name();                                                                             \

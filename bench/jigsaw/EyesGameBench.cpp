@@ -3,6 +3,7 @@
 // the repaint on screen.
 #include "BenchHarness.h"
 #include "BenchPictures.h"
+#include "PeakMemory.h"
 #include "JigsawBenchGame.h"
 #include "PieceTable.h"
 #include "Twips.h"
@@ -87,6 +88,17 @@ QUARRY_BENCH(EyesGame_openPicture_photo6000x4000_shapeBoard91,
     game.openPicture(photo, largestLevelDraws(ShapeBoard101.m).mid(1));
     if (game.window->play().pieceCount() != 91)
         qFatal("quarry-bench: the photo's game has %d pieces, not 91", game.window->play().pieceCount());
+}
+
+QUARRY_BENCH_MEMORY(EyesGame_openPicture_photo6000x4000_shapeBoard91_memory,
+    "< 60 MiB: peak resident growth over the game's memory while the photo is opened, to all pieces shown")
+{
+    const TwipsAt120Dpi dpi;
+    static JigsawBenchGame& game = JigsawBenchGame::make("G1,BE0132768,D2,R1,M0,S0,P2,");
+    static const QString photo = BenchPictures::photo6000x4000();
+    const Bench::PeakMemory peak;
+    game.openPicture(photo, largestLevelDraws(ShapeBoard101.m).mid(1));
+    return peak.grownBytes();
 }
 
 QUARRY_BENCH_EACH(EyesGame_dragStep_single_of101, "< 1.5 ms at p95: one mouse move dragging a single piece")

@@ -2,6 +2,7 @@
 // one tile move from the click to the repaint; both run to the repaint on screen.
 #include "BenchHarness.h"
 #include "BenchPictures.h"
+#include "PeakMemory.h"
 #include "AppContext.h"
 #include "BuiltInPictures.h"
 #include "Frm_LogicGame.h"
@@ -94,6 +95,19 @@ QUARRY_BENCH(LogicGame_openPicture_photo6000x4000_10x10,
     if (!bench.window->openPictureFile(photo, false))
         qFatal("quarry-bench: the photo was refused");
     bench.paints.waitFor(shownTiles(*bench.window), "the sliding board");
+}
+
+QUARRY_BENCH_MEMORY(LogicGame_openPicture_photo6000x4000_10x10_memory,
+    "< 60 MiB: peak resident growth over the game's memory while the photo is opened, to the board painted")
+{
+    static BenchWindow& bench = *new BenchWindow; // lives until the process ends, past the application object
+    static const QString photo = BenchPictures::photo6000x4000();
+    const Bench::PeakMemory peak;
+    bench.paints.begin();
+    if (!bench.window->openPictureFile(photo, false))
+        qFatal("quarry-bench: the photo was refused");
+    bench.paints.waitFor(shownTiles(*bench.window), "the sliding board");
+    return peak.grownBytes();
 }
 
 QUARRY_BENCH_EACH(LogicGame_TileMove, "< 1 ms: from the click to the repaint done")

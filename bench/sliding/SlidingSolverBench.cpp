@@ -2,6 +2,7 @@
 // solve once they exist, and a whole solve of a 10 x 10 board, which is what one hint costs. The
 // 5 x 5 row also prints how long the fast solver's answers are against a lower bound.
 #include "BenchHarness.h"
+#include "PeakMemory.h"
 #include "SlidingPatternDb.h"
 #include "SlidingSolver.h"
 
@@ -105,8 +106,10 @@ QUARRY_BENCH(
     Bench::keep(SlidingPatternDb::buildTables(15));
 }
 
-QUARRY_BENCH_EACH(
-    SlidingSolver_Optimal_4x4, "p95 < 200 ms: an optimal solve of a random position, tables built")
+// Each of the 100 positions is one sample: the warm-up solves the first, the samples the other
+// 99 and the first again.
+QUARRY_BENCH_SAMPLES(SlidingSolver_Optimal_4x4,
+    "p95 < 200 ms over 100 random solvable positions (seeded): an optimal solve, tables built", 100)
 {
     static const std::vector<SlidingSolver::Position> boards = [] {
         std::vector<SlidingSolver::Position> made = positions(4, 16, 100);
@@ -118,6 +121,22 @@ QUARRY_BENCH_EACH(
     Bench::keep(SlidingSolver::solve(boards[next++ % boards.size()]));
 }
 
+// What the tables of every blank's home hold once built: what a long run keeps at most.
+QUARRY_BENCH_MEMORY(SlidingSolver_Tables_4x4_memory, "< 64 MiB: the bytes of the pattern tables of all 16 blank homes")
+{
+    for (int blank = 1; blank <= 16; ++blank)
+        SlidingSolver::prepare(positions(4, blank, 1).front());
+    return static_cast<long long>(SlidingPatternDb::memoryUsed());
+}
+
+// The same tables built afresh for the usual blank home: the resident growth building costs.
+QUARRY_BENCH_MEMORY(SlidingSolver_BuildTables_4x4_memory, "< 64 MiB: peak resident growth building one blank home's tables")
+{
+    const Bench::PeakMemory peak;
+    Bench::keep(SlidingPatternDb::buildTables(15));
+    return peak.grownBytes();
+}
+
 QUARRY_BENCH_EACH(SlidingSolver_Hint_10x10, "< 50 ms: the whole way home of a random 10 x 10 board")
 {
     static const std::vector<SlidingSolver::Position> boards = positions(10, 37, 100);
@@ -125,8 +144,8 @@ QUARRY_BENCH_EACH(SlidingSolver_Hint_10x10, "< 50 ms: the whole way home of a ra
     Bench::keep(SlidingSolver::solve(boards[next++ % boards.size()]));
 }
 
-QUARRY_BENCH_EACH(
-    SlidingSolver_Optimal_4x4_anyBlank, "p95 < 200 ms: as above, the blank's home drawn anywhere, tables built")
+QUARRY_BENCH_SAMPLES(SlidingSolver_Optimal_4x4_anyBlank,
+    "p95 < 200 ms: as above, the blank's home drawn anywhere, tables built", 100)
 {
     static const std::vector<SlidingSolver::Position> boards = [] {
         std::vector<SlidingSolver::Position> made = positions(4, 0, 100);

@@ -37,6 +37,8 @@ int main(int argc, char** argv)
     context.programFolder = QCoreApplication::applicationDirPath();
     const DataFolder data = chooseDataFolder(context.programFolder, perUserDataFolder());
     context.dataFolder = data.path;
+    // Leftovers of writes cut short by a killed program; a minute keeps clear of another copy's.
+    removeStaleTemporaries(data.path, QDateTime::currentDateTimeUtc().addSecs(-60));
     context.dataPerUser = data.perUser;
     context.random = &random;
     context.messages = &messages;

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -90,6 +91,23 @@ QStringList seedDataFolder(const QString& programFolder, const QString& dataFold
             seeded << name;
     }
     return seeded;
+}
+
+QStringList removeStaleTemporaries(const QString& folder, const QDateTime& before)
+{
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    QStringList removed;
+    const QDir dir(folder);
+    for (int f = int(DataFile::Preferences); f <= int(DataFile::PlayerOptions); ++f) {
+        const QString name = dataFileName(DataFile(f));
+        const QFileInfoList leftovers = dir.entryInfoList({ name + QStringLiteral(".??????") }, QDir::Files | QDir::Hidden);
+        for (const QFileInfo& info : leftovers) {
+            if (suffix.match(info.fileName().mid(name.size())).hasMatch() && info.lastModified() < before
+                && QFile::remove(info.filePath()))
+                removed << info.fileName();
+        }
+    }
+    return removed;
 }
 
 QString perUserDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }

@@ -6,6 +6,7 @@
 // game keeps the settings it was shipped with.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +21,7 @@ enum class DataFile {
     LogicSave,      // the unfinished Logic game
     JigsawSave,     // the unfinished Jigsaw game
     GameChoices,    // the size, level and picture chosen for new games
-    PlayerOptions,  // the options fav.dll has no field for (animations)
+    PlayerOptions,  // the options fav.dll has no field for (kept last: see removeStaleTemporaries)
 };
 
 // The file's name inside the data folder.
@@ -49,6 +50,12 @@ DataFolder chooseDataFolder(const QString& programFolder, const QString& perUser
 
 // Copies the seeded files that exist in programFolder and not yet in dataFolder; returns their names.
 QStringList seedDataFolder(const QString& programFolder, const QString& dataFolder);
+
+// QSaveFile writes a data file into "<name>.XXXXXX" beside it (six letters or digits) and renames
+// that into place: a program killed in between leaves it behind. Removes such leftovers of the
+// data files in folder last written before `before` (another running copy's write in progress is
+// never that old); anything else in the folder is left alone. Returns the names removed.
+QStringList removeStaleTemporaries(const QString& folder, const QDateTime& before);
 
 // The per-user data folder of this platform (QStandardPaths::AppDataLocation).
 QString perUserDataFolder();

@@ -7,7 +7,6 @@
 namespace {
 
 const QString Header = QStringLiteral("QuarryRecords");
-const QString Tag = QStringLiteral("R1");
 constexpr int MaxNumber = 1000000000;
 
 // A whole decimal number in [low, high] with no sign other than a leading '-' and no spaces.
@@ -148,7 +147,7 @@ QString GameRecord::boardKey() const
 
 QString GameRecord::toLine() const
 {
-    return QStringList{Tag,
+    QStringList fields{QStringLiteral("R%1").arg(lineVersion()),
                        when.toUTC().toString(Qt::ISODate),
                        game == RecordGame::Logic ? QStringLiteral("L") : QStringLiteral("J"),
                        finished ? QStringLiteral("done") : QStringLiteral("timeout"),
@@ -158,14 +157,17 @@ QString GameRecord::toLine() const
                        QStringLiteral("s%1").arg(int(swapMode)),
                        QString::number(seconds),
                        QString::number(moves),
-                       QString::number(score)}
-        .join(u' ');
+                       QString::number(score)};
+    if (hints > 0)
+        fields.append(QStringLiteral("h%1").arg(hints));
+    return fields.join(u' ');
 }
 
 std::optional<GameRecord> GameRecord::fromLine(QStringView line)
 {
     const QList<QStringView> f = line.split(u' ');
-    if (f.size() != 11 || f[0] != Tag)
+    const bool counted = f.size() == 12 && f[0] == u"R2";
+    if (!counted && (f.size() != 11 || f[0] != u"R1"))
         return std::nullopt;
     GameRecord r;
     r.when = readWhen(f[1]);
@@ -197,10 +199,16 @@ std::optional<GameRecord> GameRecord::fromLine(QStringView line)
     r.seconds = int(*seconds);
     r.moves = int(*moves);
     r.score = *score;
+    if (counted) {
+        const auto hints = f[11].startsWith(u'h') ? number(f[11].mid(1), 0, MaxNumber) : std::nullopt;
+        if (!hints || f[11][1] == u'-')
+            return std::nullopt;
+        r.hints = int(*hints);
+    }
     return r;
 }
 
-QString GameRecord::headerLine() { return Header + QStringLiteral(" %1").arg(FormatVersion); }
+QString GameRecord::headerLine(int version) { return Header + QStringLiteral(" %1").arg(version); }
 
 bool GameRecord::isKnownHeader(QStringView line)
 {

@@ -3,13 +3,14 @@
 // The records file (DataFile::Records, "records.txt" in the player's data folder) is UTF-8 text,
 // one line per entry, lines ended by LF (a CR before the LF is ignored when reading):
 //
-//   QuarryRecords 1
+//   QuarryRecords 2
 //   R1 2026-12-07T12:34:56Z L done b3 g4 r0 s1 63 57 17799
 //   R1 2026-12-07T12:40:02Z J done f3a7b...e9:My%20cat.png l6401:64:0 r1 s0 245 63 24347
 //   R1 2026-12-07T15:00:00Z L timeout b0 g5 r0 s0 9999 312 0
+//   R2 2026-12-07T15:20:00Z L done b4 g3 r0 s0 40 31 17699 h2
 //
-// The first line names the format and its version. Every record line starts with its own
-// version tag "R1", then these fields, separated by one space:
+// The first line names the format and its version (1 or 2). Every record line starts with its
+// own version tag, "R1" or "R2", then these fields, separated by one space:
 //   1. when the game ended, UTC, ISO 8601 "yyyy-MM-ddTHH:mm:ssZ"
 //   2. the game: L (Logic puzzle) or J (Jigsaw puzzle)
 //   3. the outcome: done (completed) or timeout (the clock reached 9999 s: not finished)
@@ -23,6 +24,10 @@
 //   8. seconds on the clock
 //   9. steps (Logic) or joins (Jigsaw)
 //  10. the score as the completion message shows it (it may be negative)
+//  11. (R2 only) hN: the number of hints the player asked for (an R1 line: none)
+// Version 2 added the R2 line. A record without hints is still written as an R1 line, and the
+// header stays "QuarryRecords 1" while the file holds no R2 line, so such a file still reads
+// in a program that knows version 1 only; the first R2 line raises the header to 2.
 // Blank lines and lines starting with '#' are ignored. Any other line that does not read as
 // above (a damaged or truncated line, a foreign file, lines of a later version) is not lost: the
 // reader sets it aside in "records.txt.bad" (see RecordStore).
@@ -37,7 +42,7 @@ enum class RecordGame { Logic, Jigsaw };
 
 struct GameRecord
 {
-    static constexpr int FormatVersion = 1;
+    static constexpr int FormatVersion = 2;
     static constexpr int TimeEndSeconds = 9999;
 
     QDateTime when;            // UTC, whole seconds
@@ -55,6 +60,7 @@ struct GameRecord
     int seconds = 0;
     int moves = 0;             // steps (Logic) or joins (Jigsaw)
     qint64 score = 0;
+    int hints = 0;             // hints asked for (Logic)
 
     // The picture and size a best result belongs to: "L b3 g4 r0".
     QString boardKey() const;
@@ -68,8 +74,10 @@ struct GameRecord
     // The record of a line (without its line end); nothing when the line does not read.
     static std::optional<GameRecord> fromLine(QStringView line);
 
-    // The file's first line: "QuarryRecords 1".
-    static QString headerLine();
+    // The version of the record's line: 2 when it counts hints, else 1.
+    int lineVersion() const { return hints > 0 ? 2 : 1; }
+    // The file's first line for a version: "QuarryRecords 1".
+    static QString headerLine(int version);
     // True for a header line of this version or an earlier one.
     static bool isKnownHeader(QStringView line);
 

@@ -69,7 +69,10 @@ QList<GameRecord> RecordStore::parse(const QByteArray& text, QList<QByteArray>* 
 
 QByteArray RecordStore::serialise(const QList<GameRecord>& records)
 {
-    QByteArray text = GameRecord::headerLine().toUtf8() + '\n';
+    int version = 1;
+    for (const GameRecord& r : records)
+        version = std::max(version, r.lineVersion());
+    QByteArray text = GameRecord::headerLine(version).toUtf8() + '\n';
     for (const GameRecord& r : records)
         text += r.toLine().toUtf8() + '\n';
     return text;
@@ -181,7 +184,11 @@ bool RecordStore::write(const QByteArray& text)
 RecordOutcome RecordStore::append(const GameRecord& record)
 {
     load();
-    QByteArray text = m_text.isEmpty() ? GameRecord::headerLine().toUtf8() + '\n' : m_text;
+    QByteArray text = m_text.isEmpty() ? GameRecord::headerLine(record.lineVersion()).toUtf8() + '\n' : m_text;
+    // A line of a later version than the header names raises the header with it.
+    const QByteArray first = GameRecord::headerLine(1).toUtf8() + '\n';
+    if (record.lineVersion() > 1 && text.startsWith(first))
+        text.replace(0, first.size(), GameRecord::headerLine(record.lineVersion()).toUtf8() + '\n');
     text += record.toLine().toUtf8() + '\n';
     RecordOutcome outcome;
     outcome.saved = write(text);

@@ -70,6 +70,7 @@ constexpr std::array kEntries{
     Entry{332, u"Game", u"局"},
     Entry{333, u"Seconds", u"秒"},
     Entry{334, u"Swap mode", u"交换模式"},
+    Entry{335, u"Hints", u"提示次数"},
 };
 
 const Entry* find(int id)

@@ -80,6 +80,7 @@ public:
         ChartGameAxis = 332,
         ChartSecondsAxis = 333,
         ColumnSwapMode = 334,
+        ColumnHints = 335,
     };
 
 private:

@@ -266,6 +266,7 @@ void Frm_LogicGame::recordGame(qint64 score)
     record.seconds = m_game.seconds();
     record.moves = m_game.steps();
     record.score = score;
+    record.hints = m_game.HintCount();
     m_recorder->record(record);
 }
 

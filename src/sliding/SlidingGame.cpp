@@ -88,11 +88,12 @@ ClickOutcome SlidingGame::replay(std::vector<Move>& from, std::vector<Move>& to)
     return outcome;
 }
 
-void SlidingGame::resumeGame(const SlidingBoard& board, int steps, int seconds, bool paused, int pickedTile)
+void SlidingGame::resumeGame(const SlidingBoard& board, int steps, int seconds, bool paused, int pickedTile, int hints)
 {
     m_board = board;
     resetFlags();
     m_steps = steps;
+    m_hints = hints;
     m_paused = paused;
     m_clock.resume(seconds, !paused);
     m_swapPending = pickedTile != 0;

@@ -119,8 +119,8 @@ public:
     void startGameWithBlank(int gridSize, int blank, bool swapModeOn = true);
 
     // A saved game in progress: the board as saved, steps, the clock at seconds (running unless
-    // paused), a pending swap pick (0: none). The board must be a valid one.
-    void resumeGame(const SlidingBoard& board, int steps, int seconds, bool paused, int pickedTile);
+    // paused), a pending swap pick (0: none), the hints asked for. The board must be a valid one.
+    void resumeGame(const SlidingBoard& board, int steps, int seconds, bool paused, int pickedTile, int hints);
 
     // ---- Input ----
     // Left click on tile (Pic_show_Click).

@@ -24,6 +24,8 @@ SavedGame::Document capture(const SlidingGame& game)
     d.state.insert(QStringLiteral("blank"), board.blankIndex());
     d.state.insert(QStringLiteral("steps"), game.StepCount());
     d.state.insert(QStringLiteral("picked"), game.SwapPending() ? game.pickedTile() : 0);
+    if (game.HintCount() > 0) // left out when none, as saves from before the count have it
+        d.state.insert(QStringLiteral("hints"), game.HintCount());
     return d;
 }
 
@@ -41,6 +43,11 @@ bool restore(const SavedGame::Document& d, SlidingGame& game, QString* problem)
     if (!readInt(d.state, QStringLiteral("blank"), 1, n, &blank, problem)
         || !readInt(d.state, QStringLiteral("steps"), 0, std::numeric_limits<int>::max() - 1, &steps, problem)
         || !readInt(d.state, QStringLiteral("picked"), 0, n, &picked, problem))
+        return false;
+    // Saves written before hints were counted have none.
+    int hints = 0;
+    if (d.state.contains(QStringLiteral("hints"))
+        && !readInt(d.state, QStringLiteral("hints"), 1, std::numeric_limits<int>::max() - 1, &hints, problem))
         return false;
     const QJsonValue cellsValue = d.state.value(QStringLiteral("cells"));
     const QJsonArray cells = cellsValue.toArray();
@@ -64,7 +71,7 @@ bool restore(const SavedGame::Document& d, SlidingGame& game, QString* problem)
         *problem = QStringLiteral("\"cells\" puts two tiles into one cell.");
         return false;
     }
-    game.resumeGame(board, steps, d.seconds, d.paused, picked);
+    game.resumeGame(board, steps, d.seconds, d.paused, picked, hints);
     return true;
 }
 

@@ -5,7 +5,8 @@
 //                                          permutation of 0..N-1 (cell = row × grid + column),
 //              "blank":  1..N,             the empty square's tile,
 //              "steps":  0..,              the step count,
-//              "picked": 0..N }            the tile picked in swap mode (0: no swap pending)
+//              "picked": 0..N,             the tile picked in swap mode (0: no swap pending)
+//              "hints":  1.. }             hints asked for (left out when none)
 //
 // The clock and pause live in the document's "clock" part.
 #pragma once

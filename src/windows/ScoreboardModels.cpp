@@ -182,6 +182,8 @@ QVariant LastGamesModel::data(const QModelIndex& index, int role) const
         return sort ? QVariant(r.seconds) : QVariant(m_texts.number(r.seconds));
     case Moves:
         return sort ? QVariant(r.moves) : QVariant(m_texts.number(r.moves));
+    case Hints:
+        return sort ? QVariant(r.hints) : QVariant(m_texts.number(r.hints));
     case ColumnCount:
         break;
     }
@@ -195,7 +197,8 @@ QVariant LastGamesModel::headerData(int section, Qt::Orientation orientation, in
     static constexpr int Ids[ColumnCount] = {StringTable::ColumnDate, StringTable::ColumnPicture,
                                              StringTable::ColumnSize, StringTable::ColumnRotation,
                                              StringTable::ColumnResult, StringTable::ColumnScore,
-                                             StringTable::ColumnTime, StringTable::ColumnSteps};
+                                             StringTable::ColumnTime, StringTable::ColumnSteps,
+                                             StringTable::ColumnHints};
     if (section == Moves && m_game == RecordGame::Jigsaw)
         return m_strings.text(StringTable::ColumnJoins);
     return section >= 0 && section < ColumnCount ? QVariant(m_strings.text(Ids[section])) : QVariant();

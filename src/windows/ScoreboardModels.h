@@ -72,7 +72,7 @@ class LastGamesModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { Date, Picture, Size, Rotation, Result, Score, Time, Moves, ColumnCount };
+    enum Column { Date, Picture, Size, Rotation, Result, Score, Time, Moves, Hints, ColumnCount };
     static constexpr int SortRole = Qt::UserRole;
     static constexpr int Shown = 100;
 

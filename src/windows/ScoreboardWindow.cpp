@@ -129,6 +129,7 @@ void ScoreboardWindow::buildPage(RecordGame game)
     p.last = makeTable(lastProxy, inner);
     p.last->setObjectName(QStringLiteral("lastGames"));
     p.last->setColumnHidden(LastGamesModel::Rotation, game == RecordGame::Logic);
+    p.last->setColumnHidden(LastGamesModel::Hints, game == RecordGame::Jigsaw); // only the Logic puzzle hints
     p.last->sortByColumn(LastGamesModel::Date, Qt::DescendingOrder);
     inner->addTab(p.last, m_context.strings.text(StringTable::LastGames));
     p.tab->layout()->addWidget(inner);

@@ -20,6 +20,29 @@ class TestDataFiles : public QObject {
     }
 
 private slots:
+    // Only QSaveFile's leftovers of our own files go, and only those older than the limit.
+    void staleTemporaries()
+    {
+        QTemporaryDir folder;
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QList<std::pair<QString, bool>> files { // name, removed (all but the last written long ago)
+            { "records.txt.Ab12Cd", true }, { "fav.dll.x1Y2z3", true }, { "records.txt.bad", false },
+            { "records.txt.Ab12C", false }, { "records.txt.Ab-2Cd", false }, { "photo.png.Ab12Cd", false },
+            { "logic.save.Zz9Yy8", false } };
+        for (const auto& [name, removed] : files) {
+            write(folder.filePath(name), "partial");
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            if (name != files.last().first)
+                QVERIFY(file.setFileTime(now.addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+        const QStringList removed = removeStaleTemporaries(folder.path(), now.addSecs(-60));
+        for (const auto& [name, gone] : files) {
+            QCOMPARE(removed.contains(name), gone);
+            QCOMPARE(QFile::exists(folder.filePath(name)), !gone);
+        }
+    }
+
     // A folder below a plain file can never be made, whoever runs the test (root included).
     void choice_data()
     {

@@ -42,7 +42,11 @@ private slots:
         QTest::newRow("logic") << LineA << true;
         QTest::newRow("player's picture, jigsaw") << LineB << true;
         QTest::newRow("time end, negative score") << QByteArray("R1 2026-01-01T00:00:00Z L timeout b0 g10 r0 s0 9999 3 -85000") << true;
-        QTest::newRow("future tag") << QByteArray(LineA).replace("R1", "R2") << false;
+        QTest::newRow("hints counted") << QByteArray(LineA).replace("R1", "R2") + " h3" << true;
+        QTest::newRow("R2 without its hints") << QByteArray(LineA).replace("R1", "R2") << false;
+        QTest::newRow("R1 with hints") << LineA + " h3" << false;
+        QTest::newRow("negative hints") << QByteArray(LineA).replace("R1", "R2") + " h-3" << false;
+        QTest::newRow("future tag") << QByteArray(LineA).replace("R1", "R3") << false;
         QTest::newRow("field missing") << LineA.left(LineA.lastIndexOf(' ')) << false;
         QTest::newRow("field extra") << LineA + " 1" << false;
         QTest::newRow("grid out of range") << QByteArray(LineA).replace("g4", "g11") << false;
@@ -86,8 +90,10 @@ private slots:
         QTest::newRow("cut in the score") << Header + LineA + '\n' + LineA.chopped(2) << none << 1 << LineA.chopped(2) + '\n' << damaged;
         QTest::newRow("foreign") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << none << 0
                                  << QByteArray("\x89PNG\r\n\x1a\n\0\0\n", 11) << damaged;
-        QTest::newRow("later version") << "QuarryRecords 2\n" + LineA + "\nR2 x y\n" << none << 1
-                                       << QByteArray("QuarryRecords 2\nR2 x y\n") << damaged;
+        QTest::newRow("version 2") << "QuarryRecords 2\n" + LineA + '\n' + QByteArray(LineA).replace("R1", "R2") + " h1\n"
+                                   << none << 2 << none << ok;
+        QTest::newRow("later version") << "QuarryRecords 3\n" + LineA + "\nR3 x y\n" << none << 1
+                                       << QByteArray("QuarryRecords 3\nR3 x y\n") << damaged;
         QTest::newRow("not UTF-8") << Header + LineA + '\n' + QByteArray(LineA).replace("L done", "L d\xffne") + '\n'
                                    << none << 1 << QByteArray(LineA).replace("L done", "L d\xffne") + '\n' << damaged;
         QTest::newRow("earlier .bad kept") << clean + "junk\n" << QByteArray("old") << 2 << QByteArray("old\njunk\n") << damaged;
@@ -178,6 +184,11 @@ private slots:
         QCOMPARE(reread.records().last(), steps.last().record);
         QVERIFY(reread.clear(RecordGame::Logic));
         QCOMPARE(folder.read(File), Header);
+        // The first record that counts hints raises the header to the version that reads it.
+        GameRecord hinted = logic(2, 3, 10, 100, true, 7);
+        hinted.hints = 2;
+        QVERIFY(reread.append(hinted).saved);
+        QCOMPARE(folder.read(File), "QuarryRecords 2\n" + hinted.toLine().toUtf8() + "\n");
     }
 };
 

@@ -2,7 +2,8 @@
 """Walks through the installed game as a player does: installs the build with `cmake --install`
 into a temporary prefix, starts the installed launcher under Xvfb and openbox, and drives it with
 real X input (xdotool): start window, Logic puzzle, sound switch, Jigsaw puzzle, a piece dragged,
-the back colour chosen, the program closed. Every step is checked from outside (window titles and
+the back colour chosen, the program closed; then a saved Logic game resumed, closed, reopened and
+finished onto the scoreboard, and a damaged save set aside. Every step is checked from outside (window titles and
 places, files in the data folder, pixels on the screen) and waits on the program, never on the
 clock. What the unit tests check (the rules of play) is not checked again here.
 
@@ -15,6 +16,7 @@ Usage: play_installed.py --build DIR --xping PATH --shots DIR [--mode look|degra
 
 import argparse
 import collections
+import json
 import os
 import shutil
 import stat
@@ -34,6 +36,9 @@ JIGSAW = "Quarry Jigsaw Puzzle Freeuse"
 TOOL = "Toolbar"
 PREVIEW = "Preview"
 COLOR = "Color"
+SCOREBOARD = "Puzzle scoreboard"
+CONGRATULATE = "Congratulate"
+PROMPT = "prompt"
 LOGICAL_SCREEN = (1280, 1024)
 GOLD = "#FFD700"  # the frame the jigsaw draws round a held piece
 DEADLINE = 120  # s; a deadline only bounds how long a failing run takes to say so
@@ -202,6 +207,64 @@ class Run:
             finally:
                 program.kill()
 
+    def saved_games(self):
+        """A Logic game saved one move short of its end (written here, in the documented format)
+        is resumed, moved, saved by F12, reopened and finished: its row reaches records.txt and
+        the scoreboard (F9). Then a damaged save: told once, set aside as .bad, a new game."""
+        d, save, records = self.desktop, os.path.join(self.data, "logic.save"), os.path.join(self.data, "records.txt")
+        for path in (records, save + ".bad"):
+            if os.path.exists(path):
+                os.unlink(path)
+        write_logic_save(save, {7: 8, 8: 7})  # tile 8 and the blank (tile 9) exchanged
+        program = Program(d, [self.launcher], os.path.join(self.shots, "program-saves.log"),
+                          {"HOME": self.home, "XDG_RUNTIME_DIR": os.path.join(self.home, "runtime")})
+        saved = lambda key: (read_json(save) or {}).get("state", {}).get(key)
+        try:
+            d.key(d.wait_window(START, DEADLINE), "ctrl+l")
+            d.key(d.wait_window(LOGIC, DEADLINE), "Right", "F12")  # tile 7 into the blank
+            moved = [0, 1, 2, 3, 4, 5, 7, 8, 6]
+            wait_until(lambda: saved("cells") == moved and saved("steps") == 5, DEADLINE,
+                       what=f"F12 to save the resumed game one move on ({moved}, 5 steps)")
+            d.key(d.wait_window(START, DEADLINE), "ctrl+l")
+            logic = d.wait_window(LOGIC, DEADLINE)
+            d.key(logic, "Left", "F9")  # back one move short of the end; the scoreboard empty yet
+            board = d.wait_window(SCOREBOARD, DEADLINE)
+            d.settle(board)
+            empty = self.wait_shot("10-scoreboard-empty", board, unchanged, "the empty scoreboard to be painted")
+            d.key(board, "alt+F4")
+            d.key(logic, "Left")
+            d.key(d.wait_window(CONGRATULATE, DEADLINE), "Return")
+            row = wait_until(lambda: next((line for line in read_lines(records) if " L done b3 g3 " in line), None),
+                             DEADLINE, what=f"the finished game's row in {records}")
+            check(row.split()[-2] == "7", f"the row {row!r} does not count the game's 7 steps")
+            d.key(d.wait_window(CONGRATULATE, DEADLINE), "Return")  # the best-result note
+            wait_until(lambda: not d.windows(CONGRATULATE) and not os.path.exists(save), DEADLINE,
+                       what="the note to go and the finished game's save with it")
+            d.key(logic, "F9")
+            self.wait_shot("11-scoreboard-row", d.wait_window(SCOREBOARD, DEADLINE), lambda path: image_size(path) ==
+                           image_size(empty) and differing_pixels(empty, path) > 500, "the scoreboard to show the row")
+            log(f"a saved game resumed, saved, reopened and finished: {row!r} in records.txt and on the scoreboard")
+            d.key(logic, "F12")
+            d.wait_gone(LOGIC, DEADLINE)  # the finished game's window has dropped its save
+            with open(save, "wb") as f:
+                f.write(b'{"format": "quarry-saved-game", "version": 1, "ga')
+            d.key(d.wait_window(START, DEADLINE), "ctrl+l")
+            d.key(d.wait_window(PROMPT, DEADLINE), "Return")
+            logic = d.wait_window(LOGIC, DEADLINE)
+            self.wait_picture("12-logic-after-bad-save", logic, "the new game after the damaged save")
+            d.settle(logic)
+            check(not d.windows(PROMPT) and os.path.exists(save + ".bad"), "the damaged save was not set aside, told once")
+            d.key(logic, "F12")
+            wait_until(lambda: saved("steps") == 0, DEADLINE, what="F12 to save the new game")
+            log("a damaged save was told once, set aside as .bad, and a new game started")
+            d.key(d.wait_window(START, DEADLINE), "alt+F4")
+            check(program.wait(DEADLINE) == 0, "the program did not end with status 0")
+        except Exception:
+            log(f"program output:\n{program.output()}\n" + d.failure_report(os.path.join(self.shots, "failure-saves.png")))
+            raise
+        finally:
+            program.kill()
+
     def switch_sound(self, logic):
         d = self.desktop
         before = self.fav()
@@ -341,6 +404,39 @@ def write_photo(path, width, height):
                 + chunk(b"IEND", b""))
 
 
+def write_logic_save(path, moved):
+    """A 3 x 3 Logic game on built-in picture 3, its blank tile 9, solved but for the tiles in
+    `moved` (tile index -> cell), 4 steps and 5 seconds played."""
+    cells = [moved.get(tile, tile) for tile in range(9)]
+    with open(path, "w") as f:
+        json.dump({"format": "quarry-saved-game", "version": 1, "game": "logic", "picture": {"builtIn": 3},
+                   "clock": {"seconds": 5, "paused": False}, "level": {"grid": 3},
+                   "state": {"cells": cells, "blank": 9, "steps": 4, "picked": 0}}, f)
+
+
+def unchanged(path):
+    """True once a screenshot is the same as the one taken before it (kept beside it)."""
+    same = os.path.exists(path + ".last") and differing_pixels(path + ".last", path, "0%") == 0
+    shutil.copy(path, path + ".last")
+    return same
+
+
+def read_json(path):
+    try:
+        with open(path) as f:
+            return json.load(f)
+    except (OSError, ValueError):
+        return None
+
+
+def read_lines(path):
+    try:
+        with open(path) as f:
+            return f.read().splitlines()
+    except OSError:
+        return []
+
+
 def install(build, prefix):
     subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True,
                    stdout=subprocess.DEVNULL)
@@ -381,6 +477,7 @@ def look(args, root):
             run.play()
             if ratio == 1:
                 run.own_picture(root)
+                run.saved_games()
         runs[ratio] = run
     one, two = runs[1], runs[2]
     for title, rect in one.rects.items():

@@ -87,6 +87,8 @@ private slots:
     void playAreaFitsTheRealWindow();
     void rightClickMenuOnBackgroundOnly();
     void keysReachTheGameFromAFocusedTile();
+    void commandKeysReachTheGame_data();
+    void commandKeysReachTheGame();
 
 private:
     void startKnownGame();
@@ -690,6 +692,39 @@ void TestLogicGame::keysReachTheGameFromAFocusedTile()
     QTest::keyClick(focused, Qt::Key_Up);
     QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step 1"));
     QCOMPARE(tilePosition(9), blank);
+}
+
+// Ctrl+H, Ctrl+Z and Ctrl+Y pressed on the shown window, after one move (a tile up into the blank).
+void TestLogicGame::commandKeysReachTheGame_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("hints");
+    QTest::addColumn<bool>("moved"); // the board differs from the one before the move
+    QTest::newRow("Ctrl+H: a hint, counted") << QList<int> { Qt::Key_H } << 1 << 1 << true;
+    QTest::newRow("Ctrl+Z: the move taken back") << QList<int> { Qt::Key_Z } << 2 << 0 << false;
+    QTest::newRow("Ctrl+Y: and played again") << QList<int> { Qt::Key_Z, Qt::Key_Y } << 3 << 0 << true;
+}
+
+void TestLogicGame::commandKeysReachTheGame()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, steps);
+    QFETCH(int, hints);
+    QFETCH(bool, moved);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get())); // its first activation starts a game
+    const QList<QList<int>> before = m_window->game().board().rows();
+    SlidingTile* focused = m_window->tile(3);
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key_Up);
+    for (int key : keys)
+        QTest::keyClick(focused, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(m_window->stepLabel()->text(), QStringLiteral("Step %1").arg(steps));
+    QCOMPARE(m_window->game().HintCount(), hints);
+    QCOMPARE(m_window->game().board().rows() != before, moved);
+    if (hints > 0) // the hint's worker answers on the board (and must be done before the window goes)
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->findChild<QLabel*>(QStringLiteral("LblHint"))->isVisible(), 120000);
 }
 
 QTEST_MAIN(TestLogicGame)

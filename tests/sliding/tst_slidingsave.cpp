@@ -7,7 +7,7 @@
 
 namespace {
 // "L" "U" "R" "D": arrow keys; "c7": click tile 7; "s7": right-button release on tile 7 (swap
-// mode); "p": pause; "t": clock tick; "solve": every tile home by swaps, then a click on tile 1.
+// mode); "p": pause; "t": clock tick; "h": a hint counted; "solve": every tile home by swaps, then a click on tile 1.
 QString play(SlidingGame& game, const QString& script)
 {
     QString out;
@@ -31,6 +31,8 @@ QString play(SlidingGame& game, const QString& script)
             game.togglePause();
         } else if (step == QLatin1String("t")) {
             game.tick();
+        } else if (step == QLatin1String("h")) {
+            game.countHint();
         } else {
             const ArrowKey key = step == QLatin1String("L") ? ArrowKey::Left
                 : step == QLatin1String("U")                ? ArrowKey::Up
@@ -46,7 +48,7 @@ QString snapshot(const SlidingGame& g)
 {
     QString out;
     QDebug(&out) << g.board().rows() << g.board().blankIndex() << g.StepCount() << g.timeText() << g.IsPaused()
-                 << g.isClockRunning() << g.SwapPending() << g.pickedTile() << g.IsIdle() << g.GameScore();
+                 << g.isClockRunning() << g.SwapPending() << g.pickedTile() << g.IsIdle() << g.GameScore() << g.HintCount();
     return out;
 }
 
@@ -72,7 +74,7 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::newRow("swap pending") << 4 << 1 << "t t L U t s5" << "s7 t t D solve";
-        QTest::newRow("paused") << 3 << 5 << "L t t p" << "U p t R solve";
+        QTest::newRow("paused") << 3 << 5 << "L h t t p" << "U p h t R solve";
         QTest::newRow("largest") << 10 << 37 << "t L L U" << "t solve";
     }
     void resumedGameFinishesAsTheUninterruptedOne()
@@ -109,6 +111,7 @@ private slots:
         QTest::newRow("picked off the board") << "picked" << QJsonValue(10);
         QTest::newRow("negative steps") << "steps" << QJsonValue(-1);
         QTest::newRow("steps as text") << "steps" << QJsonValue("5");
+        QTest::newRow("no hints written as 0") << "hints" << QJsonValue(0);
     }
     void unsoundBoardIsRefused()
     {

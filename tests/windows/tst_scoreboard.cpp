@@ -92,8 +92,8 @@ private slots:
     {
         TestSupport::ScriptedContext s;
         s.folder.write("records.txt",
-                       "QuarryRecords 1\n"
-                       "R1 2026-12-07T10:00:00Z L done b0 g3 r0 s0 1200 40 2600\n"
+                       "QuarryRecords 2\n"
+                       "R2 2026-12-07T10:00:00Z L done b0 g3 r0 s0 1200 40 2600 h4\n"
                        "R1 2026-12-07T10:01:00Z L done b0 g3 r0 s0 30 20 17499\n"
                        "R1 2026-12-07T10:02:00Z L done b1 g3 r0 s0 20 20 17599\n"
                        "R1 2026-12-07T10:03:00Z L done b0 g4 r0 s0 60 60 17799\n"
@@ -122,6 +122,8 @@ private slots:
         best->setCurrentIndex(best->model()->index(1, 0)); // picture 1, 3 x 3
         QCOMPARE(scoreboard->chartedSeconds(RecordGame::Logic), (QList<int>{1200, 30}));
         QCOMPARE(column(scoreboard->lastView(RecordGame::Logic), LastGamesModel::Result).first(), QStringLiteral("Time end"));
+        QCOMPARE(column(scoreboard->lastView(RecordGame::Logic), LastGamesModel::Hints), (QStringList{"0", "0", "0", "0", "4"}));
+        QVERIFY(scoreboard->lastView(RecordGame::Jigsaw)->isColumnHidden(LastGamesModel::Hints));
         QCOMPARE(scoreboard->lastView(RecordGame::Jigsaw)->model()->rowCount(), 1);
 
         // A new result shows at its row; Clear records asks first, then clears that game only.
