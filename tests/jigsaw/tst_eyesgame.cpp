@@ -289,6 +289,17 @@ private slots:
         QCOMPARE(game.piece(1)->size(), before);
     }
 
+    // The held unit keeps its shadow and frame, also when it is turned while held.
+    void heldUnitKeepsShadowAndFrame()
+    {
+        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
+        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(2).turn, 90);
+        QVERIFY(game.window->shadowWindow()->isVisible() && game.window->dragFrame()->isVisible());
+        QCOMPARE(game.window->dragFrame()->geometry(), game.piece(2)->geometry());
+    }
+
     void pausedAndTimeEndedIgnorePresses()
     {
         Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
@@ -457,6 +468,17 @@ private slots:
         QVERIFY(!game.window->isVisible());
         QVERIFY(!game.scripted.folder.exists(QStringLiteral("temp001")));
         QVERIFY(!game.scripted.folder.exists(QStringLiteral("temp.bmp")));
+    }
+
+    // A right click on the background that just missed a piece turns it instead.
+    void rightClickBesideAPieceTurnsIt()
+    {
+        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        game.dropAt(2, QPointF(15000, 6000));
+        const QPoint at = game.piece(2)->pos() + QPoint(-3, 5);
+        QTest::mouseClick(game.window->background(), Qt::RightButton, {}, at);
+        QCOMPARE(game.window->table().piece(2).turn, 90);
+        QVERIFY(!game.window->gameMenu()->isVisible());
     }
 
     // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join test included,
