@@ -1,6 +1,7 @@
 // AppContext.cpp: sound paths and the records file of the data folder.
 #include "AppContext.h"
 
+#include "PlayerOptions.h"
 #include "RecordStore.h"
 
 SoundPaths SoundPaths::forFolder(const QString& dataFolder)
@@ -21,4 +22,11 @@ RecordStore& AppContext::records()
     if (!recordStore)
         recordStore = std::make_shared<RecordStore>(filePath(DataFile::Records));
     return *recordStore;
+}
+
+PlayerOptionsStore& AppContext::playerOptions()
+{
+    if (!playerOptionsStore)
+        playerOptionsStore = std::make_shared<PlayerOptionsStore>(filePath(DataFile::PlayerOptions));
+    return *playerOptionsStore;
 }

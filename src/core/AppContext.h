@@ -17,6 +17,7 @@ class PictureChooser;
 class MciDevices;
 class EffectPlayer;
 class RecordStore;
+class PlayerOptionsStore;
 
 // The five shared sound-file paths: stems take a digit and ".wav".
 struct SoundPaths
@@ -54,6 +55,9 @@ struct AppContext
     // The records file of the data folder, shared by both games; made (not read) on first use.
     RecordStore& records();
     std::shared_ptr<RecordStore> recordStore;
+    // The player's options file of the data folder, shared by both games; read on first use.
+    PlayerOptionsStore& playerOptions();
+    std::shared_ptr<PlayerOptionsStore> playerOptionsStore;
 
     // Called by every window on load (whichever loads first provides them).
     void setSoundPaths() { soundPaths = SoundPaths::forFolder(programFolder.isEmpty() ? dataFolder : programFolder); }

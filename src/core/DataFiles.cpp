@@ -21,6 +21,7 @@ QString dataFileName(DataFile file)
     case DataFile::LogicSave: return QStringLiteral("logic.save");
     case DataFile::JigsawSave: return QStringLiteral("jigsaw.save");
     case DataFile::GameChoices: return QStringLiteral("choices.json");
+    case DataFile::PlayerOptions: return QStringLiteral("options.json");
     }
     return {};
 }
@@ -97,7 +98,7 @@ QStringList removeStaleTemporaries(const QString& folder, const QDateTime& befor
     static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
     QStringList removed;
     const QDir dir(folder);
-    for (int f = int(DataFile::Preferences); f <= int(DataFile::GameChoices); ++f) {
+    for (int f = int(DataFile::Preferences); f <= int(DataFile::PlayerOptions); ++f) {
         const QString name = dataFileName(DataFile(f));
         const QFileInfoList leftovers = dir.entryInfoList({ name + QStringLiteral(".??????") }, QDir::Files | QDir::Hidden);
         for (const QFileInfo& info : leftovers) {

@@ -20,7 +20,8 @@ enum class DataFile {
     Records,        // every finished game
     LogicSave,      // the unfinished Logic game
     JigsawSave,     // the unfinished Jigsaw game
-    GameChoices,    // the size, level and picture chosen for new games (kept last: see removeStaleTemporaries)
+    GameChoices,    // the size, level and picture chosen for new games
+    PlayerOptions,  // the options fav.dll has no field for (kept last: see removeStaleTemporaries)
 };
 
 // The file's name inside the data folder.

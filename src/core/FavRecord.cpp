@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 // The two lines the program ships with are well under a hundred bytes; anything beyond this is
@@ -52,10 +54,13 @@ bool fitsInLine(const QString& text)
     return true;
 }
 
-// The bytes to find in the game's line and what replaces them. False when the texts cannot be
-// stored: characters beyond one byte, or a new body that would split the line or the field.
+// The bytes to find in the game's line and what replaces them (a field change finds its own
+// place in each line). False when the texts cannot be stored: characters beyond one byte, or a
+// new body that would split the line or the field.
 bool changeBytes(const FavChange& change, const QString& currentRecord, QByteArray& from, QByteArray& to)
 {
+    if (change.kind == FavChange::Kind::Field)
+        return true;
     if (change.kind == FavChange::Kind::Sound) {
         const bool on = FavFields::soundOn(currentRecord);
         from = on ? "S1" : "S0";
@@ -70,6 +75,36 @@ bool changeBytes(const FavChange& change, const QString& currentRecord, QByteArr
     from = 'B' + oldBody.toLatin1();
     to = 'B' + newBody.toLatin1();
     return true;
+}
+
+bool isDigits(const QString& text)
+{
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The number after the first letter, as a read takes it, becomes value; every other byte stays.
+void setField(QByteArray& line, char letter, const QByteArray& value)
+{
+    const qsizetype at = line.indexOf(letter);
+    if (at < 0) {
+        if (!line.isEmpty() && !line.endsWith(','))
+            line += ',';
+        line += letter + value + ',';
+        return;
+    }
+    // One character per byte, so the positions of the Latin-1 view are those of the bytes.
+    qsizetype end = at + 1;
+    Fields::leadingNumberAt(QString::fromLatin1(line), at + 1, &end);
+    line.replace(at + 1, end - at - 1, value);
+}
+
+// The change made to one line of the game.
+void changeLine(QByteArray& line, const FavChange& change, const QByteArray& from, const QByteArray& to)
+{
+    if (change.kind == FavChange::Kind::Field)
+        setField(line, char(change.letter.unicode()), change.body.toLatin1());
+    else
+        line.replace(from, to);
 }
 
 // A file without any write permission is one the user froze on purpose (or it lies on read-only
@@ -88,6 +123,15 @@ bool isReadOnly(const QString& path)
 QString favFilePath(const QString& dataFolder) { return QDir(dataFolder).filePath(dataFileName(DataFile::Preferences)); }
 
 QString favTag(Game game) { return QString::fromLatin1(tagBytes(game)); }
+
+QString favFieldLetters(Game game) { return game == Game::Sliding ? QStringLiteral("DMLKS") : QStringLiteral("DRMSP"); }
+
+bool favChangeValid(Game game, const FavChange& change)
+{
+    if (change.kind != FavChange::Kind::Field)
+        return true;
+    return !change.letter.isNull() && favFieldLetters(game).contains(change.letter) && isDigits(change.body);
+}
 
 QString defaultFavRecord(Game game)
 {
@@ -133,7 +177,11 @@ QString applyFavChange(const QString& record, const FavChange& change)
     QByteArray to;
     if (!fitsInLine(record) || !changeBytes(change, record, from, to))
         return record;
-    return QString::fromLatin1(record.toLatin1().replace(from, to));
+    if (change.kind == FavChange::Kind::Field && (change.letter.unicode() > 0xFF || !isDigits(change.body)))
+        return record;
+    QByteArray line = record.toLatin1();
+    changeLine(line, change, from, to);
+    return QString::fromLatin1(line);
 }
 
 QString UpdateFavRecord(const QString& dataFolder, Game game, const QString& currentRecord,
@@ -150,7 +198,7 @@ QString UpdateFavRecord(const QString& dataFolder, Game game, const QString& cur
     }
     QByteArray from;
     QByteArray to;
-    if (!changeBytes(change, currentRecord, from, to)) {
+    if (!favChangeValid(game, change) || !changeBytes(change, currentRecord, from, to)) {
         result = FavSave::Rejected;
         return currentRecord;
     }
@@ -173,7 +221,7 @@ QString UpdateFavRecord(const QString& dataFolder, Game game, const QString& cur
     QByteArray line;
     while (lines.next(line)) {
         if (line.startsWith(tag)) {
-            line.replace(from, to);
+            changeLine(line, change, from, to);
             if (!firstChanged)
                 firstChanged = line;
         }

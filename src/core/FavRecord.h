@@ -34,18 +34,31 @@ std::optional<QString> storedFavRecord(const QString& dataFolder, Game game);
 // The default record, without drawing, when there is no stored line. Never changes the file.
 QString ReadFavRecord(const QString& dataFolder, Game game, RandomSource& random);
 
+// The letters a game's line holds a number for that may be set with FavChange::field: the
+// sliding game's D, M, L, K, S and the jigsaw's D, R, M, S, P. G names the line and B holds a
+// body, not a number; neither is one of them.
+QString favFieldLetters(Game game);
+
 // One change to a game's line.
 struct FavChange
 {
-    enum class Kind { Background, Sound };
+    enum class Kind { Background, Sound, Field };
     Kind kind = Kind::Sound;
-    QString body; // the new background body, for Kind::Background
+    QString body; // the new background body, for Kind::Background; the new value for Kind::Field
+    QChar letter; // the field, for Kind::Field
 
     // "B" + old body becomes "B" + newBody; the old body is the one of the current record.
-    static FavChange background(const QString& newBody) { return {Kind::Background, newBody}; }
+    static FavChange background(const QString& newBody) { return {Kind::Background, newBody, {}}; }
     // "S1" becomes "S0" when the current record's S is non-zero, otherwise "S0" becomes "S1".
-    static FavChange sound() { return {Kind::Sound, {}}; }
+    static FavChange sound() { return {Kind::Sound, {}, {}}; }
+    // The number after the first letter (as a field is read: sign, digits, fraction, or none)
+    // becomes value; a line without the letter gets letter + value + "," at its end.
+    static FavChange field(QChar letter, const QString& value) { return {Kind::Field, value, letter}; }
 };
+
+// Whether change may be made to game's line: a field change needs one of favFieldLetters(game)
+// and a value of decimal digits only (a non-negative integer).
+bool favChangeValid(Game game, const FavChange& change);
 
 // record with change applied as UpdateFavRecord applies it to the game's line; record unchanged
 // when the change cannot be stored (FavSave::Rejected).
@@ -78,6 +91,6 @@ enum class FavSave {
 // lasts only as long as the window. status, when given, tells what became of the file.
 //
 // Rejected also covers a new background body holding a comma, CR or LF, which would split the
-// field or the line.
+// field or the line, and a field change favChangeValid refuses.
 QString UpdateFavRecord(const QString& dataFolder, Game game, const QString& currentRecord,
                         const FavChange& change, FavSave* status = nullptr);

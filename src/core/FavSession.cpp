@@ -23,11 +23,17 @@ QString FavSession::overlay(QString record) const
         record = applyFavChange(record, FavChange::background(*m_body));
     if (m_sound && FavFields::soundOn(record) != *m_sound)
         record = applyFavChange(record, FavChange::sound());
+    for (const auto& [letter, value] : m_fields)
+        record = applyFavChange(record, FavChange::field(letter, value));
     return record;
 }
 
-QString FavSession::update(const QString& currentRecord, const FavChange& change)
+QString FavSession::update(const QString& currentRecord, const FavChange& change, FavSave* statusOut)
 {
+    FavSave unused = FavSave::Saved;
+    FavSave& status = statusOut ? *statusOut : unused;
+    if (change.kind == FavChange::Kind::Field)
+        return updateField(currentRecord, change, status);
     const bool sound = change.kind == FavChange::Kind::Sound;
     const QString wanted = applyFavChange(currentRecord, change);
     // While the window holds a value the file did not take, the change is made on the file's own
@@ -42,7 +48,6 @@ QString FavSession::update(const QString& currentRecord, const FavChange& change
         if (stored)
             base = *stored;
     }
-    FavSave status = FavSave::Saved;
     const QString saved = UpdateFavRecord(m_folder, m_game, base, change, &status);
     switch (status) {
     case FavSave::Saved:
@@ -63,6 +68,31 @@ QString FavSession::update(const QString& currentRecord, const FavChange& change
         m_sound = FavFields::soundOn(wanted);
     else
         m_body = FavFields::backgroundBody(wanted);
+    return wanted;
+}
+
+// A field is set where it stands in each line, so the file's line needs no special base.
+QString FavSession::updateField(const QString& currentRecord, const FavChange& change, FavSave& status)
+{
+    if (!favChangeValid(m_game, change)) {
+        status = FavSave::Rejected;
+        return currentRecord;
+    }
+    const QString wanted = applyFavChange(currentRecord, change);
+    const QString saved = UpdateFavRecord(m_folder, m_game, currentRecord, change, &status);
+    switch (status) {
+    case FavSave::Saved:
+        m_fields.erase(change.letter);
+        return overlay(saved);
+    case FavSave::Rejected:
+        return currentRecord;
+    case FavSave::NoFile: // a choice made in the options still holds, unlike the designed switches
+    case FavSave::NotRead:
+    case FavSave::ReadOnly:
+    case FavSave::Failed:
+        break;
+    }
+    m_fields[change.letter] = change.body;
     return wanted;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include <map>
 #include <optional>
 
 class RandomSource;
@@ -22,19 +23,23 @@ public:
     // ReadFavRecord, with the changes the file did not take applied again.
     QString read(RandomSource& random) const;
     // UpdateFavRecord of change on currentRecord; returns the window's new record. Without any
-    // fav.dll nothing changes, as designed.
-    QString update(const QString& currentRecord, const FavChange& change);
+    // fav.dll nothing changes, as designed, except for a field change (the Options dialog), which
+    // holds for the session like any change the file did not take. status, when given, tells
+    // what became of the file.
+    QString update(const QString& currentRecord, const FavChange& change, FavSave* status = nullptr);
 
     // True once a change could not be saved.
-    bool hasUnsavedChanges() const { return m_sound.has_value() || m_body.has_value(); }
+    bool hasUnsavedChanges() const { return m_sound.has_value() || m_body.has_value() || !m_fields.empty(); }
     // title, followed by the notice that settings cannot be saved while there are unsaved changes.
     QString caption(const QString& title, const StringTable& strings) const;
 
 private:
     QString overlay(QString record) const;
+    QString updateField(const QString& currentRecord, const FavChange& change, FavSave& status);
 
     QString m_folder;
     Game m_game;
     std::optional<bool> m_sound; // S as the player set it, when the file did not take it
     std::optional<QString> m_body; // B body likewise
+    std::map<QChar, QString> m_fields; // field values likewise, by letter
 };

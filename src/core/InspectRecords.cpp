@@ -43,7 +43,7 @@ int readRecord(const QStringList& args, Inspect::Io& io)
     return 0;
 }
 
-// FOLDER GAME sound | FOLDER GAME body BODY
+// FOLDER GAME sound | FOLDER GAME body BODY | FOLDER GAME field LETTER VALUE
 int updateRecord(const QStringList& args, Inspect::Io& io)
 {
     if (args.size() < 3)
@@ -54,10 +54,17 @@ int updateRecord(const QStringList& args, Inspect::Io& io)
         change = FavChange::sound();
     else if (args[2] == u"body" && args.size() == 4)
         change = FavChange::background(args[3]);
+    else if (args[2] == u"field" && args.size() == 5 && args[3].size() == 1)
+        change = FavChange::field(args[3][0], args[4]);
     else
         return Inspect::usage(io, UpdateName);
     if (!game)
         return Inspect::usage(io, UpdateName);
+    if (!favChangeValid(*game, change)) {
+        io.err << "quarry-inspect: the " << args[1] << " line has the fields " << favFieldLetters(*game)
+               << ", each set to a non-negative whole number\n";
+        return Inspect::usage(io, UpdateName);
+    }
 
     // The window's record before the change: what it would hold without the redraws.
     const QString current = storedFavRecord(args[0], *game).value_or(defaultFavRecord(*game));
@@ -85,6 +92,6 @@ int updateRecord(const QStringList& args, Inspect::Io& io)
 }
 
 const Inspect::Command readCommand("read-record", "FOLDER sliding|jigsaw [--random U1,U2,...]", readRecord);
-const Inspect::Command updateCommand("update-record", "FOLDER sliding|jigsaw (sound | body BODY)", updateRecord);
+const Inspect::Command updateCommand("update-record", "FOLDER sliding|jigsaw (sound | body BODY | field LETTER VALUE)", updateRecord);
 
 } // namespace

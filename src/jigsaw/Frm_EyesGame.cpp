@@ -55,6 +55,7 @@ Frm_EyesGame::Frm_EyesGame(AppContext& context, const BuiltInPictures& pictures,
         context, DataFile::JigsawSave, SavedGame::Game::Jigsaw, this, [this] { return savedGame(); });
     hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
     hooks.tick = [this] { Timer1_Timer(); };
+    hooks.setAnimations = [this](bool on) { setAnimations(on); };
     m_shell = std::make_unique<GameWindowShell>(
         context, *this, *this, Game::Jigsaw, QStringLiteral("Quarry Jigsaw Puzzle Freeuse"), std::move(hooks));
     m_opening = new PictureOpening(context, this, [this](const QString& path) { openPictureFile(path); });
@@ -75,6 +76,7 @@ void Frm_EyesGame::buildControls()
     m_shell->showTitle();
     m_surface = new JigsawBackground(this);
     setCentralWidget(m_surface);
+    m_surface->onContextPress = [this](QPoint point) { return turnNear(point); };
     m_surface->onContextRelease = [this](QPoint global) { m_menu->popupIfEnabled(global); };
     m_surface->onResized = [this] { clampAfterResize(); };
 
@@ -169,6 +171,11 @@ void Frm_EyesGame::runCommand(GameCommand command)
     case C::Option:
         Setset();
         break;
+    case C::Options:
+        finishDrag();
+        if (m_shell->chooseOptions())
+            Setset();
+        break;
     case C::Toolbar:
         companions().showToolbar();
         break;
@@ -191,6 +198,11 @@ void Frm_EyesGame::runCommand(GameCommand command)
     case C::Redo:
         break;
     }
+}
+
+void Frm_EyesGame::setOptionsChooser(std::function<bool(OptionsModel&)> chooser)
+{
+    m_shell->setOptionsChooser(std::move(chooser));
 }
 
 void Frm_EyesGame::Form_Load()

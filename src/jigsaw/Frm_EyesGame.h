@@ -4,6 +4,8 @@
 #pragma once
 
 #include "GameChoices.h"
+#include <functional>
+
 #include "GameCommandTable.h"
 #include "GameCommands.h"
 #include "JigsawGame.h"
@@ -31,6 +33,7 @@ class GameWindowShell;
 class JigsawBackground;
 class NewGameChoiceFile;
 class JoinGlow;
+class OptionsModel;
 class PieceShadow;
 class PieceWindow;
 class PictureOpening;
@@ -67,6 +70,8 @@ public:
     void mnu_pause_Click();
     void mnu_sound_Click();
     void mnu_eyescolor_Click();
+    // The Options dialog (Ctrl+,): tests answer it through the model.
+    void setOptionsChooser(std::function<bool(OptionsModel&)> chooser);
     // Moves every loose unit nobody can see whole onto free space (Ctrl+G).
     void gatherPieces();
     // The first activation starts the first game and opens the companions.
@@ -137,6 +142,8 @@ private:
     void buildLevel();
     void scatterPieces();
     void turnPiece(int k);
+    // A right press on the background that just missed a unit turns it (rotation on); true then.
+    bool turnNear(QPoint point);
     // A command that pauses or opens a modal window ends a drag as a drop first.
     void finishDrag();
     void clampAfterResize();

@@ -137,7 +137,7 @@ void Frm_EyesGame::applyDrop(int k, const JigsawPlay::Drop& drop)
 void Frm_EyesGame::setAnimations(bool on)
 {
     m_animations = on;
-    if (!on)
+    if (!on && m_glow)
         m_glow->finish();
 }
 
@@ -179,7 +179,21 @@ void Frm_EyesGame::turnPiece(int k)
     m_shadow->move(toPixels(unit.pos + QPointF(JigsawPlay::ShadowOffset, JigsawPlay::ShadowOffset)));
     m_shadow->raise();
     pieceWindow(k)->raise();
+    // A unit turned while held keeps its frame, around its turned box.
+    if (m_play.draggedUnit() == k) {
+        Shape1->place(pieceWindow(k)->geometry());
+        Shape1->raise();
+    }
     m_shell->sounds().playRotate(record());
+}
+
+bool Frm_EyesGame::turnNear(QPoint point)
+{
+    const int k = m_play.rotation() ? m_play.unitNear(point) : 0;
+    if (k == 0)
+        return false;
+    turnPiece(k);
+    return true;
 }
 
 void Frm_EyesGame::clampAfterResize()

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <utility>
+
 namespace {
 QPointF toPixels(QPointF twips)
 {
@@ -118,9 +120,17 @@ void JigsawBackground::paintEvent(QPaintEvent* event)
     }
 }
 
+void JigsawBackground::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton)
+        m_pressTaken = onContextPress && onContextPress(event->position().toPoint());
+}
+
 void JigsawBackground::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton && onContextRelease)
+    if (event->button() != Qt::RightButton || std::exchange(m_pressTaken, false))
+        return;
+    if (onContextRelease)
         onContextRelease(event->globalPosition().toPoint());
 }
 

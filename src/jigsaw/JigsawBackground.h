@@ -56,6 +56,9 @@ public:
     QRect plateRect() const { return m_plate; } // pixels
     const QRegion& boardShadow() const { return m_boardShadow; } // pixels
 
+    // Right-button press on the background at a point of it; true when the press was taken (a
+    // piece just missed turned), and its release then opens nothing.
+    std::function<bool(QPoint)> onContextPress;
     // Right-button release on the background.
     std::function<void(QPoint)> onContextRelease;
     // The surface (the window's client area) changed its size.
@@ -64,6 +67,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
@@ -76,4 +80,5 @@ private:
     QRegion m_boardShadow;
     bool m_boardVisible = false;
     QImage m_plateImage;
+    bool m_pressTaken = false;
 };

@@ -89,6 +89,24 @@ bool JigsawPlay::acceptsInput(int k) const
     return !m_windows[k].locked;
 }
 
+int JigsawPlay::unitNear(QPoint point, int reach) const
+{
+    for (auto it = m_stack.crbegin(); it != m_stack.crend(); ++it) {
+        const int k = *it;
+        if (!acceptsInput(k))
+            continue;
+        const UnitWindow& w = m_windows[k];
+        const QPoint origin(Twips::toPixelsInt(w.pos.x()), Twips::toPixelsInt(w.pos.y()));
+        // The outline grown by reach holds the point exactly when the outline meets the square of
+        // reach around the point.
+        const QRect around(point - origin - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1));
+        const QRegion outline = w.outline.isEmpty() ? QRegion(QRect(QPoint(0, 0), w.size)) : w.outline;
+        if (outline.intersects(around))
+            return k;
+    }
+    return 0;
+}
+
 void JigsawPlay::placeShadow(int k, double dx, double dy)
 {
     m_shadow.pos = m_windows[k].pos + QPointF(dx, dy);

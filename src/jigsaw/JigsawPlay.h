@@ -92,6 +92,11 @@ public:
 
     // Whether piece window k takes mouse input at all (index, shown, pause, time end, board, lock).
     bool acceptsInput(int k) const;
+    // How far, in pixels, a right click may miss a unit's outline and still turn it.
+    static constexpr int TurnReach = 3;
+    // The unit a right click beside the pieces at point (client pixels) reaches: the topmost unit
+    // taking input whose outline, grown by reach pixels on every side, holds the point; 0 for none.
+    int unitNear(QPoint point, int reach = TurnReach) const;
     // Left press at mouse (twips inside the window): grab, shadow behind the piece.
     bool press(int k, QPointF mouse);
     // Mouse move while dragging: the window follows; false when not dragging.

@@ -76,6 +76,7 @@ Frm_LogicGame::Frm_LogicGame(AppContext& context, const BuiltInPictures& picture
     };
     hooks.setSoundCaption = [this](const QString& caption) { m_menu->setSoundCaption(caption); };
     hooks.tick = [this] { Timer1_Timer(); };
+    hooks.setAnimations = [this](bool on) { setAnimations(on); };
     hooks.unload = [this] {
         m_save->storeLast();
         m_fanfare.reset();
@@ -150,6 +151,12 @@ void Frm_LogicGame::buildDisplays()
     Lblstep = makeLabel(m_surface, "Lblstep", QRectF(3300, 60, 2400, 360), QString());
     Lblpause = makeLabel(m_surface, "Lblpause", QRectF(5800, 60, 2400, 360), SlidingGame::pauseText());
     LblTimeEnd = makeLabel(m_surface, "LblTimeEnd", QRectF(8300, 60, 3000, 360), SlidingGame::timeEndText());
+    LblSwap = makeLabel(m_surface, "LblSwap", QRectF(11500, 60, 7000, 360), QString());
+    QFont swapFont = LblSwap->font();
+    swapFont.setBold(false);
+    swapFont.setPointSize(9);
+    LblSwap->setFont(swapFont);
+    LblSwap->hide();
     setTextColour(Lblpause, Qt::red);
     setTextColour(LblTimeEnd, Qt::red);
     m_shell->setClockDisplays(LblTime, Lblpause, LblTimeEnd);
@@ -198,6 +205,7 @@ void Frm_LogicGame::runCommand(GameCommand command)
     case C::Preview: companions().showPreview(); break;
     case C::Sound: soundSwitch(); break;
     case C::Option: ApplyPrefs(); break;
+    case C::Options: optionsCommand(); break;
     case C::Toolbar: companions().showToolbar(); break;
     case C::Help: companions().showHelp(); break;
     case C::About: companions().showAbout(); break;
@@ -243,6 +251,12 @@ void Frm_LogicGame::soundSwitch()
     m_game.setSoundOn(FavFields::soundOn(prefRecord()));
 }
 
+void Frm_LogicGame::optionsCommand()
+{
+    if (m_shell->chooseOptions())
+        ApplyPrefs();
+}
+
 void Frm_LogicGame::backColourCommand()
 {
     if (!m_shell->chooseBackColour())
@@ -266,6 +280,7 @@ void Frm_LogicGame::ApplyPrefs()
     GameWindowShell::showBackColourText(Lblstep, back);
     PaintBackground();
     drawDecorations();
+    showSwapState();
 }
 
 void Frm_LogicGame::drawDecorations()
@@ -308,6 +323,11 @@ void Frm_LogicGame::paintSurface(const QRect& dirty)
 
 void Frm_LogicGame::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && m_game.cancelSwap()) {
+        setTileCursors(m_tileCursor);
+        showSwapState();
+        return;
+    }
     const int code = keyCodeOf(event->key());
     if (code == 0) {
         QMainWindow::keyPressEvent(event);

@@ -85,6 +85,7 @@ public:
     void setNewGameChooser(NewGameChooser chooser) { m_chooseNewGame = std::move(chooser); }
     // The choice new games are made by.
     const GameChoices::Logic& newGameChoice() const;
+    void setOptionsChooser(GameWindowShell::OptionsChooser chooser) { m_shell->setOptionsChooser(std::move(chooser)); }
 
     // What the window holds, for its companions and tests.
     const SlidingGame& game() const { return m_game; }
@@ -95,6 +96,7 @@ public:
     QLabel* stepLabel() const { return Lblstep; }
     QLabel* pauseLabel() const { return Lblpause; }
     QLabel* timeEndLabel() const { return LblTimeEnd; }
+    QLabel* swapLabel() const { return LblSwap; }
     QLabel* wholePicture() const { return Img_pic; }
     const QTimer& timer() const { return m_shell->timer(); }
     GameMenu& menu() { return *m_menu; }
@@ -137,6 +139,9 @@ private:
     void recordGame(qint64 score);
     void showSteps();
     void setTileCursors(const QCursor& cursor);
+    // The swap-mode status line and the mark on the picked tile, as the game and M say.
+    void showSwapState();
+    void optionsCommand();
     void backColourCommand();
     void soundSwitch();
     void togglePause();
@@ -169,6 +174,7 @@ private:
     QLabel* Lblstep = nullptr;
     QLabel* Lblpause = nullptr;
     QLabel* LblTimeEnd = nullptr;
+    QLabel* LblSwap = nullptr;
     QProgressBar* pbr1 = nullptr;
     std::vector<SlidingTile*> Pic_show; // index 0 unused
     QCursor m_tileCursor;

@@ -147,6 +147,7 @@ void Frm_LogicGame::showGame()
         Pic_show[k]->setCursor(m_tileCursor);
         Pic_show[k]->show();
     }
+    showSwapState();
 }
 
 void Frm_LogicGame::removeTiles()
@@ -294,6 +295,17 @@ void Frm_LogicGame::Pic_show_MouseUp(int index, Qt::MouseButton button)
         setTileCursors(m_tileCursor);
         break;
     }
+    showSwapState();
+}
+
+void Frm_LogicGame::showSwapState()
+{
+    const QString text = SlidingGame::swapStatusText(FavFields::swapModeOn(prefRecord()), m_game.SwapPending());
+    LblSwap->setText(text);
+    LblSwap->setVisible(!text.isEmpty());
+    const int marked = m_game.markedTile();
+    for (int k = 1; k < int(Pic_show.size()); ++k)
+        Pic_show[k]->setMarked(k == marked);
 }
 
 void Frm_LogicGame::setTileCursors(const QCursor& cursor)

@@ -1,6 +1,8 @@
 // SlidingGame.cpp: game-flow rules of the sliding puzzle.
 #include "SlidingGame.h"
 
+#include <utility>
+
 #include "Fields.h"
 #include "Rounding.h"
 
@@ -144,6 +146,18 @@ ClickOutcome SlidingGame::afterRequest(const MoveResult& result)
     m_score = completion.score;
     outcome.completion = completion;
     return outcome;
+}
+
+bool SlidingGame::cancelSwap()
+{
+    return std::exchange(m_swapPending, false);
+}
+
+QString SlidingGame::swapStatusText(bool swapModeOn, bool pending)
+{
+    if (pending)
+        return QStringLiteral("Swap mode: right-click the tile to exchange it with (Esc cancels)");
+    return swapModeOn ? QStringLiteral("Swap mode is on: right-click two tiles to exchange them") : QString();
 }
 
 SwapOutcome SlidingGame::mouseUp(int tile, bool rightButton, bool swapModeOn)

@@ -75,6 +75,13 @@ public:
     bool SwapPending() const { return m_swapPending; }
     // The tile picked in swap mode (meaningful while SwapPending).
     int pickedTile() const { return m_pickedTile; }
+    // The tile shown as picked (framed and tinted): the pending pick, 0 when there is none.
+    int markedTile() const { return m_swapPending ? m_pickedTile : 0; }
+    // Escape: drops a pending pick without a swap and without a step; false when none was pending.
+    bool cancelSwap();
+    // The window's status line for swap mode (M on, and whether a pick is pending); empty while
+    // swap mode is off and nothing is picked.
+    static QString swapStatusText(bool swapModeOn, bool pending);
     int StepCount() const { return m_steps; }
     QString stepText() const { return stepTextFor(m_steps); } // Lblstep: "Step 57"
     // GameModel: IsPaused, IsTimeEnd, IsIdle, GameScore and StepCount under their shared names.

@@ -73,10 +73,28 @@ void SlidingTile::paintFace(QPainter& painter) const
         TilePainting::paintBorder(painter, size(), m_borderColour);
 }
 
+void SlidingTile::setMarked(bool marked)
+{
+    if (m_marked == marked)
+        return;
+    m_marked = marked;
+    update();
+}
+
 void SlidingTile::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     paintFace(painter);
+    if (!m_marked)
+        return;
+    // A light tint and a thick frame, light outside and dark inside, so the pick shows on any picture.
+    painter.fillRect(rect(), QColor(255, 215, 0, 70));
+    const int frame = qMax(3, qMin(width(), height()) / 16);
+    painter.setPen(QPen(QColor(255, 215, 0), frame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0));
+    painter.setPen(QPen(QColor(40, 30, 0), 1));
+    painter.drawRect(rect().adjusted(frame, frame, -frame - 1, -frame - 1));
 }
 
 void SlidingTile::mousePressEvent(QMouseEvent* event)

@@ -28,7 +28,11 @@ public:
     bool showsBorder() const { return m_border; }
     QColor borderColour() const { return m_borderColour; }
 
-    // What the tile looks like now (picture or face colour, number, border).
+    // Swap mode's pick: a frame and a tint over the face until the pick ends.
+    void setMarked(bool marked);
+    bool isMarked() const { return m_marked; }
+
+    // What the tile looks like now (picture or face colour, number, border; not the mark).
     QImage appearance() const;
 
 signals:
@@ -52,4 +56,5 @@ private:
     bool m_border = false;
     QColor m_borderColour;
     bool m_leftPressed = false;
+    bool m_marked = false;
 };

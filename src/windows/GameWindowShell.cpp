@@ -14,9 +14,12 @@
 #include "LabelContrast.h"
 #include "MessageBoxes.h"
 #include "Mmedia.h"
+#include "OptionsDialog.h"
+#include "PlayerOptions.h"
 #include "ScreenFit.h"
 #include "SoundSwitch.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -41,6 +44,8 @@ GameWindowShell::GameWindowShell(AppContext& context, QMainWindow& window, GameC
     m_chooseBackColour = [this](const QString& body) {
         return Frm_color::choose(&m_window, m_context, body, m_window.windowIcon());
     };
+    m_chooseOptions = [this](OptionsModel& model) { return OptionsDialog::edit(&m_window, model); };
+    m_game = game;
     m_companions = new GameCompanions(context, commands,
         game == Game::Jigsaw ? GameCompanions::Game::Jigsaw : GameCompanions::Game::Sliding, this);
     m_companions->setProgramIcon(Artwork::programIcon());
@@ -75,6 +80,14 @@ void GameWindowShell::load(const QRect& outer, bool placeToo)
     else if (!outer.isEmpty())
         m_window.resize(ScreenFit::innerOf(outer, ScreenFit::decoration(&m_window)).size());
     ScreenFit::keepOnScreenWhenFramed(&m_window);
+    PlayerOptionsStore& options = m_context.playerOptions();
+    if (m_hooks.setAnimations) {
+        m_hooks.setAnimations(options.animations());
+        connect(&options, &PlayerOptionsStore::animationsChanged, this, [this](bool on) { m_hooks.setAnimations(on); });
+    }
+    const QString problem = options.takeLoadProblem();
+    if (!problem.isEmpty() && m_context.messages)
+        m_context.messages->inform(&m_window, QStringLiteral("Options"), problem, MessageIcon::Warning);
 }
 
 void GameWindowShell::playJingle()
@@ -162,6 +175,32 @@ bool GameWindowShell::chooseBackColour()
     m_record = m_favs->update(m_record, FavChange::background(chosen));
     showTitle();
     return true;
+}
+
+bool GameWindowShell::chooseOptions()
+{
+    PlayerOptionsStore& store = m_context.playerOptions();
+    OptionsModel model(m_game, m_record, store.animations());
+    if (!m_chooseOptions(model))
+        return false;
+    QStringList problems;
+    const QList<FavChange> changes = model.changes();
+    for (const FavChange& change : changes) {
+        FavSave status = FavSave::Saved;
+        m_record = m_favs->update(m_record, change, &status);
+        if (status != FavSave::Saved && problems.isEmpty())
+            problems << QStringLiteral("The options cannot be saved in \"%1\"; they hold until the program ends.")
+                            .arg(QDir::toNativeSeparators(favFilePath(m_context.dataFolder)));
+    }
+    QString problem;
+    if (model.animations() != store.animations() && !store.setAnimations(model.animations(), &problem))
+        problems << problem;
+    if (!problems.isEmpty() && m_context.messages)
+        m_context.messages->inform(
+            &m_window, QStringLiteral("Options"), problems.join(u'\n'), MessageIcon::Warning);
+    showSoundCaption();
+    showTitle();
+    return !changes.isEmpty();
 }
 
 void GameWindowShell::showTitle()

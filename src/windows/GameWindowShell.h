@@ -26,6 +26,7 @@ class QColor;
 class QLabel;
 class QMainWindow;
 class QRect;
+class OptionsModel;
 
 class GameWindowShell : public QObject {
     Q_OBJECT
@@ -41,9 +42,14 @@ public:
         std::function<void(const QString&)> setSoundCaption; // the sound command's menu entry
         std::function<void()> tick; // Timer1
         std::function<void()> unload; // the game's own devices close (optional)
+        // The player's Animations option: called at load and whenever the option changes
+        // (optional; a window without animations leaves it unset).
+        std::function<void(bool)> setAnimations;
     };
     // The back-colour dialog: takes the background body, returns the new body or "cancel".
     using BackColourChooser = std::function<QString(const QString& body)>;
+    // The Options dialog: shows the model, true after OK with the model holding the choices.
+    using OptionsChooser = std::function<bool(OptionsModel& model)>;
 
     GameWindowShell(AppContext& context, QMainWindow& window, GameCommands& commands, Game game,
         const QString& title, Hooks hooks);
@@ -73,6 +79,11 @@ public:
     // paints and re-applies its preferences.
     bool chooseBackColour();
     void setBackColourChooser(BackColourChooser chooser) { m_chooseBackColour = std::move(chooser); }
+    // Ctrl+,: the Options dialog. Its fields go to the game's line of fav.dll, the Animations
+    // option to the player's options file; what cannot be saved holds for the session and the
+    // player is told. True when a field changed: the window then re-applies its preferences.
+    bool chooseOptions();
+    void setOptionsChooser(OptionsChooser chooser) { m_chooseOptions = std::move(chooser); }
     // The game title, followed by the notice when settings cannot be saved.
     void showTitle();
     // A label showing text in the back colour, on a plate it stays readable on.
@@ -113,6 +124,8 @@ private:
     std::unique_ptr<FavSession> m_favs;
     GameCompanions* m_companions = nullptr;
     BackColourChooser m_chooseBackColour;
+    OptionsChooser m_chooseOptions;
+    Game m_game;
     QString m_record;
     QTimer m_timer;
     QLabel* m_time = nullptr;

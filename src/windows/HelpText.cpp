@@ -32,7 +32,7 @@ Keys:
   F12   Exit
   Ctrl+N  New game…: choose the picture and the board size; the choice holds for the next games (F2) until you change it
 
-Swap mode: while swap mode is on you can exchange any two tiles: right-click one tile, then right-click another, and the two change places (this counts a step). Some boards can only be finished with a swap.
+Swap mode: while swap mode is on you can exchange any two tiles: right-click one tile, then right-click another, and the two change places (this counts a step). The first tile stays framed until the second right-click; Esc drops it. Some boards can only be finished with a swap.
 
 A right-click on the window background opens the game menu.)") },
         { QStringLiteral("The jigsaw puzzle"),
@@ -43,7 +43,7 @@ The function keys are the same as in the logic puzzle: F1 help, F2 restart, F3 p
         { QStringLiteral("Support"),
             QStringLiteral(R"(Quarry Puzzle is free to use. It has no web site and no support address.
 
-Your preferences are kept in the file fav.dll in the program's folder, one line per game: the line beginning G0 for the logic puzzle, the line beginning G1 for the jigsaw. The back colour and the sound switch are saved there. You can edit the file with a text editor and press F8 (Option) to apply it: in the G0 line, M1 turns swap mode on (M0 off), L1 shows tile numbers and K0 hides tile borders; in the G1 line, R1 turns rotation on. Some settings take effect at once, others with the next game.
+Your preferences are kept in the file fav.dll in the program's folder, one line per game: the line beginning G0 for the logic puzzle, the line beginning G1 for the jigsaw. The back colour and the sound switch are saved there. You can edit the file with a text editor and press F8 (Option) to apply it: in the G0 line, M1 turns swap mode on (M0 off), L1 shows tile numbers and K0 hides tile borders; in the G1 line, R1 turns rotation on. Some settings take effect at once, others with the next game. Options… (Ctrl+,) sets them without a text editor.
 
 To reset the preferences, delete fav.dll: both games then use their default settings. The program never creates the file, so without it changes such as the back colour and the sound switch are no longer saved. To save them again, create fav.dll as a plain text file with these two lines:
   G0,BF0132768,D1,M1,L0,K1,S1,
@@ -78,7 +78,7 @@ QList<Section> chinese()
   F12   退出
   Ctrl+N  新游戏…：选择图片和棋盘大小；此后的游戏（F2）沿用这一选择，直到再次更改
 
-交换模式：交换模式打开时，可以交换任意两块：先右击一块，再右击另一块，两块即互换位置（记一步）。有些局面只有通过交换才能完成。
+交换模式：交换模式打开时，可以交换任意两块：先右击一块，再右击另一块，两块即互换位置（记一步）。第一块在第二次右击之前带有边框；按 Esc 取消选择。有些局面只有通过交换才能完成。
 
 在窗口背景上单击右键会打开游戏菜单。)") },
         { QStringLiteral("拼图游戏"),
@@ -88,7 +88,7 @@ QList<Section> chinese()
 功能键与智力拼图相同：F1 帮助、F2 重新开始、F3 暂停、F4 背景颜色、F5 预览、F6 声音、F7 新图片、F8 选项、F12 退出。游戏暂停时碎片不能移动。在窗口背景上单击右键会打开游戏菜单。收拢拼块（Ctrl+G）会把部分位于窗口之外、被预览窗口或工具窗口遮住、或被更大的碎片盖住的碎片移到空处，不会拼合任何碎片。新游戏…（Ctrl+N）可以为本局和之后的游戏选择图片、关卡类型、碎片数量、形状样式和旋转。)") },
         { QStringLiteral("支持"), QStringLiteral(R"(Quarry Puzzle 可以免费使用。它没有网站，也没有支持邮箱。
 
-偏好设置保存在程序文件夹中的文件 fav.dll 里，每个游戏一行：以 G0 开头的一行属于智力拼图，以 G1 开头的一行属于拼图游戏。背景颜色和声音开关保存在这里。可以用文本编辑器修改该文件，然后按 F8（选项）应用：在 G0 一行中，M1 打开交换模式（M0 关闭），L1 显示小块编号，K0 隐藏小块边框；在 G1 一行中，R1 打开旋转。有些设置立即生效，有些从下一局开始生效。
+偏好设置保存在程序文件夹中的文件 fav.dll 里，每个游戏一行：以 G0 开头的一行属于智力拼图，以 G1 开头的一行属于拼图游戏。背景颜色和声音开关保存在这里。可以用文本编辑器修改该文件，然后按 F8（选项）应用：在 G0 一行中，M1 打开交换模式（M0 关闭），L1 显示小块编号，K0 隐藏小块边框；在 G1 一行中，R1 打开旋转。有些设置立即生效，有些从下一局开始生效。菜单项 Options…（Ctrl+,）无需文本编辑器即可设置它们。
 
 要恢复默认设置，请删除 fav.dll：两个游戏都将使用默认设置。程序从不创建这个文件，因此删除之后，背景颜色、声音开关等更改将不再保存。如需重新保存，请新建纯文本文件 fav.dll，写入以下两行：
   G0,BF0132768,D1,M1,L0,K1,S1,

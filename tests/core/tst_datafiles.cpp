@@ -1,6 +1,8 @@
 // tst_datafiles.cpp: the choice of the player's data folder and its first-use seeding.
 #include "DataFiles.h"
+#include "PlayerOptions.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 class TestDataFiles : public QObject {
@@ -84,6 +86,32 @@ private slots:
         QCOMPARE(read(user.filePath("bakdatal")), QByteArray("player's tile"));
         QCOMPARE(read(user.filePath("bakdatae")), QByteArray("<missing>"));
         QCOMPARE(seedDataFolder(program.path(), user.path()), QStringList {});
+    }
+
+    // The options file: missing means the defaults; a change is saved and read back; a damaged
+    // file gives the defaults, is set aside and is reported once; an unwritable folder keeps the
+    // choice for the run and says why.
+    void playerOptions()
+    {
+        QTemporaryDir folder;
+        const QString path = QDir(folder.path()).filePath(dataFileName(DataFile::PlayerOptions));
+        PlayerOptionsStore fresh(path);
+        QVERIFY(fresh.animations() && fresh.takeLoadProblem().isEmpty());
+        QSignalSpy changed(&fresh, &PlayerOptionsStore::animationsChanged);
+        QVERIFY(fresh.setAnimations(false) && changed.size() == 1);
+        QVERIFY(!PlayerOptionsStore(path).animations());
+
+        write(path, read(path).replace("false", "0"));
+        PlayerOptionsStore damaged(path);
+        QVERIFY(damaged.animations() && damaged.takeLoadProblem().contains(QStringLiteral("\"animations\" is not")));
+        QVERIFY(damaged.takeLoadProblem().isEmpty());
+        QVERIFY(QFile::exists(path + QStringLiteral(".bad")) && !QFile::exists(path));
+
+        PlayerOptionsStore nowhere(QDir(path).filePath(QStringLiteral("options.json"))); // below a plain file
+        write(path, "x");
+        QString problem;
+        QVERIFY(!nowhere.setAnimations(false, &problem));
+        QVERIFY(!nowhere.animations() && problem.contains(QStringLiteral("cannot be saved")));
     }
 };
 

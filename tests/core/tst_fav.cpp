@@ -303,7 +303,8 @@ private slots:
         QCOMPARE(session.caption(QStringLiteral("T"), english), QStringLiteral("T"));
         QString record = session.update(session.read(random), FavChange::sound());
         record = session.update(record, FavChange::background(QStringLiteral("F0365280")));
-        const QString changed = QStringLiteral("G0,BF0365280,D0,M1,L0,K1,S0,");
+        record = session.update(record, FavChange::field(u'L', QStringLiteral("1")));
+        const QString changed = QStringLiteral("G0,BF0365280,D0,M1,L1,K1,S0,");
         QCOMPARE(record, changed);
         QCOMPARE(session.read(random), changed);
         QCOMPARE(folder.read(QStringLiteral("fav.dll")), BothLines);
@@ -313,8 +314,9 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         record = session.update(record, FavChange::sound());
         QCOMPARE(FavFields::backgroundBody(record), QStringLiteral("F0365280"));
-        QCOMPARE(session.read(random), QStringLiteral("G0,BF0365280,D0,M1,L0,K1,S1,"));
+        QCOMPARE(session.read(random), QStringLiteral("G0,BF0365280,D0,M1,L1,K1,S1,"));
         record = session.update(record, FavChange::background(QStringLiteral("F0365280")));
+        record = session.update(record, FavChange::field(u'L', QStringLiteral("1")));
         QCOMPARE(folder.read(QStringLiteral("fav.dll")).left(14), QByteArray("G0,BF0365280,D"));
         QVERIFY(!session.hasUnsavedChanges());
     }

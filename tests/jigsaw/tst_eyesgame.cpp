@@ -264,6 +264,17 @@ private slots:
         QCOMPARE(game.piece(1)->size(), before);
     }
 
+    // The held unit keeps its shadow and frame, also when it is turned while held.
+    void heldUnitKeepsShadowAndFrame()
+    {
+        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
+        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(2).turn, 90);
+        QVERIFY(game.window->shadowWindow()->isVisible() && game.window->dragFrame()->isVisible());
+        QCOMPARE(game.window->dragFrame()->geometry(), game.piece(2)->geometry());
+    }
+
     // The banners, clock and message are the shell's (tst_logicgame); here the presses refused.
     void pausedAndTimeEndedIgnorePresses()
     {
@@ -397,6 +408,17 @@ private slots:
         int exit = 9;
         game.window->PMenu(exit);
         QVERIFY(!game.window->isVisible());
+    }
+
+    // A right click on the background that just missed a piece turns it instead.
+    void rightClickBesideAPieceTurnsIt()
+    {
+        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        game.dropAt(2, QPointF(15000, 6000));
+        const QPoint at = game.piece(2)->pos() + QPoint(-3, 5);
+        QTest::mouseClick(game.window->background(), Qt::RightButton, {}, at);
+        QCOMPARE(game.window->table().piece(2).turn, 90);
+        QVERIFY(!game.window->gameMenu()->isVisible());
     }
 
     // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join test included,

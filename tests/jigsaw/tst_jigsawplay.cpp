@@ -119,6 +119,33 @@ private slots:
         }
     }
 
+    // A right click beside the pieces reaches a unit whose outline (not its box) it misses by at
+    // most 3 pixels in each direction; paused games take none.
+    void unitNear_data()
+    {
+        QTest::addColumn<QPoint>("point"); // relative to an L-shaped piece at (200, 200) pixels
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<int>("unit");
+        QTest::newRow("3 px left") << QPoint(-3, 50) << false << 1;
+        QTest::newRow("4 px left") << QPoint(-4, 50) << false << 0;
+        QTest::newRow("3 px below the arm") << QPoint(60, 22) << false << 1;
+        QTest::newRow("3 px off a corner both ways") << QPoint(-3, -3) << false << 1;
+        QTest::newRow("inside the box, off the outline") << QPoint(60, 60) << false << 0;
+        QTest::newRow("paused") << QPoint(-3, 50) << true << 0;
+    }
+    void unitNear()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(bool, paused);
+        QFETCH(int, unit);
+        PieceTable table = onePiece(QRegion(0, 0, 100, 20).united(QRegion(0, 0, 20, 100)));
+        JigsawPlay play;
+        play.startGame(&table, JigsawPlay::Catalogue, true);
+        placeAtHome(play, QPointF(200, 200));
+        play.paused = paused;
+        QCOMPARE(play.unitNear(QPoint(200, 200) + point), unit);
+    }
+
     void differentTurnsNeverJoin()
     {
         Played game(squareGrid(2, 1), JigsawPlay::Catalogue, true);

@@ -7,6 +7,7 @@
 #include "GameMenu.h"
 #include "LabelContrast.h"
 #include "LogicNewGameDialog.h"
+#include "OptionsModel.h"
 #include "PlayAreaLayout.h"
 #include "RecordingMciDevices.h"
 #include "ScoreboardWindow.h"
@@ -69,6 +70,8 @@ private slots:
     void movesCountSteps();
     void pauseAndTimeEndShowBanners();
     void swapPickAndDrop();
+    void optionsAreWrittenAndApplied_data();
+    void optionsAreWrittenAndApplied();
     void completionShowsScore();
     void optionReappliesWithoutMoving();
     void numberTexts();
@@ -207,6 +210,9 @@ void TestLogicGame::pauseAndTimeEndShowBanners()
     command(1);
     QVERIFY(m_window->pauseLabel()->isHidden());
     QVERIFY(m_window->timer().isActive());
+    m_window->Pic_show_Click(10);
+    QCOMPARE(stepText(), QStringLiteral("Step 1"));
+    QVERIFY(!m_window->tile(3)->isMarked());
 
     for (int i = 0; i < 9998; ++i)
         m_window->Timer1_Timer();
@@ -223,14 +229,53 @@ void TestLogicGame::pauseAndTimeEndShowBanners()
     QCOMPARE(m_scripted->messages.shown[0].icon, MessageIcon::Critical);
 }
 
+// Ctrl+, opens the options on the window's record; the choices are written to the game's line
+// and applied at once. A file that does not take them keeps them for the session, and says so.
+void TestLogicGame::optionsAreWrittenAndApplied_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("saved") << false;
+    QTest::newRow("read-only file") << true;
+}
+void TestLogicGame::optionsAreWrittenAndApplied()
+{
+    QFETCH(bool, readOnly);
+    const QString path = m_scripted->folder.filePath(QStringLiteral("fav.dll"));
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    const QByteArray before = m_scripted->folder.read(QStringLiteral("fav.dll"));
+    m_window->setOptionsChooser([](OptionsModel& model) {
+        model.setValue(u'M', 0);
+        model.setValue(u'L', 1);
+        model.setAnimations(false);
+        return true;
+    });
+    m_window->show(); // a shortcut runs in the active window only
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const qsizetype shown = m_scripted->messages.shown.size();
+    QTest::keyClick(m_window.get(), Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(m_scripted->folder.read(QStringLiteral("fav.dll")),
+        readOnly ? before : QByteArray(before).replace("M1,L0", "M0,L1"));
+    QVERIFY(m_window->tile(2)->showsNumber());
+    QVERIFY(m_window->swapLabel()->isHidden());
+    QVERIFY(!m_window->animations()); // kept in the data folder, not in fav.dll
+    QCOMPARE(m_scripted->messages.shown.size(), shown + (readOnly ? 1 : 0));
+}
+
 void TestLogicGame::swapPickAndDrop()
 {
     const QPoint three = tilePosition(3);
     const QPoint five = tilePosition(5);
     m_window->Pic_show_MouseUp(3, Qt::LeftButton);
     QVERIFY(!m_window->game().SwapPending());
+    QVERIFY(!m_window->swapLabel()->isHidden()); // swap mode is on in this record
     m_window->Pic_show_MouseUp(3, Qt::RightButton);
     QVERIFY(m_window->game().SwapPending());
+    QVERIFY(m_window->tile(3)->isMarked());
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    QVERIFY(!m_window->tile(3)->isMarked());
+    m_window->Pic_show_MouseUp(3, Qt::RightButton);
     QCOMPARE(stepText(), QStringLiteral("Step 0"));
 
     m_window->Pic_show_MouseUp(5, Qt::RightButton);

@@ -262,6 +262,32 @@ private slots:
         QCOMPARE(game.isClockRunning(), false);
     }
 
+    // The mark and the status line follow the pick: set by a pick, gone after the drop or Escape
+    // (which swaps nothing and counts no step).
+    void swapMark_data()
+    {
+        QTest::addColumn<QString>("actions"); // "p3": right release on 3 with M on, "o3": M off, "x": Escape
+        QTest::addColumn<int>("marked");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("picked") << "p3" << 3 << 0;
+        QTest::newRow("dropped") << "p3 p5" << 0 << 1;
+        QTest::newRow("cancelled, picked again") << "p3 x x p7" << 7 << 0;
+        QTest::newRow("swap mode off") << "o3" << 0 << 0;
+    }
+    void swapMark()
+    {
+        QFETCH(QString, actions);
+        QFETCH(int, marked);
+        QFETCH(int, steps);
+        SlidingGame game = exampleGame();
+        for (const QString& a : actions.split(u' '))
+            a == u"x" ? void(game.cancelSwap()) : void(game.mouseUp(a.mid(1).toInt(), true, a[0] == u'p'));
+        QCOMPARE(game.markedTile(), marked);
+        QCOMPARE(game.StepCount(), steps);
+        QCOMPARE(SlidingGame::swapStatusText(true, marked != 0).contains(QStringLiteral("Esc cancels")), marked != 0);
+        QVERIFY(SlidingGame::swapStatusText(false, false).isEmpty());
+    }
+
     void swapMode()
     {
         SlidingGame game = exampleGame();

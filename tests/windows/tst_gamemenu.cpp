@@ -26,7 +26,7 @@ private slots:
             if (!gather)
                 l << QStringList { "mnu_hint|Hint|Ctrl+H", "mnu_undo|Undo|Ctrl+Z", "mnu_redo|Redo|Ctrl+Y", "-" };
             l << QStringList { "mnu_openfile|Open picture|F7", "mnu_operation|Option|F8",
-                     "mnu_mainjfb|Puzzle scoreboard|F9", "-", "mnu_toolbar|Toolbar|", "mnu_content|Help|F1",
+                     "mnu_options|Options…|Ctrl+,", "mnu_mainjfb|Puzzle scoreboard|F9", "-", "mnu_toolbar|Toolbar|", "mnu_content|Help|F1",
                      "mnuabout|About...|", "-", "mnu_exit|Exit|F12", "mnu_help|Help" };
             return l;
         };
