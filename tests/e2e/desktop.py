@@ -335,7 +335,10 @@ def sample_pixels(path, step, rect=None):
     if rect is not None:
         args += ["-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}", "+repage"]
     if step != 1:
-        args += ["-sample", f"{100.0 / step}%"]
+        # The top-left pixel of each block, so that a sample's coordinates are the very pixel it
+        # read (by default -sample reads the block's middle, a few pixels away: a press there can
+        # fall into a gap between pieces).
+        args += ["-define", "sample:offset=0", "-sample", f"{100.0 / step}%"]
     out = subprocess.run(args + ["txt:-"], capture_output=True, text=True, check=True).stdout
     x0, y0 = (rect.x, rect.y) if rect is not None else (0, 0)
     pixels = {}
