@@ -7,8 +7,6 @@
 #include <QDebug>
 #include <QStringList>
 
-#include <array>
-
 namespace SlidingScript {
 
 // Words: "c7" clicks tile 7; "L" "U" "R" "D" are arrow keys; "m7" is a right-button release on
@@ -23,20 +21,20 @@ inline QString play(SlidingGame& game, const QString& script)
 {
     QStringList out;
     const auto request = [&out](const ClickOutcome& c) {
-        out << (!c.accepted ? QStringLiteral("-")
-                            : QString::number(c.steps) + (c.moved ? "m" : "") + (c.playMoveSound ? "s" : "")
-                    + (c.solved ? "!" + QString::number(c.completion ? c.completion->score : -1) : ""));
+        const QString score = c.completion ? QString::number(c.completion->score) : QString();
+        out << (c.accepted ? QString::number(c.steps) + (c.moved ? "m" : "") + (c.playMoveSound ? "s" : "")
+                    + (c.solved ? "!" + score : "")
+                           : QStringLiteral("-"));
     };
     const auto release = [&out, &game](int tile, bool right, bool swapMode) {
         const SwapOutcome s = game.mouseUp(tile, right, swapMode);
-        out << (s.action == SwapOutcome::Action::None ? QStringLiteral("_")
-                    : s.action == SwapOutcome::Action::Picked
-                    ? QStringLiteral("P")
-                    : "D" + QString::number(s.steps) + (s.moved ? "m" : ""));
+        const QString dropped = QString::number(s.steps) + (s.moved ? "m" : "");
+        out << QStringList { "_", "P", "D" + dropped }[int(s.action)];
     };
     for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList numbers = word.mid(1).split(u',');
         const int n = numbers[0].toInt();
+        const char c = word[0].toLatin1();
         if (word == u"home" || word == u"solve") {
             for (int k = 1; k <= game.board().tileCount(); ++k) {
                 const int occupant = game.board().tileAt(game.board().homeCell(k));
@@ -47,61 +45,34 @@ inline QString play(SlidingGame& game, const QString& script)
             }
             if (word == u"solve")
                 request(game.click(1));
-            continue;
-        }
-        switch (word[0].toLatin1()) {
-        case 'c':
+        } else if (c == 'c')
             request(game.click(n));
-            break;
-        case 'L':
-        case 'U':
-        case 'R':
-        case 'D': {
-            const int index = QStringLiteral("LURD").indexOf(word[0]);
-            request(game.arrowKey(std::array { ArrowKey::Left, ArrowKey::Up, ArrowKey::Right, ArrowKey::Down }[index]));
-            break;
-        }
-        case 'u':
-            request(game.undo());
-            break;
-        case 'r':
-            request(game.redo());
-            break;
-        case 'm':
-        case 'o':
-        case 'l':
-            release(n, word[0] != u'l', word[0] != u'o');
-            break;
-        case 's':
+        else if (QByteArrayView("LURD").contains(c))
+            request(game.arrowKey(ArrowKey(int(ArrowKey::Left) + QByteArrayView("LURD").indexOf(c))));
+        else if (c == 'u' || c == 'r')
+            request(c == 'u' ? game.undo() : game.redo());
+        else if (c == 'm' || c == 'o' || c == 'l')
+            release(n, c != 'l', c != 'o');
+        else if (c == 's') {
             release(n, true, true);
             release(numbers[1].toInt(), true, true);
-            break;
-        case 'x':
-            game.cancelSwap();
-            break;
-        case 'p':
-            game.togglePause();
-            break;
-        case 't': {
+        } else if (c == 't') {
             bool ended = false;
             for (int i = 0; i < qMax(n, 1); ++i)
                 ended = game.tick().timeEnded || ended;
-            if (ended)
-                out << QStringLiteral("e");
-            break;
-        }
-        case 'h':
+            out << (ended ? QStringList { "e" } : QStringList());
+        } else if (c == 'x')
+            game.cancelSwap();
+        else if (c == 'p')
+            game.togglePause();
+        else if (c == 'h')
             game.countHint();
-            break;
-        case 'q':
+        else if (c == 'q')
             game.setSoundOn(false);
-            break;
-        case 'z':
+        else if (c == 'z')
             game = SlidingGame();
-            break;
-        default:
+        else
             game.startGameWithBlank(4, 1);
-        }
     }
     return out.join(u' ');
 }
@@ -110,9 +81,9 @@ inline QString play(SlidingGame& game, const QString& script)
 inline QString snapshot(const SlidingGame& g)
 {
     QString out;
-    QDebug(&out) << g.board().rows() << g.board().blankIndex() << g.StepCount() << g.timeText() << g.IsPaused()
-                 << g.isClockRunning() << g.SwapPending() << g.pickedTile() << g.IsIdle() << g.GameScore()
-                 << g.HintCount();
+    QDebug(&out) << g.board().rows() << g.board().blankIndex() << g.StepCount() << g.timeText()
+                 << g.IsPaused() << g.isClockRunning() << g.SwapPending() << g.pickedTile() << g.IsIdle()
+                 << g.GameScore() << g.HintCount();
     return out;
 }
 
