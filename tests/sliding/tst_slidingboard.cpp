@@ -34,21 +34,6 @@ SlidingBoard blankAt(int gridSize, Cell cell)
     return board;
 }
 
-Cell offset(Cell cell, ArrowKey key)
-{
-    switch (key) {
-    case ArrowKey::Left:
-        return { cell.row, cell.column + 1 };
-    case ArrowKey::Up:
-        return { cell.row + 1, cell.column };
-    case ArrowKey::Right:
-        return { cell.row, cell.column - 1 };
-    case ArrowKey::Down:
-        return { cell.row - 1, cell.column };
-    }
-    return cell;
-}
-
 } // namespace
 
 class TestSlidingBoard : public QObject {
@@ -203,10 +188,13 @@ private slots:
     {
         QFETCH(int, gridSize);
         QFETCH(Cell, blank);
-        for (ArrowKey key : { ArrowKey::Left, ArrowKey::Up, ArrowKey::Right, ArrowKey::Down }) {
+        // Each key moves the tile on the side it points away from: Left the one right of the blank.
+        const std::pair<ArrowKey, Cell> sides[] = { { ArrowKey::Left, { 0, 1 } }, { ArrowKey::Up, { 1, 0 } },
+            { ArrowKey::Right, { 0, -1 } }, { ArrowKey::Down, { -1, 0 } } };
+        for (const auto& [key, side] : sides) {
             SlidingBoard board = blankAt(gridSize, blank);
             QCOMPARE(board.cellOf(board.blankIndex()), blank);
-            const Cell source = offset(blank, key);
+            const Cell source { blank.row + side.row, blank.column + side.column };
             const int expected = board.tileAt(source);
             const Rows before = board.rows();
             QCOMPARE(board.tileForArrow(key), expected);
