@@ -77,12 +77,12 @@ private slots:
     void newGameAnsweredNoLeavesGame();
     void newGameDialogChoosesTheNextGames();
     void unknownCommandsDoNothing();
+    void backColourChooser_data();
     void backColourChooser();
     void exitClosesWindowAndDeletesTempFiles();
     void firstActivation_data();
     void firstActivation();
     void soundSwitchAndMoveSound();
-    void unsavedSettingsHoldForTheWindow();
     void playAreaFitsTheRealWindow_data();
     void playAreaFitsTheRealWindow();
     void movesSlideWithoutQueueing();
@@ -414,9 +414,21 @@ void TestLogicGame::newGameDialogChoosesTheNextGames()
     QCOMPARE(kept.logic, (GameChoices::Logic { { GameChoices::Picture::Kind::BuiltIn, 4, {} }, 3 }));
 }
 
-// Cancelled, the chooser changes nothing; a choice is stored, read back and drawn.
+// Cancelled, the chooser changes nothing; a choice is stored, read back and drawn, with the sound
+// switch. What a read-only file keeps for the window is the settings session's rule (tst_fav): here
+// the window reads its switches through that session, names the file in its title and says nothing.
+void TestLogicGame::backColourChooser_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("saved") << false;
+    QTest::newRow("read-only file") << true;
+}
 void TestLogicGame::backColourChooser()
 {
+    QFETCH(bool, readOnly);
+    const QString path = m_scripted->folder.filePath(QStringLiteral("fav.dll"));
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
     QString offered;
     QString answer = QStringLiteral("CANCEL");
     m_window->setBackColourChooser([&](const QString& body) {
@@ -433,10 +445,15 @@ void TestLogicGame::backColourChooser()
     QCOMPARE(m_window->timeLabel()->palette().color(QPalette::WindowText), colour);
 
     answer = QStringLiteral("C0365280");
+    command(3);
     command(4);
-    QCOMPARE(fav(), QByteArray("G0,BC0365280,D1,M1,L0,K1,S0,\r\n") + JigsawLine);
+    command(6);
+    QCOMPARE(fav(), readOnly ? file : QByteArray("G0,BC0365280,D1,M1,L0,K1,S1,\r\n") + JigsawLine);
     QCOMPARE(FavFields::backColour(m_window->prefRecord()), 65280);
+    QCOMPARE(m_window->menu().action(GameCommand::Sound)->text(), QStringLiteral("Close Sound"));
     QCOMPARE(m_window->tile(2)->borderColour(), TilePainting::borderColour(65280));
+    QCOMPARE(m_window->windowTitle().contains(QDir::toNativeSeparators(path)), readOnly);
+    QVERIFY(m_scripted->messages.shown.isEmpty());
     QCOMPARE(m_window->game().board().rows(), KnownRows);
 }
 
@@ -537,24 +554,6 @@ void TestLogicGame::soundSwitchAndMoveSound()
     command(0);
     QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
     QCOMPARE(tool->LblMenu(3)->text(), QStringLiteral("Open Sound"));
-}
-
-// What a read-only file keeps for the window is the settings session's rule (tst_fav); here the
-// window reads its switches through that session and names the file in its title.
-void TestLogicGame::unsavedSettingsHoldForTheWindow()
-{
-    const QString path = m_scripted->folder.filePath(QStringLiteral("fav.dll"));
-    const QByteArray file = fav();
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
-    m_window->setBackColourChooser([](const QString&) { return QStringLiteral("F0165280"); });
-    command(3);
-    command(4);
-    command(6);
-    QCOMPARE(m_window->menu().action(GameCommand::Sound)->text(), QStringLiteral("Close Sound"));
-    QCOMPARE(FavFields::backColour(m_window->prefRecord()), 65280);
-    QVERIFY(m_window->windowTitle().contains(QDir::toNativeSeparators(path)));
-    QVERIFY(m_scripted->messages.shown.isEmpty());
-    QCOMPARE(fav(), file);
 }
 
 void TestLogicGame::playAreaFitsTheRealWindow_data()
