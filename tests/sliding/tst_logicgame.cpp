@@ -41,9 +41,7 @@ QList<QImage> smallPictures()
     QList<QImage> pictures;
     for (int i = 0; i < 10; ++i) {
         QImage image(160, 120, QImage::Format_RGB32);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                image.setPixel(x, y, qRgb((x + 20 * i) % 256, (y * 2) % 256, (x + y) % 256));
+        image.fill(qRgb(20 * i, 100, 200 - 10 * i));
         pictures.append(image);
     }
     return pictures;
@@ -82,7 +80,7 @@ private slots:
         m_scripted.reset();
     }
 
-    void knownBoardIsLaidOut()
+    void knownBoardIsLaidOutAndMoves()
     {
         QCOMPARE(m_window->game().board().rows(), KnownRows);
         for (int row = 0; row < 4; ++row)
@@ -96,12 +94,9 @@ private slots:
         // The blank shows its face colour only; every other tile its part of the picture.
         QVERIFY(!m_window->tile(1)->hasPicture() && !m_window->tile(1)->showsBorder());
         QVERIFY(m_window->tile(2)->hasPicture() && m_window->tile(2)->showsBorder());
-    }
 
-    // A click and an arrow key reach the game and the window moves the tiles it moved; another key
-    // code moves nothing. (Which requests move what is the game's rule.)
-    void movesReachTheGame()
-    {
+        // A click and an arrow key reach the game and the window moves the tiles it moved; another
+        // key code moves nothing. (Which requests move what is the game's rule.)
         const QPoint blank = tilePosition(1);
         const QPoint ten = tilePosition(10);
         m_window->Form_KeyDown(124);
@@ -531,7 +526,7 @@ private slots:
     }
 
     // A move slides a tile the game has already moved; the next move puts it at its cell at once.
-    // (Without animations a move shows at once: keysReachTheGameFromAFocusedTile.)
+    // (A hidden window moves its tiles at once: knownBoardIsLaidOutAndMoves.)
     void movesSlideWithoutQueueing()
     {
         m_window->show();
