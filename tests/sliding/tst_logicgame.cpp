@@ -152,40 +152,6 @@ private slots:
         QCOMPARE(stepText(), QStringLiteral("Step 1"));
     }
 
-    // Ctrl+, opens the options on the window's record; the choices are written to the game's line
-    // and applied at once. A file that does not take them keeps them for the session, and says so.
-    void optionsAreWrittenAndApplied_data()
-    {
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("saved") << false;
-        QTest::newRow("read-only file") << true;
-    }
-    void optionsAreWrittenAndApplied()
-    {
-        QFETCH(bool, readOnly);
-        const QString path = m_scripted->folder.filePath(QStringLiteral("fav.dll"));
-        if (readOnly)
-            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
-        const QByteArray before = m_scripted->folder.read(QStringLiteral("fav.dll"));
-        m_window->setOptionsChooser([](OptionsModel& model) {
-            model.setValue(u'M', 0);
-            model.setValue(u'L', 1);
-            model.setAnimations(false);
-            return true;
-        });
-        m_window->show(); // a shortcut runs in the active window only
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        const qsizetype shown = m_scripted->messages.shown.size();
-        QTest::keyClick(m_window.get(), Qt::Key_Comma, Qt::ControlModifier);
-        QCOMPARE(m_scripted->folder.read(QStringLiteral("fav.dll")),
-            readOnly ? before : QByteArray(before).replace("M1,L0", "M0,L1"));
-        QVERIFY(m_window->tile(2)->showsNumber());
-        QVERIFY(m_window->swapLabel()->isHidden());
-        QVERIFY(!m_window->animations()); // kept in the data folder, not in fav.dll
-        QCOMPARE(m_scripted->messages.shown.size(), shown + (readOnly ? 1 : 0));
-    }
-
     void completionShowsScore()
     {
         writeRecord("G0,BF0132768,D1,M1,L0,K1,S1,\r\n");
@@ -351,16 +317,18 @@ private slots:
         }
     }
 
-    // Cancelled, the chooser changes nothing; a choice is stored, read back and drawn, with the sound
-    // switch. What a read-only file keeps for the window is the settings session's rule (tst_fav): here
-    // the window reads its switches through that session, names the file in its title and says nothing.
-    void backColourChooser_data()
+    // The settings commands on the window's record. The back colour chooser, cancelled, changes
+    // nothing; a colour chosen is stored, read back and drawn, like the sound switch. Ctrl+, opens the
+    // options, whose choices are written to the game's line and applied at once. What a read-only
+    // file keeps for the session is the settings session's rule (tst_fav): here the window reads its
+    // switches through that session and names the file in its title; only the options say so.
+    void settingsCommands_data()
     {
         QTest::addColumn<bool>("readOnly");
         QTest::newRow("saved") << false;
         QTest::newRow("read-only file") << true;
     }
-    void backColourChooser()
+    void settingsCommands()
     {
         QFETCH(bool, readOnly);
         const QString path = m_scripted->folder.filePath(QStringLiteral("fav.dll"));
@@ -385,13 +353,31 @@ private slots:
         command(3);
         command(4);
         command(6);
-        QCOMPARE(fav(), readOnly ? file : QByteArray("G0,BC0365280,D1,M1,L0,K1,S1,\r\n") + JigsawLine);
+        const QByteArray written = QByteArray("G0,BC0365280,D1,M1,L0,K1,S1,\r\n") + JigsawLine;
+        QCOMPARE(fav(), readOnly ? file : written);
         QCOMPARE(FavFields::backColour(m_window->prefRecord()), 65280);
         QCOMPARE(m_window->menu().action(GameCommand::Sound)->text(), QStringLiteral("Close Sound"));
         QCOMPARE(m_window->tile(2)->borderColour(), TilePainting::borderColour(65280));
         QCOMPARE(m_window->windowTitle().contains(QDir::toNativeSeparators(path)), readOnly);
         QVERIFY(m_scripted->messages.shown.isEmpty());
         QCOMPARE(m_window->game().board().rows(), KnownRows);
+
+        m_window->setOptionsChooser([](OptionsModel& model) {
+            model.setValue(u'M', 0);
+            model.setValue(u'L', 1);
+            model.setAnimations(false);
+            return true;
+        });
+        m_window->show(); // a shortcut runs in the active window only
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        const qsizetype shown = m_scripted->messages.shown.size();
+        QTest::keyClick(m_window.get(), Qt::Key_Comma, Qt::ControlModifier);
+        QCOMPARE(fav(), readOnly ? file : QByteArray(written).replace("M1,L0", "M0,L1"));
+        QVERIFY(m_window->tile(2)->showsNumber());
+        QVERIFY(m_window->swapLabel()->isHidden());
+        QVERIFY(!m_window->animations()); // kept in the data folder, not in fav.dll
+        QCOMPARE(m_scripted->messages.shown.size(), shown + (readOnly ? 1 : 0));
     }
 
     // Exit closes the window; closing deletes the running game's temporary pictures, not the settings.
@@ -463,7 +449,7 @@ private slots:
         QCOMPARE(m_scripted->random.drawn(), 0);
 
         command(3);
-        QCOMPARE(sound->text(), QStringLiteral("Close Sound")); // and written: backColourChooser
+        QCOMPARE(sound->text(), QStringLiteral("Close Sound")); // and written: settingsCommands
         // Sound on: every accepted click, also one that moves nothing, draws one of ten move sounds.
         m_window->Pic_show_Click(10);
         m_window->Pic_show_Click(7);

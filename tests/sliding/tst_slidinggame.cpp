@@ -86,8 +86,9 @@ private slots:
         QCOMPARE(game.timeText(), QStringLiteral("Time 0 0 0 0"));
         QCOMPARE(game.needsNewGameQuestion(), true);
         QCOMPARE(game.board().firstNonBlankTile(), 1);
-        game.startGame(12, random, true);
-        QCOMPARE(game.board().gridSize(), 4);
+        SlidingGame large; // a size out of range plays 4 x 4
+        large.startGame(12, random, true);
+        QCOMPARE(large.board().gridSize(), 4);
     }
 
     void swapModeOffGivesSolvableBoards_data()
@@ -159,6 +160,8 @@ private slots:
         QTest::newRow("nothing to take back") << "u r" << "- -" << 0 << "C" << "";
         QTest::newRow("a click that moves nothing") << "c3 u" << "0s -" << 0 << "C" << "";
         QTest::newRow("refused while paused") << "c15 p u r" << "1ms - -" << 1 << "PU" << "c15";
+        QTest::newRow("refused after the time end") << "c15 t9999 u" << "1ms e -" << 1 << "EU" << "c15";
+        QTest::newRow("refused with a pick pending") << "c15 m3 u r" << "1ms P - -" << 1 << "CS3U" << "c15";
         QTest::newRow("a new game forgets all") << "c15 c7 u n" << "1ms 1ms 1ms" << 0 << "C" << "";
     }
     void flow()
@@ -229,6 +232,10 @@ private slots:
         QCOMPARE(game.GameScore(), score);
         QCOMPARE(flags(game), QStringLiteral("IWU"));
         QCOMPARE(SlidingScript::play(game, QStringLiteral("L R u")), QStringLiteral("1ms 1m!%1 -").arg(score - 20));
+        // An Undo that brings the tiles home completes like the move it replays.
+        game.startGameWithBlank(3, 5);
+        SlidingScript::play(game, QStringLiteral("t30 home"));
+        QCOMPARE(SlidingScript::play(game, QStringLiteral("L u")), QStringLiteral("1ms 1m!%1").arg(score - 20));
     }
 };
 
