@@ -1,6 +1,7 @@
 // tst_datafiles.cpp: the choice of the player's data folder and its first-use seeding.
 #include "DataFiles.h"
 #include "PlayerOptions.h"
+#include "TestSupport.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -8,29 +9,18 @@
 class TestDataFiles : public QObject {
     Q_OBJECT
 
-    static void write(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    static QByteArray read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
 private slots:
     // Only QSaveFile's leftovers of our own files go, and only those older than the limit.
     void staleTemporaries()
     {
-        QTemporaryDir folder;
+        TestSupport::DataFolder folder;
         const QDateTime now = QDateTime::currentDateTimeUtc();
         const QList<std::pair<QString, bool>> files { // name, removed (all but the last written long ago)
             { "records.txt.Ab12Cd", true }, { "fav.dll.x1Y2z3", true }, { "records.txt.bad", false },
             { "records.txt.Ab12C", false }, { "records.txt.Ab-2Cd", false }, { "photo.png.Ab12Cd", false },
             { "logic.save.Zz9Yy8", false } };
         for (const auto& [name, removed] : files) {
-            write(folder.filePath(name), "partial");
+            folder.write(name, "partial");
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::ReadWrite));
             if (name != files.last().first)
@@ -39,7 +29,7 @@ private slots:
         const QStringList removed = removeStaleTemporaries(folder.path(), now.addSecs(-60));
         for (const auto& [name, gone] : files) {
             QCOMPARE(removed.contains(name), gone);
-            QCOMPARE(QFile::exists(folder.filePath(name)), !gone);
+            QCOMPARE(folder.exists(name), !gone);
         }
     }
 
@@ -60,8 +50,8 @@ private slots:
         QFETCH(bool, perUserWritable);
         QFETCH(QString, chosen);
         QFETCH(bool, problem);
-        QTemporaryDir root;
-        write(root.filePath("plain"), "x");
+        TestSupport::DataFolder root;
+        root.write("plain", "x");
         const QString blocked = root.filePath("plain/below");
         const QString program = programWritable ? root.filePath("program") : blocked;
         const QString user = perUserWritable ? root.filePath("user") : blocked + "/user";
@@ -76,15 +66,15 @@ private slots:
     // The player's own files are never overwritten; missing program files are skipped.
     void seeding()
     {
-        QTemporaryDir program, user;
-        write(program.filePath("fav.dll"), "shipped prefs");
-        write(program.filePath("bakdatal"), "shipped tile");
-        write(user.filePath("bakdatal"), "player's tile");
+        TestSupport::DataFolder program, user;
+        program.write("fav.dll", "shipped prefs");
+        program.write("bakdatal", "shipped tile");
+        user.write("bakdatal", "player's tile");
 
         QCOMPARE(seedDataFolder(program.path(), user.path()), QStringList { "fav.dll" });
-        QCOMPARE(read(user.filePath("fav.dll")), QByteArray("shipped prefs"));
-        QCOMPARE(read(user.filePath("bakdatal")), QByteArray("player's tile"));
-        QCOMPARE(read(user.filePath("bakdatae")), QByteArray("<missing>"));
+        QCOMPARE(user.read("fav.dll"), QByteArray("shipped prefs"));
+        QCOMPARE(user.read("bakdatal"), QByteArray("player's tile"));
+        QVERIFY(!user.exists("bakdatae"));
         QCOMPARE(seedDataFolder(program.path(), user.path()), QStringList {});
     }
 
@@ -93,22 +83,23 @@ private slots:
     // choice for the run and says why.
     void playerOptions()
     {
-        QTemporaryDir folder;
-        const QString path = QDir(folder.path()).filePath(dataFileName(DataFile::PlayerOptions));
+        TestSupport::DataFolder folder;
+        const QString name = dataFileName(DataFile::PlayerOptions);
+        const QString path = folder.filePath(name);
         PlayerOptionsStore fresh(path);
         QVERIFY(fresh.animations() && fresh.takeLoadProblem().isEmpty());
         QSignalSpy changed(&fresh, &PlayerOptionsStore::animationsChanged);
         QVERIFY(fresh.setAnimations(false) && changed.size() == 1);
         QVERIFY(!PlayerOptionsStore(path).animations());
 
-        write(path, read(path).replace("false", "0"));
+        folder.write(name, folder.read(name).replace("false", "0"));
         PlayerOptionsStore damaged(path);
         QVERIFY(damaged.animations() && damaged.takeLoadProblem().contains(QStringLiteral("\"animations\" is not")));
         QVERIFY(damaged.takeLoadProblem().isEmpty());
-        QVERIFY(QFile::exists(path + QStringLiteral(".bad")) && !QFile::exists(path));
+        QVERIFY(folder.exists(name + QStringLiteral(".bad")) && !folder.exists(name));
 
         PlayerOptionsStore nowhere(QDir(path).filePath(QStringLiteral("options.json"))); // below a plain file
-        write(path, "x");
+        folder.write(name, "x");
         QString problem;
         QVERIFY(!nowhere.setAnimations(false, &problem));
         QVERIFY(!nowhere.animations() && problem.contains(QStringLiteral("cannot be saved")));

@@ -2,6 +2,7 @@
 // decoded at which size, orientation tags, and the content hash.
 #include "PictureChooser.h"
 #include "PictureFile.h"
+#include "TestSupport.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -19,12 +20,6 @@ QByteArray encoded(QSize size, const char* format)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter(&buffer, format).write(image);
     return buffer.data();
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 } // namespace
@@ -65,14 +60,14 @@ private slots:
         QFETCH(QSize, bound);
         QFETCH(QSize, decoded);
         QFETCH(QString, reason);
-        QTemporaryDir dir;
+        TestSupport::DataFolder dir;
         const QString path = dir.filePath("holiday photo.img");
         if (bytes == "<dir>")
             QVERIFY(QDir(dir.path()).mkdir("holiday photo.img"));
         else if (bytes.startsWith("seed:"))
             QVERIFY(QFile::copy(QStringLiteral(QUARRY_PICTURE_SEEDS "/") + bytes.mid(5), path));
         else if (bytes != "<missing>")
-            write(path, bytes);
+            dir.write("holiday photo.img", bytes);
 
         const PictureFile::Loaded loaded = PictureFile::load(path, bound);
         QCOMPARE(loaded.image.isNull() ? QSize() : loaded.image.size(), decoded);
@@ -86,10 +81,10 @@ private slots:
     // The same photo under another name is the same picture; another photo is not.
     void hash()
     {
-        QTemporaryDir dir;
-        write(dir.filePath("a.png"), encoded({40, 30}, "png"));
-        write(dir.filePath("copy of a.png"), encoded({40, 30}, "png"));
-        write(dir.filePath("b.png"), encoded({41, 30}, "png"));
+        TestSupport::DataFolder dir;
+        dir.write("a.png", encoded({40, 30}, "png"));
+        dir.write("copy of a.png", encoded({40, 30}, "png"));
+        dir.write("b.png", encoded({41, 30}, "png"));
         const QByteArray a = PictureFile::load(dir.filePath("a.png"), QSize()).hash;
         QCOMPARE(a.size(), 40);
         QCOMPARE(PictureFile::load(dir.filePath("copy of a.png"), QSize()).hash, a);
