@@ -65,8 +65,9 @@ private slots:
         login.show();
         QVERIFY(QTest::qWaitForWindowExposed(&login));
         QTRY_VERIFY(!mci.commands().isEmpty());
-        QVERIFY2(mci.commands().first().contains(QStringLiteral("login2.wav")), qPrintable(mci.commands().first()));
-        QVERIFY(mci.commands().last().startsWith(QStringLiteral("Play ")));
+        const QStringList jingle = mci.commands();
+        QVERIFY2(jingle.first().contains(QStringLiteral("login2.wav")), qPrintable(jingle.first()));
+        QVERIFY(jingle.last().startsWith(QStringLiteral("Play ")));
 
         const QImage normal = login.button(2)->pixmap().toImage();
         QTest::mouseMove(login.button(2), QPoint(10, 10));

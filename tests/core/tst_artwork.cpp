@@ -18,10 +18,12 @@ private slots:
             std::function<QImage(int)> image;
             int first;
             int last;
-        } kinds[] { { Artwork::builtInPicture, 0, 9 }, { Artwork::buttonFace, 0, 5 }, { Artwork::frameBitmap, 101, 108 } };
+        } kinds[] { { Artwork::builtInPicture, 0, 9 }, { Artwork::buttonFace, 0, 5 },
+            { Artwork::frameBitmap, 101, 108 } };
         for (const auto& kind : kinds) {
             for (const int id : { kind.first - 1, kind.first, kind.last, kind.last + 1 })
-                QVERIFY2(kind.image(id).isNull() == (id < kind.first || id > kind.last), qPrintable(QString::number(id)));
+                QVERIFY2(kind.image(id).isNull() == (id < kind.first || id > kind.last),
+                    qPrintable(QString::number(id)));
         }
     }
 
