@@ -6,7 +6,6 @@
 #include "FavLineReader.h"
 #include "FavRecord.h"
 #include "FavSession.h"
-#include "Fields.h"
 #include "RandomSource.h"
 #include "SoundSwitch.h"
 #include "StringTable.h"
@@ -46,22 +45,6 @@ QStringList entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
-
-// Puts the permissions of a path back when a test leaves, so the temporary folder can be removed.
-class PermissionsRestorer
-{
-public:
-    explicit PermissionsRestorer(const QString& path)
-        : m_path(path)
-        , m_saved(QFile::permissions(path))
-    {
-    }
-    ~PermissionsRestorer() { QFile::setPermissions(m_path, m_saved); }
-
-private:
-    QString m_path;
-    QFileDevice::Permissions m_saved;
-};
 
 const QFileDevice::Permissions ReadOnlyBits = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup
     | QFileDevice::ReadOther;
@@ -368,8 +351,12 @@ private slots:
             QVERIFY(QDir(folder.path()).mkdir(Fav));
         else if (condition != u"missing")
             folder.write(Fav, BothLines);
-        PermissionsRestorer restoreFile(file);
-        PermissionsRestorer restoreFolder(folder.path());
+        // The permissions go back when the test leaves, so the temporary folder can be removed.
+        const auto fileBits = QFile::permissions(file), folderBits = QFile::permissions(folder.path());
+        const auto restore = qScopeGuard([&] {
+            QFile::setPermissions(file, fileBits);
+            QFile::setPermissions(folder.path(), folderBits);
+        });
         if (condition == u"read-only") {
             QVERIFY(QFile::setPermissions(file, ReadOnlyBits));
         } else if (condition == u"read-only folder") {

@@ -66,7 +66,6 @@ void TestGameChoices::builtInPicture_data()
     QTest::addColumn<int>("draws");
     const int random = int(Picture::Kind::Random), fixed = int(Picture::Kind::BuiltIn);
     QTest::newRow("random: the designed draw") << random << 0 << -1 << QList<double> { 0.35 } << 3 << 1;
-    QTest::newRow("random, another picture") << random << 0 << 5 << QList<double> { 0.35 } << 3 << 1;
     QTest::newRow("hits the last: below it") << random << 0 << 3 << QList<double> { 0.35, 0.2 } << 1 << 2;
     QTest::newRow("hits the last: past it") << random << 0 << 3 << QList<double> { 0.35, 0.4 } << 4 << 2;
     QTest::newRow("hits the last: the top") << random << 0 << 3 << QList<double> { 0.35, 0.99 } << 9 << 2;
