@@ -221,38 +221,29 @@ private slots:
         QCOMPARE(FavFields::backColour(record), colour);
     }
 
+    // One digit per flag: tile numbers, tile borders, swap mode, rotation, shape-board family, sound.
     void flags_data()
     {
         QTest::addColumn<QString>("record");
-        QTest::addColumn<bool>("numbers");
-        QTest::addColumn<bool>("borders");
-        QTest::addColumn<bool>("swap");
-        QTest::addColumn<bool>("rotation");
-        QTest::addColumn<bool>("shapeBoard");
-        QTest::addColumn<bool>("sound");
-        QTest::newRow("out of range") << "L2,K2,M2,R2,S2," << false << true << true << true << false << true;
-        QTest::newRow("all on") << "L1,K1,M1,R1,S1," << true << true << true << true << true << true;
-        QTest::newRow("all off") << "L0,K0,M0,R0,S0," << false << false << false << false << false << false;
-        QTest::newRow("fractions") << "L0.5,K0.5,M0.5,R0.5,S0.5," << false << true << true << true << false << true;
-        QTest::newRow("after the tag") << ",BF0132768,D1,M1,L0,K1,S0," << false << true << true << false << true
-                                       << false;
+        QTest::addColumn<QString>("flags");
+        QTest::newRow("out of range") << "L2,K2,M2,R2,S2," << "011101";
+        QTest::newRow("all on") << "L1,K1,M1,R1,S1," << "111111";
+        QTest::newRow("all off") << "L0,K0,M0,R0,S0," << "000000";
+        QTest::newRow("fractions") << "L0.5,K0.5,M0.5,R0.5,S0.5," << "011101";
+        QTest::newRow("after the tag") << ",BF0132768,D1,M1,L0,K1,S0," << "011010";
     }
     void flags()
     {
         QFETCH(QString, record);
-        QFETCH(bool, numbers);
-        QFETCH(bool, borders);
-        QFETCH(bool, swap);
-        QFETCH(bool, rotation);
-        QFETCH(bool, shapeBoard);
-        QFETCH(bool, sound);
-        QCOMPARE(FavFields::tileNumbersOn(record), numbers);
-        QCOMPARE(FavFields::tileBordersOn(record), borders);
-        QCOMPARE(FavFields::swapModeOn(record), swap);
-        QCOMPARE(FavFields::rotationOn(record), rotation);
-        QCOMPARE(FavFields::shapeBoardFamily(record), shapeBoard);
-        QCOMPARE(FavFields::soundOn(record), sound);
-        QCOMPARE(SoundSwitch::caption(record), sound ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
+        QFETCH(QString, flags);
+        QString read;
+        for (const bool on : { FavFields::tileNumbersOn(record), FavFields::tileBordersOn(record),
+                 FavFields::swapModeOn(record), FavFields::rotationOn(record), FavFields::shapeBoardFamily(record),
+                 FavFields::soundOn(record) })
+            read += on ? u'1' : u'0';
+        QCOMPARE(read, flags);
+        QCOMPARE(SoundSwitch::caption(record),
+                 flags.endsWith(u'1') ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
     }
 
     // A change a read-only file does not take holds for the window, over every later read, until
