@@ -1,5 +1,6 @@
 // tst_picturefile.cpp: the player's picture files: what is refused before decoding, what is
-// decoded at which size, orientation tags, and the content hash.
+// decoded at which size, orientation tags, and the content hash; the compiled-in artwork.
+#include "Artwork.h"
 #include "PictureChooser.h"
 #include "PictureFile.h"
 #include "TestSupport.h"
@@ -7,6 +8,8 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -115,7 +118,38 @@ private slots:
         QCOMPARE(flat.pixel(0, 0), qRgb(200, 100, 50));
         QCOMPARE(flat.pixel(1, 0), qRgb(10, 20, 30));
     }
+
+    // The compiled-in artwork (its quality rules: ctest artwork_check): each kind gives images for its
+    // ids from first to last, and none on either side of them.
+    void idsGiveImages()
+    {
+        const struct {
+            std::function<QImage(int)> image;
+            int first;
+            int last;
+        } kinds[] { { Artwork::builtInPicture, 0, 9 }, { Artwork::buttonFace, 0, 5 },
+            { Artwork::frameBitmap, 101, 108 } };
+        for (const auto& kind : kinds) {
+            for (const int id : { kind.first - 1, kind.first, kind.last, kind.last + 1 })
+                QVERIFY2(kind.image(id).isNull() == (id < kind.first || id > kind.last),
+                    qPrintable(QString::number(id)));
+        }
+    }
+
+    void pictureIsDecodedOnce()
+    {
+        QCOMPARE(Artwork::builtInPictureCount(), 10);
+        QCOMPARE(Artwork::builtInPicture(3).cacheKey(), Artwork::builtInPicture(3).cacheKey());
+    }
+
+    void iconHasEverySize()
+    {
+        const QIcon icon = Artwork::programIcon();
+        for (int s : { 16, 32, 48, 256 })
+            QVERIFY2(icon.availableSizes().contains(QSize(s, s)), qPrintable(QStringLiteral("no %1 px icon").arg(s)));
+        QCOMPARE(icon.pixmap(QSize(256, 256)).size(), QSize(256, 256));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPictureFile)
+QTEST_MAIN(TestPictureFile)
 #include "tst_picturefile.moc"
