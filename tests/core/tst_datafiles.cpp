@@ -135,7 +135,7 @@ private slots:
         QFETCH(QStringList, kept);
         QFETCH(QString, added);
         QFETCH(QStringList, after);
-        QTemporaryDir dir;
+        TestSupport::DataFolder dir;
         auto path = [&](QString name) { return dir.filePath(name.remove('-') + ".png"); };
         QByteArray list;
         for (const QString& name : kept + QStringList { added }) {
@@ -143,18 +143,13 @@ private slots:
                 list += QByteArray("relative.png\n\xff\xfe\0/x\n", 16);
                 continue;
             }
-            if (!name.startsWith('-')) {
-                QFile file(path(name));
-                QVERIFY(file.open(QIODevice::WriteOnly));
-            }
+            if (!name.startsWith('-'))
+                dir.write(name + ".png", {});
             if (name != added || kept.contains(added))
                 list += path(name).toUtf8() + '\n';
         }
-        QFile listFile(dir.filePath("recent.txt"));
-        QVERIFY(listFile.open(QIODevice::WriteOnly) && listFile.write(list) == list.size());
-        listFile.close();
-
-        RecentPictures recent(listFile.fileName());
+        dir.write("recent.txt", list);
+        RecentPictures recent(dir.filePath("recent.txt"));
         QVERIFY(recent.add(path(added)));
         QStringList expected;
         for (const QString& name : after)
@@ -164,12 +159,11 @@ private slots:
 
     void recentPicturesUnwritable()
     {
-        QTemporaryDir dir;
-        QFile plain(dir.filePath("plain"));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
+        TestSupport::DataFolder dir;
+        dir.write("plain", {});
         RecentPictures recent(dir.filePath("plain/recent.txt"));
         QString error;
-        QVERIFY(!recent.add(plain.fileName(), &error));
+        QVERIFY(!recent.add(dir.filePath("plain"), &error));
         QVERIFY2(error.contains("plain/recent.txt"), qPrintable(error));
     }
 
