@@ -49,12 +49,18 @@ struct Rig
     {
         return QDir(scripted.folder.path()).filePath(QStringLiteral("sound/") + name + QStringLiteral(".wav"));
     }
-    // "@name" stands for the effect line of name.
+    // "@name" stands for the effect line of name, "#name" for opening and playing it as wav5.
     QStringList expand(const QStringList& lines) const
     {
         QStringList out;
-        for (const QString& line : lines)
-            out.append(line.startsWith(u'@') ? "effect: " + file(line.mid(1)) + " 8209" : line);
+        for (const QString& line : lines) {
+            if (line.startsWith(u'@'))
+                out << "effect: " + file(line.mid(1)) + " 8209";
+            else if (line.startsWith(u'#'))
+                out << "mci: Open " + file(line.mid(1)) + " ALIAS wav5 TYPE Waveaudio wait" << "mci: Play wav5";
+            else
+                out << line;
+        }
         return out;
     }
 
@@ -72,37 +78,18 @@ class TestGameSounds : public QObject
     Q_OBJECT
 
 private slots:
-    void jingle_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("lowest") << 0.0 << "login0";
-        QTest::newRow("quarter") << 0.25 << "login1";
-        QTest::newRow("just below three quarters") << 0.7499 << "login2";
-        QTest::newRow("highest") << 0.9999 << "login3";
-    }
-    void jingle()
-    {
-        QFETCH(double, value);
-        QFETCH(QString, name);
-        Rig rig(value, 14);
-        auto media = rig.sounds.makeMedia();
-        media->Wait(true); // the jingle never waits, whatever the object held
-        rig.sounds.playJingle(*media);
-        QCOMPARE(rig.journal,
-                 (QStringList { "reseed", "draw",
-                                "mci: Open " + rig.file(name) + " ALIAS wav14 TYPE Waveaudio wait",
-                                "mci: Play wav14" }));
-        QCOMPARE(media->Wait(), false);
-    }
-
     void effects_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("record");
         QTest::addColumn<double>("value");
-        QTest::addColumn<QStringList>("expected"); // journal; "@name" stands for the effect line of name
+        QTest::addColumn<QStringList>("expected"); // the journal (see Rig::expand)
         const QStringList none;
+        // The jingle plays whatever the switch says.
+        QTest::newRow("jingle lowest") << "jingle" << SoundOff << 0.0 << QStringList { "reseed", "draw", "#login0" };
+        QTest::newRow("jingle quarter") << "jingle" << SoundOff << 0.25 << QStringList { "reseed", "draw", "#login1" };
+        QTest::newRow("jingle below 3/4") << "jingle" << SoundOn << 0.7499 << QStringList { "reseed", "draw", "#login2" };
+        QTest::newRow("jingle highest") << "jingle" << SoundOn << 0.9999 << QStringList { "reseed", "draw", "#login3" };
         QTest::newRow("move") << "move" << SoundOn << 0.35 << QStringList { "reseed", "draw", "@move3" };
         QTest::newRow("move highest") << "move" << SoundOn << 0.9999 << QStringList { "reseed", "draw", "@move9" };
         QTest::newRow("move sound off") << "move" << SoundOff << 0.35 << none;
@@ -113,6 +100,10 @@ private slots:
         QTest::newRow("join low") << "join" << SoundOn << 0.4999 << QStringList { "reseed", "draw", "@together0" };
         QTest::newRow("join high") << "join" << SoundOn << 0.5 << QStringList { "reseed", "draw", "@together1" };
         QTest::newRow("join sound off") << "join" << SoundOff << 0.5 << none;
+        // The jigsaw's success effect closes the window's jingle after it.
+        QTest::newRow("success") << "success" << SoundOn << 0.84
+                                 << QStringList { "reseed", "draw", "@success5", "mci: Close wav5" };
+        QTest::newRow("success sound off") << "success" << SoundOff << 0.84 << none;
     }
     void effects()
     {
@@ -123,36 +114,25 @@ private slots:
         for (bool deviceFree : { true, false }) {
             Rig rig(value);
             rig.effects.setResult(deviceFree);
+            auto jingle = rig.sounds.makeMedia();
+            jingle->Wait(true); // the jingle never waits, whatever the object held
+            rig.sounds.playJingle(*jingle);
+            if (kind != u"jingle")
+                rig.journal.clear();
             bool started = false;
             if (kind == u"move")
                 started = rig.sounds.playMove(record);
             else if (kind == u"rotate")
                 started = rig.sounds.playRotate(record);
-            else
+            else if (kind == u"join")
                 started = rig.sounds.playJoin(record);
+            else if (kind == u"success")
+                started = rig.sounds.playJigsawSuccess(record, *jingle);
             QCOMPARE(rig.journal, rig.expand(expected));
-            QCOMPARE(started, deviceFree && !expected.isEmpty());
+            QCOMPARE(started, kind != u"jingle" && deviceFree && !expected.isEmpty());
+            QCOMPARE(jingle->Wait(), false);
+            QCOMPARE(jingle->alias().isEmpty(), expected.contains(u"mci: Close wav5"));
         }
-    }
-
-    void jigsawSuccessPlaysThenClosesTheJingle_data()
-    {
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("sound on") << SoundOn << QStringList { "reseed", "draw", "@success5", "mci: Close wav5" };
-        QTest::newRow("sound off") << SoundOff << QStringList();
-    }
-    void jigsawSuccessPlaysThenClosesTheJingle()
-    {
-        QFETCH(QString, record);
-        QFETCH(QStringList, expected);
-        Rig rig(0.84);
-        auto jingle = rig.sounds.makeMedia();
-        rig.sounds.playJingle(*jingle);
-        rig.journal.clear();
-        QCOMPARE(rig.sounds.playJigsawSuccess(record, *jingle), !expected.isEmpty());
-        QCOMPARE(rig.journal, rig.expand(expected));
-        QCOMPARE(jingle->alias().isEmpty(), !expected.isEmpty());
     }
 
     // The fanfare opens in the same minute as the window's jingle: it must get its own alias and

@@ -57,7 +57,8 @@ class TestQtEffectPlayer : public QObject
 private slots:
     void sequences_data()
     {
-        // Steps "time file flags result"; "-" is the empty file name.
+        // Steps "time file flags result [output]"; "-" is the empty file name; the output is "absent" or
+        // "refuses" to start for that step. A failed start leaves the player free.
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("log");
         QTest::newRow("dropped one millisecond early") << QStringList { "0 long.wav 8209 1",
@@ -77,6 +78,10 @@ private slots:
         QTest::newRow("empty name silences")
             << QStringList { "0 long.wav 8209 1", "100 - 0 1", "101 short.wav 8209 1" }
             << QStringList { "start long.wav", "stop", "start short.wav" };
+        QTest::newRow("no output") << QStringList { "0 long.wav 8209 0 absent", "0 short.wav 8209 1" }
+                                   << QStringList { "start short.wav" };
+        QTest::newRow("start fails") << QStringList { "0 long.wav 8209 0 refuses", "0 short.wav 8209 1" }
+                                     << QStringList { "start long.wav", "start short.wav" };
     }
     void sequences()
     {
@@ -88,29 +93,11 @@ private slots:
             const QStringList parts = step.split(u' ');
             rig.now = origin + parts[0].toLongLong();
             const QString file = parts[1] == u"-" ? QString() : parts[1];
+            rig.output->present = parts.value(4) != u"absent";
+            rig.output->startWorks = parts.value(4) != u"refuses";
             QCOMPARE(rig.play(file, parts[2].toUInt()), parts[3] == u"1");
         }
         QCOMPARE(rig.output->log, log);
-    }
-
-    // Without an output, or when it will not start, the effect fails and leaves the player free.
-    void failureIsNotBusy_data()
-    {
-        QTest::addColumn<bool>("present");
-        QTest::newRow("no output") << false;
-        QTest::newRow("start fails") << true;
-    }
-    void failureIsNotBusy()
-    {
-        QFETCH(bool, present);
-        Rig rig;
-        rig.output->present = present;
-        rig.output->startWorks = !present;
-        QCOMPARE(rig.play(QStringLiteral("long.wav"), EffectPlayer::GameFlags), false);
-        QCOMPARE(rig.player->busy(), false);
-        rig.output->present = rig.output->startWorks = true;
-        QCOMPARE(rig.play(QStringLiteral("short.wav"), EffectPlayer::GameFlags), true);
-        QCOMPARE(rig.output->log.last(), QStringLiteral("start short.wav"));
     }
 
     void soundSystemFillsTheContext()

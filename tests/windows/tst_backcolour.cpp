@@ -40,8 +40,9 @@ class TestBackColour : public QObject {
     Q_OBJECT
 
 private slots:
-    // Published WCAG ratios on white, either way round.
-    void contrastRatio()
+    // Published WCAG ratios on white, either way round; the clock and step labels write the back
+    // colour on their plate.
+    void labelContrast()
     {
         const QList<std::pair<QColor, double>> rows = { { QColor(0, 0, 0), 21.0 }, { QColor(0x76, 0x76, 0x76), 4.54 },
             { QColor(0x77, 0x77, 0x77), 4.48 }, { QColor(0, 128, 0), 5.14 } };
@@ -49,15 +50,10 @@ private slots:
             QVERIFY2(qAbs(LabelContrast::ratio(colour, Qt::white) - onWhite) < 0.01, qPrintable(colour.name()));
             QCOMPARE(LabelContrast::ratio(Qt::white, colour), LabelContrast::ratio(colour, Qt::white));
         }
-    }
-
-    // The clock and step labels write the back colour on their plate.
-    void labelPlate()
-    {
         const QColor design = LabelContrast::DesignPlate;
-        const QList<std::pair<int, QColor>> rows = { { 0, design }, { 128 * 65536, design }, { 32768, Qt::white },
+        const QList<std::pair<int, QColor>> plates = { { 0, design }, { 128 * 65536, design }, { 32768, Qt::white },
             { 8421504, Qt::black }, { 255, Qt::black }, { 16777215, Qt::black } }; // black, navy, green, grey, red, white
-        for (const auto& [backColour, plate] : rows) {
+        for (const auto& [backColour, plate] : plates) {
             const QColor text = ColourValue::toColor(backColour);
             QCOMPARE(LabelContrast::plateFor(text), plate);
             QVERIFY(LabelContrast::ratio(text, plate) >= 4.5);
@@ -133,8 +129,9 @@ private slots:
         QCOMPARE(HsbToRgb(c.h, c.s, c.v), ColourValue::fromRgb(c.r, c.g, c.b));
     }
 
-    // Integer hue, saturation and brightness lose a little; a colour comes back within a few units.
-    void roundTripStaysClose()
+    // Integer hue, saturation and brightness lose a little: a colour comes back within a few units;
+    // greys come back exactly both ways; components out of range are clamped.
+    void roundTrips()
     {
         for (int r = 0; r <= 255; r += 15)
             for (int g = 0; g <= 255; g += 15)
@@ -146,18 +143,10 @@ private slots:
                         std::abs(ColourValue::green(back) - g), std::abs(ColourValue::blue(back) - b) });
                     QVERIFY2(error <= 3, qPrintable(QStringLiteral("%1,%2,%3").arg(r).arg(g).arg(b)));
                 }
+        for (int v = 0; v <= 100; ++v)
+            QCOMPARE(RgbToHsb(HsbToRgb(123, 0, v)), (HsbValue { 0, 0, v }));
+        QCOMPARE(RgbToHsb(300, -5, 0), RgbToHsb(255, 0, 0));
     }
-
-    // Greys survive exactly in both directions.
-    void greysRoundTripExactly()
-    {
-        for (int v = 0; v <= 100; ++v) {
-            const int grey = HsbToRgb(123, 0, v);
-            QCOMPARE(RgbToHsb(grey), (HsbValue { 0, 0, v }));
-        }
-    }
-
-    void outOfRangeComponentsAreClamped() { QCOMPARE(RgbToHsb(300, -5, 0), RgbToHsb(255, 0, 0)); }
 
     // Expected pixels worked out by hand: brightness b = round(largest component / 255 * 100),
     // ToneTable[b] = (S, Br), then HsbToRgb(hue of the swatch, S, Br).
@@ -191,74 +180,54 @@ private slots:
         }
     }
 
-    // The result does not depend on how the pattern is stored.
-    void patternFormatDoesNotMatter()
-    {
-        const QImage pattern = BackColourArt::pattern(4);
-        const int swatch = ColourValue::fromRgb(30, 160, 90);
-        QCOMPARE(BackTile::RenderBackTile(pattern.convertToFormat(QImage::Format_RGB888), swatch, true),
-            BackTile::RenderBackTile(pattern, swatch, true));
-    }
-
     // Unchecked: a plain tile of the swatch, of the pattern's size or the fallback size; checked
-    // without a pattern: no tile.
-    void uncheckedGivesAPlainTileOfTheSwatch()
+    // without a pattern: no tile. The result does not depend on how the pattern is stored.
+    void plainTilesAndPatternFormats()
     {
         const int swatch = ColourValue::fromRgb(12, 34, 56);
         QCOMPARE(BackTile::RenderBackTile(BackColourArt::pattern(2), swatch, false),
             plain(BackColourArt::pattern(2).size(), qRgb(12, 34, 56)));
         QCOMPARE(BackTile::RenderBackTile({}, swatch, false), plain(BackTile::FallbackTileSize, qRgb(12, 34, 56)));
         QVERIFY(BackTile::RenderBackTile({}, 255, true).isNull());
+        const QImage pattern = BackColourArt::pattern(4);
+        QCOMPARE(BackTile::RenderBackTile(pattern.convertToFormat(QImage::Format_RGB888), swatch, true),
+            BackTile::RenderBackTile(pattern, swatch, true));
     }
 
     // Copies of a tile along one side: always one more than fit whole, none of an empty tile.
-    void copiesToCover()
+    // Painted from the area's corner, clipped to it; a tile taller than the area is one row. The
+    // preview is the swatch with the tile repeated over it from the top left.
+    void tiling()
     {
         QCOMPARE(BackTile::copiesToCover(10, 4), 3);
         QCOMPARE(BackTile::copiesToCover(8, 4), 3);
         QCOMPARE(BackTile::copiesToCover(0, 4), 1);
         QCOMPARE(BackTile::copiesToCover(3, 64), 1);
         QCOMPARE(BackTile::copiesToCover(5, 0), 0);
-    }
-
-    void previewRepeatsTheTileFromTheTopLeft()
-    {
-        QImage tile(4, 3, QImage::Format_RGB32);
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 4; ++x)
-                tile.setPixel(x, y, qRgb(x * 60, y * 100, 7));
-        const QImage preview = BackTile::renderPreview(QSize(10, 7), 0xFFFFFF, tile);
-        QCOMPARE(preview.size(), QSize(10, 7));
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 10; ++x)
-                QCOMPARE(preview.pixel(x, y), tile.pixel(x % 4, y % 3));
-    }
-
-    void previewWithoutTileShowsTheSwatch()
-    {
-        QCOMPARE(BackTile::renderPreview(QSize(5, 4), ColourValue::fromRgb(0, 128, 0), QImage()),
-            plain(QSize(5, 4), qRgb(0, 128, 0)));
-    }
-
-    // Copies from the area's corner, clipped to it; a tile taller than the area is one row.
-    void paintTiledStaysInsideItsArea()
-    {
-        for (const QSize size : { QSize(2, 2), QSize(2, 5) }) {
+        for (const QSize size : { QSize(2, 2), QSize(2, 5), QSize(4, 3) }) {
             QImage tile(size, QImage::Format_RGB32);
             for (int y = 0; y < size.height(); ++y)
                 for (int x = 0; x < size.width(); ++x)
-                    tile.setPixel(x, y, qRgb(200, 40 * y, 100 * x));
+                    tile.setPixel(x, y, qRgb(200, 40 * y, 60 * x));
             QImage canvas = plain(QSize(8, 6), qRgb(0, 255, 0));
             const QRect area(3, 1, 3, 4);
             {
                 QPainter painter(&canvas);
                 BackTile::paintTiled(painter, tile, area);
             }
-            for (int y = 0; y < 6; ++y)
-                for (int x = 0; x < 8; ++x)
-                    QCOMPARE(canvas.pixel(x, y),
-                        area.contains(x, y) ? tile.pixel((x - 3) % size.width(), (y - 1) % size.height()) : qRgb(0, 255, 0));
+            const QImage preview = BackTile::renderPreview(QSize(10, 7), 0xFFFFFF, tile);
+            QCOMPARE(preview.size(), QSize(10, 7));
+            for (int y = 0; y < 7; ++y)
+                for (int x = 0; x < 10; ++x) {
+                    QCOMPARE(preview.pixel(x, y), tile.pixel(x % size.width(), y % size.height()));
+                    if (x < 8 && y < 6)
+                        QCOMPARE(canvas.pixel(x, y),
+                            area.contains(x, y) ? tile.pixel((x - 3) % size.width(), (y - 1) % size.height())
+                                                : qRgb(0, 255, 0));
+                }
         }
+        QCOMPARE(BackTile::renderPreview(QSize(5, 4), ColourValue::fromRgb(0, 128, 0), QImage()),
+            plain(QSize(5, 4), qRgb(0, 128, 0)));
     }
 
     // Body -> (sliding, pattern, colour) and the body written back.
