@@ -1,6 +1,8 @@
 // tst_qtmcidevices.cpp: wave headers, and the Qt device layer and effect player on real files without
 // audio hardware: effects are dropped while another still plays, by the clock and the effects' own
-// durations, and fail silently without file or output.
+// durations, and fail silently without file or output. The wave files beside the program are all
+// there, readable as 16-bit PCM, and exactly what the generator makes every time; the sounds' own
+// qualities (lengths, levels, quiet ends) are checked by the generator itself (ctest soundgen_check).
 #include "AppContext.h"
 #include "AudioOutputs.h"
 #include "QtEffectPlayer.h"
@@ -14,6 +16,19 @@
 
 namespace {
 QtMciDevices::AudioProbe noOutput() { return [] { return false; }; }
+
+const QStringList SoundNames = { "login0",   "login1",   "login2",   "login3",    "move0",     "move1",
+                                 "move2",    "move3",    "move4",    "move5",     "move6",     "move7",
+                                 "move8",    "move9",    "success0", "success1",  "success2",  "success3",
+                                 "success4", "success5", "together0", "together1", "rotate" };
+
+QString soundFolder() { return QDir(qEnvironmentVariable("QUARRY_RUNTIME_DIR")).filePath(QStringLiteral("sound")); }
+
+QByteArray wave(const QString& folder, const QString& name)
+{
+    QFile file(QDir(folder).filePath(name + QStringLiteral(".wav")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Records what the player asks of the sound hardware.
 class FakeOutput : public EffectOutput
@@ -216,12 +231,41 @@ private slots:
         QCOMPARE(scripted.context.effects, system.effects());
         if (AudioOutputs::available())
             QSKIP("this machine has an audio output; the silent path cannot be checked here");
-        const QString move = QDir(qEnvironmentVariable("QUARRY_RUNTIME_DIR")).filePath(QStringLiteral("sound/move0.wav"));
+        const QString move = QDir(soundFolder()).filePath(QStringLiteral("move0.wav"));
         QVERIFY(QFile::exists(move));
         QCOMPARE(system.effects()->sndPlaySoundA(move, EffectPlayer::GameFlags), false);
         QString reply;
         QCOMPARE(system.mci()->sendString("Open " + move + " ALIAS m TYPE Waveaudio wait", &reply), 0);
         QCOMPARE(system.mci()->sendString(QStringLiteral("Play m"), &reply), int(MciDevices::NoAudioDevice));
+    }
+
+    void shippedFilesAreWhatTheGeneratorMakes()
+    {
+        for (const QString& name : SoundNames) {
+            const auto info = WaveFile::readInfo(QDir(soundFolder()).filePath(name + QStringLiteral(".wav")));
+            QVERIFY2(info && info->formatTag == 1 && info->bitsPerSample == 16 && info->channels == 1
+                    && info->sampleRate == 44100 && info->dataBytes % info->blockAlign == 0,
+                qPrintable(name));
+        }
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+        const QString target = QDir(out.path()).filePath(QStringLiteral("new sound"));
+        QProcess generator;
+        generator.start(QStringLiteral(QUARRY_SOUNDGEN), { target });
+        QVERIFY(generator.waitForFinished(60000));
+        QCOMPARE(generator.exitCode(), 0);
+        QCOMPARE(QDir(target).entryList(QDir::Files).size(), SoundNames.size());
+        for (const QString& name : SoundNames)
+            QVERIFY2(wave(target, name) == wave(soundFolder(), name), qPrintable(name));
+    }
+
+    void generatorUsage()
+    {
+        QProcess generator;
+        generator.start(QStringLiteral(QUARRY_SOUNDGEN), {});
+        QVERIFY(generator.waitForFinished(60000));
+        QCOMPARE(generator.exitCode(), 2);
+        QVERIFY(generator.readAllStandardError().startsWith("usage:"));
     }
 };
 
