@@ -20,14 +20,6 @@ struct Hsb {
 Q_DECLARE_METATYPE(Hsb)
 
 namespace {
-QImage imageOf(int width, int height, const QList<QRgb>& pixels)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int i = 0; i < pixels.size(); ++i)
-        image.setPixel(i % width, i / width, pixels[i]);
-    return image;
-}
-
 QImage plain(QSize size, QRgb colour)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -169,15 +161,15 @@ private slots:
     {
         QFETCH(int, swatch);
         QFETCH(QList<QRgb>, expected);
-        const QImage pattern = imageOf(3, 2,
-            { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(128, 64, 32), qRgb(51, 51, 51), qRgb(0, 0, 230),
-                qRgb(25, 25, 25) });
+        const QList<QRgb> pixels { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(128, 64, 32), qRgb(51, 51, 51),
+            qRgb(0, 0, 230), qRgb(25, 25, 25) };
+        QImage pattern(3, 2, QImage::Format_RGB32);
+        for (int i = 0; i < pixels.size(); ++i)
+            pattern.setPixel(i % 3, i / 3, pixels[i]);
         const QImage tile = BackTile::RenderBackTile(pattern, swatch, true);
         QCOMPARE(tile.size(), pattern.size());
-        for (int i = 0; i < expected.size(); ++i) {
-            const QPoint p(i % 3, i / 3);
-            QCOMPARE(QColor(tile.pixel(p)), QColor(expected[i]));
-        }
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(QColor(tile.pixel(i % 3, i / 3)), QColor(expected[i]));
     }
 
     // Unchecked: a plain tile of the swatch, of the pattern's size or the fallback size; checked

@@ -22,13 +22,6 @@ QImage plainTile(QRgb colour)
     return tile;
 }
 
-QIcon someIcon()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::darkCyan);
-    return QIcon(pixmap);
-}
-
 template <typename T> T* child(const QWidget& dialog, const QString& name)
 {
     T* found = dialog.findChild<T*>(name);
@@ -88,7 +81,7 @@ private slots:
         QVERIFY(saveBackTile(jigsawTile, folder().filePath(QStringLiteral("bakdatae"))));
         QVERIFY(saveBackTile(plainTile(qRgb(200, 0, 0)), folder().filePath(QStringLiteral("bakdatal"))));
 
-        Frm_color dialog(context(), QStringLiteral("E0032768"), someIcon());
+        Frm_color dialog(context(), QStringLiteral("E0032768"), QIcon(QPixmap::fromImage(plainTile(Qt::red))));
         QCOMPARE(dialog.selectedPattern(), 0);
         QCOMPARE(dialog.swatchColour(), 32768);
         QCOMPARE(borderedPatterns(dialog), QList<int> { 0 });
@@ -214,7 +207,7 @@ private slots:
                 else
                     dialog->findChild<QPushButton*>(control)->click();
             });
-            QCOMPARE(Frm_color::choose(nullptr, context(), QStringLiteral("E0312"), someIcon()), result);
+            QCOMPARE(Frm_color::choose(nullptr, context(), QStringLiteral("E0312"), {}), result);
             QCOMPARE(folder().exists(QStringLiteral("bakdatae")), control == QStringLiteral("Cmdok"));
         }
     }
