@@ -59,7 +59,8 @@ struct Rig
             if (line.startsWith(u'@'))
                 out << "effect: " + file(line.mid(1)) + " 8209";
             else if (line.startsWith(u'#'))
-                out << "mci: Open " + file(line.mid(1)) + " ALIAS wav5 TYPE Waveaudio wait" << "mci: Play wav5";
+                out << "mci: Open " + file(line.mid(1)) + " ALIAS wav5 TYPE Waveaudio wait"
+                    << "mci: Play wav5";
             else
                 out << line;
         }
@@ -86,10 +87,12 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("minute");
         QTest::addColumn<QString>("command");
-        QTest::newRow("wave") << "/g/sound/login2.wav" << 37 << "Open /g/sound/login2.wav ALIAS wav37 TYPE Waveaudio wait";
+        QTest::newRow("wave") << "/g/sound/login2.wav" << 37
+                              << "Open /g/sound/login2.wav ALIAS wav37 TYPE Waveaudio wait";
         QTest::newRow("spaces quoted") << "/my games/sound/move1.wav" << 5
                                        << "Open \"/my games/sound/move1.wav\" ALIAS wav5 TYPE Waveaudio wait";
-        QTest::newRow("ending as written") << "/g/FANFARE.WaV" << 0 << "Open /g/FANFARE.WaV ALIAS WaV0 TYPE Waveaudio wait";
+        QTest::newRow("ending as written")
+            << "/g/FANFARE.WaV" << 0 << "Open /g/FANFARE.WaV ALIAS WaV0 TYPE Waveaudio wait";
         QTest::newRow("video") << "clip.avi" << 59 << "Open clip.avi ALIAS avi59 TYPE AviVideo wait";
         QTest::newRow("midi") << "tune.MID" << 12 << "Open tune.MID ALIAS MID12 TYPE Sequencer wait";
         QTest::newRow("last three only") << "xwav" << 8 << "Open xwav ALIAS wav8 TYPE Waveaudio wait";
@@ -255,24 +258,24 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QStringList>("expected"); // the journal (see Rig::expand)
         const QStringList none;
+        const auto drawn = [](const QString& line) { return QStringList { "reseed", "draw", line }; };
         // The jingle plays whatever the switch says.
-        QTest::newRow("jingle lowest") << "jingle" << SoundOff << 0.0 << QStringList { "reseed", "draw", "#login0" };
-        QTest::newRow("jingle quarter") << "jingle" << SoundOff << 0.25 << QStringList { "reseed", "draw", "#login1" };
-        QTest::newRow("jingle below 3/4") << "jingle" << SoundOn << 0.7499 << QStringList { "reseed", "draw", "#login2" };
-        QTest::newRow("jingle highest") << "jingle" << SoundOn << 0.9999 << QStringList { "reseed", "draw", "#login3" };
-        QTest::newRow("move") << "move" << SoundOn << 0.35 << QStringList { "reseed", "draw", "@move3" };
-        QTest::newRow("move highest") << "move" << SoundOn << 0.9999 << QStringList { "reseed", "draw", "@move9" };
+        QTest::newRow("jingle lowest") << "jingle" << SoundOff << 0.0 << drawn("#login0");
+        QTest::newRow("jingle quarter") << "jingle" << SoundOff << 0.25 << drawn("#login1");
+        QTest::newRow("jingle below 3/4") << "jingle" << SoundOn << 0.7499 << drawn("#login2");
+        QTest::newRow("jingle highest") << "jingle" << SoundOn << 0.9999 << drawn("#login3");
+        QTest::newRow("move") << "move" << SoundOn << 0.35 << drawn("@move3");
+        QTest::newRow("move highest") << "move" << SoundOn << 0.9999 << drawn("@move9");
         QTest::newRow("move sound off") << "move" << SoundOff << 0.35 << none;
-        QTest::newRow("move S2 is on") << "move" << "G0,D1,S2," << 0.0 << QStringList { "reseed", "draw", "@move0" };
+        QTest::newRow("move S2 is on") << "move" << "G0,D1,S2," << 0.0 << drawn("@move0");
         QTest::newRow("move no S field") << "move" << "G0,D1,M1," << 0.35 << none;
         QTest::newRow("rotate") << "rotate" << SoundOn << 0.5 << QStringList { "@rotate" };
         QTest::newRow("rotate sound off") << "rotate" << SoundOff << 0.5 << none;
-        QTest::newRow("join low") << "join" << SoundOn << 0.4999 << QStringList { "reseed", "draw", "@together0" };
-        QTest::newRow("join high") << "join" << SoundOn << 0.5 << QStringList { "reseed", "draw", "@together1" };
+        QTest::newRow("join low") << "join" << SoundOn << 0.4999 << drawn("@together0");
+        QTest::newRow("join high") << "join" << SoundOn << 0.5 << drawn("@together1");
         QTest::newRow("join sound off") << "join" << SoundOff << 0.5 << none;
         // The jigsaw's success effect closes the window's jingle after it.
-        QTest::newRow("success") << "success" << SoundOn << 0.84
-                                 << QStringList { "reseed", "draw", "@success5", "mci: Close wav5" };
+        QTest::newRow("success") << "success" << SoundOn << 0.84 << (drawn("@success5") << "mci: Close wav5");
         QTest::newRow("success sound off") << "success" << SoundOff << 0.84 << none;
     }
     void effects()

@@ -81,7 +81,7 @@ private slots:
         QTest::newRow("one second mono") << silentWave(1, 22050, 16, 22050) << "1 22050 22050 1000";
         QTest::newRow("stereo 44.1k") << silentWave(2, 44100, 16, 11025) << "2 44100 11025 250";
         QTest::newRow("rounded down") << silentWave(1, 44100, 16, 44099) << "1 44100 44099 999";
-        QTest::newRow("odd chunk before data") << buildWave({ 1, 8000, 8, 4000, QByteArray("LIST" "abc"), 0 })
+        QTest::newRow("odd chunk before data") << buildWave({ 1, 8000, 8, 4000, QByteArray("LISTabc"), 0 })
                                                << "1 8000 4000 500";
         QTest::newRow("data claims more than present") << buildWave({ 1, 1000, 16, 100, {}, 100000 })
                                                        << "1 1000 100 100";
@@ -129,10 +129,12 @@ private slots:
                                       << "";
         QTest::newRow("not a wave") << "Open %2 ALIAS open2 TYPE Waveaudio wait" << int(MciDevices::InvalidFile)
                                     << "";
-        QTest::newRow("unknown type") << "Open \"%1\" ALIAS open2 TYPE Cdaudio" << int(MciDevices::UnknownDeviceType)
-                                      << "";
-        QTest::newRow("alias without value") << "Open \"%1\" ALIAS" << int(MciDevices::MissingParameter) << "";
-        QTest::newRow("closed alias") << "Close open1|Status open1 mode" << int(MciDevices::UnknownAlias) << "";
+        QTest::newRow("unknown type")
+            << "Open \"%1\" ALIAS open2 TYPE Cdaudio" << int(MciDevices::UnknownDeviceType) << "";
+        QTest::newRow("alias without value")
+            << "Open \"%1\" ALIAS" << int(MciDevices::MissingParameter) << "";
+        QTest::newRow("closed alias")
+            << "Close open1|Status open1 mode" << int(MciDevices::UnknownAlias) << "";
         QTest::newRow("unknown alias") << "Play nobody" << int(MciDevices::UnknownAlias) << "";
         QTest::newRow("seek without alias") << "Seek  to 3" << int(MciDevices::UnrecognizedKeyword) << "";
         QTest::newRow("unknown verb") << "Dance open1" << int(MciDevices::UnrecognizedCommand) << "";
@@ -160,11 +162,10 @@ private slots:
         folder.write(QStringLiteral("second take.wav"), silentWave(1, 22050, 16, 22050));
         folder.write(QStringLiteral("notes.wav"), QByteArray("just text, no header"));
         QtMciDevices devices(noOutput());
-        QCOMPARE(devices.sendString(
-                     "Open \"" + folder.filePath("second take.wav") + "\" ALIAS open1 TYPE Waveaudio wait", nullptr),
-            0);
+        const QString wave = folder.filePath(QStringLiteral("second take.wav"));
+        QCOMPARE(devices.sendString("Open \"" + wave + "\" ALIAS open1 TYPE Waveaudio wait", nullptr), 0);
         const QString sent = QString(command)
-                                 .replace(QStringLiteral("%1"), folder.filePath(QStringLiteral("second take.wav")))
+                                 .replace(QStringLiteral("%1"), wave)
                                  .replace(QStringLiteral("%2"), folder.filePath(QStringLiteral("notes.wav")))
                                  .replace(QStringLiteral("%3"), folder.filePath(QStringLiteral("absent.wav")));
         QStringList sequence = sent.split(u'|');
@@ -174,7 +175,8 @@ private slots:
         QString answer = QStringLiteral("stale");
         QCOMPARE(devices.sendString(last, &answer), result);
         QCOMPARE(answer, reply);
-        QCOMPARE(devices.openCount(), int(command.contains(u"open2") && result == 0) + int(!command.startsWith(u"Close")));
+        QCOMPARE(devices.openCount(),
+            int(command.contains(u"open2") && result == 0) + int(!command.startsWith(u"Close")));
     }
 
     void sequences_data()

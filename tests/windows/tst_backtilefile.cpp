@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(loadBackTile(path), tile);
         QCOMPARE(QImageReader(path).format(), QByteArray("bmp"));
 
-        const QString missing = QDir(folder.filePath(QStringLiteral("missing"))).filePath(QStringLiteral("bakdatae"));
+        const QString missing = folder.filePath(QStringLiteral("missing/bakdatae"));
         QVERIFY(!saveBackTile(tile, missing));
         QVERIFY(!QFile::exists(missing));
         QVERIFY(!saveBackTile(QImage(), folder.filePath(QStringLiteral("bakdatae"))));
@@ -226,7 +226,6 @@ private slots:
         const QImage image = decodeBackTile(BmpBuilder::make(recipe));
         QCOMPARE(image, expected);
     }
-
 
     // A missing tile file, or a folder in its place, paints nothing.
     void gameBackgroundIsPaintedFromTheFile()

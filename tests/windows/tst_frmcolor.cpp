@@ -81,7 +81,8 @@ private slots:
         QVERIFY(saveBackTile(jigsawTile, folder().filePath(QStringLiteral("bakdatae"))));
         QVERIFY(saveBackTile(plainTile(qRgb(200, 0, 0)), folder().filePath(QStringLiteral("bakdatal"))));
 
-        Frm_color dialog(context(), QStringLiteral("E0032768"), QIcon(QPixmap::fromImage(plainTile(Qt::red))));
+        const QIcon icon(QPixmap::fromImage(plainTile(Qt::red)));
+        Frm_color dialog(context(), QStringLiteral("E0032768"), icon);
         QCOMPARE(dialog.selectedPattern(), 0);
         QCOMPARE(dialog.swatchColour(), 32768);
         QCOMPARE(borderedPatterns(dialog), QList<int> { 0 });
@@ -150,9 +151,9 @@ private slots:
         QTest::addColumn<QString>("result");
         QTest::addColumn<int>("tilePattern"); // of the game's tile afterwards, -1 for unchanged
         QTest::addColumn<QString>("tileBefore"); // "plain", "patterned" or "none"
-        QTest::newRow("ok after a pattern") << "F0132768" << "Image1_5" << "Cmdok" << "F0532768" << 5 << "plain";
+        QTest::newRow("ok, pattern") << "F0132768" << "Image1_5" << "Cmdok" << "F0532768" << 5 << "plain";
         QTest::newRow("ok right after opening") << "F02128" << "" << "Cmdok" << "F02128" << 2 << "none";
-        QTest::newRow("ok after unticking") << "E14255" << "Check1" << "Cmdok" << "E14255" << 14 << "patterned";
+        QTest::newRow("ok, unticked") << "E14255" << "Check1" << "Cmdok" << "E14255" << 14 << "patterned";
         QTest::newRow("cancel") << "F0132768" << "Image1_4" << "Cmdcancel" << "cancel" << -1 << "plain";
         QTest::newRow("close box") << "F0132768" << "Image1_11" << "" << "F0132768" << -1 << "plain";
         QTest::newRow("close box, malformed body") << "x9" << "Image1_11" << "" << "x9" << -1 << "plain";
@@ -167,10 +168,10 @@ private slots:
         QFETCH(QString, tileBefore);
         const QString file = body.startsWith(u'F') ? QStringLiteral("bakdatal") : QStringLiteral("bakdatae");
         const QString other = body.startsWith(u'F') ? QStringLiteral("bakdatae") : QStringLiteral("bakdatal");
+        const QImage tile = tileBefore == u"plain" ? plainTile(qRgb(1, 2, 3))
+                                                   : BackTile::RenderBackTile(BackColourArt::pattern(3), 255, true);
         if (tileBefore != u"none")
-            QVERIFY(saveBackTile(tileBefore == u"plain" ? plainTile(qRgb(1, 2, 3))
-                                                        : BackTile::RenderBackTile(BackColourArt::pattern(3), 255, true),
-                folder().filePath(file)));
+            QVERIFY(saveBackTile(tile, folder().filePath(file)));
         const QByteArray before = folder().read(file);
         Frm_color dialog(context(), body, {});
         dialog.show();
