@@ -206,6 +206,9 @@ private slots:
                                    << QStringList { "start short.wav" };
         QTest::newRow("start fails") << QStringList { "0 long.wav 8209 0 refuses", "0 short.wav 8209 1" }
                                      << QStringList { "start long.wav", "start short.wav" };
+        QTest::newRow("failed cut-in")
+            << QStringList { "0 long.wav 8209 1", "100 short.wav 1 0 refuses", "200 short.wav 8209 1" }
+            << QStringList { "start long.wav", "stop", "start short.wav", "start short.wav" };
     }
     void sequences()
     {
