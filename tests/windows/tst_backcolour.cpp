@@ -20,6 +20,9 @@ struct Hsb {
 Q_DECLARE_METATYPE(Hsb)
 
 namespace {
+// The ways a conversions row is checked.
+constexpr int ToHsb = 1, ToRgb = 2, Both = 3;
+
 QImage plain(QSize size, QRgb colour)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -52,73 +55,70 @@ private slots:
         }
     }
 
-    void rgbToHsb_data()
+    // Each row is checked in the ways it names: RgbToHsb, HsbToRgb or both (where integer hue,
+    // saturation and brightness lose nothing).
+    void conversions_data()
     {
         QTest::addColumn<Hsb>("c");
+        QTest::addColumn<int>("ways");
         // Greys: hue 0, saturation 0.
-        QTest::newRow("black") << Hsb { 0, 0, 0, 0, 0, 0 };
-        QTest::newRow("white") << Hsb { 255, 255, 255, 0, 0, 100 };
-        QTest::newRow("grey 128") << Hsb { 128, 128, 128, 0, 0, 50 };
+        QTest::newRow("black") << Hsb { 0, 0, 0, 0, 0, 0 } << Both;
+        QTest::newRow("white") << Hsb { 255, 255, 255, 0, 0, 100 } << Both;
+        QTest::newRow("grey 128, back from 127.5") << Hsb { 128, 128, 128, 0, 0, 50 } << Both;
         // One row per case of the hue rule; d = round((mid - min) * 60 / (max - min)).
-        QTest::newRow("red min, blue max") << Hsb { 0, 100, 200, 210, 100, 78 };
-        QTest::newRow("red min, green max") << Hsb { 10, 200, 110, 152, 95, 78 };
-        QTest::newRow("green min, red max") << Hsb { 200, 50, 100, 340, 75, 78 };
-        QTest::newRow("green min, blue max") << Hsb { 100, 50, 200, 260, 75, 78 };
-        QTest::newRow("blue min, green max") << Hsb { 100, 200, 50, 100, 75, 78 };
-        QTest::newRow("blue min, red max") << Hsb { 200, 100, 50, 20, 75, 78 };
-        QTest::newRow("green 128") << Hsb { 0, 128, 0, 120, 100, 50 };
+        QTest::newRow("red min, blue max") << Hsb { 0, 100, 200, 210, 100, 78 } << ToHsb;
+        QTest::newRow("red min, green max") << Hsb { 10, 200, 110, 152, 95, 78 } << ToHsb;
+        QTest::newRow("green min, red max") << Hsb { 200, 50, 100, 340, 75, 78 } << ToHsb;
+        QTest::newRow("green min, blue max") << Hsb { 100, 50, 200, 260, 75, 78 } << ToHsb;
+        QTest::newRow("blue min, green max") << Hsb { 100, 200, 50, 100, 75, 78 } << ToHsb;
+        QTest::newRow("blue min, red max") << Hsb { 200, 100, 50, 20, 75, 78 } << ToHsb;
+        QTest::newRow("green 128") << Hsb { 0, 128, 0, 120, 100, 50 } << Both;
         // Ties between components go to the first case in order.
-        QTest::newRow("cyan") << Hsb { 0, 255, 255, 180, 100, 100 };
-        QTest::newRow("yellow") << Hsb { 255, 255, 0, 60, 100, 100 };
-        QTest::newRow("magenta") << Hsb { 255, 0, 255, 300, 100, 100 };
+        QTest::newRow("cyan") << Hsb { 0, 255, 255, 180, 100, 100 } << Both;
+        QTest::newRow("yellow") << Hsb { 255, 255, 0, 60, 100, 100 } << Both;
+        QTest::newRow("magenta") << Hsb { 255, 0, 255, 300, 100, 100 } << Both;
         // 360 - 0 for pure reds counts as hue 0.
-        QTest::newRow("red") << Hsb { 255, 0, 0, 0, 100, 100 };
-        QTest::newRow("red, d rounds to 0") << Hsb { 255, 0, 2, 0, 100, 100 };
-        QTest::newRow("red, d = 1") << Hsb { 255, 0, 5, 359, 100, 100 };
+        QTest::newRow("red") << Hsb { 255, 0, 0, 0, 100, 100 } << Both;
+        QTest::newRow("red, d rounds to 0") << Hsb { 255, 0, 2, 0, 100, 100 } << ToHsb;
+        QTest::newRow("red, d = 1") << Hsb { 255, 0, 5, 359, 100, 100 } << ToHsb;
         // Halves go to the even neighbour.
-        QTest::newRow("saturation 0.5 -> 0") << Hsb { 200, 199, 199, 0, 0, 78 };
-        QTest::newRow("saturation 1.5 -> 2") << Hsb { 200, 197, 197, 0, 2, 78 };
-        QTest::newRow("d 0.5 -> 0") << Hsb { 0, 1, 120, 240, 100, 47 };
-        QTest::newRow("d 1.5 -> 2") << Hsb { 0, 3, 120, 238, 100, 47 };
-    }
-    void rgbToHsb()
-    {
-        QFETCH(Hsb, c);
-        const HsbValue got = RgbToHsb(c.r, c.g, c.b);
-        QCOMPARE(QList<int>({ got.hue, got.saturation, got.brightness }), QList<int>({ c.h, c.s, c.v }));
-        QCOMPARE(RgbToHsb(ColourValue::fromRgb(c.r, c.g, c.b)), got);
-    }
-
-    void hsbToRgb_data()
-    {
-        QTest::addColumn<Hsb>("c");
-        QTest::newRow("grey 127.5 -> 128") << Hsb { 128, 128, 128, 0, 0, 50 };
-        QTest::newRow("grey 76.5 -> 76") << Hsb { 76, 76, 76, 200, 0, 30 };
-        QTest::newRow("black") << Hsb { 0, 0, 0, 0, 100, 0 };
-        QTest::newRow("red") << Hsb { 255, 0, 0, 0, 100, 100 };
+        QTest::newRow("saturation 0.5 -> 0") << Hsb { 200, 199, 199, 0, 0, 78 } << ToHsb;
+        QTest::newRow("saturation 1.5 -> 2") << Hsb { 200, 197, 197, 0, 2, 78 } << ToHsb;
+        QTest::newRow("d 0.5 -> 0") << Hsb { 0, 1, 120, 240, 100, 47 } << ToHsb;
+        QTest::newRow("d 1.5 -> 2") << Hsb { 0, 3, 120, 238, 100, 47 } << ToHsb;
+        // From hue, saturation and brightness back to red, green and blue.
+        QTest::newRow("grey 76.5 -> 76") << Hsb { 76, 76, 76, 200, 0, 30 } << ToRgb;
+        QTest::newRow("black, saturated") << Hsb { 0, 0, 0, 0, 100, 0 } << ToRgb;
         // Middle of every sector: the varying component is 127.5, which rounds to 128.
-        QTest::newRow("sector 0") << Hsb { 255, 128, 0, 30, 100, 100 };
-        QTest::newRow("sector 1") << Hsb { 128, 255, 0, 90, 100, 100 };
-        QTest::newRow("sector 2") << Hsb { 0, 255, 128, 150, 100, 100 };
-        QTest::newRow("sector 3") << Hsb { 0, 128, 255, 210, 100, 100 };
-        QTest::newRow("sector 4") << Hsb { 128, 0, 255, 270, 100, 100 };
-        QTest::newRow("sector 5") << Hsb { 255, 0, 128, 330, 100, 100 };
+        QTest::newRow("sector 0") << Hsb { 255, 128, 0, 30, 100, 100 } << Both;
+        QTest::newRow("sector 1") << Hsb { 128, 255, 0, 90, 100, 100 } << Both;
+        QTest::newRow("sector 2") << Hsb { 0, 255, 128, 150, 100, 100 } << Both;
+        QTest::newRow("sector 3") << Hsb { 0, 128, 255, 210, 100, 100 } << Both;
+        QTest::newRow("sector 4") << Hsb { 128, 0, 255, 270, 100, 100 } << Both;
+        QTest::newRow("sector 5") << Hsb { 255, 0, 128, 330, 100, 100 } << Both;
         // V = 204, f = 1/3: p = 102, q = 170.
-        QTest::newRow("sector 3, thirds") << Hsb { 102, 170, 204, 200, 50, 80 };
+        QTest::newRow("sector 3, thirds") << Hsb { 102, 170, 204, 200, 50, 80 } << Both;
         // V = 76.5 -> 76, t = p = 45.9 -> 46.
-        QTest::newRow("dark, weak") << Hsb { 76, 46, 46, 0, 40, 30 };
+        QTest::newRow("dark, weak") << Hsb { 76, 46, 46, 0, 40, 30 } << ToRgb;
         // A hue of 360 or more counts as 0 (not as hue - 360).
-        QTest::newRow("hue 360") << Hsb { 255, 0, 0, 360, 100, 100 };
-        QTest::newRow("hue 400") << Hsb { 255, 0, 0, 400, 100, 100 };
-        QTest::newRow("hue 359") << Hsb { 255, 0, 4, 359, 100, 100 };
+        QTest::newRow("hue 360") << Hsb { 255, 0, 0, 360, 100, 100 } << ToRgb;
+        QTest::newRow("hue 400") << Hsb { 255, 0, 0, 400, 100, 100 } << ToRgb;
+        QTest::newRow("hue 359") << Hsb { 255, 0, 4, 359, 100, 100 } << Both;
         // Out of range inputs are clamped.
-        QTest::newRow("hue -30") << Hsb { 255, 0, 0, -30, 100, 100 };
-        QTest::newRow("saturation, brightness over 100") << Hsb { 0, 255, 0, 120, 150, 120 };
+        QTest::newRow("hue -30") << Hsb { 255, 0, 0, -30, 100, 100 } << ToRgb;
+        QTest::newRow("saturation, brightness over 100") << Hsb { 0, 255, 0, 120, 150, 120 } << ToRgb;
     }
-    void hsbToRgb()
+    void conversions()
     {
         QFETCH(Hsb, c);
-        QCOMPARE(HsbToRgb(c.h, c.s, c.v), ColourValue::fromRgb(c.r, c.g, c.b));
+        QFETCH(int, ways);
+        if (ways & ToHsb) {
+            const HsbValue got = RgbToHsb(c.r, c.g, c.b);
+            QCOMPARE(QList<int>({ got.hue, got.saturation, got.brightness }), QList<int>({ c.h, c.s, c.v }));
+            QCOMPARE(RgbToHsb(ColourValue::fromRgb(c.r, c.g, c.b)), got);
+        }
+        if (ways & ToRgb)
+            QCOMPARE(HsbToRgb(c.h, c.s, c.v), ColourValue::fromRgb(c.r, c.g, c.b));
     }
 
     // Integer hue, saturation and brightness lose a little: a colour comes back within a few units;
