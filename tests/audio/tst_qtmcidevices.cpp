@@ -244,6 +244,7 @@ private slots:
         QCOMPARE(system.mci()->sendString(QStringLiteral("Play m"), &reply), int(MciDevices::NoAudioDevice));
     }
 
+    // Without a folder the generator tells its usage; given one, it writes the shipped files again.
     void shippedFilesAreWhatTheGeneratorMakes()
     {
         for (const QString& name : SoundNames) {
@@ -256,21 +257,16 @@ private slots:
         QVERIFY(out.isValid());
         const QString target = QDir(out.path()).filePath(QStringLiteral("new sound"));
         QProcess generator;
+        generator.start(QStringLiteral(QUARRY_SOUNDGEN), {});
+        QVERIFY(generator.waitForFinished(60000));
+        QCOMPARE(generator.exitCode(), 2);
+        QVERIFY(generator.readAllStandardError().startsWith("usage:"));
         generator.start(QStringLiteral(QUARRY_SOUNDGEN), { target });
         QVERIFY(generator.waitForFinished(60000));
         QCOMPARE(generator.exitCode(), 0);
         QCOMPARE(QDir(target).entryList(QDir::Files).size(), SoundNames.size());
         for (const QString& name : SoundNames)
             QVERIFY2(wave(target, name) == wave(soundFolder(), name), qPrintable(name));
-    }
-
-    void generatorUsage()
-    {
-        QProcess generator;
-        generator.start(QStringLiteral(QUARRY_SOUNDGEN), {});
-        QVERIFY(generator.waitForFinished(60000));
-        QCOMPARE(generator.exitCode(), 2);
-        QVERIFY(generator.readAllStandardError().startsWith("usage:"));
     }
 };
 
