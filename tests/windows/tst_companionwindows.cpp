@@ -131,25 +131,6 @@ private slots:
         QCOMPARE(f.context().toolOpen, true);
     }
 
-    // A game window reaching past the screen's edge would take its companions with it; they are
-    // pulled back so that their whole frames stay on the screen.
-    void companionsStayOnScreen_data() { games_data(); }
-    void companionsStayOnScreen()
-    {
-        QFETCH(Game, which);
-        Fixture f(which);
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        f.game.window.setGeometry(screen.right() - 300, screen.bottom() - 200, 1000, 700);
-        f.game.picture = FakeGame::pictureOf(400, 200);
-        f.companions.showPreview();
-        f.companions.showToolbar();
-        for (QWidget* companion : { static_cast<QWidget*>(f.preview()), static_cast<QWidget*>(f.tool()) }) {
-            QVERIFY(companion);
-            QTRY_VERIFY(companion->isVisible());
-            QVERIFY2(screen.contains(companion->frameGeometry()), companion->metaObject()->className());
-        }
-    }
-
     // The open flags follow the windows: cleared at game load, set by the first activation (which
     // opens nothing twice). Minimising hides both without reloading. A window closed by hand is
     // deleted and its flag cleared.
@@ -198,12 +179,16 @@ private slots:
     }
 
     // Without a picture: the jigsaw's preview command does nothing, the sliding game's loads a
-    // hidden preview; a preview loaded at first activation shows with the first picture.
+    // hidden preview; a preview loaded at first activation shows with the first picture. A game
+    // window reaching past the screen's edge would take its companions with it; they are pulled
+    // back so that their whole frames stay on the screen.
     void previewWithoutPicture_data() { games_data(); }
     void previewWithoutPicture()
     {
         QFETCH(Game, which);
         Fixture f(which);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        f.game.window.setGeometry(screen.right() - 300, screen.bottom() - 200, 1000, 700);
         f.companions.showPreview();
         QCOMPARE(f.preview() != nullptr, which == Game::Sliding);
         QCOMPARE(f.context().previewOpen, which == Game::Sliding);
@@ -214,6 +199,10 @@ private slots:
         f.companions.pictureChanged();
         QVERIFY(preview->isVisible());
         QCOMPARE(preview->size(), QSize(186, 124));
+        for (QWidget* companion : { static_cast<QWidget*>(preview), static_cast<QWidget*>(f.tool()) }) {
+            QTRY_VERIFY(companion->isVisible());
+            QVERIFY2(screen.contains(companion->frameGeometry()), companion->metaObject()->className());
+        }
     }
 
     // Each enabled button calls PMenu with its index; disabled ones, presses released elsewhere and
