@@ -80,19 +80,6 @@ private slots:
         }
     }
 
-    void catalogueExamples()
-    {
-        // Two pieces: an oval tile with a figure-shaped hole, then the figure.
-        const ParsedShape tiles = parseShapeString(
-            u"W20,H30,P2,VA2P3C12,0,0,20,30,2,2,18,2,18,17,6,17,6,24,14,24,18,28,2,28,2,13,14,13,14,6,6,6,"
-            u"VC12,2,2,18,2,18,17,6,17,6,24,14,24,18,28,2,28,2,13,14,13,14,6,6,6,",
-            QSize(20, 30));
-        QCOMPARE(tiles.pieces.size(), 2);
-        QCOMPARE(tiles.pieces[0].points.size(), 14);
-        QCOMPARE(tiles.pieces[1].points.size(), 12);
-        QCOMPARE(tiles.pieces[0].points.mid(2), tiles.pieces[1].points);
-    }
-
     // Damaged strings give bounded results and never read past the text.
     void damaged_data()
     {
@@ -208,17 +195,6 @@ private slots:
         QCOMPARE(outline.boundingRect(), QRect(0, 0, 50, 50));
     }
 
-    // An ellipse stays inside the box of its corners: it never owns the column or row of the far corner.
-    void ellipseInsideItsBox()
-    {
-        const QRect box(10, 20, 100, 50);
-        const QRegion outline = buildOutline(u"A2", Points { { 110, 70 }, { 10, 20 } });
-        QCOMPARE(outline.boundingRect().united(box), box);
-        QCOMPARE(outline.boundingRect().left(), 10);
-        QCOMPARE(outline.boundingRect().right(), 109);
-        QCOMPARE(outline.boundingRect().bottom(), 69);
-    }
-
     // Two squares sharing the edge x = 100: column 100 belongs to the right one only.
     void sharedEdge_data()
     {
@@ -253,8 +229,9 @@ private slots:
         QCOMPARE(area(outline), area(QRegion(0, 0, 100, 100, QRegion::Ellipse)) - 400);
     }
 
-    // Right and bottom edges are exclusive for every kind, whatever the corner order; heads referring to
-    // absent points use only what is there; huge coordinates are clamped.
+    // Right and bottom edges are exclusive for every kind, whatever the corner order (an ellipse never
+    // owns the far corner's column or row); heads referring to absent points use only what is there;
+    // huge coordinates are clamped.
     void boundingBox()
     {
         const auto box = [](QStringView head, const Points& points) { return buildOutline(head, points).boundingRect(); };
@@ -262,6 +239,9 @@ private slots:
         QCOMPARE(box(u"C5", { { 10, 20 }, { 110, 20 }, { 110, 70 }, { 10, 70 }, { 10, 20 } }), expected);
         QCOMPARE(box(u"B2", { { 10, 20 }, { 110, 70 } }), expected);
         QCOMPARE(box(u"B2", { { 110, 20 }, { 10, 70 } }), expected); // corners swapped
+        const QRect ellipse = box(u"A2", { { 110, 70 }, { 10, 20 } });
+        QCOMPARE(ellipse.united(expected), expected);
+        QCOMPARE(QList<int>({ ellipse.left(), ellipse.right(), ellipse.bottom() }), QList<int>({ 10, 109, 69 }));
         QCOMPARE(box(u"B2", { { 10, 20 }, { 110, 20 } }), QRect()); // flat
         QCOMPARE(box(u"C999999999", { { 0, 0 }, { 10, 0 }, { 10, 10 } }), QRect(0, 0, 10, 10)); // through the present points
         QCOMPARE(box(u"C5", { { 0, 0 }, { 10, 10 } }), QRect()); // a polygon of two points
