@@ -78,6 +78,8 @@ class TestPieces : public QObject
     Q_OBJECT
 
 private slots:
+    // Records in the order added: a rectangle, a ring, a piece with nothing to show (an empty box,
+    // nothing drawn) and the board of a shape-board level (a region with holes, no seam, its group).
     void records()
     {
         QImage working = picture(QImage::Format_RGB32, QSize(400, 300));
@@ -101,6 +103,18 @@ private slots:
         QCOMPARE(ring.group, QStringLiteral("P2"));
         QCOMPARE(
             PieceBuilder::pieceMask(ring), ring.outline.translated(-PieceBuilder::pieceBox(ring).topLeft()));
+
+        const QImage seamed = working;
+        QCOMPARE(builder.addPiece(table, ParsedPiece { QStringLiteral("C5"), { { 3, 3 } } }), 3);
+        QVERIFY(PieceBuilder::pieceBox(table.piece(3)).isEmpty());
+        const QRegion board = QRegion(0, 0, 400, 300).xored(table.piece(1).outline);
+        QCOMPARE(builder.addRegionPiece(table, board), 4);
+        const PieceRecord& record = table.piece(4);
+        QCOMPARE(record.group, QStringLiteral("P4"));
+        QCOMPARE(record.outline, board);
+        QCOMPARE(PieceBuilder::pieceBox(record), QRect(0, 0, 400, 300));
+        QVERIFY(record.head.isEmpty() && record.points.isEmpty());
+        QCOMPARE(working, seamed);
     }
 
     // Each of two adjacent squares shows a light seam along the common edge; black board pixels leave
@@ -157,39 +171,6 @@ private slots:
                 lightened = true;
             }
         QVERIFY(lightened);
-    }
-
-    // The board of a shape-board level: a region with holes, no seam, its own group.
-    void regionPiece()
-    {
-        QImage working = picture(QImage::Format_RGB32);
-        const QImage before = working;
-        PieceTable table;
-        PieceBuilder builder(working);
-        builder.addPiece(table, parseShapeString(u"W200,H100,P1,VB2,10,10,30,30", working.size()).pieces.first());
-        const QImage afterFigure = working;
-        const QRegion board = QRegion(0, 0, 200, 100).xored(table.piece(1).outline);
-        QCOMPARE(builder.addRegionPiece(table, board), 2);
-        const PieceRecord& record = table.piece(2);
-        QCOMPARE(record.group, QStringLiteral("P2"));
-        QCOMPARE(record.outline, board);
-        QCOMPARE(PieceBuilder::pieceBox(record), QRect(0, 0, 200, 100));
-        QVERIFY(record.head.isEmpty());
-        QVERIFY(record.points.isEmpty());
-        QCOMPARE(working, afterFigure);
-        QVERIFY(working != before);
-    }
-
-    // A piece with nothing to show has an empty box and draws nothing.
-    void emptyPiece()
-    {
-        QImage working = picture(QImage::Format_RGB32);
-        const QImage before = working;
-        PieceTable table;
-        PieceBuilder builder(working);
-        QCOMPARE(builder.addPiece(table, ParsedPiece { QStringLiteral("C5"), { { 3, 3 } } }), 1);
-        QVERIFY(PieceBuilder::pieceBox(table.piece(1)).isEmpty());
-        QCOMPARE(working, before);
     }
 
     void turnBmp_data()

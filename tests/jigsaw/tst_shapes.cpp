@@ -184,8 +184,9 @@ private slots:
             QVERIFY2(!outline.contains(p), qPrintable(QStringLiteral("(%1,%2) outside").arg(p.x()).arg(p.y())));
     }
 
-    // Polygon through points 1..6, then the union with the ellipse bounded by points 7 and 8.
-    void polygonUnionEllipse()
+    // Mixed primitives: a polygon through points 1..6 united with the ellipse bounded by points 7
+    // and 8; a ring, whose polygon hole lies outside the outline.
+    void mixedPrimitives()
     {
         const Points points { { 0, 0 }, { 40, 0 }, { 40, 20 }, { 20, 20 }, { 20, 40 }, { 0, 40 }, { 30, 30 }, { 50, 50 } };
         const QRegion outline = buildOutline(u"C6P2A2", points);
@@ -193,6 +194,12 @@ private slots:
         QVERIFY(outline.contains(QPoint(40, 40)));  // ellipse only
         QVERIFY(!outline.contains(QPoint(31, 31))); // ellipse's box corner, outside the ellipse
         QCOMPARE(outline.boundingRect(), QRect(0, 0, 50, 50));
+        const QRegion ring = buildOutline(
+            u"A2P3C5", Points { { 0, 0 }, { 100, 100 }, { 40, 40 }, { 60, 40 }, { 60, 60 }, { 40, 60 }, { 40, 40 } });
+        QVERIFY(!ring.contains(QPoint(50, 50)));
+        QVERIFY(ring.contains(QPoint(20, 50)));
+        QVERIFY(!ring.contains(QPoint(2, 2)));
+        QCOMPARE(area(ring), area(QRegion(0, 0, 100, 100, QRegion::Ellipse)) - 400);
     }
 
     // Two squares sharing the edge x = 100: column 100 belongs to the right one only.
@@ -216,17 +223,6 @@ private slots:
         QCOMPARE(a.united(b), QRegion(0, 0, 200, 100));
         QVERIFY(!a.contains(QPoint(100, 50)));
         QVERIFY(b.contains(QPoint(100, 50)));
-    }
-
-    // A ring: the hole lies outside the outline, the ring inside.
-    void ellipseXorPolygonHole()
-    {
-        const Points points { { 0, 0 }, { 100, 100 }, { 40, 40 }, { 60, 40 }, { 60, 60 }, { 40, 60 }, { 40, 40 } };
-        const QRegion outline = buildOutline(u"A2P3C5", points);
-        QVERIFY(!outline.contains(QPoint(50, 50)));
-        QVERIFY(outline.contains(QPoint(20, 50)));
-        QVERIFY(!outline.contains(QPoint(2, 2)));
-        QCOMPARE(area(outline), area(QRegion(0, 0, 100, 100, QRegion::Ellipse)) - 400);
     }
 
     // Right and bottom edges are exclusive for every kind, whatever the corner order (an ellipse never
