@@ -17,10 +17,14 @@ inline PieceTable squareGrid(int cols, int rows, bool record0List = false)
             const int k = table.count() + 1;
             p.group = QStringLiteral("P%1").arg(k);
             if (!record0List) {
-                if (c > 0) p.neighbours += NeighbourList::entry(k - 1);
-                if (c < cols - 1) p.neighbours += NeighbourList::entry(k + 1);
-                if (r > 0) p.neighbours += NeighbourList::entry(k - cols);
-                if (r < rows - 1) p.neighbours += NeighbourList::entry(k + cols);
+                if (c > 0)
+                    p.neighbours += NeighbourList::entry(k - 1);
+                if (c < cols - 1)
+                    p.neighbours += NeighbourList::entry(k + 1);
+                if (r > 0)
+                    p.neighbours += NeighbourList::entry(k - cols);
+                if (r < rows - 1)
+                    p.neighbours += NeighbourList::entry(k + cols);
             }
             table.append(p);
         }

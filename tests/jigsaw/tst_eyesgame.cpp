@@ -254,7 +254,8 @@ private slots:
         QCOMPARE(game.piece(1)->pos(), at);
         QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), before.transposed())));
         game.dropAt(4, QPointF(15000, 6000));
-        QTest::mouseClick(game.window->background(), Qt::RightButton, {}, game.piece(4)->pos() + QPoint(-3, 5));
+        QTest::mouseClick(
+            game.window->background(), Qt::RightButton, {}, game.piece(4)->pos() + QPoint(-3, 5));
         QCOMPARE(game.window->table().piece(4).turn, 90);
         QVERIFY(!game.window->gameMenu()->isVisible());
         QStringList played;
@@ -382,7 +383,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
         QTest::keyClick(game.window.get(), Qt::Key_Comma, Qt::ControlModifier);
         QCOMPARE(shownRotation, 0);
-        QVERIFY(game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R1,M0,S1,P2,"));
+        QVERIFY(
+            game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R1,M0,S1,P2,"));
         QTest::keyClick(game.window.get(), Qt::Key_F2);
         QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
         QCOMPARE(game.window->table().piece(2).turn, 90);

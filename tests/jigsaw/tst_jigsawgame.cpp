@@ -3,8 +3,8 @@
 // a save that does not fit its level is refused and changes nothing.
 #include "GameClock.h"
 #include "JigsawGame.h"
-#include "JigsawTables.h"
 #include "JigsawSave.h"
+#include "JigsawTables.h"
 #include "RandomSource.h"
 #include "StringTable.h"
 #include "Twips.h"

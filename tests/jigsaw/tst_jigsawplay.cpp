@@ -1,7 +1,7 @@
 // tst_jigsawplay.cpp: drag, clamp, join and scatter rules of the jigsaw.
 #include "JigsawPlay.h"
-#include "JigsawTables.h"
 #include "JigsawScatter.h"
+#include "JigsawTables.h"
 #include "LevelBuilder.h"
 #include "NeighbourList.h"
 #include "RandomSource.h"

@@ -96,19 +96,21 @@ private slots:
     // others list every piece in record 0); an unknown code is built like 1605.
     void levelSizesAndRules()
     {
-        const QStringList sizes = QStringLiteral("1601 W400,H400,P16 1602 W200,H200,P16 1603 W90,H90,P18 "
+        const QStringList sizes = QStringLiteral(
+            "1601 W400,H400,P16 1602 W200,H200,P16 1603 W90,H90,P18 "
             "1604 W200,H160,P20 1605 W500,H400,P20 1606 W200,H160,P20 1607 W300,H300,P18 1608 W300,H300,P18 "
             "1609 W300,H300,P27 1610 W300,H300,P18 1611 W80,H90,P24 3601 W600,H600,P36 3602 W300,H300,P36 "
             "3603 W150,H120,P40 3604 W300,H240,P45 3605 W600,H600,P36 3606 W300,H240,P45 3607 W500,H400,P40 "
             "3608 W500,H400,P40 3609 W500,H400,P60 3610 W500,H400,P40 3611 W100,H120,P40 6401 W800,H800,P64 "
             "6402 W400,H400,P64 6403 W180,H150,P60 6404 W400,H240,P60 6405 W800,H800,P64 6406 W400,H240,P60 "
             "6407 W600,H500,P60 6408 W600,H500,P60 6409 W600,H500,P90 6410 W600,H500,P60 6411 W120,H150,P60")
-                                        .split(u' ');
+                                      .split(u' ');
         const QList<int> ruled = { 1601, 1602, 1603, 1604, 1605, 1606, 3601, 3602, 3603, 3604, 3606, 6402 };
         for (qsizetype i = 0; i < sizes.size(); i += 2) {
             ScriptedRandom random({ 0.5 });
             const int code = sizes[i].toInt();
-            QVERIFY2(ShapeCatalogue::generateLevel(code, random).startsWith(sizes[i + 1] + u','), qPrintable(sizes[i]));
+            QVERIFY2(ShapeCatalogue::generateLevel(code, random).startsWith(sizes[i + 1] + u','),
+                qPrintable(sizes[i]));
             QCOMPARE(NeighbourLists::hasRule(code), ruled.contains(code));
         }
         ScriptedRandom a({ 0.2, 0.6, 0.4 }), b({ 0.2, 0.6, 0.4 });

@@ -194,8 +194,8 @@ private slots:
         QVERIFY(outline.contains(QPoint(40, 40)));  // ellipse only
         QVERIFY(!outline.contains(QPoint(31, 31))); // ellipse's box corner, outside the ellipse
         QCOMPARE(outline.boundingRect(), QRect(0, 0, 50, 50));
-        const QRegion ring = buildOutline(
-            u"A2P3C5", Points { { 0, 0 }, { 100, 100 }, { 40, 40 }, { 60, 40 }, { 60, 60 }, { 40, 60 }, { 40, 40 } });
+        const QRegion ring = buildOutline(u"A2P3C5",
+            Points { { 0, 0 }, { 100, 100 }, { 40, 40 }, { 60, 40 }, { 60, 60 }, { 40, 60 }, { 40, 40 } });
         QVERIFY(!ring.contains(QPoint(50, 50)));
         QVERIFY(ring.contains(QPoint(20, 50)));
         QVERIFY(!ring.contains(QPoint(2, 2)));
@@ -237,7 +237,8 @@ private slots:
         QCOMPARE(box(u"B2", { { 110, 20 }, { 10, 70 } }), expected); // corners swapped
         const QRect ellipse = box(u"A2", { { 110, 70 }, { 10, 20 } });
         QCOMPARE(ellipse.united(expected), expected);
-        QCOMPARE(QList<int>({ ellipse.left(), ellipse.right(), ellipse.bottom() }), QList<int>({ 10, 109, 69 }));
+        QCOMPARE(
+            QList<int>({ ellipse.left(), ellipse.right(), ellipse.bottom() }), QList<int>({ 10, 109, 69 }));
         QCOMPARE(box(u"B2", { { 10, 20 }, { 110, 20 } }), QRect()); // flat
         QCOMPARE(box(u"C999999999", { { 0, 0 }, { 10, 0 }, { 10, 10 } }), QRect(0, 0, 10, 10)); // through the present points
         QCOMPARE(box(u"C5", { { 0, 0 }, { 10, 10 } }), QRect()); // a polygon of two points
