@@ -264,15 +264,6 @@ private slots:
         QCOMPARE(played, QStringList({ "rotate.wav", "together0.wav", "rotate.wav", "rotate.wav" }));
     }
 
-    // The clock's end reaches the shell: the banner shows and the clock stops.
-    void timeEndStopsTheClock()
-    {
-        JigsawWindow game("G1,BE0132768,D0,R1,M0,S1,P2,");
-        for (int t = 0; t < 9999; ++t)
-            game.window->Timer1_Timer();
-        QVERIFY(game.window->timeEndLabel()->isVisible() && !game.window->timerActive());
-    }
-
     // M and D redrawn at 0.5: the shape-board family, on the board's background. A figure dropped 6
     // pixels off its hole snaps in and stays a window of its own, and the piece windows stack as the
     // model says (the board lowest, then the locked figure).
@@ -284,12 +275,6 @@ private slots:
         QVERIFY(board > 1);
         QVERIFY(game.window->background()->boardVisible());
         QVERIFY(!game.window->background()->targetVisible());
-        QTest::mousePress(game.piece(1), Qt::LeftButton, {}, Grab);
-        QVERIFY(game.window->play().dragging());
-        QVERIFY(game.window->dragFrame()->isVisible());
-        QCOMPARE(game.window->dragFrame()->geometry(), game.piece(1)->geometry());
-        QTest::mouseRelease(game.piece(1), Qt::LeftButton, {}, Grab);
-
         game.dropAt(1, game.besideOf(board, 1, QPointF(6, -6)));
         QCOMPARE(game.window->play().joinCounter(), 2);
         QVERIFY(game.piece(1)->isVisible() && game.window->play().window(1).locked);
@@ -300,20 +285,6 @@ private slots:
         const QObjectList order = game.window->background()->children();
         for (qsizetype i = 1; i < stack.size(); ++i)
             QVERIFY(order.indexOf(game.piece(stack[i - 1])) < order.indexOf(game.piece(stack[i])));
-    }
-
-    void idleCommandsDoNothing()
-    {
-        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        PieceWindow* first = game.piece(1);
-        const QString record = game.window->record();
-        for (int index : { 7, 10, -1 }) {
-            game.window->PMenu(index);
-            QVERIFY(game.window->isVisible() && game.window->timerActive());
-            QCOMPARE(game.piece(1), first);
-            QCOMPARE(game.window->record(), record);
-            QVERIFY(game.scripted.messages.shown.isEmpty());
-        }
     }
 
     // The question is the shell's (tst_logicgame); No keeps this game's units, Yes deals anew.
@@ -333,24 +304,23 @@ private slots:
         QCOMPARE(game.window->play().joinCounter(), 1);
     }
 
-    // The switch writes the jigsaw's own line; captions and a read-only file are tst_logicgame's.
-    void soundCommandAndCompanions()
+    // The tool slots of the sliding puzzle's commands do nothing here. The jigsaw's own menu (its
+    // entries are tst_gamemenu's) with the S field's caption, opened by a right release on the
+    // background; F3 pauses once per stroke; the sound switch writes the jigsaw's own line
+    // (captions and a read-only file are tst_logicgame's); the clock's end reaches the shell (the
+    // banner shows, the clock stops); Exit closes.
+    void commandsAndMenu()
     {
         JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        QVERIFY(game.window->companions().toolWindow());
-        QVERIFY(game.window->companions().previewWindow());
-        int sound = 3;
-        game.window->PMenu(sound);
-        QCOMPARE(game.window->soundCaption(), QStringLiteral("Open Sound"));
-        QVERIFY(game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R0,M0,S0,P2,"));
-        QCOMPARE(game.window->previewPicture(), game.pictures.picture(0));
-    }
-
-    // The jigsaw's own menu (its entries are tst_gamemenu's) with the S field's caption, opened by a
-    // right release on the background; F3 pauses once per stroke; Exit closes.
-    void menuKeysAndExit()
-    {
-        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        PieceWindow* first = game.piece(1);
+        const QString record = game.window->record();
+        for (int index : { 7, 10, -1 }) {
+            game.window->PMenu(index);
+            QVERIFY(game.window->isVisible() && game.window->timerActive());
+            QCOMPARE(game.piece(1), first);
+            QCOMPARE(game.window->record(), record);
+            QVERIFY(game.scripted.messages.shown.isEmpty());
+        }
         QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
         QStringList captions;
         for (const QAction* action : game.window->gameMenu()->actions())
@@ -363,6 +333,16 @@ private slots:
         QVERIFY(game.window->play().paused);
         QTest::keyClick(game.window.get(), Qt::Key_F3);
         QVERIFY(!game.window->play().paused);
+        QVERIFY(game.window->companions().toolWindow());
+        QVERIFY(game.window->companions().previewWindow());
+        int sound = 3;
+        game.window->PMenu(sound);
+        QCOMPARE(game.window->soundCaption(), QStringLiteral("Open Sound"));
+        QVERIFY(game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R0,M0,S0,P2,"));
+        QCOMPARE(game.window->previewPicture(), game.pictures.picture(0));
+        for (int t = 0; t < 9999; ++t)
+            game.window->Timer1_Timer();
+        QVERIFY(game.window->timeEndLabel()->isVisible() && !game.window->timerActive());
         int exit = 9;
         game.window->PMenu(exit);
         QVERIFY(!game.window->isVisible());
