@@ -338,7 +338,8 @@ private slots:
         int sound = 3;
         game.window->PMenu(sound);
         QCOMPARE(game.window->soundCaption(), QStringLiteral("Open Sound"));
-        QVERIFY(game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R0,M0,S0,P2,"));
+        QVERIFY(
+            game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R0,M0,S0,P2,"));
         QCOMPARE(game.window->previewPicture(), game.pictures.picture(0));
         for (int t = 0; t < 9999; ++t)
             game.window->Timer1_Timer();
