@@ -1,8 +1,9 @@
 // tst_levels.cpp: the level rules as tables (codes, every level's size, which levels have neighbour
 // rules, the shape-board grid) and golden texts: shape string, neighbour lists and piece areas for a
-// fixed seed, for one level of each kind and every size-specific generator path (framed-tile pair
-// tables, the 64-piece triangle order and block pairs, the 16-piece shifts). The invariants over
-// every level and many seeds live in tst_levelregions.
+// fixed seed, for one level of each drawn kind and every size-specific generator path (framed-tile
+// pair tables, the 64-piece triangle order and block pairs, the 16-piece shifts); the square grid
+// draws nothing, its size and tiling pin it. The invariants over every level and many seeds live
+// in tst_levelregions.
 #include "LevelBuilder.h"
 #include "NeighbourLists.h"
 #include "PieceTable.h"
