@@ -145,16 +145,13 @@ private slots:
             QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
             return dialog.result() == QDialog::Accepted ? std::optional(dialog.choice()) : std::nullopt;
         });
-        const auto run = [&game](const char* entry) {
-            for (QAction* action : game.window->gameMenu()->actions())
-                if (action->objectName() == QLatin1String(entry))
-                    action->trigger();
-        };
-        run("mnu_newgame");
+        game.window->activateWindow(); // a shortcut runs in the active window only
+        QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
+        QTest::keyClick(game.window.get(), Qt::Key_N, Qt::ControlModifier);
         QVERIFY2(!cellsOffered, "the shape board's cells offered with the catalogue chosen");
         QCOMPARE(game.scripted.messages.shown.size(), 1);
         QCOMPARE(game.scripted.messages.shown[0].text, QStringLiteral("Another new game?"));
-        run("mnu_start");
+        QTest::keyClick(game.window.get(), Qt::Key_F2);
         QCOMPARE(game.window->levelCode(), 3601);
         QCOMPARE(game.window->previewPicture(), game.pictures.picture(2));
         const GameChoices::Choices kept

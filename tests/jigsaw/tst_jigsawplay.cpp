@@ -102,12 +102,10 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(bool, paused);
         QFETCH(int, unit);
-        PieceTable table = onePiece(QRegion(0, 0, 100, 20).united(QRegion(0, 0, 20, 100)));
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, true);
-        placeAtHome(play, QPointF(200, 200));
-        play.paused = paused;
-        QCOMPARE(play.unitNear(QPoint(200, 200) + point), unit);
+        Played game(onePiece(QRegion(0, 0, 100, 20).united(QRegion(0, 0, 20, 100))), JigsawPlay::Catalogue, true,
+            QPointF(200, 200));
+        game.play.paused = paused;
+        QCOMPARE(game.play.unitNear(QPoint(200, 200) + point), unit);
     }
 
     // Without rotation a unit is never turned.
