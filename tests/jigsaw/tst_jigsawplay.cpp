@@ -102,8 +102,8 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(bool, paused);
         QFETCH(int, unit);
-        Played game(onePiece(QRegion(0, 0, 100, 20).united(QRegion(0, 0, 20, 100))), JigsawPlay::Catalogue, true,
-            QPointF(200, 200));
+        Played game(onePiece(QRegion(0, 0, 100, 20).united(QRegion(0, 0, 20, 100))), JigsawPlay::Catalogue,
+            true, QPointF(200, 200));
         game.play.paused = paused;
         QCOMPARE(game.play.unitNear(QPoint(200, 200) + point), unit);
     }
