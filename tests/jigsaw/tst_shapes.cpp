@@ -202,32 +202,9 @@ private slots:
         QCOMPARE(area(ring), area(QRegion(0, 0, 100, 100, QRegion::Ellipse)) - 400);
     }
 
-    // Two squares sharing the edge x = 100: column 100 belongs to the right one only.
-    void sharedEdge_data()
-    {
-        QTest::addColumn<QString>("head");
-        QTest::addColumn<Points>("left");
-        QTest::addColumn<Points>("right");
-        QTest::newRow("polygons") << "C5" << Points { { 0, 0 }, { 100, 0 }, { 100, 100 }, { 0, 100 }, { 0, 0 } }
-                                  << Points { { 100, 0 }, { 200, 0 }, { 200, 100 }, { 100, 100 }, { 100, 0 } };
-        QTest::newRow("rectangles") << "B2" << Points { { 0, 0 }, { 100, 100 } } << Points { { 200, 100 }, { 100, 0 } };
-    }
-    void sharedEdge()
-    {
-        QFETCH(QString, head);
-        QFETCH(Points, left);
-        QFETCH(Points, right);
-        const QRegion a = buildOutline(head, left);
-        const QRegion b = buildOutline(head, right);
-        QVERIFY(a.intersected(b).isEmpty());
-        QCOMPARE(a.united(b), QRegion(0, 0, 200, 100));
-        QVERIFY(!a.contains(QPoint(100, 50)));
-        QVERIFY(b.contains(QPoint(100, 50)));
-    }
-
     // Right and bottom edges are exclusive for every kind, whatever the corner order (an ellipse never
-    // owns the far corner's column or row); heads referring to absent points use only what is there;
-    // huge coordinates are clamped.
+    // owns the far corner's column or row), so pieces sharing an edge never share its pixels; heads
+    // referring to absent points use only what is there; huge coordinates are clamped.
     void boundingBox()
     {
         const auto box = [](QStringView head, const Points& points) { return buildOutline(head, points).boundingRect(); };
