@@ -87,8 +87,8 @@ private slots:
         const QImage before = working;
         PieceTable table;
         PieceBuilder builder(working);
-        const ParsedShape parsed = parseShapeString(
-            u"W400,H300,P2,VB2,100,50,180,110,VA2P3C5,200,150,300,250,240,190,260,190,260,210,240,210,240,190",
+        const ParsedShape parsed = parseShapeString(u"W400,H300,P2,VB2,100,50,180,110,VA2P3C5,200,150,300,"
+                                                    u"250,240,190,260,190,260,210,240,210,240,190",
             working.size());
         QCOMPARE(builder.addPiece(table, parsed.pieces[0]), 1);
         QCOMPARE(builder.addPiece(table, parsed.pieces[1]), 2);
