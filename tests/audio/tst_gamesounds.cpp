@@ -137,7 +137,8 @@ private slots:
             QCOMPARE(alias, file == u"a.wav" ? QStringLiteral("wav7") : QString());
             QStringList expected;
             if (!alias.isEmpty())
-                expected << (wait ? "Play wav7 wait" : "Play wav7") << "Pause wav7" << "Stop wav7";
+                expected << (wait ? "Play wav7 wait" : "Play wav7") << "Pause wav7"
+                         << "Stop wav7";
             expected << "Seek " + alias + " to 250";
             for (const auto& [position, text] : seeks) {
                 media.mmSeek(position);
@@ -172,8 +173,8 @@ private slots:
         minute = 11;
         media.Filename(QStringLiteral("two.mid"));
         QCOMPARE(devices.commands(),
-                 (QStringList { "Open one.wav ALIAS wav10 TYPE Waveaudio wait", "Close wav10",
-                                "Open two.mid ALIAS mid11 TYPE Sequencer wait" }));
+            (QStringList { "Open one.wav ALIAS wav10 TYPE Waveaudio wait", "Close wav10",
+                "Open two.mid ALIAS mid11 TYPE Sequencer wait" }));
         QCOMPARE(media.Filename(), QStringLiteral("two.mid"));
         // A name that opens nothing still closes what was open.
         media.Filename(QStringLiteral("three.ogg"));
@@ -187,7 +188,8 @@ private slots:
         QTest::addColumn<float>("number");
         QTest::addColumn<QString>("text");
         QTest::newRow("plain") << "1500" << 1500.0f << "1500";
-        QTest::newRow("cut at NUL") << QStringLiteral("240") + QChar(u'\0') + QStringLiteral("999") << 240.0f << "240";
+        QTest::newRow("cut at NUL") << QStringLiteral("240") + QChar(u'\0') + QStringLiteral("999") << 240.0f
+                                    << "240";
         QTest::newRow("fraction") << "12.5" << 12.5f << "12.5";
         QTest::newRow("trailing text") << "300ms" << 300.0f << "300ms";
         QTest::newRow("word") << "playing" << 0.0f << "playing";
@@ -267,7 +269,8 @@ private slots:
         QTest::newRow("move") << "move" << SoundOn << 0.35 << drawn("@move3");
         QTest::newRow("move highest") << "move" << SoundOn << 0.9999 << drawn("@move9");
         QTest::newRow("move sound off") << "move" << SoundOff << 0.35 << none;
-        QTest::newRow("move S2 is on") << "move" << "G0,D1,S2," << 0.0 << drawn("@move0");
+        QTest::newRow("move S2 is on") << "move"
+                                       << "G0,D1,S2," << 0.0 << drawn("@move0");
         QTest::newRow("move no S field") << "move" << "G0,D1,M1," << 0.35 << none;
         QTest::newRow("rotate") << "rotate" << SoundOn << 0.5 << QStringList { "@rotate" };
         QTest::newRow("rotate sound off") << "rotate" << SoundOff << 0.5 << none;

@@ -17,12 +17,14 @@
 namespace {
 QtMciDevices::AudioProbe noOutput() { return [] { return false; }; }
 
-const QStringList SoundNames = { "login0",   "login1",   "login2",   "login3",    "move0",     "move1",
-                                 "move2",    "move3",    "move4",    "move5",     "move6",     "move7",
-                                 "move8",    "move9",    "success0", "success1",  "success2",  "success3",
-                                 "success4", "success5", "together0", "together1", "rotate" };
+const QStringList SoundNames = { "login0", "login1", "login2", "login3", "move0", "move1", "move2", "move3",
+    "move4", "move5", "move6", "move7", "move8", "move9", "success0", "success1", "success2", "success3",
+    "success4", "success5", "together0", "together1", "rotate" };
 
-QString soundFolder() { return QDir(qEnvironmentVariable("QUARRY_RUNTIME_DIR")).filePath(QStringLiteral("sound")); }
+QString soundFolder()
+{
+    return QDir(qEnvironmentVariable("QUARRY_RUNTIME_DIR")).filePath(QStringLiteral("sound"));
+}
 
 QByteArray wave(const QString& folder, const QString& name)
 {
@@ -31,8 +33,7 @@ QByteArray wave(const QString& folder, const QString& name)
 }
 
 // Records what the player asks of the sound hardware.
-class FakeOutput : public EffectOutput
-{
+class FakeOutput : public EffectOutput {
 public:
     bool available() override { return present; }
     bool start(const QString& file) override
@@ -47,8 +48,7 @@ public:
     QStringList log;
 };
 
-struct Rig
-{
+struct Rig {
     Rig()
     {
         folder.write(QStringLiteral("long.wav"), silentWave(1, 22050, 16, 11025)); // 500 ms
@@ -81,10 +81,10 @@ private slots:
         QTest::newRow("one second mono") << silentWave(1, 22050, 16, 22050) << "1 22050 22050 1000";
         QTest::newRow("stereo 44.1k") << silentWave(2, 44100, 16, 11025) << "2 44100 11025 250";
         QTest::newRow("rounded down") << silentWave(1, 44100, 16, 44099) << "1 44100 44099 999";
-        QTest::newRow("odd chunk before data") << buildWave({ 1, 8000, 8, 4000, QByteArray("LISTabc"), 0 })
-                                               << "1 8000 4000 500";
-        QTest::newRow("data claims more than present") << buildWave({ 1, 1000, 16, 100, {}, 100000 })
-                                                       << "1 1000 100 100";
+        QTest::newRow("odd chunk before data")
+            << buildWave({ 1, 8000, 8, 4000, QByteArray("LISTabc"), 0 }) << "1 8000 4000 500";
+        QTest::newRow("data claims more than present")
+            << buildWave({ 1, 1000, 16, 100, {}, 100000 }) << "1 1000 100 100";
         QTest::newRow("not riff") << QByteArray("RIFX0000WAVEfmt ") << "";
         QTest::newRow("no data chunk") << silentWave(1, 22050, 16, 10).left(36) << "";
         QTest::newRow("zero rate") << silentWave(1, 0, 16, 10) << "";
@@ -121,8 +121,8 @@ private slots:
         QTest::newRow("pause while stopped") << "Pause open1" << 0 << "";
         QTest::newRow("stop while stopped") << "Stop open1" << 0 << "";
         QTest::newRow("play without output") << "Play open1" << int(MciDevices::NoAudioDevice) << "";
-        QTest::newRow("second open, same alias") << "Open \"%1\" ALIAS OPEN1 TYPE Waveaudio wait"
-                                                 << int(MciDevices::AliasTaken) << "";
+        QTest::newRow("second open, same alias")
+            << "Open \"%1\" ALIAS OPEN1 TYPE Waveaudio wait" << int(MciDevices::AliasTaken) << "";
         QTest::newRow("another alias") << "Open \"%1\" ALIAS open2 TYPE Waveaudio wait" << 0 << "";
         QTest::newRow("type from ending") << "Open \"%1\" ALIAS open2" << 0 << "";
         QTest::newRow("missing file") << "Open %3 ALIAS open2 TYPE Waveaudio wait" << int(MciDevices::FileNotFound)
@@ -164,10 +164,11 @@ private slots:
         QtMciDevices devices(noOutput());
         const QString wave = folder.filePath(QStringLiteral("second take.wav"));
         QCOMPARE(devices.sendString("Open \"" + wave + "\" ALIAS open1 TYPE Waveaudio wait", nullptr), 0);
-        const QString sent = QString(command)
-                                 .replace(QStringLiteral("%1"), wave)
-                                 .replace(QStringLiteral("%2"), folder.filePath(QStringLiteral("notes.wav")))
-                                 .replace(QStringLiteral("%3"), folder.filePath(QStringLiteral("absent.wav")));
+        const QString sent
+            = QString(command)
+                  .replace(QStringLiteral("%1"), wave)
+                  .replace(QStringLiteral("%2"), folder.filePath(QStringLiteral("notes.wav")))
+                  .replace(QStringLiteral("%3"), folder.filePath(QStringLiteral("absent.wav")));
         QStringList sequence = sent.split(u'|');
         const QString last = sequence.takeLast();
         for (const QString& first : sequence)
@@ -195,13 +196,12 @@ private slots:
         QTest::newRow("short one is over sooner")
             << QStringList { "0 short.wav 8209 1", "200 long.wav 8209 1", "300 short.wav 8209 0" }
             << QStringList { "start short.wav", "start long.wav" };
-        QTest::newRow("without no-stop it cuts in") << QStringList { "0 long.wav 8209 1", "100 short.wav 1 1" }
-                                                    << QStringList { "start long.wav", "stop", "start short.wav" };
-        QTest::newRow("missing file occupies nothing")
-            << QStringList { "0 absent.wav 8209 0", "1 short.wav 8209 1" } << QStringList { "start short.wav" };
-        QTest::newRow("empty name silences")
-            << QStringList { "0 long.wav 8209 1", "100 - 0 1", "101 short.wav 8209 1" }
-            << QStringList { "start long.wav", "stop", "start short.wav" };
+        QTest::newRow("without no-stop it cuts in") << QStringList { "0 long.wav 8209 1",
+            "100 short.wav 1 1" } << QStringList { "start long.wav", "stop", "start short.wav" };
+        QTest::newRow("missing file occupies nothing") << QStringList { "0 absent.wav 8209 0",
+            "1 short.wav 8209 1" } << QStringList { "start short.wav" };
+        QTest::newRow("empty name silences") << QStringList { "0 long.wav 8209 1", "100 - 0 1",
+            "101 short.wav 8209 1" } << QStringList { "start long.wav", "stop", "start short.wav" };
         QTest::newRow("no output") << QStringList { "0 long.wav 8209 0 absent", "0 short.wav 8209 1" }
                                    << QStringList { "start short.wav" };
         QTest::newRow("start fails") << QStringList { "0 long.wav 8209 0 refuses", "0 short.wav 8209 1" }

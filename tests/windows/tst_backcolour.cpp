@@ -46,8 +46,9 @@ private slots:
             QCOMPARE(LabelContrast::ratio(Qt::white, colour), LabelContrast::ratio(colour, Qt::white));
         }
         const QColor design = LabelContrast::DesignPlate;
-        const QList<std::pair<int, QColor>> plates = { { 0, design }, { 128 * 65536, design }, { 32768, Qt::white },
-            { 8421504, Qt::black }, { 255, Qt::black }, { 16777215, Qt::black } }; // black, navy, green, grey, red, white
+        const QList<std::pair<int, QColor>> plates
+            = { { 0, design }, { 128 * 65536, design }, { 32768, Qt::white }, { 8421504, Qt::black },
+                  { 255, Qt::black }, { 16777215, Qt::black } }; // black, navy, green, grey, red, white
         for (const auto& [backColour, plate] : plates) {
             const QColor text = ColourValue::toColor(backColour);
             QCOMPARE(LabelContrast::plateFor(text), plate);

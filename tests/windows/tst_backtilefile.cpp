@@ -122,8 +122,9 @@ private slots:
                                         << imageOf(3, { Red, Red, Red, Blue, Red, Red });
         QTest::newRow("RLE8 delta") << bmp({ 3, 2, 8, Rle8 }, rgb, bytes({ 0, 2, 1, 1, 2, 1, 0, 1 }))
                                     << imageOf(3, { Red, Green, Green, Red, Red, Red });
-        QTest::newRow("RLE8 overlong runs") << bmp({ 3, 2, 8, Rle8 }, rgb, bytes({ 200, 1, 255, 2, 255, 2, 0, 1 }))
-                                            << imageOf(3, { Red, Red, Red, Green, Green, Green });
+        QTest::newRow("RLE8 overlong runs")
+            << bmp({ 3, 2, 8, Rle8 }, rgb, bytes({ 200, 1, 255, 2, 255, 2, 0, 1 }))
+            << imageOf(3, { Red, Red, Red, Green, Green, Green });
         // Blue white / red green.
         QTest::newRow("16 bits 555") << bmp({ 2, 2, 16 }, {}, bytes({ 0x1F, 0x00, 0xFF, 0x7F, 0x00, 0x7C, 0xE0, 0x03 }))
                                      << rgbw;

@@ -143,54 +143,51 @@ private slots:
     // tile file: the game can always paint one; unticked, a plain one) and returns the new body;
     // Cancel returns "cancel" and the close box the body as given (even malformed), and neither
     // writes anything. The other game's tile file is never written.
-    void closing_data()
-    {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<QString>("clicked"); // a control clicked first, empty for none
-        QTest::addColumn<QString>("button"); // empty: the close box
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("tilePattern"); // of the game's tile afterwards, -1 for unchanged
-        QTest::addColumn<QString>("tileBefore"); // "plain", "patterned" or "none"
-        QTest::newRow("ok, pattern") << "F0132768" << "Image1_5" << "Cmdok" << "F0532768" << 5 << "plain";
-        QTest::newRow("ok right after opening") << "F02128" << "" << "Cmdok" << "F02128" << 2 << "none";
-        QTest::newRow("ok, unticked") << "E14255" << "Check1" << "Cmdok" << "E14255" << 14 << "patterned";
-        QTest::newRow("cancel") << "F0132768" << "Image1_4" << "Cmdcancel" << "cancel" << -1 << "plain";
-        QTest::newRow("close box") << "F0132768" << "Image1_11" << "" << "F0132768" << -1 << "plain";
-        QTest::newRow("close box, malformed body") << "x9" << "Image1_11" << "" << "x9" << -1 << "plain";
-    }
     void closing()
     {
-        QFETCH(QString, body);
-        QFETCH(QString, clicked);
-        QFETCH(QString, button);
-        QFETCH(QString, result);
-        QFETCH(int, tilePattern);
-        QFETCH(QString, tileBefore);
-        const QString file = body.startsWith(u'F') ? QStringLiteral("bakdatal") : QStringLiteral("bakdatae");
-        const QString other = body.startsWith(u'F') ? QStringLiteral("bakdatae") : QStringLiteral("bakdatal");
-        const QImage tile = tileBefore == u"plain" ? plainTile(qRgb(1, 2, 3))
-                                                   : BackTile::RenderBackTile(BackColourArt::pattern(3), 255, true);
-        if (tileBefore != u"none")
-            QVERIFY(saveBackTile(tile, folder().filePath(file)));
-        const QByteArray before = folder().read(file);
-        Frm_color dialog(context(), body, {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        if (!clicked.isEmpty())
-            click(child<QWidget>(dialog, clicked));
-        if (button.isEmpty())
-            QVERIFY(dialog.close());
-        else
-            click(child<QPushButton>(dialog, button));
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.strcolor(), result);
-        QCOMPARE(dialog.result(), int(button == u"Cmdok" ? QDialog::Accepted : QDialog::Rejected));
-        if (tilePattern >= 0)
-            QCOMPARE(loadBackTile(folder().filePath(file)),
-                BackTile::RenderBackTile(BackColourArt::pattern(tilePattern), body.mid(3).toInt(), false));
-        else
-            QCOMPARE(folder().read(file), before);
-        QVERIFY(!folder().exists(other));
+        // clicked: a control clicked first; no button: the close box.
+        struct Case {
+            QString body, clicked, button, result;
+            int tilePattern; // of the game's tile afterwards, -1 for unchanged
+            QString tileBefore; // "plain", "patterned" or "none"
+        };
+        const QList<Case> cases { { "F0132768", "Image1_5", "Cmdok", "F0532768", 5, "plain" },
+            { "F02128", "", "Cmdok", "F02128", 2, "none" },
+            { "E14255", "Check1", "Cmdok", "E14255", 14, "patterned" },
+            { "F0132768", "Image1_4", "Cmdcancel", "cancel", -1, "plain" },
+            { "F0132768", "Image1_11", "", "F0132768", -1, "plain" },
+            { "x9", "Image1_11", "", "x9", -1, "plain" } };
+        for (const Case& c : cases) {
+            removeTileFiles();
+            const bool sliding = c.body.startsWith(u'F');
+            const QString file = QStringLiteral("bakdata") + (sliding ? u'l' : u'e');
+            const QString other = QStringLiteral("bakdata") + (sliding ? u'e' : u'l');
+            if (c.tileBefore == u"plain")
+                QVERIFY(saveBackTile(plainTile(qRgb(1, 2, 3)), folder().filePath(file)));
+            else if (c.tileBefore == u"patterned")
+                QVERIFY(saveBackTile(
+                    BackTile::RenderBackTile(BackColourArt::pattern(3), 255, true), folder().filePath(file)));
+            const QByteArray before = folder().read(file);
+            Frm_color dialog(context(), c.body, {});
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            if (!c.clicked.isEmpty())
+                click(child<QWidget>(dialog, c.clicked));
+            if (c.button.isEmpty())
+                QVERIFY(dialog.close());
+            else
+                click(child<QPushButton>(dialog, c.button));
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.strcolor(), c.result);
+            QCOMPARE(dialog.result(), int(c.button == u"Cmdok" ? QDialog::Accepted : QDialog::Rejected));
+            if (c.tilePattern >= 0)
+                QCOMPARE(loadBackTile(folder().filePath(file)),
+                    BackTile::RenderBackTile(
+                        BackColourArt::pattern(c.tilePattern), c.body.mid(3).toInt(), false));
+            else
+                QCOMPARE(folder().read(file), before);
+            QVERIFY(!folder().exists(other));
+        }
     }
 
     // choose() shows the dialog modally and returns its result: OK, Cancel, or Escape (the body).

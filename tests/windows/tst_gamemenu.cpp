@@ -83,8 +83,8 @@ private slots:
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("values read as shown stay") << Game::Sliding << QByteArray("G0,M7,L5,K9,S2,\r\n")
                                                    << "M1 L0 K1 S1" << QByteArray("G0,M7,L5,K9,S2,\r\n");
-        QTest::newRow("style from random") << Game::Jigsaw << QByteArray("G1,R0,S1,P15,\r\n") << "P3 R1"
-                                           << QByteArray("G1,R1,S1,P3,\r\n");
+        QTest::newRow("style from random")
+            << Game::Jigsaw << QByteArray("G1,R0,S1,P15,\r\n") << "P3 R1" << QByteArray("G1,R1,S1,P3,\r\n");
     }
     void recordWritten()
     {
@@ -113,7 +113,8 @@ private slots:
         QTest::mouseClick(dialog.findChild<QCheckBox*>(QStringLiteral("option_animations")), Qt::LeftButton);
         QTest::keyClick(dialog.findChild<QComboBox*>(QStringLiteral("option_P")), Qt::Key_Down);
         QCOMPARE(model.value(u'R'), 0);
-        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QTest::mouseClick(
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(model.value(u'R'), 1);
         QCOMPARE(model.value(u'P'), 3);
