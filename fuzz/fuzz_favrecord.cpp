@@ -42,7 +42,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 void requireOnlyTheFile(const QString& folder)
 {
     require(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
-            == QStringList{QStringLiteral("fav.dll")});
+        == QStringList { QStringLiteral("fav.dll") });
 }
 
 // A field change of either game over the original bytes, its game, letter and value drawn from the
@@ -54,7 +54,7 @@ void checkField(const QString& folder, const QByteArray& bytes)
     const Game game = pick(0) % 2 ? Game::Jigsaw : Game::Sliding;
     const QByteArray letters = "DMLKSRPGB";
     const char letter = letters[(pick(0) / 2) % letters.size()];
-    const QByteArray refused[] = {"", "-1", "1.5", "+2", "7,", "x"};
+    const QByteArray refused[] = { "", "-1", "1.5", "+2", "7,", "x" };
     const QByteArray value = pick(1) < 250 ? QByteArray::number(pick(1)).rightJustified(pick(1) % 4 + 1, '0')
                                            : refused[pick(1) - 250];
     const bool valid = QByteArray(game == Game::Sliding ? "DMLKS" : "DRMSP").contains(letter)

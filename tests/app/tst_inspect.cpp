@@ -141,10 +141,12 @@ private slots:
         QTest::addColumn<QString>("out"); // part of stdout, or of stderr when the status is not 0
         QTest::newRow("version") << QStringList { "--version" } << 0 << "Quarry Puzzle 2.";
         QTest::newRow("help") << QStringList { "--help" } << 0 << "--logic";
-        QTest::newRow("both games") << QStringList { "--jigsaw", "--logic" } << 2 << "cannot be given together";
+        QTest::newRow("both games") << QStringList { "--jigsaw", "--logic" } << 2
+                                    << "cannot be given together";
         QTest::newRow("two files") << QStringList { "a.png", "b.png" } << 2 << "Only one picture file";
         QTest::newRow("unknown option") << QStringList { "--tiles" } << 2 << "Unknown option";
-        QTest::newRow("missing file") << QStringList { "--logic", "gone.png" } << -1 << "\"gone.png\" cannot be opened: the file does not exist";
+        QTest::newRow("missing file") << QStringList { "--logic", "gone.png" } << -1
+                                      << "\"gone.png\" cannot be opened: the file does not exist";
     }
     void commandLine()
     {
@@ -161,7 +163,8 @@ private slots:
         if (status >= 0) {
             QVERIFY(process.waitForFinished(60000));
             QCOMPARE(process.exitCode(), status);
-            const QByteArray text = status == 0 ? process.readAllStandardOutput() : process.readAllStandardError();
+            const QByteArray text
+                = status == 0 ? process.readAllStandardOutput() : process.readAllStandardError();
             QVERIFY2(text.contains(out.toUtf8()), text.constData());
             return;
         }

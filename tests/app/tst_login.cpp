@@ -48,7 +48,7 @@ private slots:
         TestSupport::ScriptedContext s;
         RecordingMciDevices mci;
         s.context.mci = &mci;
-        s.random.setValues({0.6}); // login digit = int(0.6 * 4) = 2
+        s.random.setValues({ 0.6 }); // login digit = int(0.6 * 4) = 2
         FrmLogin login(s.context);
         QVERIFY(!login.offers(FrmLogin::SlidingButton));
         QVERIFY(!login.button(FrmLogin::SlidingButton)->isVisibleTo(&login));

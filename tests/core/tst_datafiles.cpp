@@ -117,16 +117,18 @@ private slots:
         QVERIFY(!nowhere.animations() && problem.contains(QStringLiteral("cannot be saved")));
     }
 
-    // The recent-pictures list. Names stand for files in a temporary folder; "-name" is one that does not exist.
+    // The recent-pictures list; names stand for files in the folder, "-name" for one that does not exist.
     void recentPictures_data()
     {
-        QTest::addColumn<QStringList>("kept");  // the list file before, in order
+        QTest::addColumn<QStringList>("kept"); // the list file before, in order
         QTest::addColumn<QString>("added");
         QTest::addColumn<QStringList>("after"); // the list read back
         const QStringList ten { "0", "1", "2", "3", "4", "5", "6", "7", "8", "9" };
         QTest::newRow("first pick") << QStringList() << "a" << QStringList { "a" };
-        QTest::newRow("most recent first, once") << QStringList { "a", "b", "c" } << "b" << QStringList { "b", "a", "c" };
-        QTest::newRow("missing files dropped") << QStringList { "a", "-gone", "c" } << "d" << QStringList { "d", "a", "c" };
+        QTest::newRow("most recent first, once")
+            << QStringList { "a", "b", "c" } << "b" << QStringList { "b", "a", "c" };
+        QTest::newRow("missing files dropped")
+            << QStringList { "a", "-gone", "c" } << "d" << QStringList { "d", "a", "c" };
         QTest::newRow("ten kept") << ten << "new" << (QStringList { "new" } + ten.mid(0, 9));
         QTest::newRow("damaged list") << QStringList { "<garbage>" } << "a" << QStringList { "a" };
     }
@@ -167,7 +169,7 @@ private slots:
         QVERIFY2(error.contains("plain/recent.txt"), qPrintable(error));
     }
 
-    // The new-game choices: each field the player fixed replaces the drawn one; Random leaves the record as read.
+    // New-game choices: each field the player fixed replaces the drawn one; Random leaves it as read.
     void recordsTakeTheChoice()
     {
         struct Row {
@@ -225,8 +227,8 @@ private slots:
         QFETCH(int, expected);
         QFETCH(int, draws);
         ScriptedRandom random(values);
-        QCOMPARE(
-            GameChoices::builtInPicture({ Picture::Kind(kind), builtIn, {} }, justPlayed, 10, random), expected);
+        QCOMPARE(GameChoices::builtInPicture({ Picture::Kind(kind), builtIn, {} }, justPlayed, 10, random),
+            expected);
         QCOMPARE(random.drawn(), draws);
     }
 

@@ -70,13 +70,13 @@ private slots:
         QTest::newRow("no file, sliding") << QByteArray() << Game::Sliding << half << SlidingDefault << 0;
         QTest::newRow("no file, jigsaw") << QByteArray() << Game::Jigsaw << half << JigsawDefault << 0;
         QTest::newRow("empty file") << QByteArray("") << Game::Sliding << half << SlidingDefault << 0;
-        QTest::newRow("largest grid") << BothLines << Game::Sliding << QList<double>{0.99}
-                                      << "G0,BF0132768,D7,M1,L0,K1,S1," << 1;
-        QTest::newRow("smallest grid") << BothLines << Game::Sliding << QList<double>{0.0}
-                                       << "G0,BF0132768,D0,M1,L0,K1,S1," << 1;
+        QTest::newRow("largest grid")
+            << BothLines << Game::Sliding << QList<double> { 0.99 } << "G0,BF0132768,D7,M1,L0,K1,S1," << 1;
+        QTest::newRow("smallest grid")
+            << BothLines << Game::Sliding << QList<double> { 0.0 } << "G0,BF0132768,D0,M1,L0,K1,S1," << 1;
         // M is drawn first: with the values the other way round this would read M0 and D2.
         QTest::newRow("jigsaw draws M then D")
-            << QByteArray("G1,BE0132768,D1,R0,M0,S1,P0,\r\n") << Game::Jigsaw << QList<double>{0.9, 0.1}
+            << QByteArray("G1,BE0132768,D1,R0,M0,S1,P0,\r\n") << Game::Jigsaw << QList<double> { 0.9, 0.1 }
             << "G1,BE0132768,D0,R0,M1,S1,P0," << 2;
         QTest::newRow("jigsaw line only gives sliding default")
             << QByteArray("G1,BE0132768,D0,R0,M0,S1,P0,\r\n") << Game::Sliding << half << SlidingDefault << 0;
@@ -85,16 +85,16 @@ private slots:
         QTest::newRow("tag only at the start of a line")
             << QByteArray(" G0,D1,\r\nxG0,D2,\r\ng0,D3,\r\nG,0\r\n") << Game::Sliding << half
             << SlidingDefault << 0;
-        QTest::newRow("trailing digits kept") << QByteArray("G0,D15,S1,\r\n") << Game::Sliding
-                                              << QList<double>{0.25} << "G0,D25,S1," << 1;
+        QTest::newRow("trailing digits kept")
+            << QByteArray("G0,D15,S1,\r\n") << Game::Sliding << QList<double> { 0.25 } << "G0,D25,S1," << 1;
         QTest::newRow("letter at the end")
             << QByteArray("G0,S1,D") << Game::Sliding << half << "G0,S1,D4" << 1;
-        QTest::newRow("first D only") << QByteArray("G0,D1,XD2\r\n") << Game::Sliding << QList<double>{0.75}
-                                      << "G0,D6,XD2" << 1;
+        QTest::newRow("first D only")
+            << QByteArray("G0,D1,XD2\r\n") << Game::Sliding << QList<double> { 0.75 } << "G0,D6,XD2" << 1;
         QTest::newRow("no D: unchanged, still drawn")
             << QByteArray("G0,S1,\r\n") << Game::Sliding << half << "G0,S1," << 1;
-        QTest::newRow("binary, no record") << bytes("\x00\xff\xfeG0\x01\x02") << Game::Sliding
-                                           << half << SlidingDefault << 0;
+        QTest::newRow("binary, no record")
+            << bytes("\x00\xff\xfeG0\x01\x02") << Game::Sliding << half << SlidingDefault << 0;
         const QByteArray odd = bytes("G0,\xe9\x00\xff,D1,S1\r\n");
         QTest::newRow("any byte kept in the record")
             << odd << Game::Sliding << half << latin1(bytes("G0,\xe9\x00\xff,D4,S1")) << 1;
@@ -142,8 +142,8 @@ private slots:
             << ",D1,S0," << saved;
         QTest::newRow("S2 counts as on") << QByteArray("G0,S2,\r\n") << Game::Sliding << "G0,S2," << sound
                                          << QByteArray("G0,S2,\r\n") << ",S2," << saved;
-        QTest::newRow("every S1 of the line") << QByteArray("G0,S1,XS1,\r\n") << Game::Sliding << "G0,S1," << sound
-                                              << QByteArray("G0,S0,XS0,\r\n") << ",S0,XS0," << saved;
+        QTest::newRow("every S1 of the line") << QByteArray("G0,S1,XS1,\r\n") << Game::Sliding << "G0,S1,"
+                                              << sound << QByteArray("G0,S0,XS0,\r\n") << ",S0,XS0," << saved;
         QTest::newRow("background, every occurrence")
             << QByteArray("G1,BE01,X,BE01,\r\n") << Game::Jigsaw << "G1,BE01,D0,"
             << FavChange::background("E15") << QByteArray("G1,BE15,X,BE15,\r\n") << "G1,BE15,X,BE15,"
@@ -152,19 +152,21 @@ private slots:
             << QByteArray("G0,BF0132768,S1,\r\n") << Game::Sliding << "G0,BF0200000,S1,"
             << FavChange::background("F0300000") << QByteArray("G0,BF0132768,S1,\r\n") << "G0,BF0132768,S1,"
             << saved;
-        QTest::newRow("blank-looking line kept") << QByteArray(" \r\nG0,S1,\r\n\t\r\n") << Game::Sliding << "G0,S1,"
-                                                 << sound << QByteArray(" \r\nG0,S0,\r\n\t\r\n") << ",S0," << saved;
-        QTest::newRow("no line of the game") << QByteArray("G1,S1,\r\n\r\n") << Game::Sliding << SlidingDefault
-                                             << sound << QByteArray("G1,S1,\r\n") << SlidingDefault << saved;
+        QTest::newRow("blank-looking line kept")
+            << QByteArray(" \r\nG0,S1,\r\n\t\r\n") << Game::Sliding << "G0,S1," << sound
+            << QByteArray(" \r\nG0,S0,\r\n\t\r\n") << ",S0," << saved;
+        QTest::newRow("no line of the game")
+            << QByteArray("G1,S1,\r\n\r\n") << Game::Sliding << SlidingDefault << sound
+            << QByteArray("G1,S1,\r\n") << SlidingDefault << saved;
         QTest::newRow("only blank lines") << QByteArray("\r\n\n\r") << Game::Sliding << SlidingDefault << sound
                                           << QByteArray() << SlidingDefault << saved;
         // The number as a read takes it (sign, digits, fraction, or none) in every line of the game;
         // a line without the letter gets it at its end.
-        QTest::newRow("field")
-            << QByteArray("G0,R7,\r\nG1,R-2.5,P3,\r\nG1,XR+.5.5\r\nG1,S1\r\nG1,R,\r\n") << Game::Jigsaw
-            << JigsawDefault << FavChange::field(u'R', "012")
-            << QByteArray("G0,R7,\r\nG1,R012,P3,\r\nG1,XR012.5\r\nG1,S1,R012,\r\nG1,R012,\r\n")
-            << "G1,R012,P3," << saved;
+        QTest::newRow("field") << QByteArray("G0,R7,\r\nG1,R-2.5,P3,\r\nG1,XR+.5.5\r\nG1,S1\r\nG1,R,\r\n")
+                               << Game::Jigsaw << JigsawDefault << FavChange::field(u'R', "012")
+                               << QByteArray(
+                                      "G0,R7,\r\nG1,R012,P3,\r\nG1,XR012.5\r\nG1,S1,R012,\r\nG1,R012,\r\n")
+                               << "G1,R012,P3," << saved;
         const auto refused = [](const char* name, Game game, const FavChange& change) {
             const QString current = defaultFavRecord(game);
             QTest::newRow(name) << BothLines << game << current << change << BothLines << current
@@ -195,7 +197,7 @@ private slots:
         QCOMPARE(UpdateFavRecord(folder.path(), game, current, change, &result), record);
         QCOMPARE(result, status);
         QCOMPARE(folder.read(Fav), after);
-        QCOMPARE(entries(folder.path()), QStringList{Fav});
+        QCOMPARE(entries(folder.path()), QStringList { Fav });
         QCOMPARE(QFile::permissions(file), permissions);
     }
 
@@ -226,11 +228,11 @@ private slots:
     {
         QTest::addColumn<QString>("record");
         QTest::addColumn<QString>("flags");
-        QTest::newRow("out of range") << "L2,K2,M2,R2,S2," << "011101";
-        QTest::newRow("all on") << "L1,K1,M1,R1,S1," << "111111";
-        QTest::newRow("all off") << "L0,K0,M0,R0,S0," << "000000";
-        QTest::newRow("fractions") << "L0.5,K0.5,M0.5,R0.5,S0.5," << "011101";
-        QTest::newRow("after the tag") << ",BF0132768,D1,M1,L0,K1,S0," << "011010";
+        QTest::newRow("out of range") << "L2,K2,M2,R2,S2," << QStringLiteral("011101");
+        QTest::newRow("all on") << "L1,K1,M1,R1,S1," << QStringLiteral("111111");
+        QTest::newRow("all off") << "L0,K0,M0,R0,S0," << QStringLiteral("000000");
+        QTest::newRow("fractions") << "L0.5,K0.5,M0.5,R0.5,S0.5," << QStringLiteral("011101");
+        QTest::newRow("after the tag") << ",BF0132768,D1,M1,L0,K1,S0," << QStringLiteral("011010");
     }
     void flags()
     {
@@ -238,12 +240,12 @@ private slots:
         QFETCH(QString, flags);
         QString read;
         for (const bool on : { FavFields::tileNumbersOn(record), FavFields::tileBordersOn(record),
-                 FavFields::swapModeOn(record), FavFields::rotationOn(record), FavFields::shapeBoardFamily(record),
-                 FavFields::soundOn(record) })
+                 FavFields::swapModeOn(record), FavFields::rotationOn(record),
+                 FavFields::shapeBoardFamily(record), FavFields::soundOn(record) })
             read += on ? u'1' : u'0';
         QCOMPARE(read, flags);
         QCOMPARE(SoundSwitch::caption(record),
-                 flags.endsWith(u'1') ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
+            flags.endsWith(u'1') ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
     }
 
     // A change a read-only file does not take holds for the window, over every later read, until
@@ -449,8 +451,9 @@ private slots:
                                  FavChange::background(QStringLiteral("F0400000")), &status),
                  QStringLiteral("G0,BF0400000,D1,M1,L0,K1,S1,"));
         QCOMPARE(status, FavSave::Saved);
-        QVERIFY(folder.read(Fav) == (QByteArray(99, 'x') + "\r\n").repeated(count)
-                    + "G1,BE0132768,D0,R0,M0,S1,P0,\r\nG0,BF0400000,D1,M1,L0,K1,S1,\r\n");
+        QVERIFY(folder.read(Fav)
+            == (QByteArray(99, 'x') + "\r\n").repeated(count)
+                + "G1,BE0132768,D0,R0,M0,S1,P0,\r\nG0,BF0400000,D1,M1,L0,K1,S1,\r\n");
     }
 
     void shippedFile()

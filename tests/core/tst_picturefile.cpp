@@ -44,7 +44,8 @@ private slots:
         QTest::newRow("small picture left at its size") << QByteArray("seed:rgb.png") << play << QSize(20, 18) << "";
         QTest::newRow("no bound: own size") << encoded({64, 48}, "bmp") << QSize() << QSize(64, 48) << "";
         QTest::newRow("orientation tag honoured") << QByteArray("seed:turned.jpg") << play << QSize(16, 24) << "";
-        QTest::newRow("turned, then fitted") << QByteArray("seed:turned.jpg") << QSize(12, 12) << QSize(8, 12) << "";
+        QTest::newRow("turned, then fitted")
+            << QByteArray("seed:turned.jpg") << QSize(12, 12) << QSize(8, 12) << "";
         QTest::newRow("30000 x 30000 refused unread") << QByteArray("seed:huge-header.png") << play << QSize() << "30000 × 30000";
         QTest::newRow("too large to decode whole") << QByteArray("seed:big-header.png") << play << QSize() << "too large to open";
         QTest::newRow("1 x 1") << QByteArray("seed:tiny.png") << play << QSize() << "smaller";
@@ -82,9 +83,9 @@ private slots:
     void hash()
     {
         TestSupport::DataFolder dir;
-        dir.write("a.png", encoded({40, 30}, "png"));
-        dir.write("copy of a.png", encoded({40, 30}, "png"));
-        dir.write("b.png", encoded({41, 30}, "png"));
+        dir.write("a.png", encoded({ 40, 30 }, "png"));
+        dir.write("copy of a.png", encoded({ 40, 30 }, "png"));
+        dir.write("b.png", encoded({ 41, 30 }, "png"));
         const QByteArray a = PictureFile::load(dir.filePath("a.png"), QSize()).hash;
         QCOMPARE(a.size(), 40);
         QCOMPARE(PictureFile::load(dir.filePath("copy of a.png"), QSize()).hash, a);
@@ -143,7 +144,8 @@ private slots:
     {
         const QIcon icon = Artwork::programIcon();
         for (int s : { 16, 32, 48, 256 })
-            QVERIFY2(icon.availableSizes().contains(QSize(s, s)), qPrintable(QStringLiteral("no %1 px icon").arg(s)));
+            QVERIFY2(icon.availableSizes().contains(QSize(s, s)),
+                qPrintable(QStringLiteral("no %1 px icon").arg(s)));
         QCOMPARE(icon.pixmap(QSize(256, 256)).size(), QSize(256, 256));
     }
 };

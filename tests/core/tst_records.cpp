@@ -228,8 +228,8 @@ private slots:
         QTest::newRow("clock past its end") << QByteArray(g).replace("\"seconds\":77", "\"seconds\":10000");
         QTest::newRow("paused not a flag") << QByteArray(g).replace("\"paused\":false", "\"paused\":0");
         QTest::newRow("no state") << QByteArray(g).replace("\"state\"", "\"statf\"");
-        QTest::newRow("picture undecodable")
-            << QByteArray(g).replace("{\"builtIn\":4}", "{\"path\":\"/a.png\",\"sha256\":\"\",\"png\":\"AAAA\"}");
+        QTest::newRow("picture undecodable") << QByteArray(g).replace(
+            "{\"builtIn\":4}", "{\"path\":\"/a.png\",\"sha256\":\"\",\"png\":\"AAAA\"}");
     }
     void saveReaderRefuses()
     {
@@ -261,7 +261,8 @@ private slots:
         QCOMPARE(r.document.picture.working.convertToFormat(QImage::Format_RGB32), working);
         QVERIFY(r.document.paused);
         QVERIFY(SavedGame::moveAside(save));
-        QVERIFY(!folder.exists(QStringLiteral("logic.save")) && folder.exists(QStringLiteral("logic.save.bad")));
+        QVERIFY(
+            !folder.exists(QStringLiteral("logic.save")) && folder.exists(QStringLiteral("logic.save.bad")));
     }
 
     // A writer killed at random moments leaves the previous save or the new one, whole.
