@@ -224,30 +224,23 @@ private slots:
     }
 
     // Body -> (sliding, pattern, colour) and the body written back.
-    void parseField_data()
-    {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<QString>("parsed"); // S or E, pattern, colour, formatted
-        QTest::newRow("sliding, green") << "F0132768" << "S 1 32768 F0132768";
-        QTest::newRow("jigsaw, pattern 0") << "E0032768" << "E 0 32768 E0032768";
-        QTest::newRow("pattern 15") << "E15255" << "E 15 255 E15255";
-        QTest::newRow("one digit index") << "F5,12" << "S 5 12 F0512";
-        QTest::newRow("index out of range") << "F9912" << "S 0 12 F0012";
-        QTest::newRow("negative index") << "F-1" << "S 0 0 F000";
-        QTest::newRow("colour too large") << "F0199999999" << "S 1 16777215 F0116777215";
-        QTest::newRow("other letter is the jigsaw") << "X0212" << "E 2 12 E0212";
-        QTest::newRow("lower-case f is not F") << "f0212" << "E 2 12 E0212";
-        QTest::newRow("empty") << "" << "E 0 0 E000";
-    }
     void parseField()
     {
-        QFETCH(QString, body);
-        QFETCH(QString, parsed);
-        const BackgroundField field = BackgroundField::parse(body);
-        const bool sliding = field.game == BackgroundField::Game::Sliding;
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(sliding ? "S" : "E").arg(field.pattern).arg(field.colour).arg(field.format()),
-            parsed);
-        QCOMPARE(field.tileFileName(), sliding ? QStringLiteral("bakdatal") : QStringLiteral("bakdatae"));
+        const QList<std::pair<QString, QString>> rows { // body; S or E, pattern, colour, formatted
+            { "F0132768", "S 1 32768 F0132768" }, { "E0032768", "E 0 32768 E0032768" },
+            { "E15255", "E 15 255 E15255" }, { "F5,12", "S 5 12 F0512" }, // one-digit index
+            { "F9912", "S 0 12 F0012" }, { "F-1", "S 0 0 F000" }, // index out of range
+            { "F0199999999", "S 1 16777215 F0116777215" }, // colour too large
+            { "X0212", "E 2 12 E0212" }, { "f0212", "E 2 12 E0212" }, // any other letter is the jigsaw
+            { "", "E 0 0 E000" }
+        };
+        for (const auto& [body, parsed] : rows) {
+            const BackgroundField field = BackgroundField::parse(body);
+            const bool sliding = field.game == BackgroundField::Game::Sliding;
+            const QString got = QStringLiteral("%1 %2 %3 %4").arg(sliding ? "S" : "E").arg(field.pattern);
+            QCOMPARE(got.arg(field.colour).arg(field.format()), parsed);
+            QCOMPARE(field.tileFileName(), sliding ? QStringLiteral("bakdatal") : QStringLiteral("bakdatae"));
+        }
     }
 
     void cancelIsRecognisedInAnyCase()

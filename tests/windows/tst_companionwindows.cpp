@@ -208,44 +208,38 @@ private slots:
     // Each enabled button calls PMenu with its index; disabled ones, presses released elsewhere and
     // right clicks call nothing. Sound (3) shows the game's caption after the click, and again when
     // the game says it changed. The jigsaw's Preview (2) opens the preview once there is a picture.
-    void buttonsCallPMenu_data()
-    {
-        QTest::addColumn<Game>("which");
-        QTest::addColumn<bool>("menuEnabled");
-        QTest::newRow("sliding, menu enabled") << Game::Sliding << true;
-        QTest::newRow("sliding, menu disabled") << Game::Sliding << false;
-        QTest::newRow("jigsaw, menu enabled") << Game::Jigsaw << true;
-    }
     void buttonsCallPMenu()
     {
-        QFETCH(Game, which);
-        QFETCH(bool, menuEnabled);
-        Fixture f(which);
-        f.game.menuEnabled = menuEnabled;
-        f.companions.showToolbar();
-        ToolWindow* tool = f.tool();
-        QList<int> expected;
-        for (int i = 0; i < 9; ++i) {
-            QCOMPARE(tool->LblMenu(i)->text(), i == 3 ? f.game.sound : ToolPanel::defaultCaption(i));
-            QCOMPARE(tool->LblMenu(i)->isEnabled(), i >= 8 || menuEnabled);
-            clickButton(tool, i);
-            if (i >= 8 || menuEnabled)
-                expected << i;
-        }
-        QCOMPARE(f.game.sound, QString::fromLatin1(menuEnabled ? "Open Sound" : "Close Sound"));
-        QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
-        f.game.sound = QStringLiteral("Sound?");
-        f.companions.soundCaptionChanged();
-        QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
-        QTest::mousePress(tool->LblMenu(0), Qt::LeftButton);
-        QTest::mouseRelease(tool->LblMenu(1), Qt::LeftButton);
-        QTest::mouseClick(tool->LblMenu(4), Qt::RightButton);
-        QCOMPARE(f.game.commands, expected);
-        QCOMPARE(f.companions.previewWindow() != nullptr, menuEnabled && which == Game::Sliding);
-        if (which == Game::Jigsaw) {
-            f.game.picture = FakeGame::pictureOf(320, 240);
-            clickButton(tool, 2);
-            QVERIFY(f.preview() && f.preview()->isVisible());
+        // sliding with the menu enabled and disabled, jigsaw enabled
+        for (const auto& [which, menuEnabled] : QList<std::pair<Game, bool>> {
+                 { Game::Sliding, true }, { Game::Sliding, false }, { Game::Jigsaw, true } }) {
+            Fixture f(which);
+            f.game.menuEnabled = menuEnabled;
+            f.companions.showToolbar();
+            ToolWindow* tool = f.tool();
+            QList<int> expected;
+            for (int i = 0; i < 9; ++i) {
+                QCOMPARE(tool->LblMenu(i)->text(), i == 3 ? f.game.sound : ToolPanel::defaultCaption(i));
+                QCOMPARE(tool->LblMenu(i)->isEnabled(), i >= 8 || menuEnabled);
+                clickButton(tool, i);
+                if (i >= 8 || menuEnabled)
+                    expected << i;
+            }
+            QCOMPARE(f.game.sound, QString::fromLatin1(menuEnabled ? "Open Sound" : "Close Sound"));
+            QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
+            f.game.sound = QStringLiteral("Sound?");
+            f.companions.soundCaptionChanged();
+            QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
+            QTest::mousePress(tool->LblMenu(0), Qt::LeftButton);
+            QTest::mouseRelease(tool->LblMenu(1), Qt::LeftButton);
+            QTest::mouseClick(tool->LblMenu(4), Qt::RightButton);
+            QCOMPARE(f.game.commands, expected);
+            QCOMPARE(f.companions.previewWindow() != nullptr, menuEnabled && which == Game::Sliding);
+            if (which == Game::Jigsaw) {
+                f.game.picture = FakeGame::pictureOf(320, 240);
+                clickButton(tool, 2);
+                QVERIFY(f.preview() && f.preview()->isVisible());
+            }
         }
     }
 
@@ -268,37 +262,33 @@ private slots:
     }
 
     // Exit (the game closes itself and its companions from inside the click), and the companions
-    // object going before the game window it belongs to, delete every companion and clear the flags.
-    void everythingCloses_data()
-    {
-        QTest::addColumn<bool>("byExit");
-        QTest::newRow("Exit button") << true;
-        QTest::newRow("companions destroyed") << false;
-    }
+    // object going before its game window (the jigsaw's), delete every companion and clear the flags.
     void everythingCloses()
     {
-        QFETCH(bool, byExit);
-        TestSupport::ScriptedContext scripted;
-        FakeGame game;
-        game.picture = FakeGame::pictureOf(320, 240);
-        auto companions
-            = std::make_unique<GameCompanions>(scripted.context, game, byExit ? Game::Sliding : Game::Jigsaw);
-        game.companions = companions.get();
-        companions->onFirstActivation();
-        companions->showHelp();
-        QPointer<QWidget> tool = companions->toolWindow(), preview = companions->previewWindow(),
-                          help = companions->helpWindow();
-        QVERIFY(tool && preview && help);
-        if (byExit) {
-            clickButton(qobject_cast<ToolWindow*>(tool.data()), 9);
-            QCOMPARE(game.commands, QList<int> { 9 });
-            QVERIFY(!companions->toolWindow() && !companions->previewWindow() && !companions->helpWindow());
-            flushDeletes();
-        } else {
-            companions.reset();
+        for (const bool byExit : { true, false }) {
+            TestSupport::ScriptedContext scripted;
+            FakeGame game;
+            game.picture = FakeGame::pictureOf(320, 240);
+            auto companions = std::make_unique<GameCompanions>(
+                scripted.context, game, byExit ? Game::Sliding : Game::Jigsaw);
+            game.companions = companions.get();
+            companions->onFirstActivation();
+            companions->showHelp();
+            QPointer<QWidget> tool = companions->toolWindow(), preview = companions->previewWindow(),
+                              help = companions->helpWindow();
+            QVERIFY(tool && preview && help);
+            if (byExit) {
+                clickButton(qobject_cast<ToolWindow*>(tool.data()), 9);
+                QCOMPARE(game.commands, QList<int> { 9 });
+                QVERIFY(
+                    !companions->toolWindow() && !companions->previewWindow() && !companions->helpWindow());
+                flushDeletes();
+            } else {
+                companions.reset();
+            }
+            QVERIFY(!tool && !preview && !help);
+            QVERIFY(!scripted.context.toolOpen && !scripted.context.previewOpen);
         }
-        QVERIFY(!tool && !preview && !help);
-        QVERIFY(!scripted.context.toolOpen && !scripted.context.previewOpen);
     }
 
     // About: modal over the game window, with the program's icon, gone once OK is clicked. Help: a
