@@ -143,34 +143,29 @@ private slots:
 
     // Expected pixels worked out by hand: brightness b = round(largest component / 255 * 100),
     // ToneTable[b] = (S, Br), then HsbToRgb(hue of the swatch, S, Br).
-    void tintsEveryPixelThroughTheToneTable_data()
-    {
-        QTest::addColumn<int>("swatch");
-        QTest::addColumn<QList<QRgb>>("expected");
-        // Swatch (0, 100, 200): hue 210, sector 3 with f = 1/2.
-        // Pattern pixels: grey 0 (b 0: 0/0), grey 255 (b 100: 0/100), (128, 64, 32) (b 50: 39/63),
-        // grey 51 (b 20: 39/25), (0, 0, 230) (b 90: 5/92), grey 25 (b 10: 38/13).
-        QTest::newRow("hue 210") << ColourValue::fromRgb(0, 100, 200)
-                                 << QList<QRgb> { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(98, 129, 161),
-                                        qRgb(39, 51, 64), qRgb(223, 229, 235), qRgb(21, 27, 33) };
-        // A grey swatch has hue 0: the pattern comes out in red tones, not grey.
-        QTest::newRow("grey swatch") << ColourValue::fromRgb(128, 128, 128)
-                                     << QList<QRgb> { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(161, 98, 98),
-                                            qRgb(64, 39, 39), qRgb(235, 223, 223), qRgb(33, 21, 21) };
-    }
     void tintsEveryPixelThroughTheToneTable()
     {
-        QFETCH(int, swatch);
-        QFETCH(QList<QRgb>, expected);
         const QList<QRgb> pixels { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(128, 64, 32), qRgb(51, 51, 51),
             qRgb(0, 0, 230), qRgb(25, 25, 25) };
         QImage pattern(3, 2, QImage::Format_RGB32);
         for (int i = 0; i < pixels.size(); ++i)
             pattern.setPixel(i % 3, i / 3, pixels[i]);
-        const QImage tile = BackTile::RenderBackTile(pattern, swatch, true);
-        QCOMPARE(tile.size(), pattern.size());
-        for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(QColor(tile.pixel(i % 3, i / 3)), QColor(expected[i]));
+        // Swatch (0, 100, 200): hue 210, sector 3 with f = 1/2.
+        // Pattern pixels: grey 0 (b 0: 0/0), grey 255 (b 100: 0/100), (128, 64, 32) (b 50: 39/63),
+        // grey 51 (b 20: 39/25), (0, 0, 230) (b 90: 5/92), grey 25 (b 10: 38/13).
+        // A grey swatch has hue 0: the pattern comes out in red tones, not grey.
+        const QList<QRgb> blues { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(98, 129, 161), qRgb(39, 51, 64),
+            qRgb(223, 229, 235), qRgb(21, 27, 33) };
+        const QList<QRgb> reds { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(161, 98, 98), qRgb(64, 39, 39),
+            qRgb(235, 223, 223), qRgb(33, 21, 21) };
+        const QList<std::pair<int, QList<QRgb>>> rows { { ColourValue::fromRgb(0, 100, 200), blues },
+            { ColourValue::fromRgb(128, 128, 128), reds } };
+        for (const auto& [swatch, expected] : rows) {
+            const QImage tile = BackTile::RenderBackTile(pattern, swatch, true);
+            QCOMPARE(tile.size(), pattern.size());
+            for (int i = 0; i < expected.size(); ++i)
+                QCOMPARE(QColor(tile.pixel(i % 3, i / 3)), QColor(expected[i]));
+        }
     }
 
     // Unchecked: a plain tile of the swatch, of the pattern's size or the fallback size; checked
