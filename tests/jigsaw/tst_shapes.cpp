@@ -1,6 +1,6 @@
 // tst_shapes.cpp: reading shape strings in header and cell-relative form, damaged strings
 // included; the outline regions built from them: combination modes, edge ownership, bounds and
-// translation. That levels tile the picture exactly is tst_levelregions' invariant.
+// translation. That levels tile the picture exactly is tst_levels' invariant.
 #include "JoinGlow.h"
 #include "Outline.h"
 #include "ShapeParser.h"

@@ -1,8 +1,13 @@
-// tst_slidingsolver.cpp: the solver against breadth-first searches, the parity rule and the click rule.
+// tst_slidingsolver.cpp: the solver against breadth-first searches, the parity rule and the click rule;
+// the hint and its display: the text over the board, the blinking tile, a hint that arrives after
+// the board has changed, and the 4 x 4 tables built off the interface thread.
+#include "LogicGameHint.h"
 #include "SlidingBoard.h"
 #include "SlidingHint.h"
+#include "SlidingPatternDb.h"
 #include "SlidingSolver.h"
 
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -101,12 +106,71 @@ Position walked(int gridSize, int blank, int steps, QRandomGenerator& random)
     return position;
 }
 
+// A 3 x 3 or larger board whose cells hold tiles, read row by row.
+SlidingBoard boardOf(int g, const QList<int>& tiles)
+{
+    SlidingBoard board;
+    board.BuildTiles(g);
+    board.scramble(g * g);
+    for (int cell = 0; cell < tiles.size(); ++cell)
+        board.apply(Move::swap(board.tileAt({ cell / g, cell % g }), tiles[cell]));
+    return board;
+}
+
+// One move from home: the last tile stands in the blank's home cell.
+SlidingBoard oneMoveFromHome(int g)
+{
+    QList<int> tiles;
+    for (int cell = 0; cell < g * g; ++cell)
+        tiles << (cell == g * g - 2 ? g * g : cell == g * g - 1 ? g * g - 1 : cell + 1);
+    return boardOf(g, tiles);
+}
+
 } // namespace
 
 class TestSlidingSolver : public QObject {
     Q_OBJECT
 
 private slots:
+    void shownOrDropped_data()
+    {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<bool>("clearedBeforeArrival");
+        QTest::newRow("shown") << 3 << false;
+        QTest::newRow("dropped after a move") << 3 << true;
+        // The first 4 x 4 hint of a run builds the pattern tables on the worker: the request returns
+        // before they are all built (the worker may have finished the smallest), the hint follows.
+        QTest::newRow("4 x 4: the tables built on the worker") << 4 << false;
+    }
+    void shownOrDropped()
+    {
+        QFETCH(int, grid);
+        QFETCH(bool, clearedBeforeArrival);
+        const int next = grid * grid - 1; // the tile to move home
+        QWidget surface;
+        QWidget tile(&surface);
+        LogicGameHint hint(&surface, [&](int index) { return index == next ? &tile : nullptr; });
+        QSignalSpy shown(&hint, &LogicGameHint::shown);
+        surface.show();
+        QCOMPARE(SlidingPatternDb::memoryUsed(), std::size_t(0)); // none built yet: this slot runs first
+        hint.request(oneMoveFromHome(grid), true);
+        const std::size_t atReturn = SlidingPatternDb::memoryUsed();
+        if (clearedBeforeArrival)
+            hint.clear();
+        QTest::qWait(100);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), clearedBeforeArrival ? 0 : 1, 120000);
+        QCOMPARE(atReturn < SlidingPatternDb::memoryUsed(), grid == 4);
+        QCOMPARE(hint.label()->isVisible(), !clearedBeforeArrival);
+        if (clearedBeforeArrival)
+            return;
+        QCOMPARE(hint.label()->text(), QStringLiteral("1 moves to go"));
+        QTRY_VERIFY(!tile.isVisible());
+        QTRY_VERIFY(tile.isVisible());
+        hint.clear();
+        QVERIFY(!hint.label()->isVisible());
+        QVERIFY(tile.isVisible());
+    }
+
     // Every 3 x 3 position the moves reach, and only those, is solvable; solutions are as short as
     // the search from home says. Larger boards play home when solvable. An unsolvable position is
     // repaired by the swap it is given.
@@ -230,16 +294,11 @@ private slots:
         QFETCH(bool, swapMode);
         QFETCH(int, tile);
         QFETCH(QString, text);
-        SlidingBoard board;
-        board.BuildTiles(gridSize);
-        board.scramble(gridSize * gridSize);
-        for (int cell = 0; cell < tiles.size(); ++cell)
-            board.apply(Move::swap(board.tileAt({ cell / gridSize, cell % gridSize }), tiles[cell]));
-        const SlidingHint hint = SlidingHint::of(board, swapMode);
+        const SlidingHint hint = SlidingHint::of(boardOf(gridSize, tiles), swapMode);
         QCOMPARE(hint.tile, tile);
         QCOMPARE(hint.text(), text);
     }
 };
 
-QTEST_GUILESS_MAIN(TestSlidingSolver)
+QTEST_MAIN(TestSlidingSolver)
 #include "tst_slidingsolver.moc"
