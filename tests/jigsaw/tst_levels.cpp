@@ -1,10 +1,7 @@
-// tst_levels.cpp: the level rules as tables (codes, every level's size, which levels have neighbour
-// rules, the shape-board grid) and golden texts: shape string, neighbour lists and piece areas for a
-// fixed seed, for one level of each drawn kind and every size-specific generator path (framed-tile
-// pair tables, the 64-piece triangle order and block pairs, the 16-piece shifts); the square grid
-// draws nothing, its size and tiling pin it. Then every level, built from many random sequences,
-// cuts the picture into pieces that neither overlap nor leave gaps, and its neighbour lists name
-// pieces that border.
+// tst_levels.cpp: the level rules as tables, golden texts (shape, neighbour lists, piece areas for a
+// fixed seed) for one level of each drawn kind and every size-specific generator path; and every
+// level, built from many random sequences, cuts the picture without overlaps or gaps, and its
+// neighbour lists name the pieces that border.
 #include "LevelBuilder.h"
 #include "NeighbourList.h"
 #include "NeighbourLists.h"
@@ -26,9 +23,8 @@ using TestSupport::contact;
 
 namespace {
 
-// One golden entry: "level CODE seed S picture WxH" or "shapeboard D P seed S picture WxH",
-// followed by the shape text, the neighbour lists (record 0 first, joined by |) and each piece's
-// area and home corner.
+// "level CODE seed S picture WxH" or "shapeboard D P seed S picture WxH", then the shape text, the
+// neighbour lists (record 0 first, joined by |) and each piece's area and home corner.
 QStringList goldenLines(const QStringList& words)
 {
     SystemRandom random([seed = words[words.size() - 3].toULongLong()] { return seed; });
@@ -49,8 +45,7 @@ QStringList goldenLines(const QStringList& words)
 }
 
 
-// Random sequences per row: many on the main picture size, a few on the others, which only add
-// other scale factors.
+// Random sequences per row: many on the main picture size, a few on the others (other scales only).
 constexpr int ManySequences = 12;
 constexpr int FewSequences = 4;
 
@@ -148,11 +143,9 @@ bool borderInDesign(const QList<QLine>& a, const QList<QLine>& b)
     return false;
 }
 
-// Neighbour lists against the geometry. Pieces border when their outlines share a segment of
-// positive length in design units (meeting at a point is not bordering). exact: the rule names
-// exactly the bordering pieces, and each named pair is also adjacent in pixels. Otherwise (the
-// block levels) the rule names every bordering piece and may name more: pieces of a facing block
-// side that the random cuts keep apart.
+// Pieces border when their outlines share a segment of positive length in design units. exact: the
+// rule names exactly the bordering pieces, each pair also adjacent in pixels. Otherwise (block
+// levels) it may name more: pieces of a facing block side that the random cuts keep apart.
 bool checkNeighbours(int code, const QString& shape, const PieceTable& table, bool exact, QString* failure)
 {
     const ParsedShape design = parseShapeString(shape, {});
@@ -269,8 +262,7 @@ private slots:
             QCOMPARE(ShapeText::number(value), QString::fromLatin1(text));
     }
 
-    // The golden texts pin every rule's lists; a table shorter than its level's names only the
-    // pieces it has, and a rule rewrites record 0 that a level without one filled.
+    // A table shorter than its level's names only the pieces it has; a rule clears record 0's list.
     void shortTableNeighbours()
     {
         PieceTable table;
@@ -282,8 +274,7 @@ private slots:
         QCOMPARE(table.record0().neighbours, QString());
     }
 
-    // The grid of a shape board: columns x rows of the index's cell, centred (odd margins round
-    // down); none where the picture is narrower than a cell or empty.
+    // Columns x rows of the index's cell, centred (odd margins round down); none past a narrow picture.
     void shapeBoardLayout()
     {
         const QList<std::tuple<QSize, int, const char*>> rows = { { QSize(640, 480), 0, "5x5 +20+15" },

@@ -91,9 +91,8 @@ private slots:
         QCOMPARE(board.rows(), scrambled(4, 16).rows());
     }
 
-    // The scramble of one blank per grid size, and a checksum over the scrambles of every blank,
-    // recorded when the board matched a board kept as float twips positions (as the original
-    // program kept it) after scrambling and after thousands of seeded clicks, keys and swaps.
+    // One blank's scramble per grid size and a checksum over every blank's, recorded when the board
+    // matched one kept as float twips positions through thousands of seeded clicks, keys and swaps.
     void goldenScrambles_data()
     {
         QTest::addColumn<int>("gridSize");
@@ -133,8 +132,7 @@ private slots:
         QCOMPARE(qChecksum(every), allBlanks);
     }
 
-    // Board 4 × 4, blank 1: 10 3 14 2 / 1 15 7 12 / 9 4 13 8 / 6 11 5 16; blank on the left edge.
-    // "c7" clicks tile 7, which trades cells with the blank when it moves; "s3,14" swaps two tiles.
+    // 4 × 4, blank 1: 10 3 14 2 / 1 15 7 12 / 9 4 13 8 / 6 11 5 16. "c7" clicks tile 7, "s3,14" swaps.
     void requests_data()
     {
         QTest::addColumn<QString>("request");
@@ -227,11 +225,9 @@ private slots:
     {
         SlidingBoard board = scrambled(3, 5);
         QCOMPARE(board.IsSolved(), false);
-        // Put every tile home by swaps, in tile order.
         for (int tile = 1; tile <= 9; ++tile)
             board.apply(Move::swap(tile, board.tileAt(board.homeCell(tile))));
         QCOMPARE(board.IsSolved(), true);
-        // One move unsolves it, the reverse move solves it again.
         QCOMPARE(board.apply(Move::arrow(ArrowKey::Up)).steps, 1);
         QCOMPARE(board.IsSolved(), false);
         QCOMPARE(board.apply(Move::arrow(ArrowKey::Down)).steps, 1);
@@ -286,8 +282,7 @@ private slots:
         QCOMPARE(PlayAreaLayout::cellRect(picture, 10, Cell { 9, 9 }).right(), picture.right());
     }
 
-    // A sliding tile starts and ends exactly (progress outside 0 .. 1 held to them); eased, it
-    // is past the halfway point of its straight path at half the time.
+    // A slide starts and ends exactly (progress held to 0 .. 1); eased, it is past halfway at half time.
     void tileSlidePositions_data()
     {
         QTest::addColumn<QPoint>("from");

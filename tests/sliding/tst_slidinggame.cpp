@@ -21,8 +21,8 @@ SlidingGame exampleGame()
 
 const StringTable english(StringTable::Language::English);
 
-// Moves can solve a board when the parity of its inversions (tiles read row by row, the blank by
-// its number) equals the parity of the blank's distance from its home cell.
+// Moves can solve a board when its inversions (the blank by its number) and the blank's distance
+// from home have the same parity.
 bool solvableByInversions(const SlidingBoard& board)
 {
     QList<int> tiles;
@@ -37,8 +37,8 @@ bool solvableByInversions(const SlidingBoard& board)
     return inversions % 2 == (qAbs(at.row - home.row) + qAbs(at.column - home.column)) % 2;
 }
 
-// The game's switches that are on: P paused, E time ended, C clock running, S and the tile: a swap
-// pick pending, I idle, W whole picture shown, U and R: something to undo and to redo.
+// The switches on: P paused, E time ended, C clock running, S and the tile: a pick pending, I idle,
+// W whole picture shown, U and R: something to undo, to redo.
 QString flags(const SlidingGame& g)
 {
     return QString(g.IsPaused() ? "P" : "") + (g.IsTimeEnd() ? "E" : "") + (g.isClockRunning() ? "C" : "")
@@ -136,8 +136,8 @@ private slots:
         }
     }
 
-    // Requests and their answers (see SlidingScript) on the 4 x 4 game with blank 1: the steps, the
-    // switches after (see flags()), and the board as the script kept alone leaves it.
+    // Requests and answers (SlidingScript) on 4 x 4 with blank 1: the steps, the switches, and the
+    // board as the kept script alone leaves it.
     void flow_data()
     {
         QTest::addColumn<QString>("script");
@@ -199,8 +199,7 @@ private slots:
         QVERIFY(SlidingGame::swapStatusText(false, false).isEmpty());
     }
 
-    // The score is in the text; a score of 0 shows no message (the formula always ends in 9, so
-    // whole steps and seconds never give it, but the rule holds for the value).
+    // A score of 0 shows no message (the formula never gives it, but the rule holds for the value).
     void score_data()
     {
         QTest::addColumn<int>("gridSize");
@@ -229,8 +228,8 @@ private slots:
         QCOMPARE(completion.showsMessage(), false);
     }
 
-    // Swaps make no solved test; the next accepted request does, even one that moves nothing (tile
-    // 1 lies diagonally from the blank). Completion does not block: moved away and back, it completes again.
+    // Swaps make no solved test; the next accepted request does, even one that moves nothing (c1 is
+    // diagonal). Moved away and back, it completes again.
     void completion()
     {
         SlidingGame game;
