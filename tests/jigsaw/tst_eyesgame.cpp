@@ -48,8 +48,7 @@ QList<QImage> testPictures()
 }
 
 struct JigsawWindow {
-    // record is the stored jigsaw line; random the values every draw takes in turn (M and D are
-    // redrawn by each read of the record, so they come from here too).
+    // record is the jigsaw line; random the values the draws take in turn (M and D are redrawn too).
     explicit JigsawWindow(const QByteArray& record, QList<double> random = { 0.0 })
         : pictures(testPictures())
     {
@@ -366,26 +365,20 @@ private slots:
     }
 
     // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join included.
-    void commandEndsDrag_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("F2") << int(Qt::Key_F2);
-        QTest::newRow("F3") << int(Qt::Key_F3);
-        QTest::newRow("F7") << int(Qt::Key_F7);
-    }
     void commandEndsDrag()
     {
-        QFETCH(int, key);
-        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        game.scripted.messages.answers = { false };
-        const QPointF delta = (game.besideOf(1, 2) - game.pos(2)) / Twips::perPixel();
-        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
-        QTest::mouseMove(game.piece(2), Grab + QPoint(qRound(delta.x()), qRound(delta.y())));
-        QTest::keyClick(game.window.get(), Qt::Key(key));
-        QVERIFY(!game.window->play().dragging());
-        QVERIFY(!game.window->dragFrame()->isVisible());
-        QCOMPARE(game.window->play().joinCounter(), 2);
-        QVERIFY(!game.piece(2)->isVisible());
+        for (const Qt::Key key : { Qt::Key_F2, Qt::Key_F3, Qt::Key_F7 }) {
+            JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
+            game.scripted.messages.answers = { false };
+            const QPointF delta = (game.besideOf(1, 2) - game.pos(2)) / Twips::perPixel();
+            QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
+            QTest::mouseMove(game.piece(2), Grab + QPoint(qRound(delta.x()), qRound(delta.y())));
+            QTest::keyClick(game.window.get(), key);
+            QVERIFY2(!game.window->play().dragging() && !game.window->dragFrame()->isVisible(),
+                qPrintable(QKeySequence(key).toString()));
+            QCOMPARE(game.window->play().joinCounter(), 2);
+            QVERIFY(!game.piece(2)->isVisible());
+        }
     }
 
     // Shrinking the window clamps the units in; Ctrl+G brings one left partly outside wholly back.

@@ -68,9 +68,8 @@ QRegion cellOvals(int code, QSize picture)
     return all;
 }
 
-// The pieces cover `cover` and never overlap inside it. exact: none is empty and none reaches
-// past it either; otherwise (the digit tiles) most digits reach a little past their oval, and only
-// there do a ring and its digit both hold the corner.
+// The pieces cover `cover` and never overlap inside it. exact: none is empty or reaches past it;
+// otherwise (digit tiles) digits reach a little past their oval, where a ring holds the corner too.
 bool checkCover(const PieceTable& table, const QRegion& cover, bool exact, QString* failure)
 {
     QRegion all;
@@ -98,8 +97,7 @@ bool checkCover(const PieceTable& table, const QRegion& cover, bool exact, QStri
     return true;
 }
 
-// The straight edges of a polygon-only piece in design units: each primitive of the head is a
-// polygon through its own points, closed from its last point to its first.
+// The edges of a polygon-only piece in design units, each primitive closed from its last point to its first.
 QList<QLine> edgesOf(const ParsedPiece& piece)
 {
     QList<int> counts;
@@ -203,34 +201,25 @@ private slots:
         }
     }
 
-    void levelCode_data()
-    {
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<double>("u");
-        QTest::addColumn<int>("code");
-        QTest::newRow("D2 P1 triangles") << "G1,BE0132768,D2,R0,M0,S1,P1," << 0.0 << 6402;
-        QTest::newRow("D0 P2 squares") << "G1,BE0132768,D0,R0,M0,S1,P2," << 0.0 << 1601;
-        QTest::newRow("D5 reads as 16") << "G1,BE0132768,D5,R0,M0,S1,P4," << 0.0 << 1604;
-        QTest::newRow("D1 P11") << "G1,BE0132768,D1,R0,M0,S1,P11," << 0.0 << 3611;
-        QTest::newRow("P3 keeps its number") << "G1,BE0132768,D1,R0,M0,S1,P3," << 0.9 << 3603;
-        QTest::newRow("default record, low draw") << "G1,BE0132768,D0,R0,M0,S1,P0," << 0.0 << 1601;
-        QTest::newRow("default record, high draw: never a ring") << "G1,BE0132768,D0,R0,M0,S1,P0," << 0.99 << 1606;
-        QTest::newRow("P12 is random") << "G1,BE0132768,D2,R0,M0,S1,P12," << 5 / 12.0 << 6403;
-        QTest::newRow("negative P is random") << "G1,BE0132768,D1,R0,M0,S1,P-3," << 9 / 12.0 << 3605;
-        QTest::newRow("missing fields") << "G1," << 3 / 12.0 << 1602;
-    }
+    // D picks the piece count (D5 reads as 16), P the pattern; P0 draws one but never a ring, P12 and
+    // a negative P draw any.
     void levelCode()
     {
-        QFETCH(QString, record);
-        QFETCH(double, u);
-        QFETCH(int, code);
-        ScriptedRandom random({ u });
-        QCOMPARE(ShapeCatalogue::LevelCode(record, random), code);
-        QCOMPARE(ShapeCatalogue::SizeClass(code), code / 100 == 16 ? 1 : code / 100 == 36 ? 2 : 3);
+        const QList<std::tuple<const char*, double, int>> rows = { { "G1,BE0132768,D2,R0,M0,S1,P1,", 0.0,
+                                                                       6402 },
+            { "G1,BE0132768,D0,R0,M0,S1,P2,", 0.0, 1601 }, { "G1,BE0132768,D5,R0,M0,S1,P4,", 0.0, 1604 },
+            { "G1,BE0132768,D1,R0,M0,S1,P11,", 0.0, 3611 }, { "G1,BE0132768,D1,R0,M0,S1,P3,", 0.9, 3603 },
+            { "G1,BE0132768,D0,R0,M0,S1,P0,", 0.0, 1601 }, { "G1,BE0132768,D0,R0,M0,S1,P0,", 0.99, 1606 },
+            { "G1,BE0132768,D2,R0,M0,S1,P12,", 5 / 12.0, 6403 },
+            { "G1,BE0132768,D1,R0,M0,S1,P-3,", 9 / 12.0, 3605 }, { "G1,", 3 / 12.0, 1602 } };
+        for (const auto& [record, u, code] : rows) {
+            ScriptedRandom random({ u });
+            QVERIFY2(ShapeCatalogue::LevelCode(QString::fromLatin1(record), random) == code, record);
+            QCOMPARE(ShapeCatalogue::SizeClass(code), code / 100 == 16 ? 1 : code / 100 == 36 ? 2 : 3);
+        }
     }
 
-    // Every level's design size and piece count, and the levels that carry neighbour rules (the
-    // others list every piece in record 0); an unknown code is built like 1605.
+    // Every level's design size and piece count, the levels with neighbour rules; an unknown code is 1605.
     void levelSizesAndRules()
     {
         const QStringList sizes = QStringLiteral(

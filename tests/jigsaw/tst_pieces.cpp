@@ -131,10 +131,9 @@ private slots:
     void seams_data()
     {
         QTest::addColumn<QImage::Format>("format");
-        QTest::newRow("32-bit") << QImage::Format_RGB32;
-        QTest::newRow("32-bit with alpha") << QImage::Format_ARGB32;
-        QTest::newRow("24-bit") << QImage::Format_RGB888;
-        QTest::newRow("16-bit, converted") << QImage::Format_RGB16;
+        for (const QImage::Format format :
+            { QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGB888, QImage::Format_RGB16 })
+            QTest::addRow("format %d", int(format)) << format;
     }
     void seams()
     {
@@ -229,8 +228,7 @@ private slots:
         QCOMPARE(pictures.picture(90), next.transformed(QTransform().rotate(90)));
     }
 
-    // A box (left 100, top 50, 80 x 60) in a 400 x 300 picture turned: home, window, outline and the
-    // pixels its window shows.
+    // A box (left 100, top 50, 80 x 60) in 400 x 300 turned: home, window, outline, pixels shown.
     void turnsOfTheBox_data()
     {
         QTest::addColumn<int>("angle");

@@ -54,27 +54,20 @@ private slots:
         QCOMPARE(points(u"W90,H60,P1,VC1,-90,120", QSize(90, 60)), (Points { { -90, 120 } }));
     }
 
-    // Forms the generators write differently that must read alike.
-    void equivalentForms_data()
-    {
-        QTest::addColumn<QString>("shape");
-        QTest::addColumn<QString>("same");
-        const QString a = "W200,H100,P2,VC5,0,0,100,0,100,100,0,100,0,0";
-        const QString b = "VC5,100,0,200,0,200,100,100,100,100,0";
-        QTest::newRow("trailing comma") << a + "," + b << a + "," + b + ",";
-        QTest::newRow("V right after a number") << a + "," + b << a + b;
-        QTest::newRow("bare letters between pieces") << a + "," + b << a + ",xyz" + b;
-    }
+    // Forms the generators write differently that must read alike: a trailing comma, a V right after
+    // a number, bare letters between pieces.
     void equivalentForms()
     {
-        QFETCH(QString, shape);
-        QFETCH(QString, same);
-        const ParsedShape first = parseShapeString(shape, QSize(400, 300));
-        const ParsedShape second = parseShapeString(same, QSize(400, 300));
-        QCOMPARE(first.pieces.size(), second.pieces.size());
-        for (qsizetype i = 0; i < first.pieces.size(); ++i) {
-            QCOMPARE(first.pieces[i].head, second.pieces[i].head);
-            QCOMPARE(first.pieces[i].points, second.pieces[i].points);
+        const QString a = "W200,H100,P2,VC5,0,0,100,0,100,100,0,100,0,0";
+        const QString b = "VC5,100,0,200,0,200,100,100,100,100,0";
+        const ParsedShape first = parseShapeString(a + "," + b, QSize(400, 300));
+        for (const QString& same : { a + "," + b + ",", a + b, a + ",xyz" + b }) {
+            const ParsedShape second = parseShapeString(same, QSize(400, 300));
+            QVERIFY2(first.pieces.size() == second.pieces.size(), qPrintable(same));
+            for (qsizetype i = 0; i < first.pieces.size(); ++i) {
+                QCOMPARE(first.pieces[i].head, second.pieces[i].head);
+                QCOMPARE(first.pieces[i].points, second.pieces[i].points);
+            }
         }
     }
 

@@ -95,8 +95,7 @@ private slots:
         QVERIFY(!m_window->tile(1)->hasPicture() && !m_window->tile(1)->showsBorder());
         QVERIFY(m_window->tile(2)->hasPicture() && m_window->tile(2)->showsBorder());
 
-        // A click and an arrow key reach the game and the window moves the tiles it moved; another
-        // key code moves nothing.
+        // A click and an arrow key move the tiles the game moved; another key code moves nothing.
         const QPoint blank = tilePosition(1);
         const QPoint ten = tilePosition(10);
         m_window->Form_KeyDown(124);
@@ -399,8 +398,7 @@ private slots:
         QTest::newRow("save resumed") << "played";
         QTest::newRow("damaged save: set aside, a new game") << "damaged";
     }
-    // The first activation resumes the save a closed window left, or starts a new game (a damaged
-    // save set aside with one message).
+    // The first activation resumes a closed window's save, or starts anew (a damaged save set aside).
     void firstActivation()
     {
         QFETCH(QString, save);
@@ -467,34 +465,29 @@ private slots:
         QCOMPARE(tool->LblMenu(3)->text(), QStringLiteral("Open Sound"));
     }
 
-    void playAreaFitsTheRealWindow_data()
-    {
-        QTest::addColumn<QSize>("resized"); // empty: as shown
-        QTest::newRow("as shown") << QSize();
-        QTest::newRow("smaller") << QSize(220, 190);
-        QTest::newRow("larger") << QSize(1100, 900);
-    }
     // The play area is the shown window's inner size, the board laid out in it, again after a resize.
     void playAreaFitsTheRealWindow()
     {
-        QFETCH(QSize, resized);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QWidget* surface = m_window->tile(2)->parentWidget();
         QCOMPARE(surface, m_window->centralWidget());
-        if (resized.isValid()) {
-            const QSize before = surface->size();
-            m_window->resize(resized);
-            QTRY_VERIFY(surface->size() != before);
+        for (const QSize resized :
+            { QSize(), QSize(220, 190), QSize(1100, 900) }) { // as shown, smaller, larger
+            if (resized.isValid()) {
+                const QSize before = surface->size();
+                m_window->resize(resized);
+                QTRY_VERIFY(surface->size() != before);
+            }
+            QCOMPARE(m_window->playArea(),
+                PlayAreaLayout::PlayArea(surface->width() * 15, surface->height() * 15));
+            const SlidingBoard& board = m_window->game().board();
+            for (int k = 1; k <= board.tileCount(); ++k) {
+                QCOMPARE(tilePosition(k), cellPosition(board.cellOf(k)));
+                QVERIFY(surface->rect().contains(m_window->tile(k)->geometry()));
+            }
+            QCOMPARE(m_window->tile(2)->appearance().size(), m_window->tile(2)->size()); // cut again
         }
-        QCOMPARE(
-            m_window->playArea(), PlayAreaLayout::PlayArea(surface->width() * 15, surface->height() * 15));
-        const SlidingBoard& board = m_window->game().board();
-        for (int k = 1; k <= board.tileCount(); ++k) {
-            QCOMPARE(tilePosition(k), cellPosition(board.cellOf(k)));
-            QVERIFY(surface->rect().contains(m_window->tile(k)->geometry()));
-        }
-        QCOMPARE(m_window->tile(2)->appearance().size(), m_window->tile(2)->size()); // cut again
     }
 
     // A move slides a tile the game has already moved; the next move puts it at its cell at once.

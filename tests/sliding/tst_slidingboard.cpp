@@ -59,25 +59,13 @@ private slots:
         QCOMPARE(board.gridSize(), 7);
     }
 
-    void drawBlank_data()
-    {
-        QTest::addColumn<double>("r");
-        QTest::addColumn<int>("tiles");
-        QTest::addColumn<int>("blank");
-        QTest::newRow("0.99 of 16 rounds up") << 0.99 << 16 << 16;
-        QTest::newRow("0.02 of 16 rounds to 0, kept at 1") << 0.02 << 16 << 1;
-        QTest::newRow("zero") << 0.0 << 16 << 1;
-        QTest::newRow("2.5 to even") << 2.5 / 16 << 16 << 2;
-        QTest::newRow("3.5 to even") << 3.5 / 16 << 16 << 4;
-        QTest::newRow("top of 100") << 0.9999 << 100 << 100;
-        QTest::newRow("99.5 to even") << 0.995 << 100 << 100;
-    }
+    // r of the tile count rounds half to even; 0 is kept at 1.
     void drawBlank()
     {
-        QFETCH(double, r);
-        QFETCH(int, tiles);
-        QFETCH(int, blank);
-        QCOMPARE(SlidingBoard::drawBlank(r, tiles), blank);
+        const QList<std::tuple<double, int, int>> rows = { { 0.99, 16, 16 }, { 0.02, 16, 1 }, { 0.0, 16, 1 },
+            { 2.5 / 16, 16, 2 }, { 3.5 / 16, 16, 4 }, { 0.9999, 100, 100 }, { 0.995, 100, 100 } };
+        for (const auto& [r, tiles, blank] : rows)
+            QVERIFY2(SlidingBoard::drawBlank(r, tiles) == blank, qPrintable(QString::number(r)));
     }
 
     void shuffleDrawsOneValue()
@@ -283,24 +271,18 @@ private slots:
     }
 
     // A slide starts and ends exactly (progress held to 0 .. 1); eased, it is past halfway at half time.
-    void tileSlidePositions_data()
-    {
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to");
-        QTest::newRow("leftwards") << QPoint(160, 40) << QPoint(100, 40);
-        QTest::newRow("downwards") << QPoint(20, 0) << QPoint(20, 45);
-    }
     void tileSlidePositions()
     {
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, to);
-        const TileSlide::Path path { 3, from, to };
-        QCOMPARE(TileSlide::at(path, -0.5), from);
-        QCOMPARE(TileSlide::at(path, 1.5), to);
-        const QPoint middle = TileSlide::at(path, 0.5);
-        const int gone = (middle - from).manhattanLength();
-        QCOMPARE(gone + (to - middle).manhattanLength(), (to - from).manhattanLength());
-        QVERIFY(2 * gone > (to - from).manhattanLength() && middle != to);
+        for (const auto& [from, to] :
+            { std::pair(QPoint(160, 40), QPoint(100, 40)), { QPoint(20, 0), QPoint(20, 45) } }) {
+            const TileSlide::Path path { 3, from, to };
+            QCOMPARE(TileSlide::at(path, -0.5), from);
+            QCOMPARE(TileSlide::at(path, 1.5), to);
+            const QPoint middle = TileSlide::at(path, 0.5);
+            const int gone = (middle - from).manhattanLength();
+            QCOMPARE(gone + (to - middle).manhattanLength(), (to - from).manhattanLength());
+            QVERIFY(2 * gone > (to - from).manhattanLength() && middle != to);
+        }
     }
 };
 
