@@ -1,11 +1,15 @@
 // tst_inspect.cpp: the executables run as a shell runs them: every quarry-inspect command over the
 // case table in inspect.txt, the one file the tile command writes against the model's rendering, and
-// quarry-puzzle's command line.
+// quarry-puzzle's command line; the start window: its hover rule, jingle, game switching and shortcuts.
 #include "BackColourArt.h"
 #include "BackTile.h"
 #include "BackTileFile.h"
+#include "FrmLogin.h"
+#include "LoginButtons.h"
+#include "RecordingMciDevices.h"
 #include "TestSupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -134,50 +138,122 @@ private slots:
         QVERIFY2(QFile::copy(built, m_program), qPrintable(built));
     }
 
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status"); // -1: still running (a message box waits for the player)
-        QTest::addColumn<QString>("out"); // part of stdout, or of stderr when the status is not 0
-        QTest::newRow("version") << QStringList { "--version" } << 0 << "Quarry Puzzle 2.";
-        QTest::newRow("help") << QStringList { "--help" } << 0 << "--logic";
-        QTest::newRow("both games") << QStringList { "--jigsaw", "--logic" } << 2
-                                    << "cannot be given together";
-        QTest::newRow("two files") << QStringList { "a.png", "b.png" } << 2 << "Only one picture file";
-        QTest::newRow("unknown option") << QStringList { "--tiles" } << 2 << "Unknown option";
-        QTest::newRow("missing file") << QStringList { "--logic", "gone.png" } << -1
-                                      << "\"gone.png\" cannot be opened: the file does not exist";
-    }
     void commandLine()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, out);
-        QProcess process;
-        process.setWorkingDirectory(m_dir.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        process.setProcessEnvironment(env);
-        process.start(m_program, arguments);
-        QVERIFY(process.waitForStarted());
-        if (status >= 0) {
-            QVERIFY(process.waitForFinished(60000));
-            QCOMPARE(process.exitCode(), status);
-            const QByteArray text
-                = status == 0 ? process.readAllStandardOutput() : process.readAllStandardError();
-            QVERIFY2(text.contains(out.toUtf8()), text.constData());
-            return;
+        // arguments, status (-1: still running, a message box waits for the player), and a part of
+        // stdout (of stderr when the status is not 0)
+        const QList<std::tuple<QStringList, int, QString>> rows { { { "--version" }, 0, "Quarry Puzzle 2." },
+            { { "--help" }, 0, "--logic" }, { { "--jigsaw", "--logic" }, 2, "cannot be given together" },
+            { { "a.png", "b.png" }, 2, "Only one picture file" }, { { "--tiles" }, 2, "Unknown option" },
+            { { "--logic", "gone.png" }, -1, "\"gone.png\" cannot be opened: the file does not exist" } };
+        for (const auto& [arguments, status, out] : rows) {
+            QProcess process;
+            process.setWorkingDirectory(m_dir.path());
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+            process.setProcessEnvironment(env);
+            process.start(m_program, arguments);
+            QVERIFY(process.waitForStarted());
+            if (status >= 0) {
+                QVERIFY(process.waitForFinished(60000));
+                QCOMPARE(process.exitCode(), status);
+                const QByteArray text
+                    = status == 0 ? process.readAllStandardOutput() : process.readAllStandardError();
+                QVERIFY2(text.contains(out.toUtf8()), text.constData());
+                continue;
+            }
+            // The refusal is told (and logged) while the game window waits on the player's OK.
+            QByteArray err;
+            process.setReadChannel(QProcess::StandardError);
+            while (!err.contains(out.toUtf8()) && process.waitForReadyRead(60000))
+                err += process.readAllStandardError();
+            process.kill();
+            process.waitForFinished();
+            QVERIFY2(err.contains(out.toUtf8()), err.constData());
         }
-        // The refusal is told (and logged) while the game window waits on the player's OK.
-        QByteArray err;
-        process.setReadChannel(QProcess::StandardError);
-        while (!err.contains(out.toUtf8()) && process.waitForReadyRead(60000))
-            err += process.readAllStandardError();
-        process.kill();
-        process.waitForFinished();
-        QVERIFY2(err.contains(out.toUtf8()), err.constData());
+    }
+
+    void hoverRule()
+    {
+        const QList<std::tuple<QString, int, int>> rows {
+            // moves (digits: buttons, b: background), lit, changes
+            { "0", 0, 1 }, { "02", 2, 2 }, { "1111", 1, 1 }, // repeated moves change nothing
+            { "1bbb", -1, 2 }, { "bb", -1, 0 }, { "2b2", 2, 3 }
+        }; // the background resets once
+        for (const auto& [moves, highlighted, changes] : rows) {
+            LoginButtons buttons;
+            int changed = 0;
+            for (QChar m : moves)
+                changed
+                    += (m == u'b' ? buttons.hoverBackground() : buttons.hoverButton(m.digitValue())) ? 1 : 0;
+            QCOMPARE(buttons.highlighted(), highlighted);
+            QCOMPARE(changed, changes);
+            for (int i = 0; i < LoginButtons::Count; ++i) {
+                QCOMPARE(buttons.bordered(i), i == highlighted);
+                QCOMPARE(buttons.face(i), i == highlighted ? i + 3 : i);
+            }
+        }
+    }
+
+    // The start window: its jingle once shown, the hover faces and borders, a game in its place
+    // and back, and the shortcuts.
+    void startWindow()
+    {
+        TestSupport::ScriptedContext s;
+        RecordingMciDevices mci;
+        s.context.mci = &mci;
+        s.random.setValues({ 0.6 }); // login digit = int(0.6 * 4) = 2
+        FrmLogin login(s.context);
+        QVERIFY(!login.offers(FrmLogin::SlidingButton));
+        QVERIFY(!login.button(FrmLogin::SlidingButton)->isVisibleTo(&login));
+        int made = 0;
+        login.registerGame(FrmLogin::SlidingButton, [&made] {
+            ++made;
+            auto* w = new QWidget;
+            w->setWindowTitle(QStringLiteral("game"));
+            return w;
+        });
+        QVERIFY(login.button(FrmLogin::SlidingButton)->isVisibleTo(&login));
+        QVERIFY(!login.button(FrmLogin::JigsawButton)->isVisibleTo(&login));
+        QVERIFY(mci.commands().isEmpty());
+        login.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&login));
+        QTRY_VERIFY(!mci.commands().isEmpty());
+        const QStringList jingle = mci.commands();
+        QVERIFY2(jingle.first().contains(QStringLiteral("login2.wav")), qPrintable(jingle.first()));
+        QVERIFY(jingle.last().startsWith(QStringLiteral("Play ")));
+
+        const QImage normal = login.button(2)->pixmap().toImage();
+        QTest::mouseMove(login.button(2), QPoint(10, 10));
+        QCOMPARE(login.hover().highlighted(), 2);
+        QCOMPARE(login.button(2)->frameShape(), QFrame::Box);
+        QVERIFY(login.button(2)->pixmap().toImage() != normal);
+        QTest::mouseMove(&login, QPoint(5, 5));
+        QCOMPARE(login.hover().highlighted(), -1);
+        QCOMPARE(login.button(2)->frameShape(), QFrame::NoFrame);
+        QCOMPARE(login.button(2)->pixmap().toImage(), normal);
+
+        QTest::mouseClick(login.button(FrmLogin::SlidingButton), Qt::LeftButton);
+        QCOMPARE(made, 1);
+        QVERIFY(login.gameWindow());
+        QVERIFY(login.gameWindow()->isVisible());
+        QVERIFY(!login.isVisible());
+
+        login.gameWindow()->close(); // deleted on close
+        QTRY_VERIFY(login.isVisible());
+        QVERIFY(!login.gameWindow());
+
+        // Ctrl+L chooses the sliding puzzle; Ctrl+J offers nothing while the jigsaw is absent.
+        login.activateWindow();
+        QTest::keyClick(&login, Qt::Key_J, Qt::ControlModifier);
+        QCOMPARE(made, 1);
+        QTest::keyClick(&login, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(made, 2);
+        QTRY_VERIFY(!login.isVisible());
+        login.gameWindow()->close();
+        QTRY_VERIFY(login.isVisible());
     }
 };
 
-QTEST_GUILESS_MAIN(TestInspect)
+QTEST_MAIN(TestInspect)
 #include "tst_inspect.moc"
