@@ -243,7 +243,8 @@ class Run:
                            image_size(empty) and differing_pixels(empty, path) > 500, "the scoreboard to show the row")
             log(f"a saved game resumed, saved, reopened and finished: {row!r} in records.txt and on the scoreboard")
             d.key(logic, "F12")
-            d.wait_gone(LOGIC, DEADLINE)
+            for title in (LOGIC, TOOL, PREVIEW):  # the jigsaw's companions bear the same titles
+                d.wait_gone(title, DEADLINE)
             self.saved_jigsaw()
             d.key(d.wait_window(START, DEADLINE), "alt+F4")
             check(program.wait(DEADLINE) == 0, "the program did not end with status 0")
@@ -262,7 +263,7 @@ class Run:
         self.wait_shot("19-jigsaw-reopened", jigsaw, lambda path: self.same_patch(left, spot, path, spot) >= 0.75,
                        f"the reopened jigsaw to show the dragged piece at {spot}")
         log(f"the jigsaw closed (its save written) and reopened shows the dragged piece at {spot}")
-        self.close_jigsaw(jigsaw, save, "tmp-jigsaw-closing")
+        self.close_jigsaw(jigsaw, save, "20-jigsaw-closing-again")
         with open(save, "r+b") as f:
             f.truncate(os.path.getsize(save) // 2)
         d.key(d.wait_window(START, DEADLINE), "ctrl+j")
@@ -270,7 +271,7 @@ class Run:
         jigsaw = d.wait_window(JIGSAW, DEADLINE)
         new_game = lambda path: (all(self.pieces_and_room(path, jigsaw, covered))
                                  and self.same_patch(left, spot, path, spot) < 0.75)
-        self.wait_shot("20-jigsaw-after-bad-save", jigsaw, new_game, "a new game after the damaged save")
+        self.wait_shot("21-jigsaw-after-bad-save", jigsaw, new_game, "a new game after the damaged save")
         d.settle(jigsaw)
         check(not d.windows(PROMPT) and os.path.exists(save + ".bad"), "the damaged save was not set aside, told once")
         log("a damaged jigsaw save was told once, set aside as .bad, and a new game scattered")
@@ -285,7 +286,8 @@ class Run:
         if os.path.exists(save):
             os.unlink(save)  # the open game has read it: only the close writes it again
         d.key(jigsaw, "F12")
-        d.wait_gone(JIGSAW, DEADLINE)
+        for title in (JIGSAW, TOOL, PREVIEW):
+            d.wait_gone(title, DEADLINE)
         wait_until(lambda: read_json(save), DEADLINE, what=f"{save} to be written when the jigsaw closed")
         return shot
 
