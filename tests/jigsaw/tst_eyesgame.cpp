@@ -6,6 +6,7 @@
 #include "JigsawBackground.h"
 #include "JigsawNewGameDialog.h"
 #include "JoinGlow.h"
+#include "OptionsModel.h"
 #include "PieceWindow.h"
 #include "RecordingEffectPlayer.h"
 #include "RecordingMciDevices.h"
@@ -40,10 +41,10 @@ QList<QImage> testPictures()
     return pictures;
 }
 
-struct Game {
+struct JigsawWindow {
     // record is the stored jigsaw line; random the values every draw takes in turn (M and D are
     // redrawn by each read of the record, so they come from here too).
-    explicit Game(const QByteArray& record, QList<double> random = { 0.0 })
+    explicit JigsawWindow(const QByteArray& record, QList<double> random = { 0.0 })
         : pictures(testPictures())
     {
         scripted.folder.write(
@@ -105,7 +106,7 @@ private slots:
     // left. (A damaged save is the shared shell's, tested in tst_logicgame.)
     void closedGameIsResumed()
     {
-        Game game("G1,BE0132768,D0,R1,M0,S0,P0,");
+        JigsawWindow game("G1,BE0132768,D0,R1,M0,S0,P0,");
         game.dropAt(1, QPointF(3000, 3000));
         const QPointF left = game.pos(1);
         const QPoint shown = game.piece(1)->pos();
@@ -126,7 +127,7 @@ private slots:
     // Play asks first (a game runs), then starts that level on that picture; F2 keeps the choice.
     void newGameDialogChoosesTheNextGames()
     {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P0,");
+        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P0,");
         bool cellsOffered = true;
         game.window->setNewGameChooser([&](const GameChoices::Jigsaw& current) -> std::optional<GameChoices::Jigsaw> {
             JigsawNewGameDialog dialog(game.pictures, nullptr, current, game.window.get());
@@ -144,16 +145,13 @@ private slots:
             QTest::mouseClick(dialog.playButton(), Qt::LeftButton);
             return dialog.result() == QDialog::Accepted ? std::optional(dialog.choice()) : std::nullopt;
         });
-        const auto run = [&game](const char* entry) {
-            for (QAction* action : game.window->gameMenu()->actions())
-                if (action->objectName() == QLatin1String(entry))
-                    action->trigger();
-        };
-        run("mnu_newgame");
+        game.window->activateWindow(); // a shortcut runs in the active window only
+        QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
+        QTest::keyClick(game.window.get(), Qt::Key_N, Qt::ControlModifier);
         QVERIFY2(!cellsOffered, "the shape board's cells offered with the catalogue chosen");
         QCOMPARE(game.scripted.messages.shown.size(), 1);
         QCOMPARE(game.scripted.messages.shown[0].text, QStringLiteral("Another new game?"));
-        run("mnu_start");
+        QTest::keyClick(game.window.get(), Qt::Key_F2);
         QCOMPARE(game.window->levelCode(), 3601);
         QCOMPARE(game.window->previewPicture(), game.pictures.picture(2));
         const GameChoices::Choices kept
@@ -162,9 +160,13 @@ private slots:
                                   GameChoices::Random, 1, 0, GameChoices::Random }));
     }
 
-    void startsLevel1601()
+    // Level 1601 starts with every unit shown where the model has it. The mouse reaches the rules
+    // (tested in tst_jigsawplay) and the windows follow the model: R0 refuses the turn; a drop is
+    // clamped with the client's own height and leaves the shadow; piece 2 dropped beside piece 1
+    // joins, its window goes and the join glows for a moment (not with animations off).
+    void startsAndJoinsWithTheMouse()
     {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
         QCOMPARE(game.window->levelCode(), 1601);
         QCOMPARE(game.window->play().pieceCount(), 16);
         QCOMPARE(game.window->timeLabel()->text(), QStringLiteral("Time 0 0 0 0"));
@@ -176,57 +178,39 @@ private slots:
             QCOMPARE(game.piece(k)->size(), game.window->play().window(k).size);
             QCOMPARE(game.piece(k)->pos(), game.shown(k));
         }
-    }
-
-    // The mouse reaches the rules (tested in tst_jigsawplay) and the windows follow the model: R0
-    // refuses the turn; a drop 11 px off its place leaves the shadow; a drop is clamped with the
-    // client's own height; piece 2 dropped beside piece 1 joins and its window goes.
-    void mouseDropsAndJoins()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
         const QSize single = game.piece(1)->size();
         QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
         QCOMPARE(game.window->table().piece(2).turn, 0);
         QCOMPARE(game.piece(2)->size(), single);
-        game.dropAt(2, game.besideOf(1, 2, QPointF(11, 0)));
-        QVERIFY(game.piece(2)->isVisible() && game.window->shadowWindow()->isVisible());
-        QCOMPARE(game.window->play().joinCounter(), 1);
         game.dropAt(6, QPointF(1500, 40000));
         QCOMPARE(game.pos(6), QPointF(1500, game.window->clientTwips().height() - 1000));
         QCOMPARE(game.piece(6)->pos(), game.shown(6));
+        QVERIFY(game.window->shadowWindow()->isVisible());
         game.dropAt(2, game.besideOf(1, 2, QPointF(-10, 10)));
         QVERIFY(!game.piece(2)->isVisible() && !game.window->shadowWindow()->isVisible());
         QVERIFY(!game.window->dragFrame()->isVisible());
         QCOMPARE(game.window->play().joinCounter(), 2);
         QCOMPARE(game.piece(1)->size(), QSize(2 * single.width(), single.height()));
         QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), game.piece(1)->size())));
-        // The join glows for a moment around the joined unit, then ends.
         JoinGlow* glow = game.window->joinGlow();
         QVERIFY(glow->glowing());
         QVERIFY(glow->geometry().contains(game.piece(1)->geometry()));
         glow->animation()->setCurrentTime(JoinGlow::DurationMs);
         QVERIFY(!glow->glowing());
-    }
-
-    // With animations off a join is instant: no glow.
-    void joinWithoutAnimationsDoesNotGlow()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
         game.window->setAnimations(false);
-        game.dropAt(2, game.besideOf(1, 2));
-        QCOMPARE(game.window->play().joinCounter(), 2);
-        QVERIFY(!game.window->joinGlow()->glowing());
+        game.dropAt(3, game.besideOf(1, 3));
+        QCOMPARE(game.window->play().joinCounter(), 3);
+        QVERIFY(!glow->glowing());
     }
 
     void wholeLevelCompletes()
     {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
         const QStringList jingle = game.mci.openAliases().values();
         QCOMPARE(jingle.size(), 1);
         for (int t = 0; t < 7; ++t)
             game.window->Timer1_Timer();
         for (int k = 2; k <= 16; ++k) {
-            QCOMPARE(game.window->play().ended, false);
             game.dropAt(k, game.besideOf(1, k));
             QCOMPARE(game.window->play().joinCounter(), k);
         }
@@ -244,9 +228,18 @@ private slots:
         QCOMPARE(game.scripted.messages.shown.first().text, QStringLiteral("Well done! Spend 7 sec., Score 21555."));
     }
 
-    void rightClickTurnsWholeGroup()
+    // With R1 a right press turns the whole unit (its window keeps its corner, takes the turned size
+    // and mask), also the held unit, which keeps its shadow and frame; a right click on the background
+    // that just missed a piece turns it. Turns and joins sound (S1).
+    void rightClicksTurn()
     {
-        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        JigsawWindow game("G1,BE0132768,D0,R1,M0,S1,P2,");
+        QTest::mousePress(game.piece(3), Qt::LeftButton, {}, Grab);
+        QTest::mousePress(game.piece(3), Qt::RightButton, {}, Grab);
+        QCOMPARE(game.window->table().piece(3).turn, 90);
+        QVERIFY(game.window->shadowWindow()->isVisible() && game.window->dragFrame()->isVisible());
+        QCOMPARE(game.window->dragFrame()->geometry(), game.piece(3)->geometry());
+        QTest::mouseRelease(game.piece(3), Qt::LeftButton, {}, Grab);
         game.dropAt(2, game.besideOf(1, 2));
         QVERIFY(!game.piece(2)->isVisible());
         const QSize before = game.piece(1)->size();
@@ -257,69 +250,33 @@ private slots:
         QCOMPARE(game.piece(1)->size(), before.transposed());
         QCOMPARE(game.piece(1)->pos(), at);
         QCOMPARE(game.piece(1)->mask(), QRegion(QRect(QPoint(0, 0), before.transposed())));
-        // Three more turns bring it back.
-        for (int t = 0; t < 3; ++t)
-            QTest::mousePress(game.piece(1), Qt::RightButton, {}, Grab);
-        QCOMPARE(game.window->table().piece(1).turn, 0);
-        QCOMPARE(game.piece(1)->size(), before);
+        game.dropAt(4, QPointF(15000, 6000));
+        QTest::mouseClick(
+            game.window->background(), Qt::RightButton, {}, game.piece(4)->pos() + QPoint(-3, 5));
+        QCOMPARE(game.window->table().piece(4).turn, 90);
+        QVERIFY(!game.window->gameMenu()->isVisible());
+        QStringList played;
+        for (const RecordingEffectPlayer::Call& call : game.effects.calls())
+            played << QFileInfo(call.file).fileName();
+        QCOMPARE(played, QStringList({ "rotate.wav", "together0.wav", "rotate.wav", "rotate.wav" }));
     }
 
-    // The held unit keeps its shadow and frame, also when it is turned while held.
-    void heldUnitKeepsShadowAndFrame()
-    {
-        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
-        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
-        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
-        QCOMPARE(game.window->table().piece(2).turn, 90);
-        QVERIFY(game.window->shadowWindow()->isVisible() && game.window->dragFrame()->isVisible());
-        QCOMPARE(game.window->dragFrame()->geometry(), game.piece(2)->geometry());
-    }
-
-    // The banners, clock and message are the shell's (tst_logicgame); here the presses refused.
-    void pausedAndTimeEndedIgnorePresses()
-    {
-        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
-        int pause = 1;
-        game.window->PMenu(pause);
-        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
-        QVERIFY(!game.window->play().dragging());
-        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
-        QCOMPARE(game.window->table().piece(2).turn, 0);
-        game.window->PMenu(pause);
-        QVERIFY(game.window->timerActive());
-        for (int t = 0; t < 9999; ++t)
-            game.window->Timer1_Timer();
-        QVERIFY(game.window->timeEndLabel()->isVisible() && !game.window->timerActive());
-        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
-        QVERIFY(!game.window->play().dragging());
-    }
-
-    // M and D redrawn at 0.5: the shape-board family. The board cannot be picked up; a figure
-    // dropped 6 pixels off its hole snaps in, stays a window of its own, is locked there, and the
-    // piece windows stack as the model says (the board lowest, then the locked figure).
+    // M and D redrawn at 0.5: the shape-board family, on the board's background. A figure dropped 6
+    // pixels off its hole snaps in and stays a window of its own, and the piece windows stack as the
+    // model says (the board lowest, then the locked figure).
     void shapeBoardInTheWindow()
     {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,", { 0.5 });
+        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,", { 0.5 });
         QCOMPARE(game.window->play().shapeFamily(), int(JigsawPlay::ShapeBoard));
         const int board = game.window->play().pieceCount();
         QVERIFY(board > 1);
-        QTest::mousePress(game.piece(board), Qt::LeftButton, {}, Grab);
-        QVERIFY(!game.window->play().dragging());
         QVERIFY(game.window->background()->boardVisible());
         QVERIFY(!game.window->background()->targetVisible());
-        QTest::mousePress(game.piece(1), Qt::LeftButton, {}, Grab);
-        QVERIFY(game.window->play().dragging());
-        QVERIFY(game.window->dragFrame()->isVisible());
-        QCOMPARE(game.window->dragFrame()->geometry(), game.piece(1)->geometry());
-        QTest::mouseRelease(game.piece(1), Qt::LeftButton, {}, Grab);
-
         game.dropAt(1, game.besideOf(board, 1, QPointF(6, -6)));
         QCOMPARE(game.window->play().joinCounter(), 2);
         QVERIFY(game.piece(1)->isVisible() && game.window->play().window(1).locked);
         QCOMPARE(game.pos(1), game.besideOf(board, 1));
         QCOMPARE(game.piece(1)->pos(), game.shown(1));
-        QTest::mousePress(game.piece(1), Qt::LeftButton, {}, Grab);
-        QVERIFY(!game.window->play().dragging());
         const QList<int>& stack = game.window->play().stacking();
         QCOMPARE(stack.mid(0, 2), QList<int>({ board, 1 }));
         const QObjectList order = game.window->background()->children();
@@ -327,24 +284,10 @@ private slots:
             QVERIFY(order.indexOf(game.piece(stack[i - 1])) < order.indexOf(game.piece(stack[i])));
     }
 
-    void idleCommandsDoNothing()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        PieceWindow* first = game.piece(1);
-        const QString record = game.window->record();
-        for (int index : { 7, 10, -1 }) {
-            game.window->PMenu(index);
-            QVERIFY(game.window->isVisible() && game.window->timerActive());
-            QCOMPARE(game.piece(1), first);
-            QCOMPARE(game.window->record(), record);
-            QVERIFY(game.scripted.messages.shown.isEmpty());
-        }
-    }
-
     // The question is the shell's (tst_logicgame); No keeps this game's units, Yes deals anew.
     void anotherNewGameNoKeepsGame()
     {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
         game.window->Timer1_Timer();
         game.dropAt(2, game.besideOf(1, 2));
         PieceWindow* first = game.piece(1);
@@ -358,41 +301,23 @@ private slots:
         QCOMPARE(game.window->play().joinCounter(), 1);
     }
 
-    // The switch writes the jigsaw's own line; captions and a read-only file are tst_logicgame's.
-    void soundCommandAndCompanions()
+    // The tool slots of the sliding puzzle's commands do nothing here. The jigsaw's own menu (its
+    // entries are tst_gamemenu's) with the S field's caption, opened by a right release on the
+    // background; F3 pauses once per stroke; the sound switch writes the jigsaw's own line
+    // (captions and a read-only file are tst_logicgame's); the clock's end reaches the shell (the
+    // banner shows, the clock stops); Exit closes.
+    void commandsAndMenu()
     {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        QVERIFY(game.window->companions().toolWindow());
-        QVERIFY(game.window->companions().previewWindow());
-        int sound = 3;
-        game.window->PMenu(sound);
-        QCOMPARE(game.window->soundCaption(), QStringLiteral("Open Sound"));
-        QVERIFY(game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R0,M0,S0,P2,"));
-        QCOMPARE(game.window->previewPicture(), game.pictures.picture(0));
-    }
-
-    // Join and turn effects follow the S field.
-    void joinAndTurnSounds()
-    {
-        const QString rotate = QStringLiteral("rotate.wav");
-        for (const bool on : { true, false }) {
-            Game game(on ? "G1,BE0132768,D0,R1,M0,S1,P2," : "G1,BE0132768,D0,R1,M0,S0,P2,");
-            for (int t = 0; t < 4; ++t)
-                QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
-            game.dropAt(2, game.besideOf(1, 2));
-            QCOMPARE(game.window->play().joinCounter(), 2);
-            QStringList played;
-            for (const RecordingEffectPlayer::Call& call : game.effects.calls())
-                played << QFileInfo(call.file).fileName();
-            QCOMPARE(played, (on ? QStringList { rotate, rotate, rotate, rotate, "together0.wav" } : QStringList {}));
+        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        PieceWindow* first = game.piece(1);
+        const QString record = game.window->record();
+        for (int index : { 7, 10, -1 }) {
+            game.window->PMenu(index);
+            QVERIFY(game.window->isVisible() && game.window->timerActive());
+            QCOMPARE(game.piece(1), first);
+            QCOMPARE(game.window->record(), record);
+            QVERIFY(game.scripted.messages.shown.isEmpty());
         }
-    }
-
-    // The jigsaw's own menu (its entries are tst_gamemenu's) with the S field's caption, opened by a
-    // right release on the background; F3 pauses once per stroke; Exit closes.
-    void menuKeysAndExit()
-    {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
         QCOMPARE(game.window->gameMenu()->title(), QStringLiteral("Jigsaw puzzle"));
         QStringList captions;
         for (const QAction* action : game.window->gameMenu()->actions())
@@ -405,20 +330,42 @@ private slots:
         QVERIFY(game.window->play().paused);
         QTest::keyClick(game.window.get(), Qt::Key_F3);
         QVERIFY(!game.window->play().paused);
+        QVERIFY(game.window->companions().toolWindow());
+        QVERIFY(game.window->companions().previewWindow());
+        int sound = 3;
+        game.window->PMenu(sound);
+        QCOMPARE(game.window->soundCaption(), QStringLiteral("Open Sound"));
+        QVERIFY(
+            game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R0,M0,S0,P2,"));
+        QCOMPARE(game.window->previewPicture(), game.pictures.picture(0));
+        for (int t = 0; t < 9999; ++t)
+            game.window->Timer1_Timer();
+        QVERIFY(game.window->timeEndLabel()->isVisible() && !game.window->timerActive());
         int exit = 9;
         game.window->PMenu(exit);
         QVERIFY(!game.window->isVisible());
     }
 
-    // A right click on the background that just missed a piece turns it instead.
-    void rightClickBesideAPieceTurnsIt()
+    // Ctrl+, opens the Options on the window's record; rotation switched on there is written to the
+    // jigsaw's line, and the next game plays with it: a right press turns a piece.
+    void optionsReachTheGame()
     {
-        Game game("G1,BE0132768,D0,R1,M0,S1,P2,");
-        game.dropAt(2, QPointF(15000, 6000));
-        const QPoint at = game.piece(2)->pos() + QPoint(-3, 5);
-        QTest::mouseClick(game.window->background(), Qt::RightButton, {}, at);
+        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        int shownRotation = -1;
+        game.window->setOptionsChooser([&shownRotation](OptionsModel& model) {
+            shownRotation = model.value(u'R');
+            model.setValue(u'R', 1);
+            return true;
+        });
+        game.window->activateWindow(); // a shortcut runs in the active window only
+        QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
+        QTest::keyClick(game.window.get(), Qt::Key_Comma, Qt::ControlModifier);
+        QCOMPARE(shownRotation, 0);
+        QVERIFY(
+            game.scripted.folder.read(QStringLiteral("fav.dll")).contains("G1,BE0132768,D0,R1,M0,S1,P2,"));
+        QTest::keyClick(game.window.get(), Qt::Key_F2);
+        QTest::mousePress(game.piece(2), Qt::RightButton, {}, Grab);
         QCOMPARE(game.window->table().piece(2).turn, 90);
-        QVERIFY(!game.window->gameMenu()->isVisible());
     }
 
     // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join test included,
@@ -433,7 +380,7 @@ private slots:
     void commandEndsDrag()
     {
         QFETCH(int, key);
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
         game.scripted.messages.answers = { false };
         const QPointF delta = (game.besideOf(1, 2) - game.pos(2)) / Twips::perPixel();
         QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
@@ -449,7 +396,7 @@ private slots:
     // unit left partly outside wholly back in.
     void resizeClampsAndGatherBringsBack()
     {
-        Game game("G1,BE0132768,D0,R0,M0,S1,P2,");
+        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
         game.dropAt(6, QPointF(40000, 2000));
         const int width = game.window->background()->width();
         game.window->resize(game.window->size() - QSize(300, 0));

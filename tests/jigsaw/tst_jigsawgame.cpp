@@ -4,7 +4,7 @@
 #include "GameClock.h"
 #include "JigsawGame.h"
 #include "JigsawSave.h"
-#include "NeighbourList.h"
+#include "JigsawTables.h"
 #include "RandomSource.h"
 #include "StringTable.h"
 #include "Twips.h"
@@ -18,46 +18,6 @@ const QSizeF Client(30000, 20000);
 const QPointF Left(1000, 1000); // piece 1, twips
 const QPointF Beside(2500, 1000); // piece 2 at its place right of piece 1 (100 px = 1500 twips)
 const QPointF Far(9000, 9000);
-
-// Two 100-pixel squares side by side, each the other's neighbour.
-PieceTable twoSquares()
-{
-    PieceTable table;
-    for (int k = 1; k <= 2; ++k) {
-        PieceRecord p;
-        p.homeLeft = 100 * (k - 1);
-        p.outline = QRegion(p.homeLeft, 0, 100, 100);
-        p.group = QStringLiteral("P%1").arg(k);
-        p.neighbours = NeighbourList::entry(3 - k);
-        table.append(p);
-    }
-    return table;
-}
-
-// Piece k at column c, row r of a grid of 100-pixel squares; board (optional) below three figures.
-PieceTable makeTable(const QString& name)
-{
-    PieceTable table;
-    const int cols = 3;
-    const int rows = name == QLatin1String("grid") ? 2 : 1;
-    for (int k = 1; k <= cols * rows; ++k) {
-        PieceRecord p;
-        p.homeLeft = 100 * ((k - 1) % cols);
-        p.homeTop = 100 * ((k - 1) / cols);
-        p.outline = QRegion(p.homeLeft, p.homeTop, 100, 100);
-        p.group = NeighbourList::entry(k).chopped(1);
-        table.append(p);
-    }
-    if (name == QLatin1String("board")) {
-        PieceRecord board;
-        board.outline = QRegion(0, 100, 300, 100);
-        board.homeTop = 100;
-        board.group = QStringLiteral("P4");
-        table.append(board);
-    }
-    table.record0().neighbours = NeighbourList::allPieces(table.count());
-    return table;
-}
 
 // "T k": turn unit k; "H k": drop unit k at its home; "L k": press and drop unit k where it lies.
 struct Step { char kind; int piece; };
@@ -168,7 +128,7 @@ private slots:
         QFETCH(QString, state);
         QFETCH(int, score);
         QFETCH(int, dropped);
-        PieceTable table = twoSquares();
+        PieceTable table = squareGrid(2, 1);
         const StringTable strings(StringTable::Language::English);
         JigsawGame game(strings);
         if (!script.startsWith(u'-')) {
@@ -261,7 +221,7 @@ private slots:
         QFETCH(QList<Step>, before);
         QFETCH(QList<Step>, after);
         const bool board = fixture == QLatin1String("board");
-        PieceTable straightTable = makeTable(fixture);
+        PieceTable straightTable = board ? threeFiguresAndBoard() : squareGrid(3, 2, true);
         const JigsawSave::Level level = levelOf(straightTable, board, !board);
         JigsawPlay straight;
         begin(straight, straightTable, level);
@@ -274,7 +234,7 @@ private slots:
         QVERIFY2(straight.joinCounter() >= 3, "the game is saved with units joined");
         const SavedGame::Document saved = throughBytes(JigsawSave::capture(straight, level, clock.value(), false));
 
-        PieceTable resumedTable = makeTable(fixture);
+        PieceTable resumedTable = board ? threeFiguresAndBoard() : squareGrid(3, 2, true);
         JigsawPlay resumed;
         GameClock resumedClock;
         QString problem;
@@ -331,7 +291,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QJsonValue, value);
         QFETCH(int, piece);
-        PieceTable table = makeTable(QStringLiteral("board"));
+        PieceTable table = threeFiguresAndBoard();
         const JigsawSave::Level level = levelOf(table, true, true);
         JigsawPlay play;
         begin(play, table, level);

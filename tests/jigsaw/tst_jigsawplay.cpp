@@ -1,6 +1,7 @@
 // tst_jigsawplay.cpp: drag, clamp, join and scatter rules of the jigsaw.
 #include "JigsawPlay.h"
 #include "JigsawScatter.h"
+#include "JigsawTables.h"
 #include "LevelBuilder.h"
 #include "NeighbourList.h"
 #include "RandomSource.h"
@@ -9,45 +10,6 @@
 #include <QtTest>
 
 namespace {
-// A cols x rows grid of 100-pixel squares with grid neighbour lists (or record 0's list).
-PieceTable squareGrid(int cols, int rows, bool record0List = false)
-{
-    PieceTable table;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            PieceRecord p;
-            p.homeLeft = 100 * c;
-            p.homeTop = 100 * r;
-            p.outline = QRegion(100 * c, 100 * r, 100, 100);
-            const int k = table.count() + 1;
-            p.group = QStringLiteral("P%1").arg(k);
-            if (!record0List) {
-                if (c > 0) p.neighbours += NeighbourList::entry(k - 1);
-                if (c < cols - 1) p.neighbours += NeighbourList::entry(k + 1);
-                if (r > 0) p.neighbours += NeighbourList::entry(k - cols);
-                if (r < rows - 1) p.neighbours += NeighbourList::entry(k + cols);
-            }
-            table.append(p);
-        }
-    }
-    if (record0List)
-        table.record0().neighbours = NeighbourList::allPieces(table.count());
-    return table;
-}
-
-// Three figures in a row and a board (piece 4).
-PieceTable threeFiguresAndBoard()
-{
-    PieceTable table = squareGrid(3, 1);
-    PieceRecord board;
-    board.outline = QRegion(0, 0, 300, 200).subtracted(QRegion(0, 0, 300, 100));
-    board.homeTop = 100;
-    board.group = QStringLiteral("P4");
-    table.append(board);
-    table.record0().neighbours = NeighbourList::allPieces(4);
-    return table;
-}
-
 // One piece whose outline is region (its box is the region's bounding box).
 PieceTable onePiece(const QRegion& region)
 {
@@ -104,15 +66,17 @@ private slots:
     void cleanup() { Twips::overridePerPixel(0); }
 
     // Piece 2 moved by (dx, dy) twips from its place beside piece 1 joins within 10 pixels either
-    // way, compared after conversion (10.5 pixels is too far).
+    // way, compared after conversion (10.5 pixels is too far); a unit turned otherwise never joins.
     void joinTolerance()
     {
-        const QList<std::tuple<double, double, bool>> rows = { { 0, 0, true }, { 150, 150, true }, { -150, -150, true },
-            { 165, 0, false }, { 0, 165, false }, { 157.5, 0, false }, { 0, -157.5, false } };
-        for (const auto& [dx, dy, joins] : rows) {
+        const QList<std::tuple<double, double, int, bool>> rows = { { 0, 0, 0, true }, { 150, 150, 0, true },
+            { -150, -150, 0, true }, { 165, 0, 0, false }, { 0, 165, 0, false }, { 157.5, 0, 0, false },
+            { 0, -157.5, 0, false }, { 0, 0, 90, false } };
+        for (const auto& [dx, dy, turn, joins] : rows) {
             Played game(squareGrid(2, 1));
             auto& [table, play] = game;
             play.window(2).pos += QPointF(dx, dy);
+            table.piece(2).turn = turn;
             QVERIFY2(play.tryJoin(2).joined == joins, qPrintable(QStringLiteral("%1, %2").arg(dx).arg(dy)));
             QCOMPARE(play.joinCounter(), joins ? 2 : 1);
             QCOMPARE(play.window(2).visible, !joins);
@@ -138,27 +102,19 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(bool, paused);
         QFETCH(int, unit);
-        PieceTable table = onePiece(QRegion(0, 0, 100, 20).united(QRegion(0, 0, 20, 100)));
-        JigsawPlay play;
-        play.startGame(&table, JigsawPlay::Catalogue, true);
-        placeAtHome(play, QPointF(200, 200));
-        play.paused = paused;
-        QCOMPARE(play.unitNear(QPoint(200, 200) + point), unit);
+        Played game(onePiece(QRegion(0, 0, 100, 20).united(QRegion(0, 0, 20, 100))), JigsawPlay::Catalogue,
+            true, QPointF(200, 200));
+        game.play.paused = paused;
+        QCOMPARE(game.play.unitNear(QPoint(200, 200) + point), unit);
     }
 
-    void differentTurnsNeverJoin()
+    // Without rotation a unit is never turned.
+    void noTurnWithoutRotation()
     {
-        Played game(squareGrid(2, 1), JigsawPlay::Catalogue, true);
-        auto& [table, play] = game;
-        table.piece(2).turn = 90;
-        QVERIFY(!play.tryJoin(2).joined);
-        table.piece(1).turn = 90;
-        QVERIFY(play.tryJoin(2).joined);
-        // Without rotation a unit is never turned.
-        play.startGame(&table, JigsawPlay::Catalogue, false);
-        placeAtHome(play);
-        QVERIFY(!play.turn(1, QSize(200, 100), QSizeF(30000, 20000)));
-        QCOMPARE(table.piece(1).turn, 90);
+        Played game(squareGrid(2, 1));
+        QVERIFY(!game.play.turn(1, QSize(200, 100), QSizeF(30000, 20000)));
+        QCOMPARE(game.table.piece(1).turn, 0);
+        QCOMPARE(game.play.window(1).size, QSize(100, 100));
     }
 
     void mergeGeometryAndBookkeeping()
@@ -201,30 +157,6 @@ private slots:
         auto& [table, play] = game;
         play.window(1).visible = false;
         QCOMPARE(play.tryJoin(9).survivor, 2);
-    }
-
-    void sixteenPiecesCompleteAfterFifteenJoins()
-    {
-        Played game(squareGrid(4, 4), JigsawPlay::Catalogue, false, QPointF(37, 11));
-        auto& [table, play] = game;
-        int joins = 0;
-        bool completed = false;
-        for (int k = 16; k >= 1 && !completed; --k) {
-            if (!play.window(k).visible)
-                continue;
-            const JoinResult r = play.tryJoin(k);
-            if (r.joined) {
-                ++joins;
-                completed = r.completed;
-            }
-        }
-        QVERIFY(completed);
-        QCOMPARE(joins, 15);
-        QCOMPARE(play.joinCounter(), 16);
-        int visible = 0;
-        for (int k = 1; k <= 16; ++k)
-            visible += play.window(k).visible ? 1 : 0;
-        QCOMPARE(visible, 1);
     }
 
     void dragAndClamp_data()

@@ -25,19 +25,6 @@ namespace {
 constexpr int ManySequences = 12;
 constexpr int FewSequences = 4;
 
-// A working picture, and a generator whose every reseed mixes the same clock reading: a seed
-// replays a whole level.
-QImage workingPicture(QSize size)
-{
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(qRgb(40, 90, 30));
-    return picture;
-}
-SystemRandom seeded(quint64 seed)
-{
-    return SystemRandom([seed] { return seed; });
-}
-
 // The ovals of the cells of a ring or digit level, scaled as the parser scales the pieces.
 QRegion cellOvals(int code, QSize picture)
 {
@@ -73,18 +60,10 @@ bool checkCover(const PieceTable& table, const QRegion& cover, bool exact, QStri
         all += piece;
         total += area(exact ? piece : piece.intersected(cover));
     }
-    if (total != area(exact ? all : all.intersected(cover))) {
-        for (int a = 1; a <= table.count(); ++a)
-            for (int b = a + 1; b <= table.count(); ++b) {
-                QRegion both = table.piece(a).outline.intersected(table.piece(b).outline);
-                if (!exact)
-                    both = both.intersected(cover);
-                if (!both.isEmpty()) {
-                    *failure = QStringLiteral("pieces %1 (%2) and %3 (%4) overlap in %5 pixels at %6")
-                        .arg(a).arg(table.piece(a).head).arg(b).arg(table.piece(b).head).arg(area(both)).arg(boxText(both));
-                    return false;
-                }
-            }
+    const qint64 overlap = total - area(exact ? all : all.intersected(cover));
+    if (overlap != 0) {
+        *failure = QStringLiteral("pieces overlap in %1 pixels").arg(overlap);
+        return false;
     }
     const QRegion gap = cover.subtracted(all), extra = exact ? all.subtracted(cover) : QRegion();
     if (!gap.isEmpty() || !extra.isEmpty()) {
@@ -174,15 +153,6 @@ bool checkNeighbours(int code, const QString& shape, const PieceTable& table, bo
     return true;
 }
 
-QList<int> catalogueCodes()
-{
-    QList<int> codes;
-    for (int count : { 16, 36, 64 })
-        for (int pattern = 1; pattern <= 11; ++pattern)
-            codes.append(count * 100 + pattern);
-    return codes;
-}
-
 } // namespace
 
 class TestLevelRegions : public QObject {
@@ -194,12 +164,13 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<int>("sequences");
-        for (int code : catalogueCodes()) {
-            QTest::addRow("%d 400x400", code) << code << QSize(400, 400) << ManySequences;
-            for (QSize picture : { QSize(800, 600), QSize(333, 257) })
-                QTest::addRow("%d %dx%d", code, picture.width(), picture.height())
-                    << code << picture << FewSequences;
-        }
+        for (int count : { 16, 36, 64 })
+            for (int code = count * 100 + 1; code <= count * 100 + 11; ++code) {
+                QTest::addRow("%d 400x400", code) << code << QSize(400, 400) << ManySequences;
+                for (QSize picture : { QSize(800, 600), QSize(333, 257) })
+                    QTest::addRow("%d %dx%d", code, picture.width(), picture.height())
+                        << code << picture << FewSequences;
+            }
     }
     void catalogueLevels()
     {
@@ -208,9 +179,11 @@ private slots:
         QFETCH(int, sequences);
         const int pattern = code % 100;
         for (quint64 seed = 1; seed <= quint64(sequences); ++seed) {
-            SystemRandom random = seeded(seed * 7919 + quint64(code));
+            // Every reseed mixes the same clock reading: a seed replays a whole level.
+            SystemRandom random([s = seed * 7919 + quint64(code)] { return s; });
             PieceTable table;
-            QImage image = workingPicture(picture);
+            QImage image(picture, QImage::Format_RGB32);
+            image.fill(qRgb(40, 90, 30));
             const QString shape = LevelBuilder::buildCatalogueLevel(code, image, table, random);
             const QString context = QStringLiteral("level %1, picture %2x%3, seed %4\n%5")
                 .arg(code).arg(picture.width()).arg(picture.height()).arg(seed * 7919 + quint64(code)).arg(shape);
@@ -252,9 +225,10 @@ private slots:
         QFETCH(int, sequences);
         for (quint64 seed = 1; seed <= quint64(sequences); ++seed) {
             const quint64 mixed = seed * 104729 + quint64(d * 100 + p);
-            SystemRandom random = seeded(mixed);
+            SystemRandom random([mixed] { return mixed; });
             PieceTable table;
-            QImage image = workingPicture(picture);
+            QImage image(picture, QImage::Format_RGB32);
+            image.fill(qRgb(40, 90, 30));
             const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(d, p, image, table, random);
             const QString context = QStringLiteral("shape board D%1 P%2, picture %3x%4, seed %5\n%6")
                 .arg(d).arg(p).arg(picture.width()).arg(picture.height()).arg(mixed).arg(level.figures);

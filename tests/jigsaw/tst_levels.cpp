@@ -1,6 +1,9 @@
-// tst_levels.cpp: the level rules as tables (codes, headers, shape-board grid, neighbour rules of
-// the block levels) and one golden text per level: shape string, neighbour lists and piece areas
-// for a fixed seed. The invariants over every level and many seeds live in tst_levelregions.
+// tst_levels.cpp: the level rules as tables (codes, every level's size, which levels have neighbour
+// rules, the shape-board grid) and golden texts: shape string, neighbour lists and piece areas for a
+// fixed seed, for one level of each drawn kind and every size-specific generator path (framed-tile
+// pair tables, the 64-piece triangle order and block pairs, the 16-piece shifts); the square grid
+// draws nothing, its size and tiling pin it. The invariants over every level and many seeds live
+// in tst_levelregions.
 #include "LevelBuilder.h"
 #include "NeighbourLists.h"
 #include "PieceTable.h"
@@ -90,9 +93,27 @@ private slots:
         QCOMPARE(ShapeCatalogue::SizeClass(code), code / 100 == 16 ? 1 : code / 100 == 36 ? 2 : 3);
     }
 
-    // The golden texts pin every code's header and pieces; an unknown code is built like 1605.
-    void unknownCodeIsBuiltLike1605()
+    // Every level's design size and piece count, and the levels that carry neighbour rules (the
+    // others list every piece in record 0); an unknown code is built like 1605.
+    void levelSizesAndRules()
     {
+        const QStringList sizes = QStringLiteral(
+            "1601 W400,H400,P16 1602 W200,H200,P16 1603 W90,H90,P18 "
+            "1604 W200,H160,P20 1605 W500,H400,P20 1606 W200,H160,P20 1607 W300,H300,P18 1608 W300,H300,P18 "
+            "1609 W300,H300,P27 1610 W300,H300,P18 1611 W80,H90,P24 3601 W600,H600,P36 3602 W300,H300,P36 "
+            "3603 W150,H120,P40 3604 W300,H240,P45 3605 W600,H600,P36 3606 W300,H240,P45 3607 W500,H400,P40 "
+            "3608 W500,H400,P40 3609 W500,H400,P60 3610 W500,H400,P40 3611 W100,H120,P40 6401 W800,H800,P64 "
+            "6402 W400,H400,P64 6403 W180,H150,P60 6404 W400,H240,P60 6405 W800,H800,P64 6406 W400,H240,P60 "
+            "6407 W600,H500,P60 6408 W600,H500,P60 6409 W600,H500,P90 6410 W600,H500,P60 6411 W120,H150,P60")
+                                      .split(u' ');
+        const QList<int> ruled = { 1601, 1602, 1603, 1604, 1605, 1606, 3601, 3602, 3603, 3604, 3606, 6402 };
+        for (qsizetype i = 0; i < sizes.size(); i += 2) {
+            ScriptedRandom random({ 0.5 });
+            const int code = sizes[i].toInt();
+            QVERIFY2(ShapeCatalogue::generateLevel(code, random).startsWith(sizes[i + 1] + u','),
+                qPrintable(sizes[i]));
+            QCOMPARE(NeighbourLists::hasRule(code), ruled.contains(code));
+        }
         ScriptedRandom a({ 0.2, 0.6, 0.4 }), b({ 0.2, 0.6, 0.4 });
         QCOMPARE(ShapeCatalogue::generateLevel(4242, a), ShapeCatalogue::generateLevel(1605, b));
     }
@@ -177,20 +198,6 @@ private slots:
         QCOMPARE(board.boardPiece, 82);
         QCOMPARE(table.piece(82).group, QStringLiteral("P82"));
         QVERIFY(picture.pixel(table.piece(1).outline.boundingRect().left(), table.piece(1).outline.boundingRect().center().y()) != qRgb(0, 0, 0));
-    }
-
-    void pictureSmallerThanACellGivesTheBoardAlone()
-    {
-        QImage picture(100, 80, QImage::Format_RGB32);
-        picture.fill(Qt::black);
-        PieceTable table;
-        table.append(PieceRecord {}); // left over from an earlier game
-        ScriptedRandom random({ 0.0 });
-        const ShapeBoardLevel level = LevelBuilder::buildShapeBoard(0, 0, picture, table, random);
-        QCOMPARE(table.count(), 1);
-        QCOMPARE(level.figures, QString());
-        QCOMPARE(table.piece(1).outline, QRegion(0, 0, 100, 80));
-        QCOMPARE(table.record0().neighbours, QStringLiteral("P1_"));
     }
 };
 

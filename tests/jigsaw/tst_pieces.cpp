@@ -78,16 +78,30 @@ class TestPieces : public QObject
     Q_OBJECT
 
 private slots:
+    // Records in the order added: a rectangle, a ring, a piece with nothing to show (an empty box,
+    // nothing drawn) and the board of a shape-board level (a region with holes, no seam, its group).
+    // The seams of a piece reach only its own box.
     void records()
     {
         QImage working = picture(QImage::Format_RGB32, QSize(400, 300));
+        const QImage before = working;
         PieceTable table;
         PieceBuilder builder(working);
-        const ParsedShape parsed = parseShapeString(
-            u"W400,H300,P2,VB2,100,50,180,110,VA2P3C5,0,0,100,100,40,40,60,40,60,60,40,60,40,40", working.size());
+        const ParsedShape parsed = parseShapeString(u"W400,H300,P2,VB2,100,50,180,110,VA2P3C5,200,150,300,"
+                                                    u"250,240,190,260,190,260,210,240,210,240,190",
+            working.size());
         QCOMPARE(builder.addPiece(table, parsed.pieces[0]), 1);
         QCOMPARE(builder.addPiece(table, parsed.pieces[1]), 2);
         QCOMPARE(table.count(), 2);
+        int lightened = 0;
+        for (int y = 0; y < working.height(); ++y)
+            for (int x = 0; x < working.width(); ++x)
+                if (working.pixel(x, y) != before.pixel(x, y)) {
+                    QVERIFY(PieceBuilder::pieceBox(table.piece(1)).contains(x, y)
+                        || PieceBuilder::pieceBox(table.piece(2)).contains(x, y));
+                    ++lightened;
+                }
+        QVERIFY(lightened > 0);
 
         const PieceRecord& rectangle = table.piece(1);
         QCOMPARE(QList<int>({ rectangle.homeLeft, rectangle.homeTop, rectangle.turn }), QList<int>({ 100, 50, 0 }));
@@ -101,6 +115,18 @@ private slots:
         QCOMPARE(ring.group, QStringLiteral("P2"));
         QCOMPARE(
             PieceBuilder::pieceMask(ring), ring.outline.translated(-PieceBuilder::pieceBox(ring).topLeft()));
+
+        const QImage seamed = working;
+        QCOMPARE(builder.addPiece(table, ParsedPiece { QStringLiteral("C5"), { { 3, 3 } } }), 3);
+        QVERIFY(PieceBuilder::pieceBox(table.piece(3)).isEmpty());
+        const QRegion board = QRegion(0, 0, 400, 300).xored(table.piece(1).outline);
+        QCOMPARE(builder.addRegionPiece(table, board), 4);
+        const PieceRecord& record = table.piece(4);
+        QCOMPARE(record.group, QStringLiteral("P4"));
+        QCOMPARE(record.outline, board);
+        QCOMPARE(PieceBuilder::pieceBox(record), QRect(0, 0, 400, 300));
+        QVERIFY(record.head.isEmpty() && record.points.isEmpty());
+        QCOMPARE(working, seamed);
     }
 
     // Each of two adjacent squares shows a light seam along the common edge; black board pixels leave
@@ -141,57 +167,6 @@ private slots:
         QVERIFY(changed > 0);
     }
 
-    // The seam of a piece reaches only the piece's own box.
-    void seamStaysInsideTheBox()
-    {
-        QImage working = picture(QImage::Format_RGB32, QSize(300, 200));
-        const QImage before = working;
-        const PieceTable table = build(working, u"W300,H200,P1,VA2,50,40,150,140");
-        const QRect box = PieceBuilder::pieceBox(table.piece(1));
-        bool lightened = false;
-        for (int y = 0; y < working.height(); ++y)
-            for (int x = 0; x < working.width(); ++x) {
-                if (working.pixel(x, y) == before.pixel(x, y))
-                    continue;
-                QVERIFY(box.contains(x, y));
-                lightened = true;
-            }
-        QVERIFY(lightened);
-    }
-
-    // The board of a shape-board level: a region with holes, no seam, its own group.
-    void regionPiece()
-    {
-        QImage working = picture(QImage::Format_RGB32);
-        const QImage before = working;
-        PieceTable table;
-        PieceBuilder builder(working);
-        builder.addPiece(table, parseShapeString(u"W200,H100,P1,VB2,10,10,30,30", working.size()).pieces.first());
-        const QImage afterFigure = working;
-        const QRegion board = QRegion(0, 0, 200, 100).xored(table.piece(1).outline);
-        QCOMPARE(builder.addRegionPiece(table, board), 2);
-        const PieceRecord& record = table.piece(2);
-        QCOMPARE(record.group, QStringLiteral("P2"));
-        QCOMPARE(record.outline, board);
-        QCOMPARE(PieceBuilder::pieceBox(record), QRect(0, 0, 200, 100));
-        QVERIFY(record.head.isEmpty());
-        QVERIFY(record.points.isEmpty());
-        QCOMPARE(working, afterFigure);
-        QVERIFY(working != before);
-    }
-
-    // A piece with nothing to show has an empty box and draws nothing.
-    void emptyPiece()
-    {
-        QImage working = picture(QImage::Format_RGB32);
-        const QImage before = working;
-        PieceTable table;
-        PieceBuilder builder(working);
-        QCOMPARE(builder.addPiece(table, ParsedPiece { QStringLiteral("C5"), { { 3, 3 } } }), 1);
-        QVERIFY(PieceBuilder::pieceBox(table.piece(1)).isEmpty());
-        QCOMPARE(working, before);
-    }
-
     void turnBmp_data()
     {
         QTest::addColumn<QImage::Format>("format");
@@ -205,6 +180,7 @@ private slots:
         QTest::newRow("8-bit indexed") << QImage::Format_Indexed8 << QSize(11, 6);
         QTest::newRow("64-bit") << QImage::Format_RGBA64 << QSize(3, 4);
         QTest::newRow("single pixel") << QImage::Format_RGB32 << QSize(1, 1);
+        QTest::newRow("nothing") << QImage::Format_RGB32 << QSize(0, 0);
         // Pixels that are not whole bytes are turned through a 32-bit copy.
         QTest::newRow("monochrome") << QImage::Format_Mono << QSize(13, 5);
     }
@@ -232,13 +208,6 @@ private slots:
         QCOMPARE(itself, expected);
     }
 
-    void turnBmpOfNothing()
-    {
-        QImage null;
-        TurnBmp(QImage(), null);
-        QVERIFY(null.isNull());
-    }
-
     void turnedPictures()
     {
         const QImage working = pattern(workingSize, QImage::Format_RGB32);
@@ -263,26 +232,9 @@ private slots:
         QCOMPARE(pictures.picture(90), next.transformed(QTransform().rotate(90)));
     }
 
-    // A box (left 100, top 50, 80 x 60) in a 400 x 300 picture turned by 90 lands at left 190, top 100
-    // of the 300 x 400 picture; a rectangle's rebuilt outline is exactly its turned pixels.
-    void quarterTurnExample()
-    {
-        QImage working = pattern(workingSize, QImage::Format_RGB32);
-        PieceTable table = build(working, box);
-        const TurnResult result = turnUnit(table, 90, 1, QSize(80, 60), workingSize);
-        QCOMPARE(result.turn, 90);
-        QCOMPARE(result.pictureRect, QRect(190, 100, 60, 80));
-        QCOMPARE(result.outline, QRegion(0, 0, 60, 80));
-        QCOMPARE(table.piece(1).turn, 90);
-        QCOMPARE(table.piece(1).points, (QList<QPoint> { { 250, 100 }, { 190, 180 } }));
-
-        // The pixels the window shows are the piece's own pixels, turned.
-        TurnedPictures pictures(working);
-        pictures.make();
-        const QImage shown = pictures.picture(result.turn).copy(result.pictureRect);
-        QCOMPARE(shown, working.copy(QRect(100, 50, 80, 60)).transformed(QTransform().rotate(90)));
-    }
-
+    // A box (left 100, top 50, 80 x 60) in a 400 x 300 picture turned: its home and window in the
+    // turned picture, its rebuilt outline exactly its turned pixels, and the pixels its window shows
+    // the piece's own pixels, turned.
     void turnsOfTheBox_data()
     {
         QTest::addColumn<int>("angle");
@@ -299,14 +251,23 @@ private slots:
         QFETCH(int, angle);
         QFETCH(QPoint, home);
         QFETCH(QSize, window);
-        PieceTable table = tableOf(box);
+        QImage working = pattern(workingSize, QImage::Format_RGB32);
+        PieceTable table = build(working, box);
         const QRegion before = table.piece(1).outline;
         const TurnResult result = turnUnit(table, angle, 1, QSize(80, 60), workingSize);
+        const int turn = ((angle % 360) + 360) % 360;
         QVERIFY(result.turned);
+        QCOMPARE(result.turn, turn);
+        QCOMPARE(table.piece(1).turn, turn);
         QCOMPARE(result.home, home);
         QCOMPARE(QPoint(table.piece(1).homeLeft, table.piece(1).homeTop), home);
         QCOMPARE(result.windowSize, window);
-        QCOMPARE(table.piece(1).outline, turnRegion(before, ((angle % 360) + 360) % 360, workingSize));
+        QCOMPARE(result.outline, QRegion(QRect(QPoint(0, 0), window)));
+        QCOMPARE(table.piece(1).outline, turnRegion(before, turn, workingSize));
+        TurnedPictures pictures(working);
+        pictures.make();
+        QCOMPARE(pictures.picture(turn).copy(result.pictureRect),
+            working.copy(QRect(100, 50, 80, 60)).transformed(QTransform().rotate(turn)));
     }
 
     // Turns that do nothing leave the table as it is: angles that are no quarter turn, and pieces

@@ -80,19 +80,6 @@ private slots:
         }
     }
 
-    void catalogueExamples()
-    {
-        // Two pieces: an oval tile with a figure-shaped hole, then the figure.
-        const ParsedShape tiles = parseShapeString(
-            u"W20,H30,P2,VA2P3C12,0,0,20,30,2,2,18,2,18,17,6,17,6,24,14,24,18,28,2,28,2,13,14,13,14,6,6,6,"
-            u"VC12,2,2,18,2,18,17,6,17,6,24,14,24,18,28,2,28,2,13,14,13,14,6,6,6,",
-            QSize(20, 30));
-        QCOMPARE(tiles.pieces.size(), 2);
-        QCOMPARE(tiles.pieces[0].points.size(), 14);
-        QCOMPARE(tiles.pieces[1].points.size(), 12);
-        QCOMPARE(tiles.pieces[0].points.mid(2), tiles.pieces[1].points);
-    }
-
     // Damaged strings give bounded results and never read past the text.
     void damaged_data()
     {
@@ -197,8 +184,9 @@ private slots:
             QVERIFY2(!outline.contains(p), qPrintable(QStringLiteral("(%1,%2) outside").arg(p.x()).arg(p.y())));
     }
 
-    // Polygon through points 1..6, then the union with the ellipse bounded by points 7 and 8.
-    void polygonUnionEllipse()
+    // Mixed primitives: a polygon through points 1..6 united with the ellipse bounded by points 7
+    // and 8; a ring, whose polygon hole lies outside the outline.
+    void mixedPrimitives()
     {
         const Points points { { 0, 0 }, { 40, 0 }, { 40, 20 }, { 20, 20 }, { 20, 40 }, { 0, 40 }, { 30, 30 }, { 50, 50 } };
         const QRegion outline = buildOutline(u"C6P2A2", points);
@@ -206,55 +194,17 @@ private slots:
         QVERIFY(outline.contains(QPoint(40, 40)));  // ellipse only
         QVERIFY(!outline.contains(QPoint(31, 31))); // ellipse's box corner, outside the ellipse
         QCOMPARE(outline.boundingRect(), QRect(0, 0, 50, 50));
+        const QRegion ring = buildOutline(u"A2P3C5",
+            Points { { 0, 0 }, { 100, 100 }, { 40, 40 }, { 60, 40 }, { 60, 60 }, { 40, 60 }, { 40, 40 } });
+        QVERIFY(!ring.contains(QPoint(50, 50)));
+        QVERIFY(ring.contains(QPoint(20, 50)));
+        QVERIFY(!ring.contains(QPoint(2, 2)));
+        QCOMPARE(area(ring), area(QRegion(0, 0, 100, 100, QRegion::Ellipse)) - 400);
     }
 
-    // An ellipse stays inside the box of its corners: it never owns the column or row of the far corner.
-    void ellipseInsideItsBox()
-    {
-        const QRect box(10, 20, 100, 50);
-        const QRegion outline = buildOutline(u"A2", Points { { 110, 70 }, { 10, 20 } });
-        QCOMPARE(outline.boundingRect().united(box), box);
-        QCOMPARE(outline.boundingRect().left(), 10);
-        QCOMPARE(outline.boundingRect().right(), 109);
-        QCOMPARE(outline.boundingRect().bottom(), 69);
-    }
-
-    // Two squares sharing the edge x = 100: column 100 belongs to the right one only.
-    void sharedEdge_data()
-    {
-        QTest::addColumn<QString>("head");
-        QTest::addColumn<Points>("left");
-        QTest::addColumn<Points>("right");
-        QTest::newRow("polygons") << "C5" << Points { { 0, 0 }, { 100, 0 }, { 100, 100 }, { 0, 100 }, { 0, 0 } }
-                                  << Points { { 100, 0 }, { 200, 0 }, { 200, 100 }, { 100, 100 }, { 100, 0 } };
-        QTest::newRow("rectangles") << "B2" << Points { { 0, 0 }, { 100, 100 } } << Points { { 200, 100 }, { 100, 0 } };
-    }
-    void sharedEdge()
-    {
-        QFETCH(QString, head);
-        QFETCH(Points, left);
-        QFETCH(Points, right);
-        const QRegion a = buildOutline(head, left);
-        const QRegion b = buildOutline(head, right);
-        QVERIFY(a.intersected(b).isEmpty());
-        QCOMPARE(a.united(b), QRegion(0, 0, 200, 100));
-        QVERIFY(!a.contains(QPoint(100, 50)));
-        QVERIFY(b.contains(QPoint(100, 50)));
-    }
-
-    // A ring: the hole lies outside the outline, the ring inside.
-    void ellipseXorPolygonHole()
-    {
-        const Points points { { 0, 0 }, { 100, 100 }, { 40, 40 }, { 60, 40 }, { 60, 60 }, { 40, 60 }, { 40, 40 } };
-        const QRegion outline = buildOutline(u"A2P3C5", points);
-        QVERIFY(!outline.contains(QPoint(50, 50)));
-        QVERIFY(outline.contains(QPoint(20, 50)));
-        QVERIFY(!outline.contains(QPoint(2, 2)));
-        QCOMPARE(area(outline), area(QRegion(0, 0, 100, 100, QRegion::Ellipse)) - 400);
-    }
-
-    // Right and bottom edges are exclusive for every kind, whatever the corner order; heads referring to
-    // absent points use only what is there; huge coordinates are clamped.
+    // Right and bottom edges are exclusive for every kind, whatever the corner order (an ellipse never
+    // owns the far corner's column or row), so pieces sharing an edge never share its pixels; heads
+    // referring to absent points use only what is there; huge coordinates are clamped.
     void boundingBox()
     {
         const auto box = [](QStringView head, const Points& points) { return buildOutline(head, points).boundingRect(); };
@@ -262,6 +212,10 @@ private slots:
         QCOMPARE(box(u"C5", { { 10, 20 }, { 110, 20 }, { 110, 70 }, { 10, 70 }, { 10, 20 } }), expected);
         QCOMPARE(box(u"B2", { { 10, 20 }, { 110, 70 } }), expected);
         QCOMPARE(box(u"B2", { { 110, 20 }, { 10, 70 } }), expected); // corners swapped
+        const QRect ellipse = box(u"A2", { { 110, 70 }, { 10, 20 } });
+        QCOMPARE(ellipse.united(expected), expected);
+        QCOMPARE(
+            QList<int>({ ellipse.left(), ellipse.right(), ellipse.bottom() }), QList<int>({ 10, 109, 69 }));
         QCOMPARE(box(u"B2", { { 10, 20 }, { 110, 20 } }), QRect()); // flat
         QCOMPARE(box(u"C999999999", { { 0, 0 }, { 10, 0 }, { 10, 10 } }), QRect(0, 0, 10, 10)); // through the present points
         QCOMPARE(box(u"C5", { { 0, 0 }, { 10, 10 } }), QRect()); // a polygon of two points
