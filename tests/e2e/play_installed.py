@@ -259,6 +259,7 @@ class Run:
             f.truncate(os.path.getsize(save) // 2)
         d.key(d.wait_window(START, DEADLINE), "ctrl+j")
         d.key(d.wait_window(PROMPT, DEADLINE), "Return")
+        d.wait_gone(PROMPT, DEADLINE)  # its box, over the window, would pass for pieces
         jigsaw = d.wait_window(JIGSAW, DEADLINE)
         new_game = lambda path: (all(self.pieces_and_room(path, jigsaw, covered))
                                  and self.same_patch(left, spot, path, spot) < 0.75)
@@ -335,8 +336,9 @@ class Run:
         columns, rows = max(x for x, _ in pixels) // step + 1, max(y for _, y in pixels) // step + 1
         far = [[sum(abs(a - b) for a, b in zip(pixels.get((i * step, j * step), background), background)) > 90
                 for i in range(columns)] for j in range(rows)]
-        # The board (the framed picture the pieces go into) is far from the background too, but no
-        # piece: a piece's point lies in a small region of far points, the board's in a large one.
+        # The board the pieces go into is far from the background too, but no piece: its picture
+        # makes one large region of far points, and its frame alone is narrower than a piece's
+        # point needs round it.
         region, sizes = {}, []
         for seed in ((i, j) for j in range(rows) for i in range(columns) if far[j][i] and (i, j) not in region):
             region[seed], stack = len(sizes), [seed]
@@ -365,9 +367,9 @@ class Run:
                 x, y = i * step, j * step
                 if not (left <= x < right and top <= y < bottom):
                     continue
-                if (x < left + client.width * 0.4 and 2 <= i < columns - 2 and 2 <= j < rows - 2
-                        and count(i - 2, j - 2, i + 3, j + 3) == 25 and not under(x, y, x + 1, y + 1)
-                        and sizes[region[(i, j)]] * step * step < self.px(150) ** 2
+                if (3 <= i < columns - 3 and 3 <= j < rows - 3 and not under(x, y, x + 1, y + 1)
+                        and count(i - 3, j - 3, i + 4, j + 4) == 49
+                        and sizes[region[(i, j)]] * step * step < self.px(250) ** 2
                         and all(abs(x - px) >= self.px(60) or abs(y - py) >= self.px(60) for px, py in pieces)):
                     pieces.append((x, y))
                 lo_x, lo_y, hi_x, hi_y = x - reach * step, y - reach * step, x + reach * step, y + reach * step
