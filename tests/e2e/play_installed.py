@@ -258,10 +258,12 @@ class Run:
         with open(save, "r+b") as f:
             f.truncate(os.path.getsize(save) // 2)
         d.key(d.wait_window(START, DEADLINE), "ctrl+j")
-        d.key(d.wait_window(PROMPT, DEADLINE), "Return")
-        d.wait_gone(PROMPT, DEADLINE)  # its box, over the window, would pass for pieces
+        prompt = d.wait_window(PROMPT, DEADLINE)
+        box = d.frame_rect(prompt)  # its pixels stay there until the new game is painted: no pieces
+        d.key(prompt, "Return")
+        d.wait_gone(PROMPT, DEADLINE)
         jigsaw = d.wait_window(JIGSAW, DEADLINE)
-        new_game = lambda path: (all(self.pieces_and_room(path, jigsaw, covered))
+        new_game = lambda path: (all(self.pieces_and_room(path, jigsaw, covered + [box]))
                                  and self.same_patch(left, spot, path, spot) < 0.75)
         self.wait_shot("21-jigsaw-after-bad-save", jigsaw, new_game, "a new game after the damaged save")
         d.settle(jigsaw)
