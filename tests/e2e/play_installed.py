@@ -213,8 +213,6 @@ class Run:
         is resumed, moved, saved by F12, reopened and finished: its row reaches records.txt. Then
         the jigsaw's save (saved_jigsaw)."""
         d, save, records = self.desktop, os.path.join(self.data, "logic.save"), os.path.join(self.data, "records.txt")
-        if os.path.exists(records):
-            os.unlink(records)
         write_logic_save(save, {7: 8, 8: 7})  # tile 8 and the blank (tile 9) exchanged
         saved = lambda key: (read_json(save) or {}).get("state", {}).get(key)
         with self.running("program-saves") as program:
