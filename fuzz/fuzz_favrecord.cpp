@@ -1,12 +1,15 @@
-// fuzz_favrecord.cpp: libFuzzer target: ReadFavRecord and UpdateFavRecord over arbitrary bytes of
-// fav.dll in a temporary folder, checked against an independent statement of the rewrite.
+// fuzz_favrecord.cpp: libFuzzer target: ReadFavRecord and UpdateFavRecord (the sound switch, a
+// background and a field change) over arbitrary bytes of fav.dll in a temporary folder, checked
+// against an independent statement of the rewrite.
 #include "FavFields.h"
 #include "FavRecord.h"
 #include "FavRewriteModel.h"
 #include "RandomSource.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -26,6 +29,57 @@ QByteArray contents(const QString& path)
     QFile file(path);
     require(file.open(QIODevice::ReadOnly));
     return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    require(file.write(bytes) == bytes.size());
+}
+
+// A rewrite leaves the file alone in the folder: nothing half written beside it.
+void requireOnlyTheFile(const QString& folder)
+{
+    require(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+        == QStringList { QStringLiteral("fav.dll") });
+}
+
+// A field change of either game over the original bytes, its game, letter and value drawn from the
+// first two bytes: letters of the game, of the other game and of neither; values of digits (some
+// with leading zeros) and a few that no field takes.
+void checkField(const QString& folder, const QByteArray& bytes)
+{
+    const auto pick = [&bytes](qsizetype i) { return i < bytes.size() ? int(quint8(bytes[i])) : 0; };
+    const Game game = pick(0) % 2 ? Game::Jigsaw : Game::Sliding;
+    const QByteArray letters = "DMLKSRPGB";
+    const char letter = letters[(pick(0) / 2) % letters.size()];
+    const QByteArray refused[] = { "", "-1", "1.5", "+2", "7,", "x" };
+    const QByteArray value = pick(1) < 250 ? QByteArray::number(pick(1)).rightJustified(pick(1) % 4 + 1, '0')
+                                           : refused[pick(1) - 250];
+    const bool valid = QByteArray(game == Game::Sliding ? "DMLKS" : "DRMSP").contains(letter)
+        && QRegularExpression(QStringLiteral("^[0-9]+$")).match(QString::fromLatin1(value)).hasMatch();
+
+    const QString path = favFilePath(folder);
+    writeFile(path, bytes);
+    const QString current = storedFavRecord(folder, game).value_or(defaultFavRecord(game));
+    const FavChange change = FavChange::field(QChar::fromLatin1(letter), QString::fromLatin1(value));
+    FavSave status = FavSave::Failed;
+    const QString record = UpdateFavRecord(folder, game, current, change, &status);
+    requireOnlyTheFile(folder);
+    require(favChangeValid(game, change) == valid);
+    if (!valid) {
+        require(status == FavSave::Rejected && record == current && contents(path) == bytes);
+        return;
+    }
+    QByteArray changed;
+    const QByteArray after = expectedFieldRewrite(bytes, favTag(game).toLatin1(), letter, value, &changed);
+    require(status == FavSave::Saved);
+    require(contents(path) == after);
+    require(record == (changed.isNull() ? current : QString::fromLatin1(changed)));
+    // The window's own copy of the change (a read-only file) gives the line the file took.
+    if (!changed.isNull())
+        require(applyFavChange(current, change) == record);
 }
 
 void checkRead(const QString& folder, const QByteArray& bytes, Game game, RandomSource& random)
@@ -51,11 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(folder.isValid());
     const QString path = favFilePath(folder.path());
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    {
-        QFile file(path);
-        require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        require(file.write(bytes) == bytes.size());
-    }
+    writeFile(path, bytes);
 
     ScriptedRandom random({0.3, 0.8, 0.99});
     checkRead(folder.path(), bytes, Game::Sliding, random);
@@ -69,6 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FavSave status = FavSave::Failed;
     const QString soundRecord = UpdateFavRecord(folder.path(), Game::Sliding, slidingDefault, FavChange::sound(), &status);
     require(status == FavSave::Saved);
+    requireOnlyTheFile(folder.path());
     require(contents(path) == afterSound);
     require(soundRecord == (changed.isNull() ? slidingDefault : QString::fromLatin1(changed.mid(2))));
 
@@ -81,7 +132,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString bodyRecord = UpdateFavRecord(folder.path(), Game::Jigsaw, current,
                                                FavChange::background(QString::fromLatin1(newBody)), &status);
     require(status == FavSave::Saved);
+    requireOnlyTheFile(folder.path());
     require(contents(path) == afterBody);
     require(bodyRecord == (changed.isNull() ? current : QString::fromLatin1(changed)));
+
+    checkField(folder.path(), bytes);
     return 0;
 }

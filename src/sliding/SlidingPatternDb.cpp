@@ -331,6 +331,9 @@ std::map<std::uint32_t, std::unique_ptr<Table>>& cache()
     return *tables;
 }
 
+// Read without the cache's lock, so that asking does not wait for a build in progress.
+std::atomic<std::size_t> builtBytes { 0 };
+
 } // namespace
 
 std::vector<Partition> prepare(int blankHome)
@@ -343,8 +346,10 @@ std::vector<Partition> prepare(int blankHome)
         for (int g = 0; g < 3; ++g) {
             const Shape shape = shapeOf(groups[g]);
             std::unique_ptr<Table>& table = tables[shape.key];
-            if (!table)
+            if (!table) {
                 table = build(cellsOf(shape.key));
+                builtBytes += table->distance.size();
+            }
             Lookup& lookup = partition[g];
             lookup.table = table.get();
             lookup.count = static_cast<int>(table->homes.size());
@@ -375,13 +380,6 @@ std::vector<std::unique_ptr<Table>> buildTables(int blankHome)
     return tables;
 }
 
-std::size_t memoryUsed()
-{
-    const std::lock_guard lock(cacheMutex());
-    std::size_t bytes = 0;
-    for (const auto& [key, table] : cache())
-        bytes += table->distance.size();
-    return bytes;
-}
+std::size_t memoryUsed() { return builtBytes; }
 
 } // namespace SlidingPatternDb

@@ -73,7 +73,7 @@ inline std::uint32_t rank(const int* positions, int count)
     return result;
 }
 
-// Bytes held by every table built so far.
+// Bytes held by every table built so far; does not wait for a build in progress.
 std::size_t memoryUsed();
 
 } // namespace SlidingPatternDb

@@ -1,4 +1,4 @@
-// tst_login.cpp: the start window's hover rule, game switching and shortcuts.
+// tst_login.cpp: the start window: its hover rule, jingle, game switching and shortcuts.
 #include "FrmLogin.h"
 #include "LoginButtons.h"
 #include "RecordingMciDevices.h"
@@ -41,9 +41,14 @@ private slots:
         }
     }
 
-    void switchesToAGameAndBack()
+    // The start window: its jingle once shown, the hover faces and borders, a game in its place
+    // and back, and the shortcuts.
+    void startWindow()
     {
         TestSupport::ScriptedContext s;
+        RecordingMciDevices mci;
+        s.context.mci = &mci;
+        s.random.setValues({ 0.6 }); // login digit = int(0.6 * 4) = 2
         FrmLogin login(s.context);
         QVERIFY(!login.offers(FrmLogin::SlidingButton));
         QVERIFY(!login.button(FrmLogin::SlidingButton)->isVisibleTo(&login));
@@ -56,8 +61,23 @@ private slots:
         });
         QVERIFY(login.button(FrmLogin::SlidingButton)->isVisibleTo(&login));
         QVERIFY(!login.button(FrmLogin::JigsawButton)->isVisibleTo(&login));
+        QVERIFY(mci.commands().isEmpty());
         login.show();
         QVERIFY(QTest::qWaitForWindowExposed(&login));
+        QTRY_VERIFY(!mci.commands().isEmpty());
+        const QStringList jingle = mci.commands();
+        QVERIFY2(jingle.first().contains(QStringLiteral("login2.wav")), qPrintable(jingle.first()));
+        QVERIFY(jingle.last().startsWith(QStringLiteral("Play ")));
+
+        const QImage normal = login.button(2)->pixmap().toImage();
+        QTest::mouseMove(login.button(2), QPoint(10, 10));
+        QCOMPARE(login.hover().highlighted(), 2);
+        QCOMPARE(login.button(2)->frameShape(), QFrame::Box);
+        QVERIFY(login.button(2)->pixmap().toImage() != normal);
+        QTest::mouseMove(&login, QPoint(5, 5));
+        QCOMPARE(login.hover().highlighted(), -1);
+        QCOMPARE(login.button(2)->frameShape(), QFrame::NoFrame);
+        QCOMPARE(login.button(2)->pixmap().toImage(), normal);
 
         QTest::mouseClick(login.button(FrmLogin::SlidingButton), Qt::LeftButton);
         QCOMPARE(made, 1);
@@ -78,37 +98,6 @@ private slots:
         QTRY_VERIFY(!login.isVisible());
         login.gameWindow()->close();
         QTRY_VERIFY(login.isVisible());
-    }
-
-    void hoverChangesFacesAndBorders()
-    {
-        TestSupport::ScriptedContext s;
-        FrmLogin login(s.context);
-        login.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&login));
-        const QImage normal = login.button(2)->pixmap().toImage();
-        QTest::mouseMove(login.button(2), QPoint(10, 10));
-        QCOMPARE(login.hover().highlighted(), 2);
-        QCOMPARE(login.button(2)->frameShape(), QFrame::Box);
-        QVERIFY(login.button(2)->pixmap().toImage() != normal);
-        QTest::mouseMove(&login, QPoint(5, 5));
-        QCOMPARE(login.hover().highlighted(), -1);
-        QCOMPARE(login.button(2)->frameShape(), QFrame::NoFrame);
-        QCOMPARE(login.button(2)->pixmap().toImage(), normal);
-    }
-
-    void jinglePlaysAfterShowing()
-    {
-        TestSupport::ScriptedContext s;
-        RecordingMciDevices mci;
-        s.context.mci = &mci;
-        s.random.setValues({0.6}); // login digit = int(0.6 * 4) = 2
-        FrmLogin login(s.context);
-        QVERIFY(mci.commands().isEmpty());
-        login.show();
-        QTRY_VERIFY(!mci.commands().isEmpty());
-        QVERIFY2(mci.commands().first().contains(QStringLiteral("login2.wav")), qPrintable(mci.commands().first()));
-        QVERIFY(mci.commands().last().startsWith(QStringLiteral("Play ")));
     }
 };
 

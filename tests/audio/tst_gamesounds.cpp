@@ -1,7 +1,9 @@
-// tst_gamesounds.cpp: which file each game sound picks, in which order it reseeds and draws, and
-// the sound switch.
+// tst_gamesounds.cpp: the command strings of the media object, its "if open" rules and its aliases;
+// which file each game sound picks, in which order it reseeds and draws, and the sound switch.
 #include "EffectPlayer.h"
 #include "GameSounds.h"
+#include "MciDevices.h"
+#include "Mmedia.h"
 #include "RecordingEffectPlayer.h"
 #include "RecordingMciDevices.h"
 #include "TestSupport.h"
@@ -49,12 +51,19 @@ struct Rig
     {
         return QDir(scripted.folder.path()).filePath(QStringLiteral("sound/") + name + QStringLiteral(".wav"));
     }
-    // "@name" stands for the effect line of name.
+    // "@name" stands for the effect line of name, "#name" for opening and playing it as wav5.
     QStringList expand(const QStringList& lines) const
     {
         QStringList out;
-        for (const QString& line : lines)
-            out.append(line.startsWith(u'@') ? "effect: " + file(line.mid(1)) + " 8209" : line);
+        for (const QString& line : lines) {
+            if (line.startsWith(u'@'))
+                out << "effect: " + file(line.mid(1)) + " 8209";
+            else if (line.startsWith(u'#'))
+                out << "mci: Open " + file(line.mid(1)) + " ALIAS wav5 TYPE Waveaudio wait"
+                    << "mci: Play wav5";
+            else
+                out << line;
+        }
         return out;
     }
 
@@ -72,47 +81,205 @@ class TestGameSounds : public QObject
     Q_OBJECT
 
 private slots:
-    void jingle_data()
+    // The alias is the command's fourth word from the end.
+    void openCommand_data()
     {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("lowest") << 0.0 << "login0";
-        QTest::newRow("quarter") << 0.25 << "login1";
-        QTest::newRow("just below three quarters") << 0.7499 << "login2";
-        QTest::newRow("highest") << 0.9999 << "login3";
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("wave") << "/g/sound/login2.wav" << 37
+                              << "Open /g/sound/login2.wav ALIAS wav37 TYPE Waveaudio wait";
+        QTest::newRow("spaces quoted") << "/my games/sound/move1.wav" << 5
+                                       << "Open \"/my games/sound/move1.wav\" ALIAS wav5 TYPE Waveaudio wait";
+        QTest::newRow("ending as written")
+            << "/g/FANFARE.WaV" << 0 << "Open /g/FANFARE.WaV ALIAS WaV0 TYPE Waveaudio wait";
+        QTest::newRow("video") << "clip.avi" << 59 << "Open clip.avi ALIAS avi59 TYPE AviVideo wait";
+        QTest::newRow("midi") << "tune.MID" << 12 << "Open tune.MID ALIAS MID12 TYPE Sequencer wait";
+        QTest::newRow("last three only") << "xwav" << 8 << "Open xwav ALIAS wav8 TYPE Waveaudio wait";
+        QTest::newRow("mp3 opens nothing") << "/g/song.mp3" << 37 << "";
+        QTest::newRow("wave extension") << "/g/song.wave" << 37 << "";
+        QTest::newRow("too short") << "av" << 37 << "";
+        QTest::newRow("empty") << "" << 37 << "";
     }
-    void jingle()
+    void openCommand()
     {
-        QFETCH(double, value);
-        QFETCH(QString, name);
-        Rig rig(value, 14);
-        auto media = rig.sounds.makeMedia();
-        media->Wait(true); // the jingle never waits, whatever the object held
-        rig.sounds.playJingle(*media);
-        QCOMPARE(rig.journal,
-                 (QStringList { "reseed", "draw",
-                                "mci: Open " + rig.file(name) + " ALIAS wav14 TYPE Waveaudio wait",
-                                "mci: Play wav14" }));
-        QCOMPARE(media->Wait(), false);
+        QFETCH(QString, file);
+        QFETCH(int, minute);
+        QFETCH(QString, command);
+        RecordingMciDevices devices;
+        Mmedia media(&devices, [minute] { return minute; });
+        media.mmOpen(file);
+        QCOMPARE(devices.commands(), command.isEmpty() ? QStringList() : QStringList { command });
+        QCOMPARE(media.alias(), command.section(u' ', -4, -4));
+        QCOMPARE(media.Filename(), command.isEmpty() ? QString() : file);
     }
 
+    // Every operation on an open object, Play waiting or not, and the seek positions as written.
+    // Nothing open: only seeks go out (the device layer rejects them), and the object reads as
+    // empty. Without a device layer at all nothing breaks.
+    void operations()
+    {
+        const QList<std::pair<float, QString>> seeks { { 1500.0f, "1500" }, { 0.0f, "0" }, { 2.5f, "2.5" },
+            { 0.1f, "0.1" }, { 1.0e7f, "10000000" }, { -40.0f, "-40" } };
+        for (const auto& [file, wait] : QList<std::pair<QString, bool>> {
+                 { "a.wav", false }, { "a.wav", true }, { "song.mp3", false } }) {
+            RecordingMciDevices devices;
+            Mmedia media(&devices, [] { return 7; });
+            QCOMPARE(media.Wait(), false);
+            media.Wait(wait);
+            media.mmOpen(file);
+            devices.clear();
+            media.mmPlay();
+            media.mmPause();
+            media.mmStop();
+            media.Position(250);
+            const QString alias = media.alias();
+            QCOMPARE(alias, file == u"a.wav" ? QStringLiteral("wav7") : QString());
+            QStringList expected;
+            if (!alias.isEmpty())
+                expected << (wait ? "Play wav7 wait" : "Play wav7") << "Pause wav7"
+                         << "Stop wav7";
+            expected << "Seek " + alias + " to 250";
+            for (const auto& [position, text] : seeks) {
+                media.mmSeek(position);
+                expected << "Seek " + alias + " to " + text;
+            }
+            media.mmClose();
+            if (!alias.isEmpty())
+                expected << "Close wav7";
+            QCOMPARE(media.alias(), QString());
+            QCOMPARE(media.Filename(), QString());
+            QCOMPARE(media.Length(), 0.0f);
+            QCOMPARE(media.Position(), 0.0f);
+            QCOMPARE(media.Status(), QString());
+            QCOMPARE(devices.commands(), expected); // the closed object's readings ask nothing
+        }
+
+        Mmedia detached(nullptr, [] { return 30; });
+        detached.mmOpen(QStringLiteral("a.wav"));
+        detached.mmPlay();
+        detached.mmSeek(5);
+        QCOMPARE(detached.alias(), QStringLiteral("wav30"));
+        QCOMPARE(detached.Length(), 0.0f);
+        QCOMPARE(detached.Status(), QString());
+    }
+
+    void filenameWriteOpensAndReopenClosesFirst()
+    {
+        RecordingMciDevices devices;
+        int minute = 10;
+        Mmedia media(&devices, [&minute] { return minute; });
+        media.Filename(QStringLiteral("one.wav"));
+        minute = 11;
+        media.Filename(QStringLiteral("two.mid"));
+        QCOMPARE(devices.commands(),
+            (QStringList { "Open one.wav ALIAS wav10 TYPE Waveaudio wait", "Close wav10",
+                "Open two.mid ALIAS mid11 TYPE Sequencer wait" }));
+        QCOMPARE(media.Filename(), QStringLiteral("two.mid"));
+        // A name that opens nothing still closes what was open.
+        media.Filename(QStringLiteral("three.ogg"));
+        QCOMPARE(devices.commands().last(), QStringLiteral("Close mid11"));
+        QCOMPARE(media.Filename(), QString());
+    }
+
+    void replies_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<float>("number");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << "1500" << 1500.0f << "1500";
+        QTest::newRow("cut at NUL") << QStringLiteral("240") + QChar(u'\0') + QStringLiteral("999") << 240.0f
+                                    << "240";
+        QTest::newRow("fraction") << "12.5" << 12.5f << "12.5";
+        QTest::newRow("trailing text") << "300ms" << 300.0f << "300ms";
+        QTest::newRow("word") << "playing" << 0.0f << "playing";
+        QTest::newRow("empty") << "" << 0.0f << "";
+        QTest::newRow("NUL first") << QString(QChar(u'\0')) + QStringLiteral("77") << 0.0f << "";
+        QTest::newRow("cut at 255") << QString(254, u'0') + QStringLiteral("12") << 1.0f
+                                    << QString(254, u'0') + QStringLiteral("1");
+    }
+    void replies()
+    {
+        QFETCH(QString, reply);
+        QFETCH(float, number);
+        QFETCH(QString, text);
+        RecordingMciDevices devices;
+        Mmedia media(&devices, [] { return 1; });
+        media.mmOpen(QStringLiteral("a.wav"));
+        devices.setReply(QStringLiteral("Status wav1 length"), reply);
+        devices.setReply(QStringLiteral("Status wav1 position"), reply);
+        devices.setReply(QStringLiteral("Status wav1 mode"), reply);
+        QCOMPARE(media.Length(), number);
+        QCOMPARE(media.Position(), number);
+        QCOMPARE(media.Status(), text);
+    }
+
+    // Two devices of the same kind opened within one minute: the second must still be heard.
+    void aliasesStayUnique()
+    {
+        RecordingMciDevices devices;
+        auto minute = [] { return 42; };
+        Mmedia jingle(&devices, minute);
+        Mmedia fanfare(&devices, minute);
+        Mmedia tune(&devices, minute);
+        jingle.mmOpen(QStringLiteral("login1.wav"));
+        fanfare.mmOpen(QStringLiteral("SUCCESS3.WAV"));
+        tune.mmOpen(QStringLiteral("tune.mid"));
+        QCOMPARE(jingle.alias(), QStringLiteral("wav42"));
+        QCOMPARE(fanfare.alias(), QStringLiteral("WAV42_2"));
+        QCOMPARE(tune.alias(), QStringLiteral("mid42"));
+        QCOMPARE(devices.openAliases().size(), 3);
+
+        // Once the jingle has closed its plain alias is free again; the fanfare keeps its own.
+        jingle.mmClose();
+        Mmedia again(&devices, minute);
+        again.mmOpen(QStringLiteral("login0.wav"));
+        QCOMPARE(again.alias(), QStringLiteral("wav42"));
+        fanfare.mmOpen(QStringLiteral("success4.wav"));
+        QCOMPARE(fanfare.alias(), QStringLiteral("wav42_2"));
+        QCOMPARE(devices.openAliases().size(), 3);
+
+        // Another device layer keeps aliases of its own.
+        RecordingMciDevices other;
+        Mmedia elsewhere(&other, minute);
+        elsewhere.mmOpen(QStringLiteral("b.wav"));
+        QCOMPARE(elsewhere.alias(), QStringLiteral("wav42"));
+
+        // Destroyed, a media object closes its device.
+        {
+            Mmedia brief(&devices, [] { return 20; });
+            brief.mmOpen(QStringLiteral("a.wav"));
+        }
+        QCOMPARE(devices.commands().last(), QStringLiteral("Close wav20"));
+        QCOMPARE(devices.openAliases().size(), 3);
+    }
     void effects_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("record");
         QTest::addColumn<double>("value");
-        QTest::addColumn<QStringList>("expected"); // journal; "@name" stands for the effect line of name
+        QTest::addColumn<QStringList>("expected"); // the journal (see Rig::expand)
         const QStringList none;
-        QTest::newRow("move") << "move" << SoundOn << 0.35 << QStringList { "reseed", "draw", "@move3" };
-        QTest::newRow("move highest") << "move" << SoundOn << 0.9999 << QStringList { "reseed", "draw", "@move9" };
+        const auto drawn = [](const QString& line) { return QStringList { "reseed", "draw", line }; };
+        // The jingle plays whatever the switch says.
+        QTest::newRow("jingle lowest") << "jingle" << SoundOff << 0.0 << drawn("#login0");
+        QTest::newRow("jingle quarter") << "jingle" << SoundOff << 0.25 << drawn("#login1");
+        QTest::newRow("jingle below 3/4") << "jingle" << SoundOn << 0.7499 << drawn("#login2");
+        QTest::newRow("jingle highest") << "jingle" << SoundOn << 0.9999 << drawn("#login3");
+        QTest::newRow("move") << "move" << SoundOn << 0.35 << drawn("@move3");
+        QTest::newRow("move highest") << "move" << SoundOn << 0.9999 << drawn("@move9");
         QTest::newRow("move sound off") << "move" << SoundOff << 0.35 << none;
-        QTest::newRow("move S2 is on") << "move" << "G0,D1,S2," << 0.0 << QStringList { "reseed", "draw", "@move0" };
+        QTest::newRow("move S2 is on") << "move"
+                                       << "G0,D1,S2," << 0.0 << drawn("@move0");
         QTest::newRow("move no S field") << "move" << "G0,D1,M1," << 0.35 << none;
         QTest::newRow("rotate") << "rotate" << SoundOn << 0.5 << QStringList { "@rotate" };
         QTest::newRow("rotate sound off") << "rotate" << SoundOff << 0.5 << none;
-        QTest::newRow("join low") << "join" << SoundOn << 0.4999 << QStringList { "reseed", "draw", "@together0" };
-        QTest::newRow("join high") << "join" << SoundOn << 0.5 << QStringList { "reseed", "draw", "@together1" };
+        QTest::newRow("join low") << "join" << SoundOn << 0.4999 << drawn("@together0");
+        QTest::newRow("join high") << "join" << SoundOn << 0.5 << drawn("@together1");
         QTest::newRow("join sound off") << "join" << SoundOff << 0.5 << none;
+        // The jigsaw's success effect closes the window's jingle after it.
+        QTest::newRow("success") << "success" << SoundOn << 0.84 << (drawn("@success5") << "mci: Close wav5");
+        QTest::newRow("success sound off") << "success" << SoundOff << 0.84 << none;
     }
     void effects()
     {
@@ -123,36 +290,25 @@ private slots:
         for (bool deviceFree : { true, false }) {
             Rig rig(value);
             rig.effects.setResult(deviceFree);
+            auto jingle = rig.sounds.makeMedia();
+            jingle->Wait(true); // the jingle never waits, whatever the object held
+            rig.sounds.playJingle(*jingle);
+            if (kind != u"jingle")
+                rig.journal.clear();
             bool started = false;
             if (kind == u"move")
                 started = rig.sounds.playMove(record);
             else if (kind == u"rotate")
                 started = rig.sounds.playRotate(record);
-            else
+            else if (kind == u"join")
                 started = rig.sounds.playJoin(record);
+            else if (kind == u"success")
+                started = rig.sounds.playJigsawSuccess(record, *jingle);
             QCOMPARE(rig.journal, rig.expand(expected));
-            QCOMPARE(started, deviceFree && !expected.isEmpty());
+            QCOMPARE(started, kind != u"jingle" && deviceFree && !expected.isEmpty());
+            QCOMPARE(jingle->Wait(), false);
+            QCOMPARE(jingle->alias().isEmpty(), expected.contains(u"mci: Close wav5"));
         }
-    }
-
-    void jigsawSuccessPlaysThenClosesTheJingle_data()
-    {
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("sound on") << SoundOn << QStringList { "reseed", "draw", "@success5", "mci: Close wav5" };
-        QTest::newRow("sound off") << SoundOff << QStringList();
-    }
-    void jigsawSuccessPlaysThenClosesTheJingle()
-    {
-        QFETCH(QString, record);
-        QFETCH(QStringList, expected);
-        Rig rig(0.84);
-        auto jingle = rig.sounds.makeMedia();
-        rig.sounds.playJingle(*jingle);
-        rig.journal.clear();
-        QCOMPARE(rig.sounds.playJigsawSuccess(record, *jingle), !expected.isEmpty());
-        QCOMPARE(rig.journal, rig.expand(expected));
-        QCOMPARE(jingle->alias().isEmpty(), !expected.isEmpty());
     }
 
     // The fanfare opens in the same minute as the window's jingle: it must get its own alias and

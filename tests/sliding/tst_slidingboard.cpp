@@ -34,21 +34,6 @@ SlidingBoard blankAt(int gridSize, Cell cell)
     return board;
 }
 
-Cell offset(Cell cell, ArrowKey key)
-{
-    switch (key) {
-    case ArrowKey::Left:
-        return { cell.row, cell.column + 1 };
-    case ArrowKey::Up:
-        return { cell.row + 1, cell.column };
-    case ArrowKey::Right:
-        return { cell.row, cell.column - 1 };
-    case ArrowKey::Down:
-        return { cell.row - 1, cell.column };
-    }
-    return cell;
-}
-
 } // namespace
 
 class TestSlidingBoard : public QObject {
@@ -145,46 +130,48 @@ private slots:
         QCOMPARE(qChecksum(every), allBlanks);
     }
 
-    void click_data()
+    // Board 4 × 4, blank 1: 10 3 14 2 / 1 15 7 12 / 9 4 13 8 / 6 11 5 16; blank on the left edge.
+    // "c7" clicks tile 7, which trades cells with the blank when it moves; "s3,14" swaps two tiles.
+    void requests_data()
     {
-        // Board 4 × 4, blank 1: 10 3 14 2 / 1 15 7 12 / 9 4 13 8 / 6 11 5 16; blank on the left edge.
-        QTest::addColumn<int>("tile");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<Cell>("blankAfter");
-        QTest::newRow("above") << 10 << 1 << Cell { 0, 0 };
-        QTest::newRow("right") << 15 << 1 << Cell { 1, 1 };
-        QTest::newRow("below") << 9 << 1 << Cell { 2, 0 };
-        QTest::newRow("diagonal") << 4 << 0 << Cell { 1, 0 };
-        QTest::newRow("two along the row") << 7 << 0 << Cell { 1, 0 };
-        QTest::newRow("two along the column") << 6 << 0 << Cell { 1, 0 };
-        QTest::newRow("the blank itself") << 1 << 0 << Cell { 1, 0 };
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<int>("steps"); // -1: refused
+        QTest::newRow("above") << "c10" << 1;
+        QTest::newRow("right") << "c15" << 1;
+        QTest::newRow("below") << "c9" << 1;
+        QTest::newRow("diagonal") << "c4" << 0;
+        QTest::newRow("two along the row") << "c7" << 0;
+        QTest::newRow("two along the column") << "c6" << 0;
+        QTest::newRow("the blank itself") << "c1" << 0;
+        QTest::newRow("no tile 0") << "c0" << -1;
+        QTest::newRow("past the last tile") << "c17" << -1;
+        QTest::newRow("swap far apart") << "s7,16" << 1;
+        QTest::newRow("swap with the blank") << "s1,5" << 1;
+        QTest::newRow("swap with itself: a step, no move") << "s7,7" << 1;
+        QTest::newRow("swap past the last tile") << "s3,17" << -1;
     }
-    void click()
+    void requests()
     {
-        QFETCH(int, tile);
+        QFETCH(QString, request);
         QFETCH(int, steps);
-        QFETCH(Cell, blankAfter);
+        const QStringList tiles = request.mid(1).split(u',');
+        const bool click = request[0] == u'c';
+        const int tile = tiles[0].toInt();
+        const int other = click ? 1 : tiles[1].toInt();
         SlidingBoard board = scrambled(4, 1);
-        const Cell tileBefore = board.cellOf(tile);
-        const MoveResult result = board.apply(Move::click(tile));
-        QCOMPARE(result.accepted, true);
-        QCOMPARE(result.tile, tile);
-        QCOMPARE(result.steps, steps);
-        QCOMPARE(result.moved, steps > 0);
-        QCOMPARE(board.cellOf(1), blankAfter);
-        if (steps > 0)
-            QCOMPARE(board.cellOf(tile), (Cell { 1, 0 }));
-        else
-            QCOMPARE(board.cellOf(tile), tileBefore);
-    }
-
-    void clickOutsideBoard()
-    {
-        SlidingBoard board = scrambled(4, 1);
-        QCOMPARE(board.apply(Move::click(0)).accepted, false);
-        QCOMPARE(board.apply(Move::click(17)).accepted, false);
-        QCOMPARE(board.apply(Move::swap(3, 17)).accepted, false);
-        QCOMPARE(board.rows(), scrambled(4, 1).rows());
+        Rows expected = board.rows();
+        if (steps > 0) {
+            const Cell a = board.cellOf(tile);
+            const Cell b = board.cellOf(other);
+            std::swap(expected[a.row][a.column], expected[b.row][b.column]);
+        }
+        const MoveResult result = board.apply(click ? Move::click(tile) : Move::swap(tile, other));
+        QCOMPARE(result.accepted, steps >= 0);
+        if (click)
+            QCOMPARE(result.tile, steps >= 0 ? tile : 0);
+        QCOMPARE(result.steps, qMax(steps, 0));
+        QCOMPARE(result.moved, steps > 0 && tile != other);
+        QCOMPARE(board.rows(), expected);
     }
 
     void arrowKeys_data()
@@ -203,10 +190,13 @@ private slots:
     {
         QFETCH(int, gridSize);
         QFETCH(Cell, blank);
-        for (ArrowKey key : { ArrowKey::Left, ArrowKey::Up, ArrowKey::Right, ArrowKey::Down }) {
+        // Each key moves the tile on the side it points away from: Left the one right of the blank.
+        const std::pair<ArrowKey, Cell> sides[] = { { ArrowKey::Left, { 0, 1 } }, { ArrowKey::Up, { 1, 0 } },
+            { ArrowKey::Right, { 0, -1 } }, { ArrowKey::Down, { -1, 0 } } };
+        for (const auto& [key, side] : sides) {
             SlidingBoard board = blankAt(gridSize, blank);
             QCOMPARE(board.cellOf(board.blankIndex()), blank);
-            const Cell source = offset(blank, key);
+            const Cell source { blank.row + side.row, blank.column + side.column };
             const int expected = board.tileAt(source);
             const Rows before = board.rows();
             QCOMPARE(board.tileForArrow(key), expected);
@@ -228,29 +218,6 @@ private slots:
         QCOMPARE(arrowKeyFromCode(40), std::optional<ArrowKey>(ArrowKey::Down));
         QCOMPARE(arrowKeyFromCode(36), std::optional<ArrowKey>());
         QCOMPARE(arrowKeyFromCode(113), std::optional<ArrowKey>());
-    }
-
-    void swaps()
-    {
-        SlidingBoard board = scrambled(4, 1);
-        const Rows before = board.rows();
-        MoveResult result = board.apply(Move::swap(7, 7));
-        QCOMPARE(result.accepted, true);
-        QCOMPARE(result.steps, 1);
-        QCOMPARE(result.moved, false);
-        QCOMPARE(board.rows(), before);
-
-        // Any two tiles, far apart or including the blank.
-        const Cell seven = board.cellOf(7);
-        const Cell sixteen = board.cellOf(16);
-        result = board.apply(Move::swap(7, 16));
-        QCOMPARE(result.steps, 1);
-        QCOMPARE(result.moved, true);
-        QCOMPARE(board.cellOf(7), sixteen);
-        QCOMPARE(board.cellOf(16), seven);
-        const Cell blank = board.cellOf(1);
-        board.apply(Move::swap(1, 5));
-        QCOMPARE(board.cellOf(5), blank);
     }
 
     void solvedBySwapsAndClicks()

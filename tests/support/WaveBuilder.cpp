@@ -1,16 +1,9 @@
 // WaveBuilder.cpp: assembles RIFF wave bytes chunk by chunk.
 #include "WaveBuilder.h"
 
-#include <QtEndian>
+#include "LittleEndian.h"
 
-namespace {
-template <typename T> void put(QByteArray& out, T value)
-{
-    char bytes[sizeof(T)];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof(T));
-}
-} // namespace
+using TestSupport::put;
 
 QByteArray buildWave(const WaveSpec& spec)
 {

@@ -20,13 +20,8 @@ struct Hsb {
 Q_DECLARE_METATYPE(Hsb)
 
 namespace {
-QImage imageOf(int width, int height, const QList<QRgb>& pixels)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int i = 0; i < pixels.size(); ++i)
-        image.setPixel(i % width, i / width, pixels[i]);
-    return image;
-}
+// The ways a conversions row is checked.
+constexpr int ToHsb = 1, ToRgb = 2, Both = 3;
 
 QImage plain(QSize size, QRgb colour)
 {
@@ -40,8 +35,9 @@ class TestBackColour : public QObject {
     Q_OBJECT
 
 private slots:
-    // Published WCAG ratios on white, either way round.
-    void contrastRatio()
+    // Published WCAG ratios on white, either way round; the clock and step labels write the back
+    // colour on their plate.
+    void labelContrast()
     {
         const QList<std::pair<QColor, double>> rows = { { QColor(0, 0, 0), 21.0 }, { QColor(0x76, 0x76, 0x76), 4.54 },
             { QColor(0x77, 0x77, 0x77), 4.48 }, { QColor(0, 128, 0), 5.14 } };
@@ -49,92 +45,86 @@ private slots:
             QVERIFY2(qAbs(LabelContrast::ratio(colour, Qt::white) - onWhite) < 0.01, qPrintable(colour.name()));
             QCOMPARE(LabelContrast::ratio(Qt::white, colour), LabelContrast::ratio(colour, Qt::white));
         }
-    }
-
-    // The clock and step labels write the back colour on their plate.
-    void labelPlate()
-    {
         const QColor design = LabelContrast::DesignPlate;
-        const QList<std::pair<int, QColor>> rows = { { 0, design }, { 128 * 65536, design }, { 32768, Qt::white },
-            { 8421504, Qt::black }, { 255, Qt::black }, { 16777215, Qt::black } }; // black, navy, green, grey, red, white
-        for (const auto& [backColour, plate] : rows) {
+        const QList<std::pair<int, QColor>> plates
+            = { { 0, design }, { 128 * 65536, design }, { 32768, Qt::white }, { 8421504, Qt::black },
+                  { 255, Qt::black }, { 16777215, Qt::black } }; // black, navy, green, grey, red, white
+        for (const auto& [backColour, plate] : plates) {
             const QColor text = ColourValue::toColor(backColour);
             QCOMPARE(LabelContrast::plateFor(text), plate);
             QVERIFY(LabelContrast::ratio(text, plate) >= 4.5);
         }
     }
 
-    void rgbToHsb_data()
+    // Each row is checked in the ways it names: RgbToHsb, HsbToRgb or both (where integer hue,
+    // saturation and brightness lose nothing).
+    void conversions_data()
     {
         QTest::addColumn<Hsb>("c");
+        QTest::addColumn<int>("ways");
         // Greys: hue 0, saturation 0.
-        QTest::newRow("black") << Hsb { 0, 0, 0, 0, 0, 0 };
-        QTest::newRow("white") << Hsb { 255, 255, 255, 0, 0, 100 };
-        QTest::newRow("grey 128") << Hsb { 128, 128, 128, 0, 0, 50 };
+        QTest::newRow("black") << Hsb { 0, 0, 0, 0, 0, 0 } << Both;
+        QTest::newRow("white") << Hsb { 255, 255, 255, 0, 0, 100 } << Both;
+        QTest::newRow("grey 128, back from 127.5") << Hsb { 128, 128, 128, 0, 0, 50 } << Both;
         // One row per case of the hue rule; d = round((mid - min) * 60 / (max - min)).
-        QTest::newRow("red min, blue max") << Hsb { 0, 100, 200, 210, 100, 78 };
-        QTest::newRow("red min, green max") << Hsb { 10, 200, 110, 152, 95, 78 };
-        QTest::newRow("green min, red max") << Hsb { 200, 50, 100, 340, 75, 78 };
-        QTest::newRow("green min, blue max") << Hsb { 100, 50, 200, 260, 75, 78 };
-        QTest::newRow("blue min, green max") << Hsb { 100, 200, 50, 100, 75, 78 };
-        QTest::newRow("blue min, red max") << Hsb { 200, 100, 50, 20, 75, 78 };
-        QTest::newRow("green 128") << Hsb { 0, 128, 0, 120, 100, 50 };
+        QTest::newRow("red min, blue max") << Hsb { 0, 100, 200, 210, 100, 78 } << ToHsb;
+        QTest::newRow("red min, green max") << Hsb { 10, 200, 110, 152, 95, 78 } << ToHsb;
+        QTest::newRow("green min, red max") << Hsb { 200, 50, 100, 340, 75, 78 } << ToHsb;
+        QTest::newRow("green min, blue max") << Hsb { 100, 50, 200, 260, 75, 78 } << ToHsb;
+        QTest::newRow("blue min, green max") << Hsb { 100, 200, 50, 100, 75, 78 } << ToHsb;
+        QTest::newRow("blue min, red max") << Hsb { 200, 100, 50, 20, 75, 78 } << ToHsb;
+        QTest::newRow("green 128") << Hsb { 0, 128, 0, 120, 100, 50 } << Both;
         // Ties between components go to the first case in order.
-        QTest::newRow("cyan") << Hsb { 0, 255, 255, 180, 100, 100 };
-        QTest::newRow("yellow") << Hsb { 255, 255, 0, 60, 100, 100 };
-        QTest::newRow("magenta") << Hsb { 255, 0, 255, 300, 100, 100 };
+        QTest::newRow("cyan") << Hsb { 0, 255, 255, 180, 100, 100 } << Both;
+        QTest::newRow("yellow") << Hsb { 255, 255, 0, 60, 100, 100 } << Both;
+        QTest::newRow("magenta") << Hsb { 255, 0, 255, 300, 100, 100 } << Both;
         // 360 - 0 for pure reds counts as hue 0.
-        QTest::newRow("red") << Hsb { 255, 0, 0, 0, 100, 100 };
-        QTest::newRow("red, d rounds to 0") << Hsb { 255, 0, 2, 0, 100, 100 };
-        QTest::newRow("red, d = 1") << Hsb { 255, 0, 5, 359, 100, 100 };
+        QTest::newRow("red") << Hsb { 255, 0, 0, 0, 100, 100 } << Both;
+        QTest::newRow("red, d rounds to 0") << Hsb { 255, 0, 2, 0, 100, 100 } << ToHsb;
+        QTest::newRow("red, d = 1") << Hsb { 255, 0, 5, 359, 100, 100 } << ToHsb;
         // Halves go to the even neighbour.
-        QTest::newRow("saturation 0.5 -> 0") << Hsb { 200, 199, 199, 0, 0, 78 };
-        QTest::newRow("saturation 1.5 -> 2") << Hsb { 200, 197, 197, 0, 2, 78 };
-        QTest::newRow("d 0.5 -> 0") << Hsb { 0, 1, 120, 240, 100, 47 };
-        QTest::newRow("d 1.5 -> 2") << Hsb { 0, 3, 120, 238, 100, 47 };
-    }
-    void rgbToHsb()
-    {
-        QFETCH(Hsb, c);
-        const HsbValue got = RgbToHsb(c.r, c.g, c.b);
-        QCOMPARE(QList<int>({ got.hue, got.saturation, got.brightness }), QList<int>({ c.h, c.s, c.v }));
-        QCOMPARE(RgbToHsb(ColourValue::fromRgb(c.r, c.g, c.b)), got);
-    }
-
-    void hsbToRgb_data()
-    {
-        QTest::addColumn<Hsb>("c");
-        QTest::newRow("grey 127.5 -> 128") << Hsb { 128, 128, 128, 0, 0, 50 };
-        QTest::newRow("grey 76.5 -> 76") << Hsb { 76, 76, 76, 200, 0, 30 };
-        QTest::newRow("black") << Hsb { 0, 0, 0, 0, 100, 0 };
-        QTest::newRow("red") << Hsb { 255, 0, 0, 0, 100, 100 };
+        QTest::newRow("saturation 0.5 -> 0") << Hsb { 200, 199, 199, 0, 0, 78 } << ToHsb;
+        QTest::newRow("saturation 1.5 -> 2") << Hsb { 200, 197, 197, 0, 2, 78 } << ToHsb;
+        QTest::newRow("d 0.5 -> 0") << Hsb { 0, 1, 120, 240, 100, 47 } << ToHsb;
+        QTest::newRow("d 1.5 -> 2") << Hsb { 0, 3, 120, 238, 100, 47 } << ToHsb;
+        // From hue, saturation and brightness back to red, green and blue.
+        QTest::newRow("grey 76.5 -> 76") << Hsb { 76, 76, 76, 200, 0, 30 } << ToRgb;
+        QTest::newRow("black, saturated") << Hsb { 0, 0, 0, 0, 100, 0 } << ToRgb;
         // Middle of every sector: the varying component is 127.5, which rounds to 128.
-        QTest::newRow("sector 0") << Hsb { 255, 128, 0, 30, 100, 100 };
-        QTest::newRow("sector 1") << Hsb { 128, 255, 0, 90, 100, 100 };
-        QTest::newRow("sector 2") << Hsb { 0, 255, 128, 150, 100, 100 };
-        QTest::newRow("sector 3") << Hsb { 0, 128, 255, 210, 100, 100 };
-        QTest::newRow("sector 4") << Hsb { 128, 0, 255, 270, 100, 100 };
-        QTest::newRow("sector 5") << Hsb { 255, 0, 128, 330, 100, 100 };
+        QTest::newRow("sector 0") << Hsb { 255, 128, 0, 30, 100, 100 } << Both;
+        QTest::newRow("sector 1") << Hsb { 128, 255, 0, 90, 100, 100 } << Both;
+        QTest::newRow("sector 2") << Hsb { 0, 255, 128, 150, 100, 100 } << Both;
+        QTest::newRow("sector 3") << Hsb { 0, 128, 255, 210, 100, 100 } << Both;
+        QTest::newRow("sector 4") << Hsb { 128, 0, 255, 270, 100, 100 } << Both;
+        QTest::newRow("sector 5") << Hsb { 255, 0, 128, 330, 100, 100 } << Both;
         // V = 204, f = 1/3: p = 102, q = 170.
-        QTest::newRow("sector 3, thirds") << Hsb { 102, 170, 204, 200, 50, 80 };
+        QTest::newRow("sector 3, thirds") << Hsb { 102, 170, 204, 200, 50, 80 } << Both;
         // V = 76.5 -> 76, t = p = 45.9 -> 46.
-        QTest::newRow("dark, weak") << Hsb { 76, 46, 46, 0, 40, 30 };
+        QTest::newRow("dark, weak") << Hsb { 76, 46, 46, 0, 40, 30 } << ToRgb;
         // A hue of 360 or more counts as 0 (not as hue - 360).
-        QTest::newRow("hue 360") << Hsb { 255, 0, 0, 360, 100, 100 };
-        QTest::newRow("hue 400") << Hsb { 255, 0, 0, 400, 100, 100 };
-        QTest::newRow("hue 359") << Hsb { 255, 0, 4, 359, 100, 100 };
+        QTest::newRow("hue 360") << Hsb { 255, 0, 0, 360, 100, 100 } << ToRgb;
+        QTest::newRow("hue 400") << Hsb { 255, 0, 0, 400, 100, 100 } << ToRgb;
+        QTest::newRow("hue 359") << Hsb { 255, 0, 4, 359, 100, 100 } << Both;
         // Out of range inputs are clamped.
-        QTest::newRow("hue -30") << Hsb { 255, 0, 0, -30, 100, 100 };
-        QTest::newRow("saturation, brightness over 100") << Hsb { 0, 255, 0, 120, 150, 120 };
+        QTest::newRow("hue -30") << Hsb { 255, 0, 0, -30, 100, 100 } << ToRgb;
+        QTest::newRow("saturation, brightness over 100") << Hsb { 0, 255, 0, 120, 150, 120 } << ToRgb;
     }
-    void hsbToRgb()
+    void conversions()
     {
         QFETCH(Hsb, c);
-        QCOMPARE(HsbToRgb(c.h, c.s, c.v), ColourValue::fromRgb(c.r, c.g, c.b));
+        QFETCH(int, ways);
+        if (ways & ToHsb) {
+            const HsbValue got = RgbToHsb(c.r, c.g, c.b);
+            QCOMPARE(QList<int>({ got.hue, got.saturation, got.brightness }), QList<int>({ c.h, c.s, c.v }));
+            QCOMPARE(RgbToHsb(ColourValue::fromRgb(c.r, c.g, c.b)), got);
+        }
+        if (ways & ToRgb)
+            QCOMPARE(HsbToRgb(c.h, c.s, c.v), ColourValue::fromRgb(c.r, c.g, c.b));
     }
 
-    // Integer hue, saturation and brightness lose a little; a colour comes back within a few units.
-    void roundTripStaysClose()
+    // Integer hue, saturation and brightness lose a little: a colour comes back within a few units;
+    // greys come back exactly both ways; components out of range are clamped.
+    void roundTrips()
     {
         for (int r = 0; r <= 255; r += 15)
             for (int g = 0; g <= 255; g += 15)
@@ -146,18 +136,10 @@ private slots:
                         std::abs(ColourValue::green(back) - g), std::abs(ColourValue::blue(back) - b) });
                     QVERIFY2(error <= 3, qPrintable(QStringLiteral("%1,%2,%3").arg(r).arg(g).arg(b)));
                 }
+        for (int v = 0; v <= 100; ++v)
+            QCOMPARE(RgbToHsb(HsbToRgb(123, 0, v)), (HsbValue { 0, 0, v }));
+        QCOMPARE(RgbToHsb(300, -5, 0), RgbToHsb(255, 0, 0));
     }
-
-    // Greys survive exactly in both directions.
-    void greysRoundTripExactly()
-    {
-        for (int v = 0; v <= 100; ++v) {
-            const int grey = HsbToRgb(123, 0, v);
-            QCOMPARE(RgbToHsb(grey), (HsbValue { 0, 0, v }));
-        }
-    }
-
-    void outOfRangeComponentsAreClamped() { QCOMPARE(RgbToHsb(300, -5, 0), RgbToHsb(255, 0, 0)); }
 
     // Expected pixels worked out by hand: brightness b = round(largest component / 255 * 100),
     // ToneTable[b] = (S, Br), then HsbToRgb(hue of the swatch, S, Br).
@@ -180,85 +162,65 @@ private slots:
     {
         QFETCH(int, swatch);
         QFETCH(QList<QRgb>, expected);
-        const QImage pattern = imageOf(3, 2,
-            { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(128, 64, 32), qRgb(51, 51, 51), qRgb(0, 0, 230),
-                qRgb(25, 25, 25) });
+        const QList<QRgb> pixels { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(128, 64, 32), qRgb(51, 51, 51),
+            qRgb(0, 0, 230), qRgb(25, 25, 25) };
+        QImage pattern(3, 2, QImage::Format_RGB32);
+        for (int i = 0; i < pixels.size(); ++i)
+            pattern.setPixel(i % 3, i / 3, pixels[i]);
         const QImage tile = BackTile::RenderBackTile(pattern, swatch, true);
         QCOMPARE(tile.size(), pattern.size());
-        for (int i = 0; i < expected.size(); ++i) {
-            const QPoint p(i % 3, i / 3);
-            QCOMPARE(QColor(tile.pixel(p)), QColor(expected[i]));
-        }
-    }
-
-    // The result does not depend on how the pattern is stored.
-    void patternFormatDoesNotMatter()
-    {
-        const QImage pattern = BackColourArt::pattern(4);
-        const int swatch = ColourValue::fromRgb(30, 160, 90);
-        QCOMPARE(BackTile::RenderBackTile(pattern.convertToFormat(QImage::Format_RGB888), swatch, true),
-            BackTile::RenderBackTile(pattern, swatch, true));
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(QColor(tile.pixel(i % 3, i / 3)), QColor(expected[i]));
     }
 
     // Unchecked: a plain tile of the swatch, of the pattern's size or the fallback size; checked
-    // without a pattern: no tile.
-    void uncheckedGivesAPlainTileOfTheSwatch()
+    // without a pattern: no tile. The result does not depend on how the pattern is stored.
+    void plainTilesAndPatternFormats()
     {
         const int swatch = ColourValue::fromRgb(12, 34, 56);
         QCOMPARE(BackTile::RenderBackTile(BackColourArt::pattern(2), swatch, false),
             plain(BackColourArt::pattern(2).size(), qRgb(12, 34, 56)));
         QCOMPARE(BackTile::RenderBackTile({}, swatch, false), plain(BackTile::FallbackTileSize, qRgb(12, 34, 56)));
         QVERIFY(BackTile::RenderBackTile({}, 255, true).isNull());
+        const QImage pattern = BackColourArt::pattern(4);
+        QCOMPARE(BackTile::RenderBackTile(pattern.convertToFormat(QImage::Format_RGB888), swatch, true),
+            BackTile::RenderBackTile(pattern, swatch, true));
     }
 
     // Copies of a tile along one side: always one more than fit whole, none of an empty tile.
-    void copiesToCover()
+    // Painted from the area's corner, clipped to it; a tile taller than the area is one row. The
+    // preview is the swatch with the tile repeated over it from the top left.
+    void tiling()
     {
         QCOMPARE(BackTile::copiesToCover(10, 4), 3);
         QCOMPARE(BackTile::copiesToCover(8, 4), 3);
         QCOMPARE(BackTile::copiesToCover(0, 4), 1);
         QCOMPARE(BackTile::copiesToCover(3, 64), 1);
         QCOMPARE(BackTile::copiesToCover(5, 0), 0);
-    }
-
-    void previewRepeatsTheTileFromTheTopLeft()
-    {
-        QImage tile(4, 3, QImage::Format_RGB32);
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 4; ++x)
-                tile.setPixel(x, y, qRgb(x * 60, y * 100, 7));
-        const QImage preview = BackTile::renderPreview(QSize(10, 7), 0xFFFFFF, tile);
-        QCOMPARE(preview.size(), QSize(10, 7));
-        for (int y = 0; y < 7; ++y)
-            for (int x = 0; x < 10; ++x)
-                QCOMPARE(preview.pixel(x, y), tile.pixel(x % 4, y % 3));
-    }
-
-    void previewWithoutTileShowsTheSwatch()
-    {
-        QCOMPARE(BackTile::renderPreview(QSize(5, 4), ColourValue::fromRgb(0, 128, 0), QImage()),
-            plain(QSize(5, 4), qRgb(0, 128, 0)));
-    }
-
-    // Copies from the area's corner, clipped to it; a tile taller than the area is one row.
-    void paintTiledStaysInsideItsArea()
-    {
-        for (const QSize size : { QSize(2, 2), QSize(2, 5) }) {
+        for (const QSize size : { QSize(2, 2), QSize(2, 5), QSize(4, 3) }) {
             QImage tile(size, QImage::Format_RGB32);
             for (int y = 0; y < size.height(); ++y)
                 for (int x = 0; x < size.width(); ++x)
-                    tile.setPixel(x, y, qRgb(200, 40 * y, 100 * x));
+                    tile.setPixel(x, y, qRgb(200, 40 * y, 60 * x));
             QImage canvas = plain(QSize(8, 6), qRgb(0, 255, 0));
             const QRect area(3, 1, 3, 4);
             {
                 QPainter painter(&canvas);
                 BackTile::paintTiled(painter, tile, area);
             }
-            for (int y = 0; y < 6; ++y)
-                for (int x = 0; x < 8; ++x)
-                    QCOMPARE(canvas.pixel(x, y),
-                        area.contains(x, y) ? tile.pixel((x - 3) % size.width(), (y - 1) % size.height()) : qRgb(0, 255, 0));
+            const QImage preview = BackTile::renderPreview(QSize(10, 7), 0xFFFFFF, tile);
+            QCOMPARE(preview.size(), QSize(10, 7));
+            for (int y = 0; y < 7; ++y)
+                for (int x = 0; x < 10; ++x) {
+                    QCOMPARE(preview.pixel(x, y), tile.pixel(x % size.width(), y % size.height()));
+                    if (x < 8 && y < 6)
+                        QCOMPARE(canvas.pixel(x, y),
+                            area.contains(x, y) ? tile.pixel((x - 3) % size.width(), (y - 1) % size.height())
+                                                : qRgb(0, 255, 0));
+                }
         }
+        QCOMPARE(BackTile::renderPreview(QSize(5, 4), ColourValue::fromRgb(0, 128, 0), QImage()),
+            plain(QSize(5, 4), qRgb(0, 128, 0)));
     }
 
     // Body -> (sliding, pattern, colour) and the body written back.

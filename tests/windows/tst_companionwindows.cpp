@@ -131,81 +131,25 @@ private slots:
         QCOMPARE(f.context().toolOpen, true);
     }
 
-    // A game window reaching past the screen's edge would take its companions with it; they are
-    // pulled back so that their whole frames stay on the screen.
-    void companionsStayOnScreen_data() { games_data(); }
-    void companionsStayOnScreen()
-    {
-        QFETCH(Game, which);
-        Fixture f(which);
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        f.game.window.setGeometry(screen.right() - 300, screen.bottom() - 200, 1000, 700);
-        f.game.picture = FakeGame::pictureOf(400, 200);
-        f.companions.showPreview();
-        f.companions.showToolbar();
-        for (QWidget* companion : { static_cast<QWidget*>(f.preview()), static_cast<QWidget*>(f.tool()) }) {
-            QVERIFY(companion);
-            QTRY_VERIFY(companion->isVisible());
-            QVERIFY2(screen.contains(companion->frameGeometry()), companion->metaObject()->className());
-        }
-    }
-
     // The open flags follow the windows: cleared at game load, set by the first activation (which
-    // opens nothing twice), cleared when a window is closed by hand, which deletes it.
-    void flagLifecycle()
+    // opens nothing twice). Minimising hides both without reloading. A window closed by hand is
+    // deleted and its flag cleared.
+    void lifecycle()
     {
         Fixture f(Game::Sliding);
-        f.game.picture = FakeGame::pictureOf(200, 150);
+        f.game.picture = FakeGame::pictureOf(400, 300);
         f.context().previewOpen = f.context().toolOpen = true;
         f.companions.onGameLoad();
         QVERIFY(!f.context().previewOpen && !f.context().toolOpen);
         f.companions.onFirstActivation();
-        QPointer<PreviewWindow> first = f.preview();
-        QPointer<ToolWindow> tool = f.tool();
-        QVERIFY(first && first->isVisible() && tool && tool->isVisible());
-        QVERIFY(f.context().previewOpen && f.context().toolOpen);
-        f.companions.onFirstActivation();
-        QCOMPARE(f.preview(), first.data());
-        QCOMPARE(f.tool(), tool.data());
-        first->close();
-        QCOMPARE(f.context().previewOpen, false);
-        QCOMPARE(f.companions.previewWindow(), nullptr);
-        flushDeletes();
-        QVERIFY(!first);
-        f.companions.onFirstActivation();
-        QVERIFY(f.preview() && f.preview()->isVisible());
-        QCOMPARE(f.tool(), tool.data());
-        tool->close();
-        QCOMPARE(f.context().toolOpen, false);
-        QCOMPARE(f.companions.toolWindow(), nullptr);
-    }
-
-    // Without a picture: the jigsaw's preview command does nothing, the sliding game's loads a
-    // hidden preview; a preview loaded at first activation shows with the first picture.
-    void previewWithoutPicture_data() { games_data(); }
-    void previewWithoutPicture()
-    {
-        QFETCH(Game, which);
-        Fixture f(which);
-        f.companions.showPreview();
-        QCOMPARE(f.preview() != nullptr, which == Game::Sliding);
-        QCOMPARE(f.context().previewOpen, which == Game::Sliding);
-        f.companions.onFirstActivation();
-        PreviewWindow* preview = f.preview();
-        QVERIFY(preview && !preview->isVisible());
-        f.game.picture = FakeGame::pictureOf(300, 200);
-        f.companions.pictureChanged();
-        QVERIFY(preview->isVisible());
-        QCOMPARE(preview->size(), QSize(186, 124));
-    }
-
-    void minimiseHidesWithoutReloading()
-    {
-        Fixture f(Game::Sliding);
-        f.game.picture = FakeGame::pictureOf(400, 300);
-        f.companions.onFirstActivation();
         QPointer<PreviewWindow> preview = f.preview();
         QPointer<ToolWindow> tool = f.tool();
+        QVERIFY(preview && preview->isVisible() && tool && tool->isVisible());
+        QVERIFY(f.context().previewOpen && f.context().toolOpen);
+        f.companions.onFirstActivation();
+        QCOMPARE(f.preview(), preview.data());
+        QCOMPARE(f.tool(), tool.data());
+
         const QRect previewGeometry = preview->geometry(), toolGeometry = tool->geometry();
         f.game.picture = FakeGame::pictureOf(100, 300); // a reload would pick this up
         f.companions.onGameWindowMinimised(true);
@@ -220,6 +164,45 @@ private slots:
         QCOMPARE(preview->geometry(), previewGeometry);
         QCOMPARE(tool->geometry(), toolGeometry);
         QCOMPARE(preview->Image1()->pixmap().size(), QSize(400, 300));
+
+        preview->close();
+        QCOMPARE(f.context().previewOpen, false);
+        QCOMPARE(f.companions.previewWindow(), nullptr);
+        flushDeletes();
+        QVERIFY(!preview);
+        f.companions.onFirstActivation();
+        QVERIFY(f.preview() && f.preview()->isVisible());
+        QCOMPARE(f.tool(), tool.data());
+        tool->close();
+        QCOMPARE(f.context().toolOpen, false);
+        QCOMPARE(f.companions.toolWindow(), nullptr);
+    }
+
+    // Without a picture: the jigsaw's preview command does nothing, the sliding game's loads a
+    // hidden preview; a preview loaded at first activation shows with the first picture. A game
+    // window reaching past the screen's edge would take its companions with it; they are pulled
+    // back so that their whole frames stay on the screen.
+    void previewWithoutPicture_data() { games_data(); }
+    void previewWithoutPicture()
+    {
+        QFETCH(Game, which);
+        Fixture f(which);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        f.game.window.setGeometry(screen.right() - 300, screen.bottom() - 200, 1000, 700);
+        f.companions.showPreview();
+        QCOMPARE(f.preview() != nullptr, which == Game::Sliding);
+        QCOMPARE(f.context().previewOpen, which == Game::Sliding);
+        f.companions.onFirstActivation();
+        PreviewWindow* preview = f.preview();
+        QVERIFY(preview && !preview->isVisible());
+        f.game.picture = FakeGame::pictureOf(300, 200);
+        f.companions.pictureChanged();
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->size(), QSize(186, 124));
+        for (QWidget* companion : { static_cast<QWidget*>(preview), static_cast<QWidget*>(f.tool()) }) {
+            QTRY_VERIFY(companion->isVisible());
+            QVERIFY2(screen.contains(companion->frameGeometry()), companion->metaObject()->className());
+        }
     }
 
     // Each enabled button calls PMenu with its index; disabled ones, presses released elsewhere and
@@ -277,33 +260,50 @@ private slots:
                 Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(widget, &move);
         };
-        moveOver(tool->LblMenu(9));
-        moveOver(tool);
-        for (int i = 0; i < 10; ++i)
-            QCOMPARE(textColour(tool->LblMenu(i)), i == 9 ? QColor(Qt::red) : QColor(Qt::black));
         moveOver(tool->LblMenu(4));
-        QCOMPARE(textColour(tool->LblMenu(4)), QColor(Qt::red));
-        QCOMPARE(textColour(tool->LblMenu(9)), QColor(Qt::black));
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(textColour(tool->LblMenu(i)), i == 4 ? QColor(Qt::red) : QColor(Qt::black));
+        moveOver(tool);
+        QCOMPARE(textColour(tool->LblMenu(4)), QColor(Qt::black));
     }
 
-    void exitButtonClosesEverything()
+    // Exit (the game closes itself and its companions from inside the click), and the companions
+    // object going before the game window it belongs to, delete every companion and clear the flags.
+    void everythingCloses_data()
     {
-        Fixture f(Game::Sliding);
-        f.game.picture = FakeGame::pictureOf(320, 240);
-        f.companions.onFirstActivation();
-        f.companions.showHelp();
-        QPointer<QWidget> tool = f.companions.toolWindow(), preview = f.companions.previewWindow(),
-                          help = f.companions.helpWindow();
-        clickButton(f.tool(), 9); // the game closes itself and its companions from inside the click
-        QCOMPARE(f.game.commands, QList<int> { 9 });
-        QVERIFY(!f.companions.toolWindow() && !f.companions.previewWindow() && !f.companions.helpWindow());
-        QVERIFY(!f.context().toolOpen && !f.context().previewOpen);
-        flushDeletes();
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("Exit button") << true;
+        QTest::newRow("companions destroyed") << false;
+    }
+    void everythingCloses()
+    {
+        QFETCH(bool, byExit);
+        TestSupport::ScriptedContext scripted;
+        FakeGame game;
+        game.picture = FakeGame::pictureOf(320, 240);
+        auto companions
+            = std::make_unique<GameCompanions>(scripted.context, game, byExit ? Game::Sliding : Game::Jigsaw);
+        game.companions = companions.get();
+        companions->onFirstActivation();
+        companions->showHelp();
+        QPointer<QWidget> tool = companions->toolWindow(), preview = companions->previewWindow(),
+                          help = companions->helpWindow();
+        QVERIFY(tool && preview && help);
+        if (byExit) {
+            clickButton(qobject_cast<ToolWindow*>(tool.data()), 9);
+            QCOMPARE(game.commands, QList<int> { 9 });
+            QVERIFY(!companions->toolWindow() && !companions->previewWindow() && !companions->helpWindow());
+            flushDeletes();
+        } else {
+            companions.reset();
+        }
         QVERIFY(!tool && !preview && !help);
+        QVERIFY(!scripted.context.toolOpen && !scripted.context.previewOpen);
     }
 
-    // About: modal over the game window, with the program's icon, gone once OK is clicked.
-    void aboutFromTheGame()
+    // About: modal over the game window, with the program's icon, gone once OK is clicked. Help: a
+    // modeless read-only guide in the context's language; a second command raises it.
+    void aboutAndHelp()
     {
         Fixture f(Game::Jigsaw);
         const QIcon icon(QPixmap::fromImage(FakeGame::pictureOf(32, 32, Qt::yellow)));
@@ -321,12 +321,7 @@ private slots:
         QTest::mouseClick(box->cmdOK(), Qt::LeftButton);
         flushDeletes();
         QVERIFY(!box);
-    }
 
-    // Help: a modeless read-only guide in the context's language; a second command raises it.
-    void helpWindow()
-    {
-        Fixture f(Game::Sliding);
         f.context().strings = StringTable(StringTable::Language::Chinese);
         f.companions.showHelp();
         auto* help = qobject_cast<FrmHelp*>(f.companions.helpWindow());
@@ -337,23 +332,6 @@ private slots:
         QCOMPARE(help->Text1()->geometry(), help->rect());
         f.companions.showHelp();
         QCOMPARE(f.companions.helpWindow(), help);
-    }
-
-    void destructionDeletesCompanions()
-    {
-        // The companions object goes before the game window it belongs to.
-        TestSupport::ScriptedContext scripted;
-        FakeGame game;
-        game.picture = FakeGame::pictureOf(10, 10);
-        auto companions = std::make_unique<GameCompanions>(scripted.context, game, Game::Jigsaw);
-        companions->onFirstActivation();
-        companions->showHelp();
-        QPointer<QWidget> tool = companions->toolWindow(), preview = companions->previewWindow(),
-                          help = companions->helpWindow();
-        QVERIFY(tool && preview && help);
-        companions.reset();
-        QVERIFY(!tool && !preview && !help);
-        QVERIFY(!scripted.context.toolOpen && !scripted.context.previewOpen);
     }
 };
 

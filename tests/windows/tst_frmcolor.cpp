@@ -22,13 +22,6 @@ QImage plainTile(QRgb colour)
     return tile;
 }
 
-QIcon someIcon()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::darkCyan);
-    return QIcon(pixmap);
-}
-
 template <typename T> T* child(const QWidget& dialog, const QString& name)
 {
     T* found = dialog.findChild<T*>(name);
@@ -88,7 +81,8 @@ private slots:
         QVERIFY(saveBackTile(jigsawTile, folder().filePath(QStringLiteral("bakdatae"))));
         QVERIFY(saveBackTile(plainTile(qRgb(200, 0, 0)), folder().filePath(QStringLiteral("bakdatal"))));
 
-        Frm_color dialog(context(), QStringLiteral("E0032768"), someIcon());
+        const QIcon icon(QPixmap::fromImage(plainTile(Qt::red)));
+        Frm_color dialog(context(), QStringLiteral("E0032768"), icon);
         QCOMPARE(dialog.selectedPattern(), 0);
         QCOMPARE(dialog.swatchColour(), 32768);
         QCOMPARE(borderedPatterns(dialog), QList<int> { 0 });
@@ -108,23 +102,10 @@ private slots:
         QVERIFY(dialog.isModal());
     }
 
-    void choosingAPatternMovesTheBorderAndRedraws()
-    {
-        Frm_color dialog(context(), QStringLiteral("F0132768"), {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        click(pattern(dialog, 3));
-        click(pattern(dialog, 12));
-        QCOMPARE(borderedPatterns(dialog), QList<int> { 12 });
-        QCOMPARE(dialog.selectedPattern(), 12);
-        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Imgshow"))->picture(), BackColourArt::pattern(12));
-        const QImage expected = BackTile::RenderBackTile(BackColourArt::pattern(12), 32768, false);
-        QCOMPARE(dialog.tile(), expected);
-        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Picture1_2"))->picture(),
-            BackTile::renderPreview(Frm_color::PreviewSize, 32768, expected));
-    }
-
-    void releaseOverThePalettePicksTheColourUnderThePointer_data()
+    // A pattern clicked moves the border and shows; a release over the palette, with either button,
+    // picks the colour under the pointer; both redraw the tile and the preview. A release over the
+    // preview changes nothing.
+    void choosing_data()
     {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<Qt::MouseButton>("button");
@@ -132,88 +113,81 @@ private slots:
         QTest::newRow("dark blue, right button") << QPoint(170, 110) << Qt::RightButton;
         QTest::newRow("grey column") << QPoint(250, 90) << Qt::LeftButton;
     }
-    void releaseOverThePalettePicksTheColourUnderThePointer()
+    void choosing()
     {
         QFETCH(QPoint, at);
         QFETCH(Qt::MouseButton, button);
         Frm_color dialog(context(), QStringLiteral("F0916777215"), {});
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        click(pattern(dialog, 3));
+        click(pattern(dialog, 12));
+        QCOMPARE(borderedPatterns(dialog), QList<int> { 12 });
+        QCOMPARE(dialog.selectedPattern(), 12);
+        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Imgshow"))->picture(), BackColourArt::pattern(12));
+        QCOMPARE(dialog.tile(), BackTile::RenderBackTile(BackColourArt::pattern(12), 0xFFFFFF, false));
         QTest::mouseClick(child<PictureBox>(dialog, QStringLiteral("Picture1_0")), button, {}, at);
         const int picked = ColourValue::fromColor(BackColourArt::palette().pixelColor(at));
         QVERIFY(picked != 0xFFFFFF);
         QCOMPARE(dialog.swatchColour(), picked);
-        QCOMPARE(dialog.tile(), BackTile::RenderBackTile(BackColourArt::pattern(9), picked, false));
-
-        // A release over the preview changes nothing.
+        const QImage expected = BackTile::RenderBackTile(BackColourArt::pattern(12), picked, false);
+        QCOMPARE(dialog.tile(), expected);
         QTest::mouseClick(
             child<PictureBox>(dialog, QStringLiteral("Picture1_2")), Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(dialog.swatchColour(), picked);
+        QCOMPARE(child<PictureBox>(dialog, QStringLiteral("Picture1_2"))->picture(),
+            BackTile::renderPreview(Frm_color::PreviewSize, picked, expected));
     }
 
     // The three ways out. OK writes the game's tile (also when nothing was chosen and there was no
-    // tile file: the game can always paint one) and returns the new body; Cancel returns "cancel"
-    // and the close box the body as given (even malformed), and neither writes anything.
-    void closing_data()
-    {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<int>("clicked"); // a pattern clicked first, -1 for none
-        QTest::addColumn<QString>("button"); // empty: the close box
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<int>("tilePattern"); // of bakdatal afterwards, -1 for unchanged
-        QTest::newRow("ok after a pattern") << "F0132768" << 5 << "Cmdok" << "F0532768" << 5;
-        QTest::newRow("ok right after opening") << "F02128" << -1 << "Cmdok" << "F02128" << 2;
-        QTest::newRow("cancel") << "F0132768" << 4 << "Cmdcancel" << "cancel" << -1;
-        QTest::newRow("close box") << "F0132768" << 11 << "" << "F0132768" << -1;
-        QTest::newRow("close box, malformed body") << "x9" << 11 << "" << "x9" << -1;
-    }
+    // tile file: the game can always paint one; unticked, a plain one) and returns the new body;
+    // Cancel returns "cancel" and the close box the body as given (even malformed), and neither
+    // writes anything. The other game's tile file is never written.
     void closing()
     {
-        QFETCH(QString, body);
-        QFETCH(int, clicked);
-        QFETCH(QString, button);
-        QFETCH(QString, result);
-        QFETCH(int, tilePattern);
-        QVERIFY(saveBackTile(plainTile(qRgb(1, 2, 3)), folder().filePath(QStringLiteral("bakdatal"))));
-        const QByteArray before = folder().read(QStringLiteral("bakdatal"));
-        if (tilePattern == 2)
+        // clicked: a control clicked first; no button: the close box.
+        struct Case {
+            QString body, clicked, button, result;
+            int tilePattern; // of the game's tile afterwards, -1 for unchanged
+            QString tileBefore; // "plain", "patterned" or "none"
+        };
+        const QList<Case> cases { { "F0132768", "Image1_5", "Cmdok", "F0532768", 5, "plain" },
+            { "F02128", "", "Cmdok", "F02128", 2, "none" },
+            { "E14255", "Check1", "Cmdok", "E14255", 14, "patterned" },
+            { "F0132768", "Image1_4", "Cmdcancel", "cancel", -1, "plain" },
+            { "F0132768", "Image1_11", "", "F0132768", -1, "plain" },
+            { "x9", "Image1_11", "", "x9", -1, "plain" } };
+        for (const Case& c : cases) {
             removeTileFiles();
-        Frm_color dialog(context(), body, {});
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        if (clicked >= 0)
-            click(pattern(dialog, clicked));
-        if (button.isEmpty())
-            QVERIFY(dialog.close());
-        else
-            click(child<QPushButton>(dialog, button));
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.strcolor(), result);
-        QCOMPARE(dialog.result(), int(button == u"Cmdok" ? QDialog::Accepted : QDialog::Rejected));
-        if (tilePattern >= 0)
-            QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatal"))),
-                BackTile::RenderBackTile(BackColourArt::pattern(tilePattern), body.mid(3).toInt(), false));
-        else
-            QCOMPARE(folder().read(QStringLiteral("bakdatal")), before);
-        QVERIFY(!folder().exists(QStringLiteral("bakdatae")));
-    }
-
-    void okWithoutBackPictureWritesAPlainTile()
-    {
-        // A patterned tile was saved: the box opens checked.
-        QVERIFY(saveBackTile(BackTile::RenderBackTile(BackColourArt::pattern(3), 255, true),
-            folder().filePath(QStringLiteral("bakdatae"))));
-        Frm_color dialog(context(), QStringLiteral("E14255"), {});
-        QVERIFY(child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        click(child<QCheckBox>(dialog, QStringLiteral("Check1")));
-        QVERIFY(!child<QCheckBox>(dialog, QStringLiteral("Check1"))->isChecked());
-        click(child<QPushButton>(dialog, QStringLiteral("Cmdok")));
-        QCOMPARE(dialog.strcolor(), QStringLiteral("E14255"));
-        QImage plain(BackColourArt::pattern(14).size(), QImage::Format_RGB32);
-        plain.fill(qRgb(255, 0, 0));
-        QCOMPARE(loadBackTile(folder().filePath(QStringLiteral("bakdatae"))), plain);
+            const bool sliding = c.body.startsWith(u'F');
+            const QString file = QStringLiteral("bakdata") + (sliding ? u'l' : u'e');
+            const QString other = QStringLiteral("bakdata") + (sliding ? u'e' : u'l');
+            if (c.tileBefore == u"plain")
+                QVERIFY(saveBackTile(plainTile(qRgb(1, 2, 3)), folder().filePath(file)));
+            else if (c.tileBefore == u"patterned")
+                QVERIFY(saveBackTile(
+                    BackTile::RenderBackTile(BackColourArt::pattern(3), 255, true), folder().filePath(file)));
+            const QByteArray before = folder().read(file);
+            Frm_color dialog(context(), c.body, {});
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            if (!c.clicked.isEmpty())
+                click(child<QWidget>(dialog, c.clicked));
+            if (c.button.isEmpty())
+                QVERIFY(dialog.close());
+            else
+                click(child<QPushButton>(dialog, c.button));
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.strcolor(), c.result);
+            QCOMPARE(dialog.result(), int(c.button == u"Cmdok" ? QDialog::Accepted : QDialog::Rejected));
+            if (c.tilePattern >= 0)
+                QCOMPARE(loadBackTile(folder().filePath(file)),
+                    BackTile::RenderBackTile(
+                        BackColourArt::pattern(c.tilePattern), c.body.mid(3).toInt(), false));
+            else
+                QCOMPARE(folder().read(file), before);
+            QVERIFY(!folder().exists(other));
+        }
     }
 
     // choose() shows the dialog modally and returns its result: OK, Cancel, or Escape (the body).
@@ -231,7 +205,7 @@ private slots:
                 else
                     dialog->findChild<QPushButton*>(control)->click();
             });
-            QCOMPARE(Frm_color::choose(nullptr, context(), QStringLiteral("E0312"), someIcon()), result);
+            QCOMPARE(Frm_color::choose(nullptr, context(), QStringLiteral("E0312"), {}), result);
             QCOMPARE(folder().exists(QStringLiteral("bakdatae")), control == QStringLiteral("Cmdok"));
         }
     }

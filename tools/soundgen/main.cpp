@@ -1,7 +1,7 @@
 // main.cpp: quarry-soundgen writes the game's wave files into the folder it is given, or checks
 // the sounds it makes (--check): each within the length of its kind, audible without clipping,
 // at rest at both ends so nothing clicks, and no two alike. The files beside the program are these
-// sounds byte for byte (tst_soundfiles), so the check holds for them.
+// sounds byte for byte (tst_qtmcidevices), so the check holds for them.
 #include "SoundBook.h"
 #include "Synth.h"
 #include "WaveWriter.h"
