@@ -336,9 +336,8 @@ class Run:
         columns, rows = max(x for x, _ in pixels) // step + 1, max(y for _, y in pixels) // step + 1
         far = [[sum(abs(a - b) for a, b in zip(pixels.get((i * step, j * step), background), background)) > 90
                 for i in range(columns)] for j in range(rows)]
-        # The board the pieces go into is far from the background too, but no piece: its picture
-        # makes one large region of far points, and its frame alone is narrower than a piece's
-        # point needs round it.
+        # Regions of far points: a piece alone, pieces lying over each other, or the board the
+        # pieces go into (its picture or its frame, with whatever touches it), the largest.
         region, sizes = {}, []
         for seed in ((i, j) for j in range(rows) for i in range(columns) if far[j][i] and (i, j) not in region):
             region[seed], stack = len(sizes), [seed]
@@ -361,22 +360,27 @@ class Run:
         reach = self.px(110) // step
         under = lambda x0, y0, x1, y1: any(frame.x + x0 < r.right and r.x < frame.x + x1 and frame.y + y0 < r.bottom
                                            and r.y < frame.y + y1 for r in covered)
-        pieces, room = [], []
+        board = max(range(len(sizes)), key=sizes.__getitem__) if len(sizes) > 1 else -1
+        candidates, room = [], []
         for j in range(rows):
             for i in range(columns):
                 x, y = i * step, j * step
                 if not (left <= x < right and top <= y < bottom):
                     continue
-                if (3 <= i < columns - 3 and 3 <= j < rows - 3 and not under(x, y, x + 1, y + 1)
-                        and count(i - 3, j - 3, i + 4, j + 4) == 49
-                        and sizes[region[(i, j)]] * step * step < self.px(250) ** 2
-                        and all(abs(x - px) >= self.px(60) or abs(y - py) >= self.px(60) for px, py in pieces)):
-                    pieces.append((x, y))
+                if (2 <= i < columns - 2 and 2 <= j < rows - 2 and not under(x, y, x + 1, y + 1)
+                        and count(i - 2, j - 2, i + 3, j + 3) == 25 and region[(i, j)] != board):
+                    candidates.append((sizes[region[(i, j)]], x, y))
                 lo_x, lo_y, hi_x, hi_y = x - reach * step, y - reach * step, x + reach * step, y + reach * step
                 if (left <= lo_x and top <= lo_y and hi_x < right and hi_y < bottom
                         and count(i - reach, j - reach, i + reach + 1, j + reach + 1) == 0
                         and not under(lo_x, lo_y, hi_x, hi_y)):
                     room.append((x, y))
+        # The smallest regions first: most likely one piece alone, so that the piece a press
+        # takes (the topmost there) is the one whose pixels the driver looked at.
+        pieces = []
+        for _, x, y in sorted(candidates):
+            if all(abs(x - px) >= self.px(60) or abs(y - py) >= self.px(60) for px, py in pieces):
+                pieces.append((x, y))
         return pieces, room
 
     def same_patch(self, shot, at, other, to):
