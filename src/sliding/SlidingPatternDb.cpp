@@ -81,7 +81,7 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
         size *= static_cast<std::size_t>(Cells - i);
     auto table = std::make_unique<Table>();
     table->homes = homes;
-    table->distance.assign(size, 0xFF);
+    table->distance.assign(std::size_t(1) << (4 * count), 0xFF);
     std::uint8_t* const distance = table->distance.data();
     // Placements whose open cells form one region: one bit each, small enough to stay in the
     // cache while the distances are written far less often. Those whose open cells fall apart:
@@ -103,7 +103,7 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
             occupied |= 1u << homes[i];
         }
         const std::uint32_t rank0 = rank(homes.data(), count);
-        distance[rank0] = 0;
+        distance[index(homes.data(), count)] = 0;
         seen[rank0 / 64] |= std::uint64_t(1) << (rank0 % 64);
         const std::uint32_t open = ~occupied & AllCells;
         for (std::uint32_t left = open; left != 0; left &= ~flood(left & (0u - left), open)) {
@@ -169,12 +169,14 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
                 }
                 const bool first = !(seenWord.load(std::memory_order_relaxed) & seenBit)
                     && !(seenWord.fetch_or(seenBit, std::memory_order_relaxed) & seenBit);
+                // The positions in the state's low digits are the table index.
+                const std::uint32_t placement = (state & ((1u << regionShift) - 1u) & ~(0xFu << (4 * i)))
+                    | (static_cast<std::uint32_t>(to) << (4 * i));
                 if (first)
-                    distance[r] = depth;
+                    distance[placement] = depth;
                 else if (isSingle(movedOpen))
                     continue;
-                out.push_back((state & ~((0xFu << (4 * i)) | (0xFu << regionShift)))
-                    | (static_cast<std::uint32_t>(to) << (4 * i)) | (static_cast<std::uint32_t>(region) << regionShift));
+                out.push_back(placement | (static_cast<std::uint32_t>(region) << regionShift));
             }
         }
     };
