@@ -6,6 +6,7 @@
 #include "BackTileFile.h"
 #include "TestSupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -134,50 +135,41 @@ private slots:
         QVERIFY2(QFile::copy(built, m_program), qPrintable(built));
     }
 
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status"); // -1: still running (a message box waits for the player)
-        QTest::addColumn<QString>("out"); // part of stdout, or of stderr when the status is not 0
-        QTest::newRow("version") << QStringList { "--version" } << 0 << "Quarry Puzzle 2.";
-        QTest::newRow("help") << QStringList { "--help" } << 0 << "--logic";
-        QTest::newRow("both games") << QStringList { "--jigsaw", "--logic" } << 2
-                                    << "cannot be given together";
-        QTest::newRow("two files") << QStringList { "a.png", "b.png" } << 2 << "Only one picture file";
-        QTest::newRow("unknown option") << QStringList { "--tiles" } << 2 << "Unknown option";
-        QTest::newRow("missing file") << QStringList { "--logic", "gone.png" } << -1
-                                      << "\"gone.png\" cannot be opened: the file does not exist";
-    }
     void commandLine()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, out);
-        QProcess process;
-        process.setWorkingDirectory(m_dir.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        process.setProcessEnvironment(env);
-        process.start(m_program, arguments);
-        QVERIFY(process.waitForStarted());
-        if (status >= 0) {
-            QVERIFY(process.waitForFinished(60000));
-            QCOMPARE(process.exitCode(), status);
-            const QByteArray text
-                = status == 0 ? process.readAllStandardOutput() : process.readAllStandardError();
-            QVERIFY2(text.contains(out.toUtf8()), text.constData());
-            return;
+        // arguments, status (-1: still running, a message box waits for the player), and a part of
+        // stdout (of stderr when the status is not 0)
+        const QList<std::tuple<QStringList, int, QString>> rows { { { "--version" }, 0, "Quarry Puzzle 2." },
+            { { "--help" }, 0, "--logic" }, { { "--jigsaw", "--logic" }, 2, "cannot be given together" },
+            { { "a.png", "b.png" }, 2, "Only one picture file" }, { { "--tiles" }, 2, "Unknown option" },
+            { { "--logic", "gone.png" }, -1, "\"gone.png\" cannot be opened: the file does not exist" } };
+        for (const auto& [arguments, status, out] : rows) {
+            QProcess process;
+            process.setWorkingDirectory(m_dir.path());
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+            process.setProcessEnvironment(env);
+            process.start(m_program, arguments);
+            QVERIFY(process.waitForStarted());
+            if (status >= 0) {
+                QVERIFY(process.waitForFinished(60000));
+                QCOMPARE(process.exitCode(), status);
+                const QByteArray text
+                    = status == 0 ? process.readAllStandardOutput() : process.readAllStandardError();
+                QVERIFY2(text.contains(out.toUtf8()), text.constData());
+                continue;
+            }
+            // The refusal is told (and logged) while the game window waits on the player's OK.
+            QByteArray err;
+            process.setReadChannel(QProcess::StandardError);
+            while (!err.contains(out.toUtf8()) && process.waitForReadyRead(60000))
+                err += process.readAllStandardError();
+            process.kill();
+            process.waitForFinished();
+            QVERIFY2(err.contains(out.toUtf8()), err.constData());
         }
-        // The refusal is told (and logged) while the game window waits on the player's OK.
-        QByteArray err;
-        process.setReadChannel(QProcess::StandardError);
-        while (!err.contains(out.toUtf8()) && process.waitForReadyRead(60000))
-            err += process.readAllStandardError();
-        process.kill();
-        process.waitForFinished();
-        QVERIFY2(err.contains(out.toUtf8()), err.constData());
     }
 };
 
-QTEST_GUILESS_MAIN(TestInspect)
+QTEST_MAIN(TestInspect)
 #include "tst_inspect.moc"

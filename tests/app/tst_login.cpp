@@ -4,40 +4,31 @@
 #include "RecordingMciDevices.h"
 #include "TestSupport.h"
 
-#include <QApplication>
 #include <QtTest>
 
-class TestLogin : public QObject
-{
+class TestLogin : public QObject {
     Q_OBJECT
 
 private slots:
-    void hoverRule_data()
-    {
-        QTest::addColumn<QString>("moves"); // digits = buttons, b = background
-        QTest::addColumn<int>("highlighted");
-        QTest::addColumn<int>("changes");
-        QTest::newRow("one button") << "0" << 0 << 1;
-        QTest::newRow("0 straight to 2") << "02" << 2 << 2;
-        QTest::newRow("repeated moves change nothing") << "1111" << 1 << 1;
-        QTest::newRow("background resets once") << "1bbb" << -1 << 2;
-        QTest::newRow("background first does nothing") << "bb" << -1 << 0;
-        QTest::newRow("back on the same button") << "2b2" << 2 << 3;
-    }
     void hoverRule()
     {
-        QFETCH(QString, moves);
-        QFETCH(int, highlighted);
-        QFETCH(int, changes);
-        LoginButtons buttons;
-        int changed = 0;
-        for (QChar m : moves)
-            changed += (m == u'b' ? buttons.hoverBackground() : buttons.hoverButton(m.digitValue())) ? 1 : 0;
-        QCOMPARE(buttons.highlighted(), highlighted);
-        QCOMPARE(changed, changes);
-        for (int i = 0; i < LoginButtons::Count; ++i) {
-            QCOMPARE(buttons.bordered(i), i == highlighted);
-            QCOMPARE(buttons.face(i), i == highlighted ? i + 3 : i);
+        const QList<std::tuple<QString, int, int>> rows {
+            // moves (digits: buttons, b: background), lit, changes
+            { "0", 0, 1 }, { "02", 2, 2 }, { "1111", 1, 1 }, // repeated moves change nothing
+            { "1bbb", -1, 2 }, { "bb", -1, 0 }, { "2b2", 2, 3 }
+        }; // the background resets once
+        for (const auto& [moves, highlighted, changes] : rows) {
+            LoginButtons buttons;
+            int changed = 0;
+            for (QChar m : moves)
+                changed
+                    += (m == u'b' ? buttons.hoverBackground() : buttons.hoverButton(m.digitValue())) ? 1 : 0;
+            QCOMPARE(buttons.highlighted(), highlighted);
+            QCOMPARE(changed, changes);
+            for (int i = 0; i < LoginButtons::Count; ++i) {
+                QCOMPARE(buttons.bordered(i), i == highlighted);
+                QCOMPARE(buttons.face(i), i == highlighted ? i + 3 : i);
+            }
         }
     }
 

@@ -81,37 +81,28 @@ class TestGameSounds : public QObject
     Q_OBJECT
 
 private slots:
-    // The alias is the command's fourth word from the end.
-    void openCommand_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("minute");
-        QTest::addColumn<QString>("command");
-        QTest::newRow("wave") << "/g/sound/login2.wav" << 37
-                              << "Open /g/sound/login2.wav ALIAS wav37 TYPE Waveaudio wait";
-        QTest::newRow("spaces quoted") << "/my games/sound/move1.wav" << 5
-                                       << "Open \"/my games/sound/move1.wav\" ALIAS wav5 TYPE Waveaudio wait";
-        QTest::newRow("ending as written")
-            << "/g/FANFARE.WaV" << 0 << "Open /g/FANFARE.WaV ALIAS WaV0 TYPE Waveaudio wait";
-        QTest::newRow("video") << "clip.avi" << 59 << "Open clip.avi ALIAS avi59 TYPE AviVideo wait";
-        QTest::newRow("midi") << "tune.MID" << 12 << "Open tune.MID ALIAS MID12 TYPE Sequencer wait";
-        QTest::newRow("last three only") << "xwav" << 8 << "Open xwav ALIAS wav8 TYPE Waveaudio wait";
-        QTest::newRow("mp3 opens nothing") << "/g/song.mp3" << 37 << "";
-        QTest::newRow("wave extension") << "/g/song.wave" << 37 << "";
-        QTest::newRow("too short") << "av" << 37 << "";
-        QTest::newRow("empty") << "" << 37 << "";
-    }
+    // The alias is the command's fourth word from the end; an empty command: nothing opens.
     void openCommand()
     {
-        QFETCH(QString, file);
-        QFETCH(int, minute);
-        QFETCH(QString, command);
-        RecordingMciDevices devices;
-        Mmedia media(&devices, [minute] { return minute; });
-        media.mmOpen(file);
-        QCOMPARE(devices.commands(), command.isEmpty() ? QStringList() : QStringList { command });
-        QCOMPARE(media.alias(), command.section(u' ', -4, -4));
-        QCOMPARE(media.Filename(), command.isEmpty() ? QString() : file);
+        const QList<std::tuple<QString, int, QString>> rows { // file, minute, command
+            { "/g/sound/login2.wav", 37, "Open /g/sound/login2.wav ALIAS wav37 TYPE Waveaudio wait" },
+            { "/my games/sound/move1.wav", 5,
+                "Open \"/my games/sound/move1.wav\" ALIAS wav5 TYPE Waveaudio wait" },
+            { "/g/FANFARE.WaV", 0,
+                "Open /g/FANFARE.WaV ALIAS WaV0 TYPE Waveaudio wait" }, // ending as written
+            { "clip.avi", 59, "Open clip.avi ALIAS avi59 TYPE AviVideo wait" },
+            { "tune.MID", 12, "Open tune.MID ALIAS MID12 TYPE Sequencer wait" },
+            { "xwav", 8, "Open xwav ALIAS wav8 TYPE Waveaudio wait" }, // the last three letters only
+            { "/g/song.mp3", 37, "" }, { "/g/song.wave", 37, "" }, { "av", 37, "" }, { "", 37, "" }
+        };
+        for (const auto& [file, minute, command] : rows) {
+            RecordingMciDevices devices;
+            Mmedia media(&devices, [minute = minute] { return minute; });
+            media.mmOpen(file);
+            QCOMPARE(devices.commands(), command.isEmpty() ? QStringList() : QStringList { command });
+            QCOMPARE(media.alias(), command.section(u' ', -4, -4));
+            QCOMPARE(media.Filename(), command.isEmpty() ? QString() : file);
+        }
     }
 
     // Every operation on an open object, Play waiting or not, and the seek positions as written.
@@ -182,36 +173,25 @@ private slots:
         QCOMPARE(media.Filename(), QString());
     }
 
-    void replies_data()
-    {
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<float>("number");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("plain") << "1500" << 1500.0f << "1500";
-        QTest::newRow("cut at NUL") << QStringLiteral("240") + QChar(u'\0') + QStringLiteral("999") << 240.0f
-                                    << "240";
-        QTest::newRow("fraction") << "12.5" << 12.5f << "12.5";
-        QTest::newRow("trailing text") << "300ms" << 300.0f << "300ms";
-        QTest::newRow("word") << "playing" << 0.0f << "playing";
-        QTest::newRow("empty") << "" << 0.0f << "";
-        QTest::newRow("NUL first") << QString(QChar(u'\0')) + QStringLiteral("77") << 0.0f << "";
-        QTest::newRow("cut at 255") << QString(254, u'0') + QStringLiteral("12") << 1.0f
-                                    << QString(254, u'0') + QStringLiteral("1");
-    }
+    // A reply is cut at its first NUL and at 255 characters; its number is its leading digits.
     void replies()
     {
-        QFETCH(QString, reply);
-        QFETCH(float, number);
-        QFETCH(QString, text);
-        RecordingMciDevices devices;
-        Mmedia media(&devices, [] { return 1; });
-        media.mmOpen(QStringLiteral("a.wav"));
-        devices.setReply(QStringLiteral("Status wav1 length"), reply);
-        devices.setReply(QStringLiteral("Status wav1 position"), reply);
-        devices.setReply(QStringLiteral("Status wav1 mode"), reply);
-        QCOMPARE(media.Length(), number);
-        QCOMPARE(media.Position(), number);
-        QCOMPARE(media.Status(), text);
+        const QString zeros(254, u'0');
+        const QList<std::tuple<QString, float, QString>> rows { { "1500", 1500.0f, "1500" },
+            { QStringLiteral("240") + QChar(u'\0') + QStringLiteral("999"), 240.0f, "240" },
+            { "12.5", 12.5f, "12.5" }, { "300ms", 300.0f, "300ms" }, { "playing", 0.0f, "playing" },
+            { "", 0.0f, "" }, { QString(QChar(u'\0')) + QStringLiteral("77"), 0.0f, "" },
+            { zeros + "12", 1.0f, zeros + "1" } };
+        for (const auto& [reply, number, text] : rows) {
+            RecordingMciDevices devices;
+            Mmedia media(&devices, [] { return 1; });
+            media.mmOpen(QStringLiteral("a.wav"));
+            for (const char* item : { "length", "position", "mode" })
+                devices.setReply(QStringLiteral("Status wav1 ") + QLatin1String(item), reply);
+            QCOMPARE(media.Length(), number);
+            QCOMPARE(media.Position(), number);
+            QCOMPARE(media.Status(), text);
+        }
     }
 
     // Two devices of the same kind opened within one minute: the second must still be heard.

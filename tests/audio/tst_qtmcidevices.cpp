@@ -74,37 +74,32 @@ class TestQtMciDevices : public QObject
     Q_OBJECT
 
 private slots:
-    void waveInfo_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("info"); // channels, rate, frames, milliseconds; empty when unreadable
-        QTest::newRow("one second mono") << silentWave(1, 22050, 16, 22050) << "1 22050 22050 1000";
-        QTest::newRow("stereo 44.1k") << silentWave(2, 44100, 16, 11025) << "2 44100 11025 250";
-        QTest::newRow("rounded down") << silentWave(1, 44100, 16, 44099) << "1 44100 44099 999";
-        QTest::newRow("odd chunk before data")
-            << buildWave({ 1, 8000, 8, 4000, QByteArray("LISTabc"), 0 }) << "1 8000 4000 500";
-        QTest::newRow("data claims more than present")
-            << buildWave({ 1, 1000, 16, 100, {}, 100000 }) << "1 1000 100 100";
-        QTest::newRow("not riff") << QByteArray("RIFX0000WAVEfmt ") << "";
-        QTest::newRow("no data chunk") << silentWave(1, 22050, 16, 10).left(36) << "";
-        QTest::newRow("zero rate") << silentWave(1, 0, 16, 10) << "";
-        QTest::newRow("empty") << QByteArray() << "";
-    }
     void waveInfo()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, info);
+        const QList<std::pair<QByteArray, QString>> rows { // channels, rate, frames, ms; empty: unreadable
+            { silentWave(1, 22050, 16, 22050), "1 22050 22050 1000" },
+            { silentWave(2, 44100, 16, 11025), "2 44100 11025 250" },
+            { silentWave(1, 44100, 16, 44099), "1 44100 44099 999" }, // rounded down
+            { buildWave({ 1, 8000, 8, 4000, QByteArray("LISTabc"), 0 }),
+                "1 8000 4000 500" }, // odd chunk first
+            { buildWave({ 1, 1000, 16, 100, {}, 100000 }),
+                "1 1000 100 100" }, // data claims more than present
+            { QByteArray("RIFX0000WAVEfmt "), "" }, { silentWave(1, 22050, 16, 10).left(36), "" }, // no data
+            { silentWave(1, 0, 16, 10), "" }, { QByteArray(), "" }
+        };
         TestSupport::DataFolder folder;
-        folder.write(QStringLiteral("x.wav"), bytes);
-        const auto read = WaveFile::readInfo(folder.filePath(QStringLiteral("x.wav")));
-        QCOMPARE(read.has_value(), !info.isEmpty());
-        if (read)
-            QCOMPARE(QStringLiteral("%1 %2 %3 %4")
-                         .arg(read->channels)
-                         .arg(read->sampleRate)
-                         .arg(read->frames())
-                         .arg(read->durationMs()),
-                info);
+        for (const auto& [bytes, info] : rows) {
+            folder.write(QStringLiteral("x.wav"), bytes);
+            const auto read = WaveFile::readInfo(folder.filePath(QStringLiteral("x.wav")));
+            QVERIFY2(read.has_value() == !info.isEmpty(), qPrintable(info));
+            if (read)
+                QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                             .arg(read->channels)
+                             .arg(read->sampleRate)
+                             .arg(read->frames())
+                             .arg(read->durationMs()),
+                    info);
+        }
     }
 
     void commands_data()
@@ -180,51 +175,45 @@ private slots:
             int(command.contains(u"open2") && result == 0) + int(!command.startsWith(u"Close")));
     }
 
-    void sequences_data()
-    {
-        // Steps "time file flags result [output]"; "-" is the empty file name; the output is "absent" or
-        // "refuses" to start for that step. A failed start leaves the player free.
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("log");
-        QTest::newRow("dropped one millisecond early") << QStringList { "0 long.wav 8209 1",
-            "499 short.wav 8209 0" } << QStringList { "start long.wav" };
-        QTest::newRow("free once over") << QStringList { "0 long.wav 8209 1", "500 short.wav 8209 1" }
-                                        << QStringList { "start long.wav", "start short.wav" };
-        QTest::newRow("a dropped effect takes no time")
-            << QStringList { "0 long.wav 8209 1", "400 short.wav 8209 0", "500 short.wav 8209 1" }
-            << QStringList { "start long.wav", "start short.wav" };
-        QTest::newRow("short one is over sooner")
-            << QStringList { "0 short.wav 8209 1", "200 long.wav 8209 1", "300 short.wav 8209 0" }
-            << QStringList { "start short.wav", "start long.wav" };
-        QTest::newRow("without no-stop it cuts in") << QStringList { "0 long.wav 8209 1",
-            "100 short.wav 1 1" } << QStringList { "start long.wav", "stop", "start short.wav" };
-        QTest::newRow("missing file occupies nothing") << QStringList { "0 absent.wav 8209 0",
-            "1 short.wav 8209 1" } << QStringList { "start short.wav" };
-        QTest::newRow("empty name silences") << QStringList { "0 long.wav 8209 1", "100 - 0 1",
-            "101 short.wav 8209 1" } << QStringList { "start long.wav", "stop", "start short.wav" };
-        QTest::newRow("no output") << QStringList { "0 long.wav 8209 0 absent", "0 short.wav 8209 1" }
-                                   << QStringList { "start short.wav" };
-        QTest::newRow("start fails") << QStringList { "0 long.wav 8209 0 refuses", "0 short.wav 8209 1" }
-                                     << QStringList { "start long.wav", "start short.wav" };
-        QTest::newRow("failed cut-in")
-            << QStringList { "0 long.wav 8209 1", "100 short.wav 1 0 refuses", "200 short.wav 8209 1" }
-            << QStringList { "start long.wav", "stop", "start short.wav", "start short.wav" };
-    }
+    // Steps "time file flags result [output]"; "-" is the empty file name; the output is "absent" or
+    // "refuses" to start for that step. A failed start leaves the player free.
     void sequences()
     {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, log);
-        Rig rig;
-        const qint64 origin = rig.now;
-        for (const QString& step : steps) {
-            const QStringList parts = step.split(u' ');
-            rig.now = origin + parts[0].toLongLong();
-            const QString file = parts[1] == u"-" ? QString() : parts[1];
-            rig.output->present = parts.value(4) != u"absent";
-            rig.output->startWorks = parts.value(4) != u"refuses";
-            QCOMPARE(rig.play(file, parts[2].toUInt()), parts[3] == u"1");
+        const QList<std::pair<QStringList, QStringList>> rows {
+            // steps, the output's log
+            { { "0 long.wav 8209 1", "499 short.wav 8209 0" },
+                { "start long.wav" } }, // dropped one millisecond early
+            { { "0 long.wav 8209 1", "500 short.wav 8209 1" },
+                { "start long.wav", "start short.wav" } }, // free once over
+            { { "0 long.wav 8209 1", "400 short.wav 8209 0", "500 short.wav 8209 1" },
+                { "start long.wav", "start short.wav" } }, // a dropped effect takes no time
+            { { "0 short.wav 8209 1", "200 long.wav 8209 1", "300 short.wav 8209 0" },
+                { "start short.wav", "start long.wav" } }, // short one is over sooner
+            { { "0 long.wav 8209 1", "100 short.wav 1 1" },
+                { "start long.wav", "stop", "start short.wav" } }, // without no-stop it cuts in
+            { { "0 absent.wav 8209 0", "1 short.wav 8209 1" },
+                { "start short.wav" } }, // missing file occupies nothing
+            { { "0 long.wav 8209 1", "100 - 0 1", "101 short.wav 8209 1" },
+                { "start long.wav", "stop", "start short.wav" } }, // empty name silences
+            { { "0 long.wav 8209 0 absent", "0 short.wav 8209 1" }, { "start short.wav" } }, // no output
+            { { "0 long.wav 8209 0 refuses", "0 short.wav 8209 1" },
+                { "start long.wav", "start short.wav" } }, // start fails
+            { { "0 long.wav 8209 1", "100 short.wav 1 0 refuses", "200 short.wav 8209 1" },
+                { "start long.wav", "stop", "start short.wav", "start short.wav" } }, // failed cut-in
+        };
+        for (const auto& [steps, log] : rows) {
+            Rig rig;
+            const qint64 origin = rig.now;
+            for (const QString& step : steps) {
+                const QStringList parts = step.split(u' ');
+                rig.now = origin + parts[0].toLongLong();
+                const QString file = parts[1] == u"-" ? QString() : parts[1];
+                rig.output->present = parts.value(4) != u"absent";
+                rig.output->startWorks = parts.value(4) != u"refuses";
+                QCOMPARE(rig.play(file, parts[2].toUInt()), parts[3] == u"1");
+            }
+            QCOMPARE(rig.output->log, log);
         }
-        QCOMPARE(rig.output->log, log);
     }
 
     void soundSystemFillsTheContext()

@@ -201,51 +201,36 @@ private slots:
         QCOMPARE(QFile::permissions(file), permissions);
     }
 
-    void backgroundBody_data()
-    {
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<int>("colour");
-        QTest::newRow("sliding default") << SlidingDefault << "F0132768" << 32768;
-        QTest::newRow("white") << "G0,BF1516777215,S1," << "F1516777215" << 16777215;
-        QTest::newRow("first B") << "G1,BE0200255,BF0300000," << "E0200255" << 255;
-        QTest::newRow("no comma after") << "G0,BF0165280" << "F0165280" << 65280;
-        QTest::newRow("short body") << "G0,BF1,S1," << "F1" << 0;
-        QTest::newRow("empty body") << "G0,B,S1," << "" << 0;
-        QTest::newRow("no B") << "G0,D1,S1," << "" << 0;
-    }
     void backgroundBody()
     {
-        QFETCH(QString, record);
-        QFETCH(QString, body);
-        QFETCH(int, colour);
-        QCOMPARE(FavFields::backgroundBody(record), body);
-        QCOMPARE(FavFields::backColour(record), colour);
+        const QList<std::tuple<QString, QString, int>> rows { // record, body, colour
+            { SlidingDefault, "F0132768", 32768 }, { "G0,BF1516777215,S1,", "F1516777215", 16777215 },
+            { "G1,BE0200255,BF0300000,", "E0200255", 255 }, // the first B
+            { "G0,BF0165280", "F0165280", 65280 }, { "G0,BF1,S1,", "F1", 0 }, { "G0,B,S1,", "", 0 },
+            { "G0,D1,S1,", "", 0 }
+        };
+        for (const auto& [record, body, colour] : rows) {
+            QCOMPARE(FavFields::backgroundBody(record), body);
+            QCOMPARE(FavFields::backColour(record), colour);
+        }
     }
 
     // One digit per flag: tile numbers, tile borders, swap mode, rotation, shape-board family, sound.
-    void flags_data()
-    {
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<QString>("flags");
-        QTest::newRow("out of range") << "L2,K2,M2,R2,S2," << QStringLiteral("011101");
-        QTest::newRow("all on") << "L1,K1,M1,R1,S1," << QStringLiteral("111111");
-        QTest::newRow("all off") << "L0,K0,M0,R0,S0," << QStringLiteral("000000");
-        QTest::newRow("fractions") << "L0.5,K0.5,M0.5,R0.5,S0.5," << QStringLiteral("011101");
-        QTest::newRow("after the tag") << ",BF0132768,D1,M1,L0,K1,S0," << QStringLiteral("011010");
-    }
     void flags()
     {
-        QFETCH(QString, record);
-        QFETCH(QString, flags);
-        QString read;
-        for (const bool on : { FavFields::tileNumbersOn(record), FavFields::tileBordersOn(record),
-                 FavFields::swapModeOn(record), FavFields::rotationOn(record),
-                 FavFields::shapeBoardFamily(record), FavFields::soundOn(record) })
-            read += on ? u'1' : u'0';
-        QCOMPARE(read, flags);
-        QCOMPARE(SoundSwitch::caption(record),
-            flags.endsWith(u'1') ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
+        const QList<std::pair<QString, QString>> rows { { "L2,K2,M2,R2,S2,", "011101" },
+            { "L1,K1,M1,R1,S1,", "111111" }, { "L0,K0,M0,R0,S0,", "000000" },
+            { "L0.5,K0.5,M0.5,R0.5,S0.5,", "011101" }, { ",BF0132768,D1,M1,L0,K1,S0,", "011010" } };
+        for (const auto& [record, flags] : rows) {
+            QString read;
+            for (const bool on : { FavFields::tileNumbersOn(record), FavFields::tileBordersOn(record),
+                     FavFields::swapModeOn(record), FavFields::rotationOn(record),
+                     FavFields::shapeBoardFamily(record), FavFields::soundOn(record) })
+                read += on ? u'1' : u'0';
+            QCOMPARE(read, flags);
+            QCOMPARE(SoundSwitch::caption(record),
+                flags.endsWith(u'1') ? QStringLiteral("Close Sound") : QStringLiteral("Open Sound"));
+        }
     }
 
     // A change a read-only file does not take holds for the window, over every later read, until
@@ -253,8 +238,8 @@ private slots:
     void sessionKeepsUnsavedChanges()
     {
         TestSupport::DataFolder folder;
-        folder.write(QStringLiteral("fav.dll"), BothLines);
-        const QString path = folder.filePath(QStringLiteral("fav.dll"));
+        folder.write(Fav, BothLines);
+        const QString path = folder.filePath(Fav);
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         ScriptedRandom random({ 0.0 });
         FavSession session(folder.path(), Game::Sliding);
@@ -266,7 +251,7 @@ private slots:
         const QString changed = QStringLiteral("G0,BF0365280,D0,M1,L1,K1,S0,");
         QCOMPARE(record, changed);
         QCOMPARE(session.read(random), changed);
-        QCOMPARE(folder.read(QStringLiteral("fav.dll")), BothLines);
+        QCOMPARE(folder.read(Fav), BothLines);
         QCOMPARE(session.caption(QStringLiteral("T"), english),
             QStringLiteral("T - Settings cannot be saved (%1)").arg(QDir::toNativeSeparators(path)));
 
@@ -276,44 +261,34 @@ private slots:
         QCOMPARE(session.read(random), QStringLiteral("G0,BF0365280,D0,M1,L1,K1,S1,"));
         record = session.update(record, FavChange::background(QStringLiteral("F0365280")));
         record = session.update(record, FavChange::field(u'L', QStringLiteral("1")));
-        QCOMPARE(folder.read(QStringLiteral("fav.dll")).left(14), QByteArray("G0,BF0365280,D"));
+        QCOMPARE(folder.read(Fav).left(14), QByteArray("G0,BF0365280,D"));
         QVERIFY(!session.hasUnsavedChanges());
     }
 
-    void lineReader_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<qint64>("limit");
-        QTest::addColumn<QList<QByteArray>>("lines");
-        QTest::addColumn<bool>("failed");
-        const QByteArray longLine(150'000, 'y'); // spans three chunks
-        QTest::newRow("every line end") << QByteArray("a\r\nb\rc\nd") << qint64(100) << QList<QByteArray>{"a", "b", "c", "d"}
-                                        << false;
-        QTest::newRow("blank lines skipped") << QByteArray("\r\n\n\r\r\nx\r\r\n\n") << qint64(100)
-                                             << QList<QByteArray>{"x"} << false;
-        QTest::newRow("empty") << QByteArray() << qint64(100) << QList<QByteArray>() << false;
-        QTest::newRow("exactly the limit") << QByteArray("abc\r\n") << qint64(5) << QList<QByteArray>{"abc"} << false;
-        QTest::newRow("beyond the limit") << QByteArray("abc\r\nd") << qint64(5) << QList<QByteArray>() << true;
-        QTest::newRow("line across chunks") << QByteArray("a\r\n" + longLine + "\r\nb") << (qint64(1) << 20)
-                                            << QList<QByteArray>{"a", longLine, "b"} << false;
-    }
     void lineReader()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(qint64, limit);
-        QFETCH(QList<QByteArray>, lines);
-        QFETCH(bool, failed);
-        QBuffer buffer(&bytes);
-        QVERIFY(buffer.open(QIODevice::ReadOnly));
-        FavLineReader reader(buffer, limit);
-        QList<QByteArray> read;
-        QByteArray line;
-        while (reader.next(line))
-            read << line;
-        QCOMPARE(reader.failed(), failed);
-        // A failure may come after some lines; what counts is that it is reported.
-        if (!failed)
-            QCOMPARE(read, lines);
+        const QByteArray longLine(150'000, 'y'); // spans three chunks
+        const QList<std::tuple<QByteArray, qint64, QList<QByteArray>, bool>> rows {
+            // bytes, limit, lines, failed
+            { "a\r\nb\rc\nd", 100, { "a", "b", "c", "d" }, false }, // every line end
+            { "\r\n\n\r\r\nx\r\r\n\n", 100, { "x" }, false }, // blank lines skipped
+            { QByteArray(), 100, {}, false }, { "abc\r\n", 5, { "abc" }, false }, // exactly the limit
+            { "abc\r\nd", 5, {}, true },
+            { "a\r\n" + longLine + "\r\nb", qint64(1) << 20, { "a", longLine, "b" }, false }
+        };
+        for (auto [bytes, limit, lines, failed] : rows) {
+            QBuffer buffer(&bytes);
+            QVERIFY(buffer.open(QIODevice::ReadOnly));
+            FavLineReader reader(buffer, limit);
+            QList<QByteArray> read;
+            QByteArray line;
+            while (reader.next(line))
+                read << line;
+            QCOMPARE(reader.failed(), failed);
+            // A failure may come after some lines; what counts is that it is reported.
+            if (!failed)
+                QCOMPARE(read, lines);
+        }
     }
 
     // Conditions the file cannot be rewritten under: nothing on disk changes, nothing is left

@@ -16,33 +16,19 @@ class TestHelpers : public QObject
     Q_OBJECT
 
 private slots:
-    void leadingNumber_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("end");
-        QTest::newRow("plain") << "32768," << 32768.0 << 5;
-        QTest::newRow("fraction") << "66.67,100" << 66.67 << 5;
-        QTest::newRow("leading point") << ".5x" << 0.5 << 2;
-        QTest::newRow("trailing point") << "12.," << 12.0 << 3;
-        QTest::newRow("negative") << "-40,1" << -40.0 << 3;
-        QTest::newRow("plus") << "+7" << 7.0 << 2;
-        QTest::newRow("no number") << "C12" << 0.0 << 0;
-        QTest::newRow("lone sign") << "-," << 0.0 << 0;
-        QTest::newRow("lone point") << ".," << 0.0 << 0;
-        QTest::newRow("empty") << "" << 0.0 << 0;
-        QTest::newRow("second point stops") << "1.2.3" << 1.2 << 3;
-        QTest::newRow("no exponent") << "5E2" << 5.0 << 1;
-        QTest::newRow("zero padded") << "0132768" << 132768.0 << 7;
-    }
     void leadingNumber()
     {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QFETCH(int, end);
-        qsizetype stop = -1;
-        QCOMPARE(Fields::leadingNumberAt(text, 0, &stop), value);
-        QCOMPARE(stop, qsizetype(end));
+        const QList<std::tuple<QString, double, int>> rows { // text, value, end
+            { "32768,", 32768.0, 5 }, { "66.67,100", 66.67, 5 }, { ".5x", 0.5, 2 }, { "12.,", 12.0, 3 },
+            { "-40,1", -40.0, 3 }, { "+7", 7.0, 2 }, { "C12", 0.0, 0 }, { "-,", 0.0, 0 }, { ".,", 0.0, 0 },
+            { "", 0.0, 0 }, { "1.2.3", 1.2, 3 }, { "5E2", 5.0, 1 }, // a second point or an E stops it
+            { "0132768", 132768.0, 7 }
+        };
+        for (const auto& [text, value, end] : rows) {
+            qsizetype stop = -1;
+            QCOMPARE(Fields::leadingNumberAt(text, 0, &stop), value);
+            QCOMPARE(stop, qsizetype(end));
+        }
     }
 
     // Values beyond a type's range saturate or clamp instead of wrapping; roundToInt takes halves to even.
@@ -63,67 +49,42 @@ private slots:
         QCOMPARE(ColourValue::toColor(99999999999LL), QColor(255, 255, 255));
     }
 
-    void fieldValue_data()
-    {
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<QChar>("letter");
-        QTest::addColumn<double>("value");
-        const QString sliding = QStringLiteral("G0,BF0132768,D1,M1,L0,K1,S1,");
-        QTest::newRow("D") << sliding << QChar(u'D') << 1.0;
-        QTest::newRow("B reads the letter F as no number") << sliding << QChar(u'B') << 0.0;
-        QTest::newRow("missing letter") << sliding << QChar(u'R') << 0.0;
-        QTest::newRow("first occurrence wins") << "D7,D3," << QChar(u'D') << 7.0;
-    }
+    // The first occurrence of the letter; no letter, or no number after it, reads as 0.
     void fieldValue()
     {
-        QFETCH(QString, record);
-        QFETCH(QChar, letter);
-        QFETCH(double, value);
-        QCOMPARE(Fields::fieldValue(record, letter), value);
+        const QString sliding = QStringLiteral("G0,BF0132768,D1,M1,L0,K1,S1,");
+        QCOMPARE(Fields::fieldValue(sliding, u'D'), 1.0);
+        QCOMPARE(Fields::fieldValue(sliding, u'B'), 0.0); // the letter F is no number
+        QCOMPARE(Fields::fieldValue(sliding, u'R'), 0.0);
+        QCOMPARE(Fields::fieldValue(u"D7,D3,", u'D'), 7.0);
     }
 
     // Halves go to the even neighbour, whole or at the given decimal places.
-    void rounding_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("places");
-        QTest::addColumn<double>("rounded");
-        const QList<std::pair<double, double>> whole { { 2.5, 2 }, { 3.5, 4 }, { 12.5, 12 }, { 13.5, 14 },
-            { -2.5, -2 }, { -3.5, -4 }, { 15.84, 16 }, { 0.32, 0 }, { 0.5, 0 }, { 1.5, 2 }, { 2.4999, 2 } };
-        for (const auto& [value, rounded] : whole)
-            QTest::addRow("%g", value) << value << 0 << rounded;
-        // The ring tiles: R6(cos 135 degrees) and R1 of the corner they give.
-        QTest::newRow("R6 cos135") << std::cos(135.0 / 180.0 * 3.14159265358979) << 6 << -0.707107;
-        QTest::newRow("R1 corner") << 50 + (-0.707107 * 30) << 1 << 28.8;
-        QTest::newRow("R1 half to even down") << 0.25 << 1 << 0.2;
-        QTest::newRow("R1 half to even up") << 0.75 << 1 << 0.8;
-        QTest::newRow("R1 whole") << 50.0 << 1 << 50.0;
-    }
     void rounding()
     {
-        QFETCH(double, value);
-        QFETCH(int, places);
-        QFETCH(double, rounded);
-        QCOMPARE(Rounding::roundPlaces(value, places), rounded);
-        if (places == 0)
+        const QList<std::pair<double, double>> whole { { 2.5, 2 }, { 3.5, 4 }, { 12.5, 12 }, { 13.5, 14 },
+            { -2.5, -2 }, { -3.5, -4 }, { 15.84, 16 }, { 0.32, 0 }, { 0.5, 0 }, { 1.5, 2 }, { 2.4999, 2 } };
+        for (const auto& [value, rounded] : whole) {
+            QCOMPARE(Rounding::roundPlaces(value, 0), rounded);
             QCOMPARE(Rounding::roundHalfEven(value), rounded);
+        }
+        // The ring tiles: R6(cos 135 degrees) and R1 of the corner they give.
+        QCOMPARE(Rounding::roundPlaces(std::cos(135.0 / 180.0 * 3.14159265358979), 6), -0.707107);
+        QCOMPARE(Rounding::roundPlaces(50 + (-0.707107 * 30), 1), 28.8);
+        QCOMPARE(Rounding::roundPlaces(0.25, 1), 0.2);
+        QCOMPARE(Rounding::roundPlaces(0.75, 1), 0.8);
+        QCOMPARE(Rounding::roundPlaces(50.0, 1), 50.0);
     }
 
-    void colourValues_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QColor>("color");
-        QTest::newRow("red") << 255 << QColor(255, 0, 0);
-        QTest::newRow("blue") << 16711680 << QColor(0, 0, 255);
-        QTest::newRow("white") << 16777215 << QColor(255, 255, 255);
-        QTest::newRow("mixed") << (12 + 256 * 34 + 65536 * 56) << QColor(12, 34, 56);
-    }
     void colourValues()
     {
-        QFETCH(int, value);
-        QFETCH(QColor, color);
-        QCOMPARE(ColourValue::toColor(value), color);
-        QCOMPARE(ColourValue::fromColor(color), value);
+        const QList<std::pair<int, QColor>> rows { { 255, QColor(255, 0, 0) },
+            { 16711680, QColor(0, 0, 255) }, { 16777215, QColor(255, 255, 255) },
+            { 12 + 256 * 34 + 65536 * 56, QColor(12, 34, 56) } };
+        for (const auto& [value, color] : rows) {
+            QCOMPARE(ColourValue::toColor(value), color);
+            QCOMPARE(ColourValue::fromColor(color), value);
+        }
     }
 
     void twips()
@@ -174,28 +135,18 @@ private slots:
         QCOMPARE(x.next(), y.next());
     }
 
-    void stringTable_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("english");
-        QTest::newRow("105") << 105 << "Another new game?";
-        QTest::newRow("109") << 109 << "Time End ,Game Over!";
-        QTest::newRow("110") << 110 << "prompt";
-        QTest::newRow("102") << 102 << "&Ok";
-        QTest::newRow("152") << 152 << "Puzzle scoreboard";
-        QTest::newRow("201") << 201 << "Settings cannot be saved (%1)";
-    }
     void stringTable()
     {
-        QFETCH(int, id);
-        QFETCH(QString, english);
-        const StringTable en(StringTable::Language::English);
-        const StringTable zh(StringTable::Language::Chinese);
-        QCOMPARE(en.text(id), english);
-        QVERIFY(!zh.text(id).isEmpty());
-        QVERIFY(zh.text(id) != english);
-        const QString chinese = zh.text(id);
-        QVERIFY(std::any_of(chinese.cbegin(), chinese.cend(), [](QChar c) { return c.unicode() >= 0x4E00; }));
+        const StringTable en(StringTable::Language::English), zh(StringTable::Language::Chinese);
+        for (const auto& [id, english] : QList<std::pair<int, QString>> { { 105, "Another new game?" },
+                 { 109, "Time End ,Game Over!" }, { 110, "prompt" }, { 102, "&Ok" },
+                 { 152, "Puzzle scoreboard" }, { 201, "Settings cannot be saved (%1)" } }) {
+            QCOMPARE(en.text(id), english);
+            const QString chinese = zh.text(id);
+            QVERIFY(chinese != english);
+            QVERIFY(
+                std::any_of(chinese.cbegin(), chinese.cend(), [](QChar c) { return c.unicode() >= 0x4E00; }));
+        }
     }
 
     void stringTableLanguageRule()
@@ -210,19 +161,6 @@ private slots:
         QCOMPARE(ids, 22);
     }
 
-    // The four-digit game clock.
-    void clockTicks_data()
-    {
-        QTest::addColumn<int>("shown");
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("timeEnds");
-        QTest::newRow("start") << 0 << 0 << "Time 0 0 0 0" << 0;
-        QTest::newRow("123 s") << 0 << 123 << "Time 0 1 2 3" << 0;
-        QTest::newRow("124 -> 125") << 124 << 1 << "Time 0 1 2 5" << 0;
-        QTest::newRow("9998 -> time end") << 9998 << 1 << "Time 9 9 9 9" << 1;
-        QTest::newRow("no resuming after the end") << 9998 << 3 << "Time 9 9 9 9" << 1;
-    }
     void stoppedClockDoesNotTick()
     {
         GameClock clock;
@@ -242,27 +180,30 @@ private slots:
         QVERIFY(clock.isRunning());
     }
 
+    // The four-digit clock from a shown value, over some ticks; the time end is told once.
     void clockTicks()
     {
-        QFETCH(int, shown);
-        QFETCH(int, ticks);
-        QFETCH(QString, text);
-        QFETCH(int, timeEnds);
-        GameClock clock;
-        clock.restart();
-        for (int i = 0; i < shown; ++i)
-            clock.tick();
-        QCOMPARE(clock.value(), shown);
-        int ends = 0;
-        for (int i = 0; i < ticks; ++i) {
-            if (clock.tick()) {
-                ++ends;
-                clock.start(); // a pause toggle after the time end
+        const QList<std::tuple<int, int, QString, int>> rows { // shown, ticks, text, time ends
+            { 0, 0, "Time 0 0 0 0", 0 }, { 0, 123, "Time 0 1 2 3", 0 }, { 124, 1, "Time 0 1 2 5", 0 },
+            { 9998, 1, "Time 9 9 9 9", 1 }, { 9998, 3, "Time 9 9 9 9", 1 }
+        }; // no resuming after the end
+        for (const auto& [shown, ticks, text, timeEnds] : rows) {
+            GameClock clock;
+            clock.restart();
+            for (int i = 0; i < shown; ++i)
+                clock.tick();
+            QCOMPARE(clock.value(), shown);
+            int ends = 0;
+            for (int i = 0; i < ticks; ++i) {
+                if (clock.tick()) {
+                    ++ends;
+                    clock.start(); // a pause toggle after the time end
+                }
             }
+            QCOMPARE(clock.text(), text);
+            QCOMPARE(ends, timeEnds);
+            QCOMPARE(GameClock::textFor(clock.value()), text);
         }
-        QCOMPARE(clock.text(), text);
-        QCOMPARE(ends, timeEnds);
-        QCOMPARE(GameClock::textFor(clock.value()), text);
     }
 };
 

@@ -93,59 +93,45 @@ private slots:
     }
 
     // Whatever the file holds, the readable records stay, the rest goes to the .bad copy.
-    void damage_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("badBefore"); // null: no .bad file
-        QTest::addColumn<int>("records");
-        QTest::addColumn<QByteArray>("badAfter"); // null: no .bad file
-        QTest::addColumn<int>("problem");
-        const QByteArray none;
-        const QByteArray clean = Header + LineA + '\n' + LineB + '\n';
-        const int ok = int(RecordStore::Problem::None);
-        const int damaged = int(RecordStore::Problem::Damaged);
-        QTest::newRow("missing") << none << none << 0 << none << ok;
-        QTest::newRow("empty") << QByteArray("") << none << 0 << none << ok;
-        QTest::newRow("clean") << clean << none << 2 << none << ok;
-        QTest::newRow("CR LF, blank lines, comment")
-            << Header + "# mine\r\n\r\n" + LineA + "\r\n" << none << 1 << none << ok;
-        QTest::newRow("cut short") << clean + LineA.left(50) << none << 2 << LineA.left(50) + '\n' << damaged;
-        QTest::newRow("cut in the score") << Header + LineA + '\n' + LineA.chopped(2) << none << 1 << LineA.chopped(2) + '\n' << damaged;
-        QTest::newRow("foreign") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << none << 0
-                                 << QByteArray("\x89PNG\r\n\x1a\n\0\0\n", 11) << damaged;
-        QTest::newRow("version 2") << "QuarryRecords 2\n" + LineA + '\n' + QByteArray(LineA).replace("R1", "R2") + " h1\n"
-                                   << none << 2 << none << ok;
-        QTest::newRow("later version") << "QuarryRecords 3\n" + LineA + "\nR3 x y\n" << none << 1
-                                       << QByteArray("QuarryRecords 3\nR3 x y\n") << damaged;
-        QTest::newRow("not UTF-8") << Header + LineA + '\n' + QByteArray(LineA).replace("L done", "L d\xffne") + '\n'
-                                   << none << 1 << QByteArray(LineA).replace("L done", "L d\xffne") + '\n' << damaged;
-        QTest::newRow("earlier .bad kept") << clean + "junk\n" << QByteArray("old") << 2 << QByteArray("old\njunk\n") << damaged;
-    }
     void damage()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, badBefore);
-        QFETCH(int, records);
-        QFETCH(QByteArray, badAfter);
-        QFETCH(int, problem);
-        TestSupport::DataFolder folder;
-        if (!before.isNull())
-            folder.write(File, before);
-        if (!badBefore.isNull())
-            folder.write(File + ".bad", badBefore);
-        RecordStore store(folder.filePath(File));
-        QCOMPARE(store.records().size(), records);
-        QCOMPARE(int(store.takeProblem()), problem);
-        QCOMPARE(store.takeProblem(), RecordStore::Problem::None); // told once
-        QCOMPARE(folder.read(File + ".bad"), badAfter);
-        // The repaired file reads clean with the same records; a clean file is left untouched.
-        if (problem != int(RecordStore::Problem::None))
-            QCOMPARE(folder.read(File), RecordStore::serialise(store.records()));
-        else
-            QCOMPARE(folder.read(File), before);
-        RecordStore again(folder.filePath(File));
-        QCOMPARE(again.records(), store.records());
-        QCOMPARE(again.takeProblem(), RecordStore::Problem::None);
+        const QByteArray none; // no file
+        const QByteArray clean = Header + LineA + '\n' + LineB + '\n';
+        const auto ok = RecordStore::Problem::None, damaged = RecordStore::Problem::Damaged;
+        const QByteArray notUtf8 = QByteArray(LineA).replace("L done", "L d\xffne") + '\n';
+        // the file, the .bad file before, records read, the .bad file after, the problem told
+        const QList<std::tuple<QByteArray, QByteArray, int, QByteArray, RecordStore::Problem>> rows {
+            { none, none, 0, none, ok }, { "", none, 0, none, ok }, { clean, none, 2, none, ok },
+            { Header + "# mine\r\n\r\n" + LineA + "\r\n", none, 1, none, ok }, // CR LF, blank lines, comment
+            { clean + LineA.left(50), none, 2, LineA.left(50) + '\n', damaged }, // cut short
+            // cut in the score
+            { Header + LineA + '\n' + LineA.chopped(2), none, 1, LineA.chopped(2) + '\n', damaged },
+            { QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), none, 0, QByteArray("\x89PNG\r\n\x1a\n\0\0\n", 11),
+                damaged },
+            { "QuarryRecords 2\n" + LineA + '\n' + QByteArray(LineA).replace("R1", "R2") + " h1\n", none, 2,
+                none, ok },
+            // a later version: its own lines go to the .bad file
+            { "QuarryRecords 3\n" + LineA + "\nR3 x y\n", none, 1, "QuarryRecords 3\nR3 x y\n", damaged },
+            { Header + LineA + '\n' + notUtf8, none, 1, notUtf8, damaged },
+            { clean + "junk\n", "old", 2, "old\njunk\n", damaged }, // an earlier .bad file is kept
+        };
+        for (const auto& [before, badBefore, records, badAfter, problem] : rows) {
+            TestSupport::DataFolder folder;
+            if (!before.isNull())
+                folder.write(File, before);
+            if (!badBefore.isNull())
+                folder.write(File + ".bad", badBefore);
+            RecordStore store(folder.filePath(File));
+            QCOMPARE(store.records().size(), records);
+            QCOMPARE(store.takeProblem(), problem);
+            QCOMPARE(store.takeProblem(), RecordStore::Problem::None); // told once
+            QCOMPARE(folder.read(File + ".bad"), badAfter);
+            // The repaired file reads clean with the same records; a clean file is left untouched.
+            QCOMPARE(folder.read(File), problem != ok ? RecordStore::serialise(store.records()) : before);
+            RecordStore again(folder.filePath(File));
+            QCOMPARE(again.records(), store.records());
+            QCOMPARE(again.takeProblem(), RecordStore::Problem::None);
+        }
     }
 
     // A damaged file that cannot be repaired is left whole and not written over.

@@ -67,10 +67,11 @@ class Desktop:
         self.xping = xping
         self.processes = []
         read_end, write_end = os.pipe()
+        self.x_log = tempfile.TemporaryFile(mode="w+")
         xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
              "-dpi", "96", "-nolisten", "tcp", "-ac"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=self.x_log)
         os.close(write_end)
         self.processes.append(xvfb)
         number = b""
@@ -91,7 +92,9 @@ class Desktop:
         try:
             wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
                        or openbox.poll() is not None, 120, what="openbox to manage the screen")
-            check(openbox.poll() is None, f"openbox ended with status {openbox.returncode}: {self.wm_output()}")
+            # Whether Xvfb still runs tells a display that went away from one openbox cannot reach.
+            check(openbox.poll() is None, f"openbox ended with status {openbox.returncode}: {self.wm_output()}; Xvfb "
+                  f"{'running' if xvfb.poll() is None else xvfb.returncode}: {self.wm_output(self.x_log)}")
             self.wait_wm_maps()
         except Exception:
             self.close()
@@ -116,9 +119,10 @@ class Desktop:
                 probe.wait()
         wait_until(lambda: not self.windows("quarry-wm-probe"), 30, what="the probe windows to go")
 
-    def wm_output(self):
-        self.wm_log.seek(0)
-        return self.wm_log.read()[-2000:]
+    def wm_output(self, log=None):
+        log = log or self.wm_log
+        log.seek(0)
+        return log.read()[-2000:]
 
     def failure_report(self, path):
         """What a failing run leaves for the reader: the screen, its windows, the window manager."""

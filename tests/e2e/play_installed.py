@@ -3,10 +3,11 @@
 into a temporary prefix, starts the installed launcher under Xvfb and openbox, and drives it with
 real X input (xdotool): start window, Logic puzzle, sound switch, a new game chosen in the New game
 dialog, Jigsaw puzzle, a piece dragged, the back colour chosen, the program closed; then a saved
-Logic game resumed, closed, reopened and finished onto the scoreboard, and a damaged save set
-aside. Every step is checked from outside (window titles and
-places, files in the data folder, pixels on the screen) and waits on the program, never on the
-clock. What the unit tests check (the rules of play) is not checked again here.
+Logic game resumed, closed, reopened and finished into the records; a jigsaw closed and
+reopened with a dragged piece where it was left, and its damaged save set aside. Every step is
+checked from outside (window titles and places, files in the data folder, pixels on the screen)
+and waits on the program, never on the clock. What the unit tests check (the rules of play, the
+contents of the files written) is not checked again here.
 
 Usage: play_installed.py --build DIR --xping PATH --shots DIR [--mode look|degraded]
   The screenshots go to DIR/<date>-<time>-<mode>/, which the run prints first.
@@ -17,6 +18,7 @@ Usage: play_installed.py --build DIR --xping PATH --shots DIR [--mode look|degra
 
 import argparse
 import collections
+import contextlib
 import json
 import os
 import shutil
@@ -39,7 +41,6 @@ PREVIEW = "Preview"
 COLOR = "Color"
 NEW_GAME = "New game"
 QUESTION = "Question"
-SCOREBOARD = "Puzzle scoreboard"
 CONGRATULATE = "Congratulate"
 PROMPT = "prompt"
 LOGICAL_SCREEN = (1280, 1024)
@@ -106,15 +107,8 @@ class Run:
                    what=f'window "{title}" to lie on the screen (frame {d.frame_rect(window)}, screen {d.size})')
         self.rects[title] = d.client_rect(window)
 
-    def fav(self):
-        return self.read_fav(self.data)
-
-    def program_fav(self):
-        return self.read_fav(self.program_folder)
-
-    @staticmethod
-    def read_fav(folder):
-        path = os.path.join(folder, "fav.dll")
+    def fav(self, folder=None):
+        path = os.path.join(folder or self.data, "fav.dll")
         if not os.path.exists(path):
             return None
         with open(path, "rb") as f:
@@ -122,15 +116,18 @@ class Run:
 
     # --- the walk -------------------------------------------------------------------------
 
-    def play(self):
+    @contextlib.contextmanager
+    def running(self, name, *args):
+        """The installed program started with args, its output in shots/name.log; on a failure
+        what it and the desktop were doing is logged; it is killed at the end."""
         env = {"HOME": self.home, "XDG_RUNTIME_DIR": os.path.join(self.home, "runtime")}
         if self.ratio != 1:
             env["QT_SCALE_FACTOR"] = str(self.ratio)
         # Another user, so that the permissions of the data folder count even when the run is root's.
         user = 65534 if os.geteuid() == 0 and self.variant != "full" else None
-        program = Program(self.desktop, [self.launcher], os.path.join(self.shots, "program.log"), env, user)
+        program = Program(self.desktop, [self.launcher, *args], os.path.join(self.shots, name + ".log"), env, user)
         try:
-            self.steps(program)
+            yield program
         except Exception:
             log(f"program running: {program.process.poll() is None}; output:\n{program.output()}")
             if program.process.poll() is None and shutil.which("gdb"):
@@ -138,10 +135,14 @@ class Run:
                 stacks = subprocess.run(["gdb", "-p", str(program.process.pid), "-batch", "-ex", "thread apply all bt"],
                                         capture_output=True, text=True, timeout=120).stdout
                 log("program stacks:\n" + "\n".join(line for line in stacks.splitlines() if line.startswith(("#", "Thread"))))
-            log(self.desktop.failure_report(os.path.join(self.shots, "failure.png")))
+            log(self.desktop.failure_report(os.path.join(self.shots, f"failure-{name}.png")))
             raise
         finally:
             program.kill()
+
+    def play(self):
+        with self.running("program") as program:
+            self.steps(program)
 
     def steps(self, program):
         d = self.desktop
@@ -166,7 +167,6 @@ class Run:
         d.key(logic, "F12")
         for title in (LOGIC, TOOL, PREVIEW):
             d.wait_gone(title, DEADLINE)
-        self.check_new_game_played()
         start = d.wait_window(START, DEADLINE)
         log("F12 returned to the start window")
 
@@ -193,10 +193,7 @@ class Run:
         photo = os.path.join(root, "own photo.png")
         write_photo(photo, 1200, 800)
         for option, title in (("--logic", LOGIC), ("--jigsaw", JIGSAW)):
-            program = Program(self.desktop, [self.launcher, option, photo],
-                              os.path.join(self.shots, f"program{option}.log"),
-                              {"HOME": self.home, "XDG_RUNTIME_DIR": os.path.join(self.home, "runtime")})
-            try:
+            with self.running(f"program{option}", option, photo):
                 self.desktop.wait_window(title, DEADLINE)
                 preview = self.desktop.wait_window(PREVIEW, DEADLINE)
                 name = f"09-own-photo{option}"
@@ -210,22 +207,15 @@ class Run:
                             and close_to(next(iter(right.values()), None), PHOTO_RIGHT))
                 self.wait_shot(name, preview, shows_photo, f"the {title} preview to show the photo")
                 log(f"{option} FILE: the preview shows the player's photo")
-            finally:
-                program.kill()
 
     def saved_games(self):
         """A Logic game saved one move short of its end (written here, in the documented format)
-        is resumed, moved, saved by F12, reopened and finished: its row reaches records.txt and
-        the scoreboard (F9). Then a damaged save: told once, set aside as .bad, a new game."""
+        is resumed, moved, saved by F12, reopened and finished: its row reaches records.txt. Then
+        the jigsaw's save (saved_jigsaw)."""
         d, save, records = self.desktop, os.path.join(self.data, "logic.save"), os.path.join(self.data, "records.txt")
-        for path in (records, save + ".bad"):
-            if os.path.exists(path):
-                os.unlink(path)
         write_logic_save(save, {7: 8, 8: 7})  # tile 8 and the blank (tile 9) exchanged
-        program = Program(d, [self.launcher], os.path.join(self.shots, "program-saves.log"),
-                          {"HOME": self.home, "XDG_RUNTIME_DIR": os.path.join(self.home, "runtime")})
         saved = lambda key: (read_json(save) or {}).get("state", {}).get(key)
-        try:
+        with self.running("program-saves") as program:
             d.key(d.wait_window(START, DEADLINE), "ctrl+l")
             d.key(d.wait_window(LOGIC, DEADLINE), "Right", "F12")  # tile 7 into the blank
             moved = [0, 1, 2, 3, 4, 5, 7, 8, 6]
@@ -233,60 +223,74 @@ class Run:
                        what=f"F12 to save the resumed game one move on ({moved}, 5 steps)")
             d.key(d.wait_window(START, DEADLINE), "ctrl+l")
             logic = d.wait_window(LOGIC, DEADLINE)
-            d.key(logic, "Left", "F9")  # back one move short of the end; the scoreboard empty yet
-            board = d.wait_window(SCOREBOARD, DEADLINE)
-            d.settle(board)
-            empty = self.wait_shot("10-scoreboard-empty", board, unchanged, "the empty scoreboard to be painted")
-            d.key(board, "alt+F4")
-            d.key(logic, "Left")
+            d.key(logic, "Left", "Left")  # back one move short of the end, then the last move
             d.key(d.wait_window(CONGRATULATE, DEADLINE), "Return")
             row = wait_until(lambda: next((line for line in read_lines(records) if " L done b3 g3 " in line), None),
                              DEADLINE, what=f"the finished game's row in {records}")
-            check(row.split()[-2] == "7", f"the row {row!r} does not count the game's 7 steps")
             d.key(d.wait_window(CONGRATULATE, DEADLINE), "Return")  # the best-result note
             wait_until(lambda: not d.windows(CONGRATULATE) and not os.path.exists(save), DEADLINE,
                        what="the note to go and the finished game's save with it")
-            d.key(logic, "F9")
-            self.wait_shot("11-scoreboard-row", d.wait_window(SCOREBOARD, DEADLINE), lambda path: image_size(path) ==
-                           image_size(empty) and differing_pixels(empty, path) > 500, "the scoreboard to show the row")
-            log(f"a saved game resumed, saved, reopened and finished: {row!r} in records.txt and on the scoreboard")
+            log(f"a saved game resumed, saved, reopened and finished: {row!r} in records.txt")
             d.key(logic, "F12")
-            d.wait_gone(LOGIC, DEADLINE)  # the finished game's window has dropped its save
-            with open(save, "wb") as f:
-                f.write(b'{"format": "quarry-saved-game", "version": 1, "ga')
-            d.key(d.wait_window(START, DEADLINE), "ctrl+l")
-            d.key(d.wait_window(PROMPT, DEADLINE), "Return")
-            logic = d.wait_window(LOGIC, DEADLINE)
-            self.wait_picture("12-logic-after-bad-save", logic, "the new game after the damaged save")
-            d.settle(logic)
-            check(not d.windows(PROMPT) and os.path.exists(save + ".bad"), "the damaged save was not set aside, told once")
-            d.key(logic, "F12")
-            wait_until(lambda: saved("steps") == 0, DEADLINE, what="F12 to save the new game")
-            log("a damaged save was told once, set aside as .bad, and a new game started")
+            for title in (LOGIC, TOOL, PREVIEW):  # the jigsaw's companions bear the same titles
+                d.wait_gone(title, DEADLINE)
+            self.saved_jigsaw()
             d.key(d.wait_window(START, DEADLINE), "alt+F4")
             check(program.wait(DEADLINE) == 0, "the program did not end with status 0")
-        except Exception:
-            log(f"program output:\n{program.output()}\n" + d.failure_report(os.path.join(self.shots, "failure-saves.png")))
-            raise
-        finally:
-            program.kill()
+
+    def saved_jigsaw(self):
+        """A piece dragged, the jigsaw closed and reopened from the start window: the piece lies
+        where it was left. Then its save damaged: told once, set aside as .bad, a new game."""
+        d, save = self.desktop, os.path.join(self.data, "jigsaw.save")
+        d.key(d.wait_window(START, DEADLINE), "ctrl+j")
+        jigsaw, tool, preview = (d.wait_window(title, DEADLINE) for title in (JIGSAW, TOOL, PREVIEW))
+        covered = [d.frame_rect(w) for w in (tool, preview)]
+        spot = self.drag_piece(jigsaw, covered, 16)
+        left = self.close_jigsaw(jigsaw, save, "18-jigsaw-closing")
+        d.key(d.wait_window(START, DEADLINE), "ctrl+j")
+        jigsaw = d.wait_window(JIGSAW, DEADLINE)
+        self.wait_shot("19-jigsaw-reopened", jigsaw, lambda path: self.same_patch(left, spot, path, spot) >= 0.75,
+                       f"the reopened jigsaw to show the dragged piece at {spot}")
+        log(f"the jigsaw closed (its save written) and reopened shows the dragged piece at {spot}")
+        self.close_jigsaw(jigsaw, save, "20-jigsaw-closing-again")
+        with open(save, "r+b") as f:
+            f.truncate(os.path.getsize(save) // 2)
+        d.key(d.wait_window(START, DEADLINE), "ctrl+j")
+        prompt = d.wait_window(PROMPT, DEADLINE)
+        box = d.frame_rect(prompt)  # its pixels stay there until the new game is painted: no pieces
+        d.key(prompt, "Return")
+        d.wait_gone(PROMPT, DEADLINE)
+        jigsaw = d.wait_window(JIGSAW, DEADLINE)
+        new_game = lambda path: (all(self.pieces_and_room(path, jigsaw, covered + [box]))
+                                 and self.same_patch(left, spot, path, spot) < 0.75)
+        self.wait_shot("21-jigsaw-after-bad-save", jigsaw, new_game, "a new game after the damaged save")
+        d.settle(jigsaw)
+        check(not d.windows(PROMPT) and os.path.exists(save + ".bad"), "the damaged save was not set aside, told once")
+        log("a damaged jigsaw save was told once, set aside as .bad, and a new game scattered")
+        d.key(jigsaw, "F12")
+        d.wait_gone(JIGSAW, DEADLINE)
+
+    def close_jigsaw(self, jigsaw, save, name):
+        """Closes the jigsaw after a shot of it (returned); its save, removed first, is written anew."""
+        d = self.desktop
+        d.settle(jigsaw)
+        shot = self.shot(name, jigsaw)
+        if os.path.exists(save):
+            os.unlink(save)  # the open game has read it: only the close writes it again
+        d.key(jigsaw, "F12")
+        for title in (JIGSAW, TOOL, PREVIEW):
+            d.wait_gone(title, DEADLINE)
+        wait_until(lambda: read_json(save), DEADLINE, what=f"{save} to be written when the jigsaw closed")
+        return shot
 
     def switch_sound(self, logic):
         d = self.desktop
         before = self.fav()
         check(before is not None, f"no fav.dll in the data folder {self.data}")
-        shipped = self.program_fav()
         d.key(logic, "F6")
         after = wait_until(lambda: self.fav() if self.fav() != before else None, DEADLINE,
                            what="fav.dll to change after F6")
-        lines = before.split(b"\r\n")
-        sliding = lines[0]
-        flipped = sliding.replace(b"S1,", b"S0,") if b"S1," in sliding else sliding.replace(b"S0,", b"S1,")
-        expected = b"\r\n".join([flipped] + lines[1:])
-        check(after == expected, f"F6 wrote {after!r}, expected {expected!r}")
         log(f"F6 switched the sound in {self.data}/fav.dll: " + after.split(b"\r\n")[0].decode())
-        if self.variant != "full":
-            check(self.program_fav() == shipped, "F6 changed the read-only program folder's fav.dll")
 
     # The fifth built-in picture on a 3 x 3 board, as the New game dialog offers them.
     CHOSEN_PICTURE, CHOSEN_SIZE = 4, 3
@@ -314,10 +318,6 @@ class Run:
         d.wait_gone(NEW_GAME, DEADLINE)
         d.key(d.wait_window(QUESTION, DEADLINE), "Return")
         d.wait_gone(QUESTION, DEADLINE)
-        wanted = {"picture": {"builtIn": self.CHOSEN_PICTURE}, "size": self.CHOSEN_SIZE}
-        choices = os.path.join(self.data, "choices.json")
-        wait_until(lambda: (read_json(choices) or {}).get("logic") == wanted, DEADLINE,
-                   what=f"choices.json to hold the Logic choice {wanted}")
         self.wait_shot("14-logic-new-game", logic, lambda path: differing_pixels(before, path) > 1000,
                        "the new game to be painted")
         os.unlink(before)
@@ -326,26 +326,30 @@ class Run:
                        f"the preview to show built-in picture {self.CHOSEN_PICTURE + 1}")
         log(f"New game... chose picture {self.CHOSEN_PICTURE + 1} on a 3 x 3 board")
 
-    def check_new_game_played(self):
-        """The game the Logic window kept when it closed is the one chosen: its board and picture."""
-        saved = wait_until(lambda: read_json(os.path.join(self.data, "logic.save")), DEADLINE,
-                           what="the Logic game to be saved when its window closed")
-        board, picture = saved.get("level", {}).get("grid"), saved.get("picture", {}).get("builtIn")
-        check((board, picture) == (self.CHOSEN_SIZE, self.CHOSEN_PICTURE),
-              f"the game played had grid {board} on built-in picture {picture}, "
-              f"not {self.CHOSEN_SIZE} on {self.CHOSEN_PICTURE}")
-        log(f"the Logic game played was {board} x {board} on built-in picture {picture + 1}")
-
-    def pieces_and_room(self, shot, client, covered):
+    def pieces_and_room(self, shot, jigsaw, covered):
         """Points well inside pieces, and points with nothing but background for a good way all
         round, in the play area of a window shot (window-shot coordinates)."""
         step = self.px(6)
-        frame = self.desktop.frame_rect(self.jigsaw)
+        frame, client = self.desktop.frame_rect(jigsaw), self.desktop.client_rect(jigsaw)
         pixels = sample_pixels(shot, step)
         background = collections.Counter(pixels.values()).most_common(1)[0][0]
         columns, rows = max(x for x, _ in pixels) // step + 1, max(y for _, y in pixels) // step + 1
         far = [[sum(abs(a - b) for a, b in zip(pixels.get((i * step, j * step), background), background)) > 90
                 for i in range(columns)] for j in range(rows)]
+        # The board the pieces go into is far from the background too, but no piece: its picture
+        # makes one large region of far points, and its frame alone is narrower than a piece's
+        # point needs round it.
+        region, sizes = {}, []
+        for seed in ((i, j) for j in range(rows) for i in range(columns) if far[j][i] and (i, j) not in region):
+            region[seed], stack = len(sizes), [seed]
+            sizes.append(0)
+            while stack:
+                i, j = stack.pop()
+                sizes[-1] += 1
+                for n in ((i + 1, j), (i - 1, j), (i, j + 1), (i, j - 1)):
+                    if 0 <= n[0] < columns and 0 <= n[1] < rows and far[n[1]][n[0]] and n not in region:
+                        region[n] = region[seed]
+                        stack.append(n)
         # Sums of `far` over rectangles of the grid, for the room test.
         sums = [[0] * (columns + 1) for _ in range(rows + 1)]
         for j in range(rows):
@@ -363,8 +367,9 @@ class Run:
                 x, y = i * step, j * step
                 if not (left <= x < right and top <= y < bottom):
                     continue
-                if (x < left + client.width * 0.4 and 2 <= i < columns - 2 and 2 <= j < rows - 2
-                        and count(i - 2, j - 2, i + 3, j + 3) == 25 and not under(x, y, x + 1, y + 1)
+                if (3 <= i < columns - 3 and 3 <= j < rows - 3 and not under(x, y, x + 1, y + 1)
+                        and count(i - 3, j - 3, i + 4, j + 4) == 49
+                        and sizes[region[(i, j)]] * step * step < self.px(250) ** 2
                         and all(abs(x - px) >= self.px(60) or abs(y - py) >= self.px(60) for px, py in pieces)):
                     pieces.append((x, y))
                 lo_x, lo_y, hi_x, hi_y = x - reach * step, y - reach * step, x + reach * step, y + reach * step
@@ -374,24 +379,31 @@ class Run:
                     room.append((x, y))
         return pieces, room
 
-    def drag_piece(self, jigsaw, covered):
-        """Drags a piece into free room, where nothing can join it, and sees it there. Each step
-        waits on the program: the press is taken once the drag frame shows, the drop once the
-        frame is gone and the piece's own pixels lie where the pointer let go."""
-        d = self.desktop
-        self.jigsaw = jigsaw
-        frame, client = d.frame_rect(jigsaw), d.client_rect(jigsaw)
+    def same_patch(self, shot, at, other, to):
+        """The share of the patch round `at` in shot that lies round `to` in other (colours within
+        the tolerance), or 0 when its middle pixel does not."""
+        reach = self.px(4)
+        patch, there = (sample_pixels(path, 1, Rect(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1))
+                        for path, (x, y) in ((shot, at), (other, to)))
+        same = {(px, py) for (px, py), colour in patch.items()
+                if sum(abs(a - b) for a, b in zip(colour, there[(px - at[0] + to[0], py - at[1] + to[1])])) <= 40}
+        return len(same) / len(patch) if at in same else 0
 
+    def drag_piece(self, jigsaw, covered, first_shot=5):
+        """Drags a piece into free room, where nothing can join it, and sees it there; returns
+        where it lies. Each step waits on the program: the press is taken once the drag frame
+        shows, the drop once the frame is gone and the piece's own pixels lie where the pointer let go."""
+        d = self.desktop
+        frame = d.frame_rect(jigsaw)
         found = {}
 
         def scattered(path):
-            found["pieces"], found["room"] = self.pieces_and_room(path, client, covered)
+            found["pieces"], found["room"] = self.pieces_and_room(path, jigsaw, covered)
             return found["pieces"] and found["room"]
-        before = self.wait_shot("05-jigsaw-puzzle", jigsaw, scattered, "the jigsaw pieces and room beside them")
+        before = self.wait_shot(f"{first_shot:02}-jigsaw-puzzle", jigsaw, scattered,
+                                "the jigsaw pieces and room beside them")
         pieces, room = found["pieces"], found["room"]
         (x, y), (tx, ty) = pieces[0], room[len(room) // 2]
-        reach = self.px(4)
-        patch = sample_pixels(before, 1, Rect(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1))
         gold = colour_count(before, GOLD)
         d.activate(jigsaw)
         log(f"pressing the piece at ({x}, {y}) of the window shot")
@@ -401,22 +413,18 @@ class Run:
         d.move_held(jigsaw, (frame.x + x, frame.y + y), (frame.x + tx, frame.y + ty), 3)
         d.xdotool("mouseup", 1)
 
-        def dropped(path):
-            if colour_count(path, GOLD) > gold + self.px(4):
-                return False
-            there = sample_pixels(path, 1, Rect(tx - reach, ty - reach, 2 * reach + 1, 2 * reach + 1))
-            same = {(px, py) for (px, py), colour in patch.items()
-                    if sum(abs(a - b) for a, b in zip(colour, there[(px - x + tx, py - y + ty)])) <= 40}
-            # Only the pixel under the pointer surely belongs to the held piece: another piece may
-            # have lain over the rest of the patch, and the dropped piece's shadow falls beside it.
-            return (x, y) in same and len(same) * 4 >= len(patch)
-        self.wait_shot("06-jigsaw-piece-dragged", jigsaw, dropped, f"the piece held at ({x}, {y}) to lie at ({tx}, {ty})")
+        # Only the pixel under the pointer surely belongs to the held piece: another piece may
+        # have lain over the rest of the patch, and the dropped piece's shadow falls beside it.
+        dropped = lambda path: (colour_count(path, GOLD) <= gold + self.px(4)
+                                and self.same_patch(before, (x, y), path, (tx, ty)) >= 0.25)
+        self.wait_shot(f"{first_shot + 1:02}-jigsaw-piece-dragged", jigsaw, dropped,
+                       f"the piece held at ({x}, {y}) to lie at ({tx}, {ty})")
         os.unlink(os.path.join(self.shots, "tmp-held.png"))
         log(f"a piece was dragged from ({x}, {y}) to ({tx}, {ty})")
+        return tx, ty
 
     def back_colour(self, jigsaw):
         d = self.desktop
-        tile = os.path.join(self.data, "bakdatae")
         before = self.shot("tmp-before-colour", jigsaw)
         d.key(jigsaw, "F4")
         dialog = d.wait_window(COLOR, DEADLINE)
@@ -424,18 +432,9 @@ class Run:
         self.record(COLOR, dialog)
         d.key(dialog, "Return")
         d.wait_gone(COLOR, DEADLINE)
-        def complete():
-            with open(tile, "rb") as f:
-                data = f.read()
-            return data if data[:2] == b"BM" and int.from_bytes(data[2:6], "little") == len(data) else None
-        data = wait_until(lambda: os.path.exists(tile) and complete(), DEADLINE,
-                          what=f"OK in the back-colour dialog to write a complete BMP file {tile}")
         self.wait_shot("08-jigsaw-new-background", jigsaw, lambda path: differing_pixels(before, path) > 1000,
                        "the new background to be painted")
-        log(f"OK in the back-colour dialog wrote {tile} ({len(data)} bytes)")
-        if self.variant != "full":
-            check(not os.path.exists(os.path.join(self.program_folder, "bakdatae")),
-                  "bakdatae appeared in the read-only program folder")
+        log("OK in the back-colour dialog painted the new background")
         os.unlink(before)
 
 
@@ -466,13 +465,6 @@ def write_logic_save(path, moved):
         json.dump({"format": "quarry-saved-game", "version": 1, "game": "logic", "picture": {"builtIn": 3},
                    "clock": {"seconds": 5, "paused": False}, "level": {"grid": 3},
                    "state": {"cells": cells, "blank": 9, "steps": 4, "picked": 0}}, f)
-
-
-def unchanged(path):
-    """True once a screenshot is the same as the one taken before it (kept beside it)."""
-    same = os.path.exists(path + ".last") and differing_pixels(path + ".last", path, "0%") == 0
-    shutil.copy(path, path + ".last")
-    return same
 
 
 def read_json(path):
@@ -580,7 +572,7 @@ def degraded(args, root):
     with Desktop(*LOGICAL_SCREEN, root, args.xping) as desktop:
         run = Run(desktop, prefix, shots, 1, "readonly", make_home(root, 65534 if os.geteuid() == 0 else None))
         run.play()
-    check(run.fav() is not None and run.fav() != run.program_fav(),
+    check(run.fav() is not None and run.fav() != run.fav(run.program_folder),
           "the switched sound did not stay in the per-user fav.dll after the program ended")
     log(f"the player's settings stayed in {run.data} after the program ended")
 

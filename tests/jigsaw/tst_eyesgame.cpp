@@ -1,12 +1,16 @@
 // tst_eyesgame.cpp: the jigsaw window played with the mouse: drags, drops, joins, turns, the
-// clamp, completion, pause and time end, the shape board and the commands.
+// clamp, completion, pause and time end, the shape board and the commands; the player's own
+// pictures opened by the chooser, a drop and the command line's first picture.
 #include "BuiltInPictures.h"
+#include "ColourValue.h"
+#include "FavFields.h"
 #include "Frm_EyesGame.h"
 #include "GameCompanions.h"
 #include "JigsawBackground.h"
 #include "JigsawNewGameDialog.h"
 #include "JoinGlow.h"
 #include "OptionsModel.h"
+#include "PictureChooser.h"
 #include "PieceWindow.h"
 #include "RecordingEffectPlayer.h"
 #include "RecordingMciDevices.h"
@@ -16,10 +20,12 @@
 #include <QFileInfo>
 #include <QAction>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QMenu>
+#include <QMimeData>
 #include <QVariantAnimation>
 #include <QtTest>
 
@@ -42,8 +48,7 @@ QList<QImage> testPictures()
 }
 
 struct JigsawWindow {
-    // record is the stored jigsaw line; random the values every draw takes in turn (M and D are
-    // redrawn by each read of the record, so they come from here too).
+    // record is the jigsaw line; random the values the draws take in turn (M and D are redrawn too).
     explicit JigsawWindow(const QByteArray& record, QList<double> random = { 0.0 })
         : pictures(testPictures())
     {
@@ -102,8 +107,7 @@ class TestEyesGame : public QObject {
 private slots:
     void init() { Twips::overridePerPixel(15); }
 
-    // Closing keeps the game; the next window's first activation shows every unit where it was
-    // left. (A damaged save is the shared shell's, tested in tst_logicgame.)
+    // Closing keeps the game; the next window's first activation shows every unit where it was left.
     void closedGameIsResumed()
     {
         JigsawWindow game("G1,BE0132768,D0,R1,M0,S0,P0,");
@@ -123,8 +127,7 @@ private slots:
     }
     void cleanup() { Twips::overridePerPixel(0); }
 
-    // Ctrl+N's dialog, driven by clicks and keys: picture 3, catalogue of 36 pieces, pattern 01.
-    // Play asks first (a game runs), then starts that level on that picture; F2 keeps the choice.
+    // Ctrl+N's dialog: picture 3, 36 pieces, pattern 01; Play asks first, F2 keeps the choice.
     void newGameDialogChoosesTheNextGames()
     {
         JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P0,");
@@ -160,10 +163,9 @@ private slots:
                                   GameChoices::Random, 1, 0, GameChoices::Random }));
     }
 
-    // Level 1601 starts with every unit shown where the model has it. The mouse reaches the rules
-    // (tested in tst_jigsawplay) and the windows follow the model: R0 refuses the turn; a drop is
-    // clamped with the client's own height and leaves the shadow; piece 2 dropped beside piece 1
-    // joins, its window goes and the join glows for a moment (not with animations off).
+    // The mouse reaches the rules (tst_jigsawplay) and the windows follow the model: R0 refuses the
+    // turn; a drop is clamped to the client's own height; a join hides the window and glows (not
+    // with animations off).
     void startsAndJoinsWithTheMouse()
     {
         JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
@@ -220,17 +222,15 @@ private slots:
         QVERIFY(game.sounds.last(2).first().contains(QStringLiteral("success0.wav")));
         QCOMPARE(game.sounds.last(), QStringLiteral("mci: Close ") + jingle[0]);
         QCOMPARE(game.piece(1)->size(), game.window->workingPicture().size());
-        // The model's message, then the best-result note (their form is the shell's, tst_logicgame);
-        // the game recorded with the jigsaw's own fields.
+        // The model's message, then the best-result note; the game recorded with the jigsaw's fields.
         QCOMPARE(game.scripted.messages.shown.size(), 2);
         const QByteArray record = game.scripted.folder.read(QStringLiteral("records.txt")).split('\n').value(1);
         QVERIFY2(record.contains(" J done b") && record.endsWith(" l1601:16:0 r0 s0 7 15 21555"), record.constData());
         QCOMPARE(game.scripted.messages.shown.first().text, QStringLiteral("Well done! Spend 7 sec., Score 21555."));
     }
 
-    // With R1 a right press turns the whole unit (its window keeps its corner, takes the turned size
-    // and mask), also the held unit, which keeps its shadow and frame; a right click on the background
-    // that just missed a piece turns it. Turns and joins sound (S1).
+    // R1: a right press turns the whole unit (its corner kept), also a held one (shadow and frame
+    // kept); a right click on the background just beside a piece turns it. Turns and joins sound.
     void rightClicksTurn()
     {
         JigsawWindow game("G1,BE0132768,D0,R1,M0,S1,P2,");
@@ -261,9 +261,8 @@ private slots:
         QCOMPARE(played, QStringList({ "rotate.wav", "together0.wav", "rotate.wav", "rotate.wav" }));
     }
 
-    // M and D redrawn at 0.5: the shape-board family, on the board's background. A figure dropped 6
-    // pixels off its hole snaps in and stays a window of its own, and the piece windows stack as the
-    // model says (the board lowest, then the locked figure).
+    // M and D drawn at 0.5: a shape board. A figure dropped 6 pixels off its hole snaps in, stays a
+    // window of its own, and the windows stack as the model says.
     void shapeBoardInTheWindow()
     {
         JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,", { 0.5 });
@@ -301,11 +300,9 @@ private slots:
         QCOMPARE(game.window->play().joinCounter(), 1);
     }
 
-    // The tool slots of the sliding puzzle's commands do nothing here. The jigsaw's own menu (its
-    // entries are tst_gamemenu's) with the S field's caption, opened by a right release on the
-    // background; F3 pauses once per stroke; the sound switch writes the jigsaw's own line
-    // (captions and a read-only file are tst_logicgame's); the clock's end reaches the shell (the
-    // banner shows, the clock stops); Exit closes.
+    // The sliding puzzle's command slots do nothing here; the jigsaw's menu opens on a right release
+    // on the background; F3 pauses once per stroke; the sound switch writes the jigsaw's own line;
+    // the clock's end shows the banner; Exit closes.
     void commandsAndMenu()
     {
         JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
@@ -346,8 +343,7 @@ private slots:
         QVERIFY(!game.window->isVisible());
     }
 
-    // Ctrl+, opens the Options on the window's record; rotation switched on there is written to the
-    // jigsaw's line, and the next game plays with it: a right press turns a piece.
+    // Rotation switched on in the Options (Ctrl+,) is written to the jigsaw's line and the next game turns.
     void optionsReachTheGame()
     {
         JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
@@ -368,32 +364,24 @@ private slots:
         QCOMPARE(game.window->table().piece(2).turn, 90);
     }
 
-    // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join test included,
-    // and take the frame away.
-    void commandEndsDrag_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("F2") << int(Qt::Key_F2);
-        QTest::newRow("F3") << int(Qt::Key_F3);
-        QTest::newRow("F7") << int(Qt::Key_F7);
-    }
+    // F2, F3 and F7 in the middle of a drag first drop the unit where it is, join included.
     void commandEndsDrag()
     {
-        QFETCH(int, key);
-        JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
-        game.scripted.messages.answers = { false };
-        const QPointF delta = (game.besideOf(1, 2) - game.pos(2)) / Twips::perPixel();
-        QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
-        QTest::mouseMove(game.piece(2), Grab + QPoint(qRound(delta.x()), qRound(delta.y())));
-        QTest::keyClick(game.window.get(), Qt::Key(key));
-        QVERIFY(!game.window->play().dragging());
-        QVERIFY(!game.window->dragFrame()->isVisible());
-        QCOMPARE(game.window->play().joinCounter(), 2);
-        QVERIFY(!game.piece(2)->isVisible());
+        for (const Qt::Key key : { Qt::Key_F2, Qt::Key_F3, Qt::Key_F7 }) {
+            JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
+            game.scripted.messages.answers = { false };
+            const QPointF delta = (game.besideOf(1, 2) - game.pos(2)) / Twips::perPixel();
+            QTest::mousePress(game.piece(2), Qt::LeftButton, {}, Grab);
+            QTest::mouseMove(game.piece(2), Grab + QPoint(qRound(delta.x()), qRound(delta.y())));
+            QTest::keyClick(game.window.get(), key);
+            QVERIFY2(!game.window->play().dragging() && !game.window->dragFrame()->isVisible(),
+                qPrintable(QKeySequence(key).toString()));
+            QCOMPARE(game.window->play().joinCounter(), 2);
+            QVERIFY(!game.piece(2)->isVisible());
+        }
     }
 
-    // Shrinking the window clamps the units into the smaller client area; Ctrl+G then brings the
-    // unit left partly outside wholly back in.
+    // Shrinking the window clamps the units in; Ctrl+G brings one left partly outside wholly back.
     void resizeClampsAndGatherBringsBack()
     {
         JigsawWindow game("G1,BE0132768,D0,R0,M0,S1,P2,");
@@ -406,6 +394,71 @@ private slots:
         QTest::keyClick(game.window.get(), Qt::Key_G, Qt::ControlModifier);
         QVERIFY(game.window->background()->rect().contains(game.piece(6)->geometry()));
         QCOMPARE(game.window->play().joinCounter(), 1);
+    }
+
+    void open_data()
+    {
+        QTest::addColumn<QString>("way"); // chooser, drop or first (the command line's picture)
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("chosen photo") << "chooser" << "photo.png" << true;
+        QTest::newRow("chosen 1 x 1") << "chooser" << "dot.png" << false;
+        QTest::newRow("dropped photo") << "drop" << "photo.png" << true;
+        QTest::newRow("first picture") << "first" << "photo.png" << true;
+        QTest::newRow("first picture refused") << "first" << "gone.png" << false;
+    }
+    void open()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, file);
+        QFETCH(bool, opened);
+        TestSupport::ScriptedContext scripted;
+        ScriptedPictureChooser chooser;
+        scripted.context.pictureChooser = &chooser;
+        scripted.folder.write("fav.dll", "G0,BF0132768,D1,M1,L0,K1,S0,\r\nG1,BE0132768,D0,R0,M0,S0,P2,\r\n");
+        // A 4000 x 1000 photo: fitted by width into the play area, at its proportions.
+        QImage photo(4000, 1000, QImage::Format_ARGB32);
+        photo.fill(qRgba(0, 0, 0, 0)); // transparent: the back colour shows
+        QVERIFY(photo.save(scripted.folder.filePath("photo.png")));
+        QVERIFY(QImage(1, 1, QImage::Format_RGB32).save(scripted.folder.filePath("dot.png")));
+        const QString path = scripted.folder.filePath(file);
+
+        BuiltInPictures pictures({ QImage(320, 240, QImage::Format_RGB32) });
+        Frm_EyesGame window(scripted.context, pictures);
+        if (way == "first")
+            window.setFirstPicture(path);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.Form_Activate();
+        const QImage before = window.workingPicture();
+
+        if (way == "chooser") {
+            window.Timer1_Timer();
+            chooser.answers = { path };
+            int openPicture = 5;
+            window.PMenu(openPicture);
+        } else if (way == "drop") {
+            QMimeData data;
+            data.setUrls({ QUrl::fromLocalFile(path) });
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &enter);
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &drop);
+            QCoreApplication::processEvents();
+        }
+
+        const QImage working = window.workingPicture();
+        QVERIFY(window.play().pieceCount() > 0); // a game runs either way
+        QVERIFY(window.timerActive());
+        if (!opened) {
+            QCOMPARE(working.size(), way == "first" ? QSize(320, 240) : before.size());
+            QVERIFY(scripted.messages.shown.last().text.contains(path));
+            return;
+        }
+        QCOMPARE(window.previewPicture().size(), working.size());
+        QCOMPARE(qRound(working.width() / 4.0), working.height()); // its proportions kept
+        QVERIFY(working.width() < 4000);
+        QCOMPARE(window.previewPicture().pixel(0, 0), ColourValue::toColor(FavFields::backColour(window.record())).rgb());
     }
 };
 

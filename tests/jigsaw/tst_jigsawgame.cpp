@@ -1,6 +1,5 @@
-// tst_jigsawgame.cpp: the jigsaw's game flow (clock, pause, time end and completion with its
-// score); a jigsaw saved in the middle and resumed plays on exactly as the uninterrupted game, and
-// a save that does not fit its level is refused and changes nothing.
+// tst_jigsawgame.cpp: the jigsaw's game flow (clock, pause, time end, completion and score); a saved
+// game resumes exactly, and a save that does not fit its level is refused and changes nothing.
 #include "GameClock.h"
 #include "JigsawGame.h"
 #include "JigsawSave.h"
@@ -93,9 +92,8 @@ private slots:
     void init() { Twips::overridePerPixel(15); }
     void cleanup() { Twips::overridePerPixel(0); }
 
-    // A script of events on a two-piece level: '-' no game started, t one tick, E ticks until the
-    // clock ends, p the Pause command, j piece 2 dragged beside piece 1 and dropped (the join
-    // completes the level), h piece 2 held beside piece 1, f held far away.
+    // Events on a two-piece level: '-' no game started, t one tick, E ticks until the clock ends,
+    // p Pause, j piece 2 dropped beside piece 1 (completes), h piece 2 held beside piece 1, f far away.
     void flow_data()
     {
         QTest::addColumn<QString>("script");
@@ -175,7 +173,6 @@ private slots:
         QVERIFY(!game.play().dragging() || !script.contains(u'E'));
     }
 
-    // The picture area of a window (twips) in pixels, capped, never empty.
     void pictureArea()
     {
         QCOMPARE(JigsawGame::pictureArea(QSizeF(12001, 9001)), QSize(533, 400));
@@ -198,7 +195,6 @@ private slots:
                 score ? QStringLiteral("Well done! Spend %1 sec., Score %2.").arg(seconds).arg(score) : QString());
         }
     }
-
 
     void resumedGamePlaysOnAsTheUninterruptedOne_data()
     {
@@ -251,7 +247,7 @@ private slots:
         QCOMPARE(resumedClock.value(), clock.value()); // and so scores alike
     }
 
-    // A real catalogue level comes back cut as it was: same pieces, same seams.
+    // A catalogue level comes back cut as it was: same pieces, same seams.
     void levelIsBuiltAgainFromItsDraws()
     {
         QImage first(240, 160, QImage::Format_RGB32);

@@ -34,23 +34,17 @@ JigsawPlay::Drop dropAt(JigsawPlay& play, int k, QPointF target, QSizeF client =
     return play.release(k, target - play.window(k).pos, client);
 }
 
-// Places every piece's window at its home position shifted by (dx, dy) pixels, visible.
-void placeAtHome(JigsawPlay& play, QPointF shiftPixels = {})
-{
-    for (int k = 1; k <= play.pieceCount(); ++k) {
-        const PieceRecord& r = play.table().piece(k);
-        play.window(k).pos = QPointF(Twips::fromPixels(r.homeLeft + shiftPixels.x()),
-                                     Twips::fromPixels(r.homeTop + shiftPixels.y()));
-        play.window(k).visible = true;
-    }
-}
 // A play over its own table, started, its pieces shown at home shifted by the pixels given.
 struct Played {
     explicit Played(PieceTable t, int family = JigsawPlay::Catalogue, bool rotation = false, QPointF shift = {})
         : table(std::move(t))
     {
         play.startGame(&table, family, rotation);
-        placeAtHome(play, shift);
+        for (int k = 1; k <= play.pieceCount(); ++k) {
+            const PieceRecord& r = table.piece(k);
+            play.window(k).pos = twips(QPoint(r.homeLeft, r.homeTop)) + shift * Twips::perPixel();
+            play.window(k).visible = true;
+        }
     }
     PieceTable table;
     JigsawPlay play;
@@ -65,8 +59,8 @@ private slots:
     void init() { Twips::overridePerPixel(15); }
     void cleanup() { Twips::overridePerPixel(0); }
 
-    // Piece 2 moved by (dx, dy) twips from its place beside piece 1 joins within 10 pixels either
-    // way, compared after conversion (10.5 pixels is too far); a unit turned otherwise never joins.
+    // Piece 2 moved by (dx, dy) twips off its place joins within 10 pixels either way, compared after
+    // conversion (10.5 pixels is too far); a unit turned otherwise never joins.
     void joinTolerance()
     {
         const QList<std::tuple<double, double, int, bool>> rows = { { 0, 0, 0, true }, { 150, 150, 0, true },
@@ -83,8 +77,7 @@ private slots:
         }
     }
 
-    // A right click beside the pieces reaches a unit whose outline (not its box) it misses by at
-    // most 3 pixels in each direction; paused games take none.
+    // A right click reaches a unit whose outline (not box) it misses by at most 3 pixels each way.
     void unitNear_data()
     {
         QTest::addColumn<QPoint>("point"); // relative to an L-shaped piece at (200, 200) pixels
@@ -106,15 +99,6 @@ private slots:
             true, QPointF(200, 200));
         game.play.paused = paused;
         QCOMPARE(game.play.unitNear(QPoint(200, 200) + point), unit);
-    }
-
-    // Without rotation a unit is never turned.
-    void noTurnWithoutRotation()
-    {
-        Played game(squareGrid(2, 1));
-        QVERIFY(!game.play.turn(1, QSize(200, 100), QSizeF(30000, 20000)));
-        QCOMPARE(game.table.piece(1).turn, 0);
-        QCOMPARE(game.play.window(1).size, QSize(100, 100));
     }
 
     void mergeGeometryAndBookkeeping()
@@ -149,8 +133,7 @@ private slots:
         QCOMPARE(play.window(1).size, QSize(300, 100));
     }
 
-    // Record 0's list lets any piece join any other, even corners that never touch; a candidate
-    // already absorbed (hidden) is skipped: record 0 lists P1 first, so P2 is taken.
+    // Record 0's list lets any piece join any other; a hidden candidate is skipped: P1 comes first.
     void record0ListSkipsHiddenCandidates()
     {
         Played game(squareGrid(3, 3, true));
@@ -226,36 +209,27 @@ private slots:
     }
 
     // A quarter turn at an edge keeps the strip a drop keeps: left = 200 - width, top = 500 - height.
-    void turnIsClampedLikeADrop_data()
-    {
-        QTest::addColumn<QSize>("piece");
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<QPointF>("turned");
-        QTest::newRow("wide at the left edge")
-            << QSize(300, 100) << QPointF(200 - 4500, 3000) << QPointF(200 - 1500, 3000);
-        QTest::newRow("tall at the top edge")
-            << QSize(100, 300) << QPointF(3000, 500 - 4500) << QPointF(3000, 500 - 1500);
-        QTest::newRow("inside stays") << QSize(300, 100) << QPointF(5000, 5000) << QPointF(5000, 5000);
-    }
     void turnIsClampedLikeADrop()
     {
-        QFETCH(QSize, piece);
-        QFETCH(QPointF, at);
-        QFETCH(QPointF, turned);
-        Played game(onePiece(QRegion(QRect(QPoint(0, 0), piece))), JigsawPlay::Catalogue, true);
-        auto& [table, play] = game;
-        play.window(1).pos = at;
-        QVERIFY(play.turn(1, piece, QSizeF(30000, 20000)));
-        QCOMPARE(table.piece(1).turn, 90);
-        QCOMPARE(play.window(1).size, piece.transposed());
-        QCOMPARE(play.window(1).pos, turned);
+        const QList<std::tuple<QSize, QPointF, QPointF>> rows
+            = { { QSize(300, 100), QPointF(200 - 4500, 3000), QPointF(200 - 1500, 3000) },
+                  { QSize(100, 300), QPointF(3000, 500 - 4500), QPointF(3000, 500 - 1500) },
+                  { QSize(300, 100), QPointF(5000, 5000), QPointF(5000, 5000) } };
+        for (const auto& [piece, at, turned] : rows) {
+            Played game(onePiece(QRegion(QRect(QPoint(0, 0), piece))), JigsawPlay::Catalogue, true);
+            auto& [table, play] = game;
+            play.window(1).pos = at;
+            QVERIFY(play.turn(1, piece, QSizeF(30000, 20000)));
+            QCOMPARE(table.piece(1).turn, 90);
+            QCOMPARE(play.window(1).size, piece.transposed());
+            QCOMPARE(play.window(1).pos, turned);
+        }
     }
 
-    // The box clamp alone can leave nothing but a stray pixel of the outline in the window: a
-    // 50 x 50 patch and one pixel in the far corner of a 200 x 200 box (100 x 100 for the small
-    // one). Enough outline must stay: 178 pixels (200 x 200 twips), or all of a smaller outline.
-    // Client 2000 x 1333 pixels. A patch at the left/top: 4 columns (rows) of 50 show at -46
-    // where the box clamp gave -187; at the right/bottom its first 4 end at 2000 - 4 (1333 - 4).
+    // The box clamp alone can leave only a stray pixel of the outline inside: a 50 x 50 patch and one
+    // pixel in the far corner of a 200 x 200 box. 178 pixels of outline must stay (200 x 200 twips),
+    // or all of a smaller one. Client 2000 x 1333 pixels: a patch at the left/top shows 4 columns
+    // (rows) at -46 where the box clamp gave -187; at the right/bottom its first 4 end at 2000 - 4.
     void dropKeepsOutlineWithinReach()
     {
         const auto keptAt = [](QRect patch, QPoint dot, QPointF drop) {
@@ -270,9 +244,8 @@ private slots:
         QCOMPARE(keptAt(QRect(0, 0, 10, 10), QPoint(99, 99), QPointF(-9000, 3000)), twips(QPoint(0, 200)));
     }
 
-    // A whole shape board: every figure dropped a few pixels off its hole snaps exactly into it,
-    // never into a figure locked before it; each counts one join and cannot be picked up again;
-    // locked figures stack just above the board and below every loose figure.
+    // Every figure dropped a few pixels off its hole snaps exactly in, never into a figure locked
+    // before it, counts one join and stays put; locked figures stack between board and loose ones.
     void shapeBoardPlaysToCompletion()
     {
         PieceTable table;
@@ -323,14 +296,9 @@ private slots:
         QCOMPARE(play.window(2).pos.x(), 200 - 1500.0);
         QVERIFY(play.shadow().visible);
         QVERIFY(!play.endDrag(QSizeF(30000, 20000)).dropped);
-        // Dragged back beside piece 1 and ended there: it joins.
-        QVERIFY(play.press(2, QPointF(0, 0)));
-        play.window(2).pos = twips(QPoint(500, 303));
-        QVERIFY(play.endDrag(QSizeF(30000, 20000)).join.joined);
     }
 
-    // After the client area shrank, every shown unit that is not locked is clamped as a drop
-    // would be; the board carries its locked figures along.
+    // A shrunk client clamps every shown unlocked unit as a drop; the board carries its figures along.
     void clampAllAfterResize()
     {
         Played game(threeFiguresAndBoard(), JigsawPlay::ShapeBoard, false, QPointF(1500, 1000));
@@ -346,8 +314,7 @@ private slots:
         QCOMPARE(play.window(2).pos, QPointF(1000, 1000));
     }
 
-    // "Gather pieces": unit 1 is pieces 1 and 2 joined (200 x 100), unit 3 a single square;
-    // client 2000 x 1333 pixels.
+    // Unit 1 is pieces 1 and 2 joined (200 x 100), unit 3 a single square; client 2000 x 1333 pixels.
     void gather_data()
     {
         QTest::addColumn<QPoint>("third");
@@ -415,32 +382,22 @@ private slots:
         QCOMPARE(random.drawn(), 8);
     }
 
-    // The board piece is never scattered past the window's edges: every hole must stay reachable.
-    // Other pieces keep the plain draws even where they reach past the edge.
-    void scatterKeepsTheBoardInside_data()
-    {
-        QTest::addColumn<double>("r1");
-        QTest::addColumn<double>("r2");
-        QTest::addColumn<QPointF>("board");
-        QTest::addColumn<QPointF>("other");
-        // Window 30000 x 20000, picture 8000 x 6000: C = 26000, D = 12000.
-        QTest::newRow("inside stays") << 0.5 << 0.5 << QPointF(13000, 12500) << QPointF(13000, 12500);
-        QTest::newRow("low is raised") << 0.5 << 0.99 << QPointF(13000, 12500) << QPointF(13000, 18380);
-        QTest::newRow("far right is pulled in") << 0.99 << 0.0 << QPointF(21500, 6500) << QPointF(25740, 6500);
-    }
-
+    // The board is never scattered past the window's edges (its holes must stay reachable); others are.
     void scatterKeepsTheBoardInside()
     {
-        QFETCH(double, r1);
-        QFETCH(double, r2);
-        QFETCH(QPointF, board);
-        QFETCH(QPointF, other);
-        for (const int boardPiece : {1, 0}) {
-            ScriptedRandom random({r1, r2});
-            const QList<QPointF> places = JigsawScatter::scatter(
-                1, QSizeF(30000, 20000), QSizeF(8000, 6000), false, boardPiece, random, {});
-            QCOMPARE(places[1], boardPiece == 1 ? board : other);
-        }
+        // Window 30000 x 20000, picture 8000 x 6000: C = 26000, D = 12000. Inside stays, low is
+        // raised, far right is pulled in.
+        const QList<std::tuple<double, double, QPointF, QPointF>> rows
+            = { { 0.5, 0.5, QPointF(13000, 12500), QPointF(13000, 12500) },
+                  { 0.5, 0.99, QPointF(13000, 12500), QPointF(13000, 18380) },
+                  { 0.99, 0.0, QPointF(21500, 6500), QPointF(25740, 6500) } };
+        for (const auto& [r1, r2, board, other] : rows)
+            for (const int boardPiece : { 1, 0 }) {
+                ScriptedRandom random({ r1, r2 });
+                const QList<QPointF> places = JigsawScatter::scatter(
+                    1, QSizeF(30000, 20000), QSizeF(8000, 6000), false, boardPiece, random, {});
+                QCOMPARE(places[1], boardPiece == 1 ? board : other);
+            }
     }
 };
 

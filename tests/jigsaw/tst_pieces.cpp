@@ -1,5 +1,4 @@
-// tst_pieces.cpp: piece records and the seam lines drawn into the working picture; quarter turns
-// of pictures (TurnBmp, turned pictures) and of pieces and groups.
+// tst_pieces.cpp: piece records, the seams drawn into the picture; quarter turns of pictures and pieces.
 #include "PieceBuilder.h"
 #include "ShapeParser.h"
 #include "TurnBmp.h"
@@ -78,9 +77,8 @@ class TestPieces : public QObject
     Q_OBJECT
 
 private slots:
-    // Records in the order added: a rectangle, a ring, a piece with nothing to show (an empty box,
-    // nothing drawn) and the board of a shape-board level (a region with holes, no seam, its group).
-    // The seams of a piece reach only its own box.
+    // Records in the order added: a rectangle, a ring, an empty piece (nothing drawn) and a shape
+    // board's board (a region with holes, no seam); the seams of a piece reach only its own box.
     void records()
     {
         QImage working = picture(QImage::Format_RGB32, QSize(400, 300));
@@ -129,15 +127,13 @@ private slots:
         QCOMPARE(working, seamed);
     }
 
-    // Each of two adjacent squares shows a light seam along the common edge; black board pixels leave
-    // the picture unchanged everywhere else.
+    // Each of two adjacent squares shows a light seam along the common edge, and nothing else changes.
     void seams_data()
     {
         QTest::addColumn<QImage::Format>("format");
-        QTest::newRow("32-bit") << QImage::Format_RGB32;
-        QTest::newRow("32-bit with alpha") << QImage::Format_ARGB32;
-        QTest::newRow("24-bit") << QImage::Format_RGB888;
-        QTest::newRow("16-bit, converted") << QImage::Format_RGB16;
+        for (const QImage::Format format :
+            { QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGB888, QImage::Format_RGB16 })
+            QTest::addRow("format %d", int(format)) << format;
     }
     void seams()
     {
@@ -232,9 +228,7 @@ private slots:
         QCOMPARE(pictures.picture(90), next.transformed(QTransform().rotate(90)));
     }
 
-    // A box (left 100, top 50, 80 x 60) in a 400 x 300 picture turned: its home and window in the
-    // turned picture, its rebuilt outline exactly its turned pixels, and the pixels its window shows
-    // the piece's own pixels, turned.
+    // A box (left 100, top 50, 80 x 60) in 400 x 300 turned: home, window, outline, pixels shown.
     void turnsOfTheBox_data()
     {
         QTest::addColumn<int>("angle");
@@ -270,8 +264,7 @@ private slots:
             working.copy(QRect(100, 50, 80, 60)).transformed(QTransform().rotate(turn)));
     }
 
-    // Turns that do nothing leave the table as it is: angles that are no quarter turn, and pieces
-    // that are not in the table.
+    // Angles that are no quarter turn and pieces not in the table leave the table as it is.
     void noTurn()
     {
         const QList<std::pair<int, int>> rows { { 0, 1 }, { 360, 1 }, { 45, 1 }, { 90, 0 }, { 90, -1 }, { 90, 2 } };

@@ -1,6 +1,5 @@
-// tst_shapes.cpp: reading shape strings in header and cell-relative form, damaged strings
-// included; the outline regions built from them: combination modes, edge ownership, bounds and
-// translation. That levels tile the picture exactly is tst_levelregions' invariant.
+// tst_shapes.cpp: shape strings in header and cell-relative form, damaged ones included; the outlines
+// built from them: combination modes, edge ownership, bounds and translation.
 #include "JoinGlow.h"
 #include "Outline.h"
 #include "ShapeParser.h"
@@ -19,8 +18,7 @@ class TestShapes : public QObject
     Q_OBJECT
 
 private slots:
-    // The points a head needs: the counts of its primitives added up; a missing count is none, a
-    // negative one too, a fraction is cut, and the sum saturates.
+    // The counts of a head's primitives added: missing or negative is none, a fraction cut, the sum saturates.
     void headPointCount()
     {
         const QList<std::pair<const char*, int>> rows = { { "A2P3C12", 14 }, { "A2P3A2P2A2P2A2", 8 }, { "C6P3A2", 8 },
@@ -56,27 +54,20 @@ private slots:
         QCOMPARE(points(u"W90,H60,P1,VC1,-90,120", QSize(90, 60)), (Points { { -90, 120 } }));
     }
 
-    // Forms the generators write differently that must read alike.
-    void equivalentForms_data()
-    {
-        QTest::addColumn<QString>("shape");
-        QTest::addColumn<QString>("same");
-        const QString a = "W200,H100,P2,VC5,0,0,100,0,100,100,0,100,0,0";
-        const QString b = "VC5,100,0,200,0,200,100,100,100,100,0";
-        QTest::newRow("trailing comma") << a + "," + b << a + "," + b + ",";
-        QTest::newRow("V right after a number") << a + "," + b << a + b;
-        QTest::newRow("bare letters between pieces") << a + "," + b << a + ",xyz" + b;
-    }
+    // Forms the generators write differently that must read alike: a trailing comma, a V right after
+    // a number, bare letters between pieces.
     void equivalentForms()
     {
-        QFETCH(QString, shape);
-        QFETCH(QString, same);
-        const ParsedShape first = parseShapeString(shape, QSize(400, 300));
-        const ParsedShape second = parseShapeString(same, QSize(400, 300));
-        QCOMPARE(first.pieces.size(), second.pieces.size());
-        for (qsizetype i = 0; i < first.pieces.size(); ++i) {
-            QCOMPARE(first.pieces[i].head, second.pieces[i].head);
-            QCOMPARE(first.pieces[i].points, second.pieces[i].points);
+        const QString a = "W200,H100,P2,VC5,0,0,100,0,100,100,0,100,0,0";
+        const QString b = "VC5,100,0,200,0,200,100,100,100,100,0";
+        const ParsedShape first = parseShapeString(a + "," + b, QSize(400, 300));
+        for (const QString& same : { a + "," + b + ",", a + b, a + ",xyz" + b }) {
+            const ParsedShape second = parseShapeString(same, QSize(400, 300));
+            QVERIFY2(first.pieces.size() == second.pieces.size(), qPrintable(same));
+            for (qsizetype i = 0; i < first.pieces.size(); ++i) {
+                QCOMPARE(first.pieces[i].head, second.pieces[i].head);
+                QCOMPARE(first.pieces[i].points, second.pieces[i].points);
+            }
         }
     }
 
@@ -184,8 +175,7 @@ private slots:
             QVERIFY2(!outline.contains(p), qPrintable(QStringLiteral("(%1,%2) outside").arg(p.x()).arg(p.y())));
     }
 
-    // Mixed primitives: a polygon through points 1..6 united with the ellipse bounded by points 7
-    // and 8; a ring, whose polygon hole lies outside the outline.
+    // A polygon through points 1..6 united with the ellipse of points 7 and 8; a ring with a polygon hole.
     void mixedPrimitives()
     {
         const Points points { { 0, 0 }, { 40, 0 }, { 40, 20 }, { 20, 20 }, { 20, 40 }, { 0, 40 }, { 30, 30 }, { 50, 50 } };
@@ -202,9 +192,8 @@ private slots:
         QCOMPARE(area(ring), area(QRegion(0, 0, 100, 100, QRegion::Ellipse)) - 400);
     }
 
-    // Right and bottom edges are exclusive for every kind, whatever the corner order (an ellipse never
-    // owns the far corner's column or row), so pieces sharing an edge never share its pixels; heads
-    // referring to absent points use only what is there; huge coordinates are clamped.
+    // Right and bottom edges are exclusive for every kind and corner order, so pieces sharing an edge
+    // never share its pixels; heads naming absent points use what is there; huge coordinates clamp.
     void boundingBox()
     {
         const auto box = [](QStringView head, const Points& points) { return buildOutline(head, points).boundingRect(); };
@@ -229,8 +218,7 @@ private slots:
             QRect(-outlineCoordinateLimit, 0, 2 * outlineCoordinateLimit, 10)); // huge coordinates clamped
     }
 
-    // The same head over points moved by whole pixels gives the same pixels moved (turning rebuilds
-    // outlines at other places and must not change their shape).
+    // Points moved by whole pixels give the same pixels moved (turns rebuild outlines elsewhere).
     void translationInvariant_data()
     {
         QTest::addColumn<QString>("head");

@@ -95,8 +95,7 @@ private slots:
         QVERIFY(!m_window->tile(1)->hasPicture() && !m_window->tile(1)->showsBorder());
         QVERIFY(m_window->tile(2)->hasPicture() && m_window->tile(2)->showsBorder());
 
-        // A click and an arrow key reach the game and the window moves the tiles it moved; another
-        // key code moves nothing. (Which requests move what is the game's rule.)
+        // A click and an arrow key move the tiles the game moved; another key code moves nothing.
         const QPoint blank = tilePosition(1);
         const QPoint ten = tilePosition(10);
         m_window->Form_KeyDown(124);
@@ -174,7 +173,6 @@ private slots:
             m_window->Timer1_Timer();
         m_window->Pic_show_Click(1); // swaps make no solved test, the next accepted click does
 
-        // The message as it stands, then the first result's note on its own; the game recorded.
         QCOMPARE(m_scripted->messages.shown.size(), 2);
         QCOMPARE(m_scripted->messages.shown[1].text,
             QStringLiteral("Your best result for this picture and size!"));
@@ -184,7 +182,6 @@ private slots:
             QStringLiteral("Well done! Spend 57 steps under 63 sec., Score 17799"));
         QCOMPARE(m_scripted->messages.shown[0].title, QStringLiteral("Congratulate"));
         QCOMPARE(m_scripted->messages.shown[0].icon, MessageIcon::Information);
-        // The success sound, then the jingle's device closed.
         const QStringList sent = m_mci->commands().mid(m_mci->commands().size() - 3);
         QVERIFY(
             sent[0].startsWith(QStringLiteral("Open ")) && sent[0].contains(QStringLiteral("success0.wav")));
@@ -202,15 +199,14 @@ private slots:
         for (int k = 1; k <= 16; ++k)
             QVERIFY(m_window->tile(k)->isHidden());
 
-        // Idle: a new game starts without asking, on another picture: a draw of the one just played
-        // (0) is followed by one draw over the other nine.
+        // Idle: a new game starts without asking, on another picture (0 drawn again, then one of nine).
         m_scripted->random.setValues({ 0.0, 0.5, 0.15, 0.02 });
         command(0);
         QCOMPARE(m_scripted->messages.shown.size(), 3);
         QCOMPARE(m_window->game().board().rows(), KnownRows);
         QCOMPARE(m_window->previewPicture(), m_pictures->picture(5));
 
-        // The ScoreBoard button opens the scoreboard at the game's row (one per window: GameRecorder's).
+        // The ScoreBoard button opens the scoreboard at the game's row.
         command(7);
         auto* scoreboard = m_window->findChild<ScoreboardWindow*>();
         QVERIFY(scoreboard && scoreboard->isVisible());
@@ -271,8 +267,7 @@ private slots:
         QCOMPARE(m_window->previewPicture(), m_pictures->picture(0));
     }
 
-    // Ctrl+N's dialog, driven by a click and keys: picture 5 on a 3 × 3 board. Play asks first (a
-    // game runs); the choice holds for F2 and is kept in the data folder.
+    // Ctrl+N's dialog: picture 5 on a 3 × 3 board; Play asks first; F2 and the data folder keep it.
     void newGameDialogChoosesTheNextGames()
     {
         m_window->Pic_show_Click(10);
@@ -317,11 +312,9 @@ private slots:
         }
     }
 
-    // The settings commands on the window's record. The back colour chooser, cancelled, changes
-    // nothing; a colour chosen is stored, read back and drawn, like the sound switch. Ctrl+, opens the
-    // options, whose choices are written to the game's line and applied at once. What a read-only
-    // file keeps for the session is the settings session's rule (tst_fav): here the window reads its
-    // switches through that session and names the file in its title; only the options say so.
+    // The back colour chooser, cancelled, changes nothing; a colour chosen is stored and drawn, like
+    // the sound switch; Ctrl+, options are written and applied. A read-only file (its session rule is
+    // tst_fav's) is named in the title; only the options say so.
     void settingsCommands_data()
     {
         QTest::addColumn<bool>("readOnly");
@@ -405,8 +398,7 @@ private slots:
         QTest::newRow("save resumed") << "played";
         QTest::newRow("damaged save: set aside, a new game") << "damaged";
     }
-    // The first activation starts the game: the one a closed window left in its save, or a new one
-    // when there is none or it cannot be read (set aside with one message).
+    // The first activation resumes a closed window's save, or starts anew (a damaged save set aside).
     void firstActivation()
     {
         QFETCH(QString, save);
@@ -444,7 +436,6 @@ private slots:
         QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
         m_scripted->random.setValues({ 0.0 });
 
-        // Sound off: a move draws no sound file.
         m_window->Pic_show_Click(10);
         QCOMPARE(m_scripted->random.drawn(), 0);
 
@@ -459,7 +450,7 @@ private slots:
         m_window->Form_KeyDown(117); // F6
         QCOMPARE(sound->text(), QStringLiteral("Open Sound"));
 
-        // Every re-apply of the preferences names the S it read, in the menu and on tool button 3.
+        // Every re-apply of the preferences shows the S it read in the menu and on tool button 3.
         m_window->companions().showToolbar();
         auto* tool = qobject_cast<ToolWindow*>(m_window->companions().toolWindow());
         writeRecord("G0,BF0132768,D1,M1,L0,K1,S1,\r\n");
@@ -474,39 +465,32 @@ private slots:
         QCOMPARE(tool->LblMenu(3)->text(), QStringLiteral("Open Sound"));
     }
 
-    void playAreaFitsTheRealWindow_data()
-    {
-        QTest::addColumn<QSize>("resized"); // empty: as shown
-        QTest::newRow("as shown") << QSize();
-        QTest::newRow("smaller") << QSize(220, 190);
-        QTest::newRow("larger") << QSize(1100, 900);
-    }
-    // The play area comes from the shown window's own inner size and the board is laid out in it (the
-    // fitting itself is PlayAreaLayout's); a resized window lays it out again.
+    // The play area is the shown window's inner size, the board laid out in it, again after a resize.
     void playAreaFitsTheRealWindow()
     {
-        QFETCH(QSize, resized);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QWidget* surface = m_window->tile(2)->parentWidget();
         QCOMPARE(surface, m_window->centralWidget());
-        if (resized.isValid()) {
-            const QSize before = surface->size();
-            m_window->resize(resized);
-            QTRY_VERIFY(surface->size() != before);
+        for (const QSize resized :
+            { QSize(), QSize(220, 190), QSize(1100, 900) }) { // as shown, smaller, larger
+            if (resized.isValid()) {
+                const QSize before = surface->size();
+                m_window->resize(resized);
+                QTRY_VERIFY(surface->size() != before);
+            }
+            QCOMPARE(m_window->playArea(),
+                PlayAreaLayout::PlayArea(surface->width() * 15, surface->height() * 15));
+            const SlidingBoard& board = m_window->game().board();
+            for (int k = 1; k <= board.tileCount(); ++k) {
+                QCOMPARE(tilePosition(k), cellPosition(board.cellOf(k)));
+                QVERIFY(surface->rect().contains(m_window->tile(k)->geometry()));
+            }
+            QCOMPARE(m_window->tile(2)->appearance().size(), m_window->tile(2)->size()); // cut again
         }
-        QCOMPARE(
-            m_window->playArea(), PlayAreaLayout::PlayArea(surface->width() * 15, surface->height() * 15));
-        const SlidingBoard& board = m_window->game().board();
-        for (int k = 1; k <= board.tileCount(); ++k) {
-            QCOMPARE(tilePosition(k), cellPosition(board.cellOf(k)));
-            QVERIFY(surface->rect().contains(m_window->tile(k)->geometry()));
-        }
-        QCOMPARE(m_window->tile(2)->appearance().size(), m_window->tile(2)->size()); // cut again
     }
 
     // A move slides a tile the game has already moved; the next move puts it at its cell at once.
-    // (A hidden window moves its tiles at once: knownBoardIsLaidOutAndMoves.)
     void movesSlideWithoutQueueing()
     {
         m_window->show();
@@ -541,8 +525,7 @@ private slots:
         popup->hide();
     }
 
-    // Keys reach the game from a focused tile: one move (a tile up into the blank), then Ctrl+H, Ctrl+Z
-    // and Ctrl+Y.
+    // Keys reach the game from a focused tile: one move up into the blank, then Ctrl+H, Ctrl+Z, Ctrl+Y.
     void commandKeysReachTheGame_data()
     {
         QTest::addColumn<QList<int>>("keys");

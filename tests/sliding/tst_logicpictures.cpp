@@ -97,8 +97,7 @@ private slots:
         if (files.contains("text") && way == "chooser")
             QVERIFY(scripted.messages.shown.last().text.contains(scripted.folder.filePath("text")));
         if (opened && way == "chooser") {
-            // Left unfinished, the game on the player's picture comes back on it: from the save's
-            // copy once the file is gone.
+            // Left unfinished, the game comes back on the save's copy of the picture once the file is gone.
             window.close();
             QVERIFY(QFile::remove(scripted.folder.filePath("photo")));
             Frm_LogicGame again(scripted.context, pictures);

@@ -1,6 +1,9 @@
-// tst_slidingboard.cpp: scrambling, moves, arrow keys, swaps and the solved test of the sliding board.
+// tst_slidingboard.cpp: scrambling, moves, arrow keys, swaps and the solved test of the sliding board;
+// the play area, picture fitting, tile cells and tile slides it is drawn with.
+#include "PlayAreaLayout.h"
 #include "RandomSource.h"
 #include "SlidingBoard.h"
+#include "TileSlide.h"
 
 #include <QtTest>
 
@@ -56,25 +59,13 @@ private slots:
         QCOMPARE(board.gridSize(), 7);
     }
 
-    void drawBlank_data()
-    {
-        QTest::addColumn<double>("r");
-        QTest::addColumn<int>("tiles");
-        QTest::addColumn<int>("blank");
-        QTest::newRow("0.99 of 16 rounds up") << 0.99 << 16 << 16;
-        QTest::newRow("0.02 of 16 rounds to 0, kept at 1") << 0.02 << 16 << 1;
-        QTest::newRow("zero") << 0.0 << 16 << 1;
-        QTest::newRow("2.5 to even") << 2.5 / 16 << 16 << 2;
-        QTest::newRow("3.5 to even") << 3.5 / 16 << 16 << 4;
-        QTest::newRow("top of 100") << 0.9999 << 100 << 100;
-        QTest::newRow("99.5 to even") << 0.995 << 100 << 100;
-    }
+    // r of the tile count rounds half to even; 0 is kept at 1.
     void drawBlank()
     {
-        QFETCH(double, r);
-        QFETCH(int, tiles);
-        QFETCH(int, blank);
-        QCOMPARE(SlidingBoard::drawBlank(r, tiles), blank);
+        const QList<std::tuple<double, int, int>> rows = { { 0.99, 16, 16 }, { 0.02, 16, 1 }, { 0.0, 16, 1 },
+            { 2.5 / 16, 16, 2 }, { 3.5 / 16, 16, 4 }, { 0.9999, 100, 100 }, { 0.995, 100, 100 } };
+        for (const auto& [r, tiles, blank] : rows)
+            QVERIFY2(SlidingBoard::drawBlank(r, tiles) == blank, qPrintable(QString::number(r)));
     }
 
     void shuffleDrawsOneValue()
@@ -88,9 +79,8 @@ private slots:
         QCOMPARE(board.rows(), scrambled(4, 16).rows());
     }
 
-    // The scramble of one blank per grid size, and a checksum over the scrambles of every blank,
-    // recorded when the board matched a board kept as float twips positions (as the original
-    // program kept it) after scrambling and after thousands of seeded clicks, keys and swaps.
+    // One blank's scramble per grid size and a checksum over every blank's, recorded when the board
+    // matched one kept as float twips positions through thousands of seeded clicks, keys and swaps.
     void goldenScrambles_data()
     {
         QTest::addColumn<int>("gridSize");
@@ -130,8 +120,7 @@ private slots:
         QCOMPARE(qChecksum(every), allBlanks);
     }
 
-    // Board 4 × 4, blank 1: 10 3 14 2 / 1 15 7 12 / 9 4 13 8 / 6 11 5 16; blank on the left edge.
-    // "c7" clicks tile 7, which trades cells with the blank when it moves; "s3,14" swaps two tiles.
+    // 4 × 4, blank 1: 10 3 14 2 / 1 15 7 12 / 9 4 13 8 / 6 11 5 16. "c7" clicks tile 7, "s3,14" swaps.
     void requests_data()
     {
         QTest::addColumn<QString>("request");
@@ -224,15 +213,76 @@ private slots:
     {
         SlidingBoard board = scrambled(3, 5);
         QCOMPARE(board.IsSolved(), false);
-        // Put every tile home by swaps, in tile order.
         for (int tile = 1; tile <= 9; ++tile)
             board.apply(Move::swap(tile, board.tileAt(board.homeCell(tile))));
         QCOMPARE(board.IsSolved(), true);
-        // One move unsolves it, the reverse move solves it again.
         QCOMPARE(board.apply(Move::arrow(ArrowKey::Up)).steps, 1);
         QCOMPARE(board.IsSolved(), false);
         QCOMPARE(board.apply(Move::arrow(ArrowKey::Down)).steps, 1);
         QCOMPARE(board.IsSolved(), true);
+    }
+
+    void playArea() { QCOMPARE(PlayAreaLayout::PlayArea(20000, 12000), QRect(750, 500, 18500, 11000)); }
+
+    void fitPicture_data()
+    {
+        // Area: left 750, top 500, 12000 × 8000 twips.
+        QTest::addColumn<QSizeF>("picture");
+        QTest::addColumn<QRectF>("shown");
+        // kx = 12000 div 4000 = 3, ky = 8000 div 2000 = 4, k = 4.
+        QTest::newRow("small") << QSizeF(2000, 1000) << QRectF(2750, 2500, 8000, 4000);
+        // 2 × 1200.25 = 2400.5 rounds to 2400 (halves to even): kx = 5, ky = 4, k = 5.
+        QTest::newRow("small, divisor rounded to even")
+            << QSizeF(1200.25, 1000) << QRectF(3749.375, 2000, 6001.25, 5000);
+        // kx = 6, ky = 8000 div 7800 = 1: the smaller factor keeps it inside, k = 2.
+        QTest::newRow("small, stays inside the area") << QSizeF(1000, 3900) << QRectF(5750, 600, 2000, 7800);
+        // Exactly half each way is still small: k = 1 + 1.
+        QTest::newRow("half the area") << QSizeF(6000, 4000) << QRectF(750, 500, 12000, 8000);
+        QTest::newRow("fits") << QSizeF(7000, 5000) << QRectF(3250, 2000, 7000, 5000);
+        QTest::newRow("fits exactly") << QSizeF(12000, 8000) << QRectF(750, 500, 12000, 8000);
+        QTest::newRow("too wide") << QSizeF(24000, 8000) << QRectF(805, 2518.3333333, 11890, 3963.3333333);
+        QTest::newRow("too tall") << QSizeF(6000, 16000) << QRectF(5270.625, 555, 2958.75, 7890);
+        QTest::newRow("only wider") << QSizeF(13000, 1000) << QRectF(805, 4042.6923077, 11890, 914.6153846);
+        // Same proportions as the area: the height allows the smaller scale (7890 / 16000).
+        QTest::newRow("area proportions") << QSizeF(24000, 16000) << QRectF(832.5, 555, 11835, 7890);
+        QTest::newRow("no picture") << QSizeF(0, 0) << QRectF(6750, 4500, 0, 0);
+    }
+    void fitPicture()
+    {
+        QFETCH(QSizeF, picture);
+        QFETCH(QRectF, shown);
+        const QRectF result = PlayAreaLayout::FitPicture(picture, QRect(750, 500, 12000, 8000));
+        // To a thousandth of a twip.
+        QCOMPARE(qRound64(result.left() * 1000), qRound64(shown.left() * 1000));
+        QCOMPARE(qRound64(result.top() * 1000), qRound64(shown.top() * 1000));
+        QCOMPARE(qRound64(result.width() * 1000), qRound64(shown.width() * 1000));
+        QCOMPARE(qRound64(result.height() * 1000), qRound64(shown.height() * 1000));
+    }
+
+    void cellRect()
+    {
+        const QRectF picture(805.5, 555.25, 4321, 3217);
+        const QRectF cell = PlayAreaLayout::cellRect(picture, 10, Cell { 3, 7 });
+        QCOMPARE(cell.left(), 805.5 + 7 * 432.1);
+        QCOMPARE(cell.top(), 555.25 + 3 * 321.7);
+        QCOMPARE(cell.width(), 432.1);
+        QCOMPARE(cell.height(), 321.7);
+        QCOMPARE(PlayAreaLayout::cellRect(picture, 10, Cell { 9, 9 }).right(), picture.right());
+    }
+
+    // A slide starts and ends exactly (progress held to 0 .. 1); eased, it is past halfway at half time.
+    void tileSlidePositions()
+    {
+        for (const auto& [from, to] :
+            { std::pair(QPoint(160, 40), QPoint(100, 40)), { QPoint(20, 0), QPoint(20, 45) } }) {
+            const TileSlide::Path path { 3, from, to };
+            QCOMPARE(TileSlide::at(path, -0.5), from);
+            QCOMPARE(TileSlide::at(path, 1.5), to);
+            const QPoint middle = TileSlide::at(path, 0.5);
+            const int gone = (middle - from).manhattanLength();
+            QCOMPARE(gone + (to - middle).manhattanLength(), (to - from).manhattanLength());
+            QVERIFY(2 * gone > (to - from).manhattanLength() && middle != to);
+        }
     }
 };
 

@@ -1,9 +1,12 @@
-// tst_slidinggame.cpp: flags, steps, clock, pause, swap mode and completion of the sliding game.
+// tst_slidinggame.cpp: flags, steps, clock, pause, swap mode and completion of the sliding game; a
+// game saved in the middle resumes exactly, and an unsound saved board is refused.
 #include "RandomSource.h"
 #include "SlidingGame.h"
+#include "SlidingSave.h"
 #include "SlidingScript.h"
 #include "StringTable.h"
 
+#include <QJsonArray>
 #include <QtTest>
 
 namespace {
@@ -18,8 +21,8 @@ SlidingGame exampleGame()
 
 const StringTable english(StringTable::Language::English);
 
-// Moves can solve a board when the parity of its inversions (tiles read row by row, the blank by
-// its number) equals the parity of the blank's distance from its home cell.
+// Moves can solve a board when its inversions (the blank by its number) and the blank's distance
+// from home have the same parity.
 bool solvableByInversions(const SlidingBoard& board)
 {
     QList<int> tiles;
@@ -34,13 +37,22 @@ bool solvableByInversions(const SlidingBoard& board)
     return inversions % 2 == (qAbs(at.row - home.row) + qAbs(at.column - home.column)) % 2;
 }
 
-// The game's switches that are on: P paused, E time ended, C clock running, S and the tile: a swap
-// pick pending, I idle, W whole picture shown, U and R: something to undo and to redo.
+// The switches on: P paused, E time ended, C clock running, S and the tile: a pick pending, I idle,
+// W whole picture shown, U and R: something to undo, to redo.
 QString flags(const SlidingGame& g)
 {
     return QString(g.IsPaused() ? "P" : "") + (g.IsTimeEnd() ? "E" : "") + (g.isClockRunning() ? "C" : "")
         + (g.SwapPending() ? "S" + QString::number(g.markedTile()) : "") + (g.IsIdle() ? "I" : "")
         + (g.showsWholePicture() ? "W" : "") + (g.canUndo() ? "U" : "") + (g.canRedo() ? "R" : "");
+}
+
+SavedGame::Document throughBytes(SavedGame::Document d)
+{
+    d.picture.builtIn = 0;
+    const SavedGame::ReadResult read = SavedGame::decode(SavedGame::encode(d), SavedGame::Game::Logic);
+    if (!read.ok)
+        qFatal("%s", qPrintable(read.problem));
+    return read.document;
 }
 
 } // namespace
@@ -49,24 +61,14 @@ class TestSlidingGame : public QObject {
     Q_OBJECT
 
 private slots:
-    void gridSizeFromRecord_data()
-    {
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<int>("gridSize");
-        QTest::newRow("default record") << "G0,BF0132768,D1,M1,L0,K1,S1," << 4;
-        QTest::newRow("smallest") << "G0,D0," << 3;
-        QTest::newRow("largest") << "G0,D7," << 10;
-        QTest::newRow("too large") << "G0,D8," << 4;
-        QTest::newRow("negative") << "G0,D-1," << 4;
-        QTest::newRow("no D reads 0") << "G0,M1," << 3;
-        QTest::newRow("fraction rounds") << "G0,D2.6," << 6;
-        QTest::newRow("fraction rounds past 10") << "G0,D7.6," << 4;
-    }
+    // D is the size less 3: out of range plays 4, no D reads 0, a fraction rounds.
     void gridSizeFromRecord()
     {
-        QFETCH(QString, record);
-        QFETCH(int, gridSize);
-        QCOMPARE(SlidingGame::gridSizeFromRecord(record), gridSize);
+        const QList<std::pair<const char*, int>> rows
+            = { { "G0,BF0132768,D1,M1,L0,K1,S1,", 4 }, { "G0,D0,", 3 }, { "G0,D7,", 10 }, { "G0,D8,", 4 },
+                  { "G0,D-1,", 4 }, { "G0,M1,", 3 }, { "G0,D2.6,", 6 }, { "G0,D7.6,", 4 } };
+        for (const auto& [record, gridSize] : rows)
+            QVERIFY2(SlidingGame::gridSizeFromRecord(QString::fromLatin1(record)) == gridSize, record);
     }
 
     // A new game starts clean, also after moves, a hint, a pause, the time end and a swap pick.
@@ -124,8 +126,8 @@ private slots:
         }
     }
 
-    // Requests and their answers (see SlidingScript) on the 4 x 4 game with blank 1: the steps, the
-    // switches after (see flags()), and the board as the script kept alone leaves it.
+    // Requests and answers (SlidingScript) on 4 x 4 with blank 1: the steps, the switches, and the
+    // board as the kept script alone leaves it.
     void flow_data()
     {
         QTest::addColumn<QString>("script");
@@ -187,8 +189,7 @@ private slots:
         QVERIFY(SlidingGame::swapStatusText(false, false).isEmpty());
     }
 
-    // The score is in the text; a score of 0 shows no message (the formula always ends in 9, so
-    // whole steps and seconds never give it, but the rule holds for the value).
+    // A score of 0 shows no message (the formula never gives it, but the rule holds for the value).
     void score_data()
     {
         QTest::addColumn<int>("gridSize");
@@ -217,8 +218,8 @@ private slots:
         QCOMPARE(completion.showsMessage(), false);
     }
 
-    // Swaps make no solved test; the next accepted request does, even one that moves nothing (tile
-    // 1 lies diagonally from the blank). Completion does not block: moved away and back, it completes again.
+    // Swaps make no solved test; the next accepted request does, even one that moves nothing (c1 is
+    // diagonal). Moved away and back, it completes again.
     void completion()
     {
         SlidingGame game;
@@ -236,6 +237,70 @@ private slots:
         game.startGameWithBlank(3, 5);
         SlidingScript::play(game, QStringLiteral("t30 home"));
         QCOMPARE(SlidingScript::play(game, QStringLiteral("L u")), QStringLiteral("1ms 1m!%1").arg(score - 20));
+    }
+
+    void resumedGameFinishesAsTheUninterruptedOne_data()
+    {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("blank");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("swap pending") << 4 << 1 << "t t L U t m5" << "m7 t t D solve";
+        QTest::newRow("paused") << 3 << 5 << "L h t t p" << "U p h t R solve";
+        QTest::newRow("largest") << 10 << 37 << "t L L U" << "t solve";
+    }
+    void resumedGameFinishesAsTheUninterruptedOne()
+    {
+        QFETCH(int, grid);
+        QFETCH(int, blank);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        SlidingGame straight;
+        straight.startGameWithBlank(grid, blank);
+        SlidingScript::play(straight, before);
+        SlidingGame resumed;
+        QString problem;
+        QVERIFY2(SlidingSave::restore(throughBytes(SlidingSave::capture(straight)), resumed, &problem),
+            qPrintable(problem));
+        QCOMPARE(SlidingScript::snapshot(resumed), SlidingScript::snapshot(straight));
+        const QString result = SlidingScript::play(straight, after);
+        QVERIFY(result.contains(u'!'));
+        QCOMPARE(SlidingScript::play(resumed, after), result);
+        QCOMPARE(SlidingScript::snapshot(resumed), SlidingScript::snapshot(straight));
+    }
+
+    void unsoundBoardIsRefused_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QJsonValue>("value");
+        QTest::newRow("two tiles in one cell") << "cells" << QJsonValue(QJsonArray { 0, 0, 2, 3, 4, 5, 6, 7, 8 });
+        QTest::newRow("cell off the board") << "cells" << QJsonValue(QJsonArray { 9, 1, 2, 3, 4, 5, 6, 7, 8 });
+        QTest::newRow("too few cells") << "cells" << QJsonValue(QJsonArray { 0, 1, 2 });
+        QTest::newRow("cells not a list") << "cells" << QJsonValue("012345678");
+        QTest::newRow("fractional cell") << "cells" << QJsonValue(QJsonArray { 0.5, 1, 2, 3, 4, 5, 6, 7, 8 });
+        QTest::newRow("grid too large") << "grid" << QJsonValue(11);
+        QTest::newRow("no blank") << "blank" << QJsonValue(0);
+        QTest::newRow("picked off the board") << "picked" << QJsonValue(10);
+        QTest::newRow("negative steps") << "steps" << QJsonValue(-1);
+        QTest::newRow("steps as text") << "steps" << QJsonValue("5");
+        QTest::newRow("no hints written as 0") << "hints" << QJsonValue(0);
+    }
+    void unsoundBoardIsRefused()
+    {
+        QFETCH(QString, key);
+        QFETCH(QJsonValue, value);
+        SlidingGame game;
+        game.startGameWithBlank(3, 2);
+        SavedGame::Document saved = SlidingSave::capture(game);
+        (key == QLatin1String("grid") ? saved.level : saved.state).insert(key, value);
+        SlidingGame target;
+        target.startGameWithBlank(4, 1);
+        SlidingScript::play(target, QStringLiteral("L t"));
+        const QString before = SlidingScript::snapshot(target);
+        QString problem;
+        QVERIFY(!SlidingSave::restore(saved, target, &problem));
+        QVERIFY(!problem.isEmpty());
+        QCOMPARE(SlidingScript::snapshot(target), before);
     }
 };
 

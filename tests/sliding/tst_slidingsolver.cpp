@@ -1,8 +1,13 @@
-// tst_slidingsolver.cpp: the solver against breadth-first searches, the parity rule and the click rule.
+// tst_slidingsolver.cpp: the solver against breadth-first searches, the parity rule and the click rule;
+// the hint and its display: the text over the board, the blinking tile, a hint that arrives after
+// the board has changed, and the 4 x 4 tables built off the interface thread.
+#include "LogicGameHint.h"
 #include "SlidingBoard.h"
 #include "SlidingHint.h"
+#include "SlidingPatternDb.h"
 #include "SlidingSolver.h"
 
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -57,8 +62,7 @@ Distances breadthFirst(const Position& start, int depth)
     return distances;
 }
 
-// The clicks played by the click rule: each must name a tile beside the blank; true when all
-// tiles end at home.
+// Whether the clicks, each naming a tile beside the blank, bring every tile home.
 bool playsHome(Position position, const std::vector<int>& clicks)
 {
     const int g = position.gridSize;
@@ -101,15 +105,73 @@ Position walked(int gridSize, int blank, int steps, QRandomGenerator& random)
     return position;
 }
 
+// A 3 x 3 or larger board whose cells hold tiles, read row by row.
+SlidingBoard boardOf(int g, const QList<int>& tiles)
+{
+    SlidingBoard board;
+    board.BuildTiles(g);
+    board.scramble(g * g);
+    for (int cell = 0; cell < tiles.size(); ++cell)
+        board.apply(Move::swap(board.tileAt({ cell / g, cell % g }), tiles[cell]));
+    return board;
+}
+
+// One move from home: the last tile stands in the blank's home cell.
+SlidingBoard oneMoveFromHome(int g)
+{
+    QList<int> tiles;
+    for (int cell = 0; cell < g * g; ++cell)
+        tiles << (cell == g * g - 2 ? g * g : cell == g * g - 1 ? g * g - 1 : cell + 1);
+    return boardOf(g, tiles);
+}
+
 } // namespace
 
 class TestSlidingSolver : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every 3 x 3 position the moves reach, and only those, is solvable; solutions are as short as
-    // the search from home says. Larger boards play home when solvable. An unsolvable position is
-    // repaired by the swap it is given.
+    void shownOrDropped_data()
+    {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<bool>("clearedBeforeArrival");
+        QTest::newRow("shown") << 3 << false;
+        QTest::newRow("dropped after a move") << 3 << true;
+        // The first 4 x 4 hint of a run builds the pattern tables on the worker: the request returns
+        // before they are all built (the worker may have finished the smallest), the hint follows.
+        QTest::newRow("4 x 4: the tables built on the worker") << 4 << false;
+    }
+    void shownOrDropped()
+    {
+        QFETCH(int, grid);
+        QFETCH(bool, clearedBeforeArrival);
+        const int next = grid * grid - 1; // the tile to move home
+        QWidget surface;
+        QWidget tile(&surface);
+        LogicGameHint hint(&surface, [&](int index) { return index == next ? &tile : nullptr; });
+        QSignalSpy shown(&hint, &LogicGameHint::shown);
+        surface.show();
+        QCOMPARE(SlidingPatternDb::memoryUsed(), std::size_t(0)); // none built yet: this slot runs first
+        hint.request(oneMoveFromHome(grid), true);
+        const std::size_t atReturn = SlidingPatternDb::memoryUsed();
+        if (clearedBeforeArrival)
+            hint.clear();
+        QTest::qWait(100);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), clearedBeforeArrival ? 0 : 1, 120000);
+        QCOMPARE(atReturn < SlidingPatternDb::memoryUsed(), grid == 4);
+        QCOMPARE(hint.label()->isVisible(), !clearedBeforeArrival);
+        if (clearedBeforeArrival)
+            return;
+        QCOMPARE(hint.label()->text(), QStringLiteral("1 moves to go"));
+        QTRY_VERIFY(!tile.isVisible());
+        QTRY_VERIFY(tile.isVisible());
+        hint.clear();
+        QVERIFY(!hint.label()->isVisible());
+        QVERIFY(tile.isVisible());
+    }
+
+    // Every 3 x 3 position the moves reach, and only those, is solvable, in as few moves as the search
+    // from home says; larger boards play home; an unsolvable one is repaired by the swap it is given.
     void shuffledBoards_data()
     {
         QTest::addColumn<int>("gridSize");
@@ -150,57 +212,40 @@ private slots:
         }
     }
 
-    // Optimal 4 x 4 lengths, checked by searches from both ends that meet in the middle.
-    void fourByFourOptimal_data()
-    {
-        QTest::addColumn<int>("blank");
-        QTest::addColumn<int>("steps");
-        QTest::newRow("22 steps out") << 16 << 22;
-        QTest::newRow("26 steps out") << 16 << 26;
-        QTest::newRow("blank home on an edge") << 2 << 24;
-        QTest::newRow("blank home inside") << 7 << 24;
-    }
+    // Optimal 4 x 4 lengths, checked by searches from both ends that meet in the middle: 22 and 26
+    // steps out, and the blank's home on an edge and inside.
     void fourByFourOptimal()
     {
 #ifdef QUARRY_SANITIZED
-        // The 4 x 4 pattern tables take tens of millions of table writes to build: minutes under
-        // the sanitizers, whose tree checks memory, not search lengths.
+        // The 4 x 4 pattern tables take minutes to build under the sanitizers, which check memory only.
         QSKIP("the 4 x 4 pattern tables are built in the normal tree only");
 #endif
-        QFETCH(int, blank);
-        QFETCH(int, steps);
-        QRandomGenerator random(steps);
-        const Position position = walked(4, blank, steps, random);
-        const Distances fromStart = breadthFirst(position, (steps + 1) / 2);
-        int optimal = steps;
-        for (const auto& [state, distance] : breadthFirst(solved(4, blank), steps / 2)) {
-            if (const auto meet = fromStart.find(state); meet != fromStart.end())
-                optimal = std::min(optimal, distance + meet->second);
+        for (const auto& [blank, steps] : { std::pair(16, 22), { 16, 26 }, { 2, 24 }, { 7, 24 } }) {
+            QRandomGenerator random(steps);
+            const Position position = walked(4, blank, steps, random);
+            const Distances fromStart = breadthFirst(position, (steps + 1) / 2);
+            int optimal = steps;
+            for (const auto& [state, distance] : breadthFirst(solved(4, blank), steps / 2)) {
+                if (const auto meet = fromStart.find(state); meet != fromStart.end())
+                    optimal = std::min(optimal, distance + meet->second);
+            }
+            const SlidingSolver::Solution solution = SlidingSolver::solve(position);
+            QVERIFY2(
+                solution.solvable && solution.optimal, qPrintable(QStringLiteral("blank %1").arg(blank)));
+            QCOMPARE(static_cast<int>(solution.clicks.size()), optimal);
+            QVERIFY(playsHome(position, solution.clicks));
         }
-        const SlidingSolver::Solution solution = SlidingSolver::solve(position);
-        QVERIFY(solution.solvable && solution.optimal);
-        QCOMPARE(static_cast<int>(solution.clicks.size()), optimal);
-        QVERIFY(playsHome(position, solution.clicks));
     }
 
-    void invalidPositions_data()
-    {
-        QTest::addColumn<int>("gridSize");
-        QTest::addColumn<int>("blank");
-        QTest::addColumn<QList<int>>("tiles");
-        QTest::newRow("grid too small") << 2 << 4 << QList<int> { 1, 2, 3, 4 };
-        QTest::newRow("tile repeated") << 3 << 9 << QList<int> { 1, 1, 3, 4, 5, 6, 7, 8, 9 };
-        QTest::newRow("tile missing") << 3 << 9 << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8 };
-        QTest::newRow("blank past the tiles") << 3 << 10 << QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9 };
-    }
+    // A grid too small, a tile repeated, a tile missing, a blank past the tiles.
     void invalidPositions()
     {
-        QFETCH(int, gridSize);
-        QFETCH(int, blank);
-        QFETCH(QList<int>, tiles);
-        const Position position { gridSize, blank, { tiles.begin(), tiles.end() } };
-        QVERIFY(!SlidingSolver::solve(position).solvable);
-        QCOMPARE(SlidingSolver::repairingSwap(position).first, 0);
+        const QList<Position> positions = { { 2, 4, { 1, 2, 3, 4 } }, { 3, 9, { 1, 1, 3, 4, 5, 6, 7, 8, 9 } },
+            { 3, 9, { 1, 2, 3, 4, 5, 6, 7, 8 } }, { 3, 10, { 1, 2, 3, 4, 5, 6, 7, 8, 9 } } };
+        for (const Position& position : positions) {
+            QVERIFY(!SlidingSolver::solve(position).solvable);
+            QCOMPARE(SlidingSolver::repairingSwap(position).first, 0);
+        }
     }
 
     // The hint names the first click of the way home and its length, or the repairing swap.
@@ -230,16 +275,11 @@ private slots:
         QFETCH(bool, swapMode);
         QFETCH(int, tile);
         QFETCH(QString, text);
-        SlidingBoard board;
-        board.BuildTiles(gridSize);
-        board.scramble(gridSize * gridSize);
-        for (int cell = 0; cell < tiles.size(); ++cell)
-            board.apply(Move::swap(board.tileAt({ cell / gridSize, cell % gridSize }), tiles[cell]));
-        const SlidingHint hint = SlidingHint::of(board, swapMode);
+        const SlidingHint hint = SlidingHint::of(boardOf(gridSize, tiles), swapMode);
         QCOMPARE(hint.tile, tile);
         QCOMPARE(hint.text(), text);
     }
 };
 
-QTEST_GUILESS_MAIN(TestSlidingSolver)
+QTEST_MAIN(TestSlidingSolver)
 #include "tst_slidingsolver.moc"

@@ -143,34 +143,29 @@ private slots:
 
     // Expected pixels worked out by hand: brightness b = round(largest component / 255 * 100),
     // ToneTable[b] = (S, Br), then HsbToRgb(hue of the swatch, S, Br).
-    void tintsEveryPixelThroughTheToneTable_data()
-    {
-        QTest::addColumn<int>("swatch");
-        QTest::addColumn<QList<QRgb>>("expected");
-        // Swatch (0, 100, 200): hue 210, sector 3 with f = 1/2.
-        // Pattern pixels: grey 0 (b 0: 0/0), grey 255 (b 100: 0/100), (128, 64, 32) (b 50: 39/63),
-        // grey 51 (b 20: 39/25), (0, 0, 230) (b 90: 5/92), grey 25 (b 10: 38/13).
-        QTest::newRow("hue 210") << ColourValue::fromRgb(0, 100, 200)
-                                 << QList<QRgb> { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(98, 129, 161),
-                                        qRgb(39, 51, 64), qRgb(223, 229, 235), qRgb(21, 27, 33) };
-        // A grey swatch has hue 0: the pattern comes out in red tones, not grey.
-        QTest::newRow("grey swatch") << ColourValue::fromRgb(128, 128, 128)
-                                     << QList<QRgb> { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(161, 98, 98),
-                                            qRgb(64, 39, 39), qRgb(235, 223, 223), qRgb(33, 21, 21) };
-    }
     void tintsEveryPixelThroughTheToneTable()
     {
-        QFETCH(int, swatch);
-        QFETCH(QList<QRgb>, expected);
         const QList<QRgb> pixels { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(128, 64, 32), qRgb(51, 51, 51),
             qRgb(0, 0, 230), qRgb(25, 25, 25) };
         QImage pattern(3, 2, QImage::Format_RGB32);
         for (int i = 0; i < pixels.size(); ++i)
             pattern.setPixel(i % 3, i / 3, pixels[i]);
-        const QImage tile = BackTile::RenderBackTile(pattern, swatch, true);
-        QCOMPARE(tile.size(), pattern.size());
-        for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(QColor(tile.pixel(i % 3, i / 3)), QColor(expected[i]));
+        // Swatch (0, 100, 200): hue 210, sector 3 with f = 1/2.
+        // Pattern pixels: grey 0 (b 0: 0/0), grey 255 (b 100: 0/100), (128, 64, 32) (b 50: 39/63),
+        // grey 51 (b 20: 39/25), (0, 0, 230) (b 90: 5/92), grey 25 (b 10: 38/13).
+        // A grey swatch has hue 0: the pattern comes out in red tones, not grey.
+        const QList<QRgb> blues { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(98, 129, 161), qRgb(39, 51, 64),
+            qRgb(223, 229, 235), qRgb(21, 27, 33) };
+        const QList<QRgb> reds { qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(161, 98, 98), qRgb(64, 39, 39),
+            qRgb(235, 223, 223), qRgb(33, 21, 21) };
+        const QList<std::pair<int, QList<QRgb>>> rows { { ColourValue::fromRgb(0, 100, 200), blues },
+            { ColourValue::fromRgb(128, 128, 128), reds } };
+        for (const auto& [swatch, expected] : rows) {
+            const QImage tile = BackTile::RenderBackTile(pattern, swatch, true);
+            QCOMPARE(tile.size(), pattern.size());
+            for (int i = 0; i < expected.size(); ++i)
+                QCOMPARE(QColor(tile.pixel(i % 3, i / 3)), QColor(expected[i]));
+        }
     }
 
     // Unchecked: a plain tile of the swatch, of the pattern's size or the fallback size; checked
@@ -224,30 +219,23 @@ private slots:
     }
 
     // Body -> (sliding, pattern, colour) and the body written back.
-    void parseField_data()
-    {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<QString>("parsed"); // S or E, pattern, colour, formatted
-        QTest::newRow("sliding, green") << "F0132768" << "S 1 32768 F0132768";
-        QTest::newRow("jigsaw, pattern 0") << "E0032768" << "E 0 32768 E0032768";
-        QTest::newRow("pattern 15") << "E15255" << "E 15 255 E15255";
-        QTest::newRow("one digit index") << "F5,12" << "S 5 12 F0512";
-        QTest::newRow("index out of range") << "F9912" << "S 0 12 F0012";
-        QTest::newRow("negative index") << "F-1" << "S 0 0 F000";
-        QTest::newRow("colour too large") << "F0199999999" << "S 1 16777215 F0116777215";
-        QTest::newRow("other letter is the jigsaw") << "X0212" << "E 2 12 E0212";
-        QTest::newRow("lower-case f is not F") << "f0212" << "E 2 12 E0212";
-        QTest::newRow("empty") << "" << "E 0 0 E000";
-    }
     void parseField()
     {
-        QFETCH(QString, body);
-        QFETCH(QString, parsed);
-        const BackgroundField field = BackgroundField::parse(body);
-        const bool sliding = field.game == BackgroundField::Game::Sliding;
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4").arg(sliding ? "S" : "E").arg(field.pattern).arg(field.colour).arg(field.format()),
-            parsed);
-        QCOMPARE(field.tileFileName(), sliding ? QStringLiteral("bakdatal") : QStringLiteral("bakdatae"));
+        const QList<std::pair<QString, QString>> rows { // body; S or E, pattern, colour, formatted
+            { "F0132768", "S 1 32768 F0132768" }, { "E0032768", "E 0 32768 E0032768" },
+            { "E15255", "E 15 255 E15255" }, { "F5,12", "S 5 12 F0512" }, // one-digit index
+            { "F9912", "S 0 12 F0012" }, { "F-1", "S 0 0 F000" }, // index out of range
+            { "F0199999999", "S 1 16777215 F0116777215" }, // colour too large
+            { "X0212", "E 2 12 E0212" }, { "f0212", "E 2 12 E0212" }, // any other letter is the jigsaw
+            { "", "E 0 0 E000" }
+        };
+        for (const auto& [body, parsed] : rows) {
+            const BackgroundField field = BackgroundField::parse(body);
+            const bool sliding = field.game == BackgroundField::Game::Sliding;
+            const QString got = QStringLiteral("%1 %2 %3 %4").arg(sliding ? "S" : "E").arg(field.pattern);
+            QCOMPARE(got.arg(field.colour).arg(field.format()), parsed);
+            QCOMPARE(field.tileFileName(), sliding ? QStringLiteral("bakdatal") : QStringLiteral("bakdatae"));
+        }
     }
 
     void cancelIsRecognisedInAnyCase()

@@ -86,43 +86,33 @@ private slots:
         QCOMPARE(ScreenFit::outerGeometry(&window), outer);
     }
 
-    // Pointer moves: a list of button numbers, -1 for the window background.
-    void hoverColours_data()
-    {
-        QTest::addColumn<QList<int>>("moves");
-        QTest::addColumn<bool>("operations");
-        QTest::addColumn<int>("red");
-        QTest::newRow("over Restart") << QList<int> { 0 } << true << 0;
-        QTest::newRow("Preview after Pause") << QList<int> { 1, 2 } << true << 2;
-        QTest::newRow("background after Option") << QList<int> { 6, -1 } << true << -1;
-        QTest::newRow("background after About") << QList<int> { 8, -1 } << true << -1;
-        QTest::newRow("Exit stays red over the background") << QList<int> { 9, -1 } << true << 9;
-        QTest::newRow("Exit, background, About") << QList<int> { 9, -1, 8 } << true << 8;
-        QTest::newRow("disabled button counts as background") << QList<int> { 5 } << false << -1;
-        QTest::newRow("Exit to a disabled button") << QList<int> { 9, 2 } << false << 9;
-        QTest::newRow("Exit to About, menu disabled") << QList<int> { 9, 8 } << false << 8;
-    }
+    // Pointer moves: button numbers, -1 for the window background; the button left red.
     void hoverColours()
     {
-        QFETCH(QList<int>, moves);
-        QFETCH(bool, operations);
-        QFETCH(int, red);
-        ToolPanel panel;
-        panel.setOperationsEnabled(!operations);
-        panel.setOperationsEnabled(operations);
-        // Only About and Exit stay enabled with the menu disabled.
-        for (int i = 0; i < ToolPanel::kCount; ++i)
-            QCOMPARE(panel.isEnabled(i), i >= 8 || operations);
-        QCOMPARE(panel.isEnabled(-1), false);
-        QCOMPARE(panel.isEnabled(10), false);
-        for (int move : moves) {
-            if (move < 0)
-                panel.pointerOverBackground();
-            else
-                panel.pointerOverButton(move);
+        const QList<std::tuple<QList<int>, bool, int>> rows { // moves, operations enabled, red
+            { { 0 }, true, 0 }, { { 1, 2 }, true, 2 }, { { 6, -1 }, true, -1 }, { { 8, -1 }, true, -1 },
+            { { 9, -1 }, true, 9 }, // Exit stays red over the background
+            { { 9, -1, 8 }, true, 8 }, { { 5 }, false, -1 }, // a disabled button counts as background
+            { { 9, 2 }, false, 9 }, { { 9, 8 }, false, 8 }
+        };
+        for (const auto& [moves, operations, red] : rows) {
+            ToolPanel panel;
+            panel.setOperationsEnabled(!operations);
+            panel.setOperationsEnabled(operations);
+            // Only About and Exit stay enabled with the menu disabled.
+            for (int i = 0; i < ToolPanel::kCount; ++i)
+                QCOMPARE(panel.isEnabled(i), i >= 8 || operations);
+            QCOMPARE(panel.isEnabled(-1), false);
+            QCOMPARE(panel.isEnabled(10), false);
+            for (int move : moves) {
+                if (move < 0)
+                    panel.pointerOverBackground();
+                else
+                    panel.pointerOverButton(move);
+            }
+            for (int i = 0; i < ToolPanel::kCount; ++i)
+                QCOMPARE(panel.textColour(i), i == red ? 255 : 0);
         }
-        for (int i = 0; i < ToolPanel::kCount; ++i)
-            QCOMPARE(panel.textColour(i), i == red ? 255 : 0);
     }
 
     void captions()
@@ -141,57 +131,48 @@ private slots:
 
     // The guide in each language: the English one plain English, the Chinese one mostly Chinese; the
     // Chinese names of the games are the string table's menu captions of the two games.
-    void helpSections_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::newRow("English") << int(Language::English);
-        QTest::newRow("Chinese") << int(Language::Chinese);
-    }
     void helpSections()
     {
-        QFETCH(int, language);
-        const auto lang = Language(language);
-        const bool english = lang == Language::English;
-        const QString logicName = english ? QStringLiteral("logic puzzle") : StringTable::text(132, lang);
-        const QString jigsawName = english ? QStringLiteral("jigsaw") : StringTable::text(133, lang);
-        const QList<HelpText::Section> sections = HelpText::sections(lang);
-        QCOMPARE(sections.size(), 5);
+        for (const Language lang : { Language::English, Language::Chinese }) {
+            const bool english = lang == Language::English;
+            const QString logicName = english ? QStringLiteral("logic puzzle") : StringTable::text(132, lang);
+            const QString jigsawName = english ? QStringLiteral("jigsaw") : StringTable::text(133, lang);
+            const QList<HelpText::Section> sections = HelpText::sections(lang);
+            QCOMPARE(sections.size(), 5);
 
-        // Introduction names both puzzles.
-        QVERIFY(sections[0].body.contains(logicName, Qt::CaseInsensitive));
-        QVERIFY(sections[0].body.contains(jigsawName, Qt::CaseInsensitive));
-        // Choosing the game: the start-window shortcuts.
-        QVERIFY(sections[1].body.contains(QStringLiteral("Ctrl+J")));
-        QVERIFY(sections[1].body.contains(QStringLiteral("Ctrl+L")));
-        // Both game sections name every function key the game windows bind.
-        for (int game : { 2, 3 }) {
-            for (const char* key : { "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F12" }) {
-                const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(QLatin1String(key)));
-                QVERIFY2(sections[game].body.contains(word), key);
+            // Introduction names both puzzles.
+            QVERIFY(sections[0].body.contains(logicName, Qt::CaseInsensitive));
+            QVERIFY(sections[0].body.contains(jigsawName, Qt::CaseInsensitive));
+            // Choosing the game: the start-window shortcuts.
+            QVERIFY(sections[1].body.contains(QStringLiteral("Ctrl+J")));
+            QVERIFY(sections[1].body.contains(QStringLiteral("Ctrl+L")));
+            // Both game sections name every function key the game windows bind.
+            for (int game : { 2, 3 }) {
+                for (const char* key : { "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F12" }) {
+                    const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(QLatin1String(key)));
+                    QVERIFY2(sections[game].body.contains(word), key);
+                }
             }
-        }
-        // Support: the preferences file and the honest consequence of deleting it; no invented contact.
-        QVERIFY(sections[4].body.contains(QStringLiteral("fav.dll")));
-        QVERIFY(sections[4].body.contains(QStringLiteral("G0,BF0132768,D1,M1,L0,K1,S1,")));
-        QVERIFY(sections[4].body.contains(QStringLiteral("G1,BE0132768,D0,R0,M0,S1,P0,")));
-        for (const QString& section :
-            { sections[0].body, sections[1].body, sections[2].body, sections[3].body, sections[4].body }) {
-            QVERIFY(!section.contains(u'@'));
-            QVERIFY(!section.contains(QStringLiteral("http"), Qt::CaseInsensitive));
-            QVERIFY(!section.contains(QStringLiteral("www."), Qt::CaseInsensitive));
-        }
+            // Support: the preferences file and the honest consequence of deleting it; no invented contact.
+            QVERIFY(sections[4].body.contains(QStringLiteral("fav.dll")));
+            QVERIFY(sections[4].body.contains(QStringLiteral("G0,BF0132768,D1,M1,L0,K1,S1,")));
+            QVERIFY(sections[4].body.contains(QStringLiteral("G1,BE0132768,D0,R0,M0,S1,P0,")));
+            for (const HelpText::Section& section : sections)
+                QVERIFY(!section.body.contains(QRegularExpression(
+                    QStringLiteral("@|http|www\\."), QRegularExpression::CaseInsensitiveOption)));
 
-        // The guide holds the sections in order, each title before its body.
-        const QString guide = HelpText::guide(lang);
-        const qsizetype han = guide.count(QRegularExpression(QStringLiteral("\\p{Han}")));
-        QVERIFY(english ? han == 0 : han > 500);
-        qsizetype at = 0;
-        for (const HelpText::Section& section : sections) {
-            const qsizetype title = guide.indexOf(section.title + u'\n', at);
-            QVERIFY2(title >= at, qPrintable(section.title));
-            const qsizetype body = guide.indexOf(section.body, title);
-            QVERIFY2(body > title, qPrintable(section.title));
-            at = body + section.body.size();
+            // The guide holds the sections in order, each title before its body.
+            const QString guide = HelpText::guide(lang);
+            const qsizetype han = guide.count(QRegularExpression(QStringLiteral("\\p{Han}")));
+            QVERIFY(english ? han == 0 : han > 500);
+            qsizetype at = 0;
+            for (const HelpText::Section& section : sections) {
+                const qsizetype title = guide.indexOf(section.title + u'\n', at);
+                QVERIFY2(title >= at, qPrintable(section.title));
+                const qsizetype body = guide.indexOf(section.body, title);
+                QVERIFY2(body > title, qPrintable(section.title));
+                at = body + section.body.size();
+            }
         }
     }
 };

@@ -22,7 +22,6 @@
 #include <memory>
 
 using Game = GameCompanions::Game;
-Q_DECLARE_METATYPE(GameCompanions::Game)
 
 namespace {
 // The game window used throughout, in pixels (15 twips each).
@@ -82,53 +81,49 @@ private slots:
         qInstallMessageHandler(g_testHandler);
     }
 
-    void games_data()
-    {
-        QTest::addColumn<Game>("which");
-        QTest::newRow("sliding") << Game::Sliding;
-        QTest::newRow("jigsaw") << Game::Jigsaw;
-    }
-
     // Each game's preview: its class, flags and icon, sized by the picture and placed by the
     // layout rule (both tested in tst_companionrules), then resized when the picture changes;
     // each game's tool window, placed by its own rule.
-    void previewAndToolLoad_data() { games_data(); }
     void previewAndToolLoad()
     {
-        QFETCH(Game, which);
-        Fixture f(which);
-        f.game.window.setWindowIcon(QIcon(QPixmap::fromImage(FakeGame::pictureOf(16, 16, Qt::red))));
-        f.game.picture = FakeGame::pictureOf(400, 200);
-        f.companions.showPreview();
-        PreviewWindow* preview = f.preview();
-        QVERIFY(preview && preview->isVisible());
-        QCOMPARE(preview->metaObject()->className(), which == Game::Sliding ? "Frm_LogicPreview" : "Frm_EyesPreview");
-        QCOMPARE(preview->windowTitle(), QStringLiteral("Preview"));
-        QVERIFY(preview->windowFlags().testFlag(Qt::WindowStaysOnTopHint) && preview->windowFlags().testFlag(Qt::Tool));
-        QCOMPARE(preview->windowIcon().pixmap(16).toImage(), f.game.window.windowIcon().pixmap(16).toImage());
-        // 1860 twips (124 px) high, 2:1 -> 248 px wide; left 150 + 10500 - 3720 = 6930 twips,
-        // top 300 + 7500 - 1860 - 100 = 5840 twips: the outer corner, as the game window's.
-        QCOMPARE(preview->size(), QSize(248, 124));
-        QCOMPARE(preview->pos(), QPoint(462, 389));
-        QCOMPARE(f.context().previewOpen, true);
-        preview->resize(300, 120);
-        f.game.picture = FakeGame::pictureOf(100, 200);
-        f.companions.pictureChanged();
-        QCOMPARE(f.preview(), preview);
-        QCOMPARE(preview->size(), QSize(60, 120));
-        QCOMPARE(preview->Image1()->geometry(), QRect(0, 0, 60, 120));
-        QCOMPARE(preview->Image1()->pixmap().size(), QSize(100, 200));
-        QCOMPARE(preview->pos(), QPoint(462, 389));
+        for (const Game which : { Game::Sliding, Game::Jigsaw }) {
+            Fixture f(which);
+            f.game.window.setWindowIcon(QIcon(QPixmap::fromImage(FakeGame::pictureOf(16, 16, Qt::red))));
+            f.game.picture = FakeGame::pictureOf(400, 200);
+            f.companions.showPreview();
+            PreviewWindow* preview = f.preview();
+            QVERIFY(preview && preview->isVisible());
+            QCOMPARE(preview->metaObject()->className(),
+                which == Game::Sliding ? "Frm_LogicPreview" : "Frm_EyesPreview");
+            QCOMPARE(preview->windowTitle(), QStringLiteral("Preview"));
+            QVERIFY(preview->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+                && preview->windowFlags().testFlag(Qt::Tool));
+            QCOMPARE(
+                preview->windowIcon().pixmap(16).toImage(), f.game.window.windowIcon().pixmap(16).toImage());
+            // 1860 twips (124 px) high, 2:1 -> 248 px wide; left 150 + 10500 - 3720 = 6930 twips,
+            // top 300 + 7500 - 1860 - 100 = 5840 twips: the outer corner, as the game window's.
+            QCOMPARE(preview->size(), QSize(248, 124));
+            QCOMPARE(preview->pos(), QPoint(462, 389));
+            QCOMPARE(f.context().previewOpen, true);
+            preview->resize(300, 120);
+            f.game.picture = FakeGame::pictureOf(100, 200);
+            f.companions.pictureChanged();
+            QCOMPARE(f.preview(), preview);
+            QCOMPARE(preview->size(), QSize(60, 120));
+            QCOMPARE(preview->Image1()->geometry(), QRect(0, 0, 60, 120));
+            QCOMPARE(preview->Image1()->pixmap().size(), QSize(100, 200));
+            QCOMPARE(preview->pos(), QPoint(462, 389));
 
-        preview->hide(); // its frame would stand in for the hidden game window's
-        f.companions.showToolbar();
-        ToolWindow* tool = f.tool();
-        QVERIFY(tool);
-        QCOMPARE(tool->metaObject()->className(), which == Game::Sliding ? "Frm_tool" : "Frm_jigsawtool");
-        QVERIFY(tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        // Sliding: game left, game top + 1500 twips (100 px); jigsaw: top right corner inside the game.
-        QCOMPARE(tool->pos(), which == Game::Sliding ? QPoint(10, 120) : QPoint(710 - tool->width(), 20));
-        QCOMPARE(f.context().toolOpen, true);
+            preview->hide(); // its frame would stand in for the hidden game window's
+            f.companions.showToolbar();
+            ToolWindow* tool = f.tool();
+            QVERIFY(tool);
+            QCOMPARE(tool->metaObject()->className(), which == Game::Sliding ? "Frm_tool" : "Frm_jigsawtool");
+            QVERIFY(tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            // Sliding: game left, game top + 1500 twips (100 px); jigsaw: top right corner inside the game.
+            QCOMPARE(tool->pos(), which == Game::Sliding ? QPoint(10, 120) : QPoint(710 - tool->width(), 20));
+            QCOMPARE(f.context().toolOpen, true);
+        }
     }
 
     // The open flags follow the windows: cleared at game load, set by the first activation (which
@@ -182,70 +177,64 @@ private slots:
     // hidden preview; a preview loaded at first activation shows with the first picture. A game
     // window reaching past the screen's edge would take its companions with it; they are pulled
     // back so that their whole frames stay on the screen.
-    void previewWithoutPicture_data() { games_data(); }
     void previewWithoutPicture()
     {
-        QFETCH(Game, which);
-        Fixture f(which);
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        f.game.window.setGeometry(screen.right() - 300, screen.bottom() - 200, 1000, 700);
-        f.companions.showPreview();
-        QCOMPARE(f.preview() != nullptr, which == Game::Sliding);
-        QCOMPARE(f.context().previewOpen, which == Game::Sliding);
-        f.companions.onFirstActivation();
-        PreviewWindow* preview = f.preview();
-        QVERIFY(preview && !preview->isVisible());
-        f.game.picture = FakeGame::pictureOf(300, 200);
-        f.companions.pictureChanged();
-        QVERIFY(preview->isVisible());
-        QCOMPARE(preview->size(), QSize(186, 124));
-        for (QWidget* companion : { static_cast<QWidget*>(preview), static_cast<QWidget*>(f.tool()) }) {
-            QTRY_VERIFY(companion->isVisible());
-            QVERIFY2(screen.contains(companion->frameGeometry()), companion->metaObject()->className());
+        for (const Game which : { Game::Sliding, Game::Jigsaw }) {
+            Fixture f(which);
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            f.game.window.setGeometry(screen.right() - 300, screen.bottom() - 200, 1000, 700);
+            f.companions.showPreview();
+            QCOMPARE(f.preview() != nullptr, which == Game::Sliding);
+            QCOMPARE(f.context().previewOpen, which == Game::Sliding);
+            f.companions.onFirstActivation();
+            PreviewWindow* preview = f.preview();
+            QVERIFY(preview && !preview->isVisible());
+            f.game.picture = FakeGame::pictureOf(300, 200);
+            f.companions.pictureChanged();
+            QVERIFY(preview->isVisible());
+            QCOMPARE(preview->size(), QSize(186, 124));
+            for (QWidget* companion : { static_cast<QWidget*>(preview), static_cast<QWidget*>(f.tool()) }) {
+                QTRY_VERIFY(companion->isVisible());
+                QVERIFY2(screen.contains(companion->frameGeometry()), companion->metaObject()->className());
+            }
         }
     }
 
     // Each enabled button calls PMenu with its index; disabled ones, presses released elsewhere and
     // right clicks call nothing. Sound (3) shows the game's caption after the click, and again when
     // the game says it changed. The jigsaw's Preview (2) opens the preview once there is a picture.
-    void buttonsCallPMenu_data()
-    {
-        QTest::addColumn<Game>("which");
-        QTest::addColumn<bool>("menuEnabled");
-        QTest::newRow("sliding, menu enabled") << Game::Sliding << true;
-        QTest::newRow("sliding, menu disabled") << Game::Sliding << false;
-        QTest::newRow("jigsaw, menu enabled") << Game::Jigsaw << true;
-    }
     void buttonsCallPMenu()
     {
-        QFETCH(Game, which);
-        QFETCH(bool, menuEnabled);
-        Fixture f(which);
-        f.game.menuEnabled = menuEnabled;
-        f.companions.showToolbar();
-        ToolWindow* tool = f.tool();
-        QList<int> expected;
-        for (int i = 0; i < 9; ++i) {
-            QCOMPARE(tool->LblMenu(i)->text(), i == 3 ? f.game.sound : ToolPanel::defaultCaption(i));
-            QCOMPARE(tool->LblMenu(i)->isEnabled(), i >= 8 || menuEnabled);
-            clickButton(tool, i);
-            if (i >= 8 || menuEnabled)
-                expected << i;
-        }
-        QCOMPARE(f.game.sound, QString::fromLatin1(menuEnabled ? "Open Sound" : "Close Sound"));
-        QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
-        f.game.sound = QStringLiteral("Sound?");
-        f.companions.soundCaptionChanged();
-        QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
-        QTest::mousePress(tool->LblMenu(0), Qt::LeftButton);
-        QTest::mouseRelease(tool->LblMenu(1), Qt::LeftButton);
-        QTest::mouseClick(tool->LblMenu(4), Qt::RightButton);
-        QCOMPARE(f.game.commands, expected);
-        QCOMPARE(f.companions.previewWindow() != nullptr, menuEnabled && which == Game::Sliding);
-        if (which == Game::Jigsaw) {
-            f.game.picture = FakeGame::pictureOf(320, 240);
-            clickButton(tool, 2);
-            QVERIFY(f.preview() && f.preview()->isVisible());
+        // sliding with the menu enabled and disabled, jigsaw enabled
+        for (const auto& [which, menuEnabled] : QList<std::pair<Game, bool>> {
+                 { Game::Sliding, true }, { Game::Sliding, false }, { Game::Jigsaw, true } }) {
+            Fixture f(which);
+            f.game.menuEnabled = menuEnabled;
+            f.companions.showToolbar();
+            ToolWindow* tool = f.tool();
+            QList<int> expected;
+            for (int i = 0; i < 9; ++i) {
+                QCOMPARE(tool->LblMenu(i)->text(), i == 3 ? f.game.sound : ToolPanel::defaultCaption(i));
+                QCOMPARE(tool->LblMenu(i)->isEnabled(), i >= 8 || menuEnabled);
+                clickButton(tool, i);
+                if (i >= 8 || menuEnabled)
+                    expected << i;
+            }
+            QCOMPARE(f.game.sound, QString::fromLatin1(menuEnabled ? "Open Sound" : "Close Sound"));
+            QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
+            f.game.sound = QStringLiteral("Sound?");
+            f.companions.soundCaptionChanged();
+            QCOMPARE(tool->LblMenu(3)->text(), f.game.sound);
+            QTest::mousePress(tool->LblMenu(0), Qt::LeftButton);
+            QTest::mouseRelease(tool->LblMenu(1), Qt::LeftButton);
+            QTest::mouseClick(tool->LblMenu(4), Qt::RightButton);
+            QCOMPARE(f.game.commands, expected);
+            QCOMPARE(f.companions.previewWindow() != nullptr, menuEnabled && which == Game::Sliding);
+            if (which == Game::Jigsaw) {
+                f.game.picture = FakeGame::pictureOf(320, 240);
+                clickButton(tool, 2);
+                QVERIFY(f.preview() && f.preview()->isVisible());
+            }
         }
     }
 
@@ -268,37 +257,33 @@ private slots:
     }
 
     // Exit (the game closes itself and its companions from inside the click), and the companions
-    // object going before the game window it belongs to, delete every companion and clear the flags.
-    void everythingCloses_data()
-    {
-        QTest::addColumn<bool>("byExit");
-        QTest::newRow("Exit button") << true;
-        QTest::newRow("companions destroyed") << false;
-    }
+    // object going before its game window (the jigsaw's), delete every companion and clear the flags.
     void everythingCloses()
     {
-        QFETCH(bool, byExit);
-        TestSupport::ScriptedContext scripted;
-        FakeGame game;
-        game.picture = FakeGame::pictureOf(320, 240);
-        auto companions
-            = std::make_unique<GameCompanions>(scripted.context, game, byExit ? Game::Sliding : Game::Jigsaw);
-        game.companions = companions.get();
-        companions->onFirstActivation();
-        companions->showHelp();
-        QPointer<QWidget> tool = companions->toolWindow(), preview = companions->previewWindow(),
-                          help = companions->helpWindow();
-        QVERIFY(tool && preview && help);
-        if (byExit) {
-            clickButton(qobject_cast<ToolWindow*>(tool.data()), 9);
-            QCOMPARE(game.commands, QList<int> { 9 });
-            QVERIFY(!companions->toolWindow() && !companions->previewWindow() && !companions->helpWindow());
-            flushDeletes();
-        } else {
-            companions.reset();
+        for (const bool byExit : { true, false }) {
+            TestSupport::ScriptedContext scripted;
+            FakeGame game;
+            game.picture = FakeGame::pictureOf(320, 240);
+            auto companions = std::make_unique<GameCompanions>(
+                scripted.context, game, byExit ? Game::Sliding : Game::Jigsaw);
+            game.companions = companions.get();
+            companions->onFirstActivation();
+            companions->showHelp();
+            QPointer<QWidget> tool = companions->toolWindow(), preview = companions->previewWindow(),
+                              help = companions->helpWindow();
+            QVERIFY(tool && preview && help);
+            if (byExit) {
+                clickButton(qobject_cast<ToolWindow*>(tool.data()), 9);
+                QCOMPARE(game.commands, QList<int> { 9 });
+                QVERIFY(
+                    !companions->toolWindow() && !companions->previewWindow() && !companions->helpWindow());
+                flushDeletes();
+            } else {
+                companions.reset();
+            }
+            QVERIFY(!tool && !preview && !help);
+            QVERIFY(!scripted.context.toolOpen && !scripted.context.previewOpen);
         }
-        QVERIFY(!tool && !preview && !help);
-        QVERIFY(!scripted.context.toolOpen && !scripted.context.previewOpen);
     }
 
     // About: modal over the game window, with the program's icon, gone once OK is clicked. Help: a

@@ -1,6 +1,6 @@
-// tst_gamemenu.cpp: each game's menu as built from the command table: entries, captions, keys and
-// separators in order, and the function-key codes of the window key handlers; the Options dialog
-// it opens: its model turned into the record written, and its controls driven by synthetic input.
+// tst_gamemenu.cpp: each game's menu as built from the command table (entries, captions, keys,
+// separators, function-key codes) and the Options dialog it opens (its model turned into the record
+// written, its controls driven by synthetic input).
 #include "GameMenu.h"
 #include "OptionsDialog.h"
 #include "TestSupport.h"
@@ -24,22 +24,25 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QList<int>>("keyedCommands"); // command run by codes 112 .. 123, -1 none
         const auto listing = [](const char* colour, bool gather) {
-            QStringList l { "mnu_logicgame|Logic Puzzle", "mnu_newgame|New game…|Ctrl+N", "mnu_start|Restart|F2",
-                "mnu_pause|Pause|F3", "mnu_stop|Stop|" };
+            QStringList l { "mnu_logicgame|Logic Puzzle", "mnu_newgame|New game…|Ctrl+N",
+                "mnu_start|Restart|F2", "mnu_pause|Pause|F3", "mnu_stop|Stop|" };
             if (gather)
                 l << "mnu_gather|Gather pieces|Ctrl+G";
             l << QStringLiteral("%1|BackColor|F4").arg(colour)
               << QStringList { "mnu_preview|Preview|F5", "mnu_sound|Close Sound|F6", "-" };
             if (!gather)
-                l << QStringList { "mnu_hint|Hint|Ctrl+H", "mnu_undo|Undo|Ctrl+Z", "mnu_redo|Redo|Ctrl+Y", "-" };
+                l << QStringList { "mnu_hint|Hint|Ctrl+H", "mnu_undo|Undo|Ctrl+Z", "mnu_redo|Redo|Ctrl+Y",
+                    "-" };
             l << QStringList { "mnu_openfile|Open picture|F7", "mnu_operation|Option|F8",
-                     "mnu_options|Options…|Ctrl+,", "mnu_mainjfb|Puzzle scoreboard|F9", "-", "mnu_toolbar|Toolbar|", "mnu_content|Help|F1",
-                     "mnuabout|About...|", "-", "mnu_exit|Exit|F12", "mnu_help|Help" };
+                "mnu_options|Options…|Ctrl+,", "mnu_mainjfb|Puzzle scoreboard|F9", "-",
+                "mnu_toolbar|Toolbar|", "mnu_content|Help|F1", "mnuabout|About...|", "-", "mnu_exit|Exit|F12",
+                "mnu_help|Help" };
             return l;
         };
         using C = GameCommand;
         const QList<int> keyed { int(C::Help), int(C::Restart), int(C::Pause), int(C::BackColor),
-            int(C::Preview), int(C::Sound), int(C::OpenPicture), int(C::Option), int(C::Scoreboard), -1, -1, int(C::Exit) };
+            int(C::Preview), int(C::Sound), int(C::OpenPicture), int(C::Option), int(C::Scoreboard), -1, -1,
+            int(C::Exit) };
         QStringList jigsaw = listing("mnu_eyescolor", true);
         jigsaw[0] = QStringLiteral("mnu_eyesgame|Jigsaw puzzle");
         QTest::newRow("sliding") << Game::Sliding << listing("mnu_logiccolor", false) << keyed;
@@ -75,33 +78,25 @@ private slots:
     }
 
     // Only the fields whose shown value changed are written; every other byte stays.
-    void recordWritten_data()
-    {
-        QTest::addColumn<Game>("game");
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("choices"); // letter and shown value, e.g. "M0 L1"
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("values read as shown stay") << Game::Sliding << QByteArray("G0,M7,L5,K9,S2,\r\n")
-                                                   << "M1 L0 K1 S1" << QByteArray("G0,M7,L5,K9,S2,\r\n");
-        QTest::newRow("style from random")
-            << Game::Jigsaw << QByteArray("G1,R0,S1,P15,\r\n") << "P3 R1" << QByteArray("G1,R1,S1,P3,\r\n");
-    }
     void recordWritten()
     {
-        QFETCH(Game, game);
-        QFETCH(QByteArray, before);
-        QFETCH(QString, choices);
-        QFETCH(QByteArray, after);
-        TestSupport::DataFolder folder;
-        folder.write(QStringLiteral("fav.dll"), before);
-        QString record = *storedFavRecord(folder.path(), game);
-        OptionsModel model(game, record, true);
-        for (const QString& choice : choices.split(u' '))
-            model.setValue(choice[0], choice.mid(1).toInt());
-        for (const FavChange& change : model.changes())
-            record = UpdateFavRecord(folder.path(), game, record, change);
-        QCOMPARE(folder.read(QStringLiteral("fav.dll")), after);
-        QVERIFY(OptionsModel(game, record, true).changes().isEmpty());
+        const QList<std::tuple<Game, QByteArray, QString, QByteArray>> rows {
+            // choices: letter and shown value
+            { Game::Sliding, "G0,M7,L5,K9,S2,\r\n", "M1 L0 K1 S1", "G0,M7,L5,K9,S2,\r\n" }, // read as shown
+            { Game::Jigsaw, "G1,R0,S1,P15,\r\n", "P3 R1", "G1,R1,S1,P3,\r\n" }
+        }; // style from random
+        for (const auto& [game, before, choices, after] : rows) {
+            TestSupport::DataFolder folder;
+            folder.write(QStringLiteral("fav.dll"), before);
+            QString record = *storedFavRecord(folder.path(), game);
+            OptionsModel model(game, record, true);
+            for (const QString& choice : choices.split(u' '))
+                model.setValue(choice[0], choice.mid(1).toInt());
+            for (const FavChange& change : model.changes())
+                record = UpdateFavRecord(folder.path(), game, record, change);
+            QCOMPARE(folder.read(QStringLiteral("fav.dll")), after);
+            QVERIFY(OptionsModel(game, record, true).changes().isEmpty());
+        }
     }
 
     // Clicks and keys on the controls reach the model through OK.

@@ -7,6 +7,7 @@
 #include "ScoreboardWindow.h"
 #include "TestSupport.h"
 
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QtTest>
@@ -46,44 +47,40 @@ private slots:
 
     // Each ended game is recorded once, dated by the clock; a finished best result adds its
     // note after the completion message, nothing else does.
-    void recording_data()
-    {
-        QTest::addColumn<int>("game");
-        QTest::addColumn<QList<int>>("seconds");   // one game each, picture 2, size 4
-        QTest::addColumn<QList<int>>("scores");
-        QTest::addColumn<QList<bool>>("notes");    // the best-result note after each
-        QTest::addColumn<QStringList>("lines");    // the records file after them
-        QTest::newRow("logic") << int(RecordGame::Logic) << QList<int>{63, 50, 9999} << QList<int>{17799, 17799, 0}
-                               << QList<bool>{true, true, false}
-                               << QStringList{"R1 2026-12-07T10:00:00Z L done b2 g4 r0 s0 63 31 17799",
-                                              "R1 2026-12-07T10:01:00Z L done b2 g4 r0 s0 50 25 17799",
-                                              "R1 2026-12-07T10:02:00Z L timeout b2 g4 r0 s0 9999 4999 0"};
-        QTest::newRow("jigsaw") << int(RecordGame::Jigsaw) << QList<int>{245, 100} << QList<int>{24347, 20000}
-                                << QList<bool>{true, false}
-                                << QStringList{"R1 2026-12-07T10:00:00Z J done b2 l6401:16:0 r1 s0 245 122 24347",
-                                               "R1 2026-12-07T10:01:00Z J done b2 l6401:16:0 r1 s0 100 50 20000"};
-    }
     void recording()
     {
-        QFETCH(int, game);
-        QFETCH(QList<int>, seconds);
-        QFETCH(QList<int>, scores);
-        QFETCH(QList<bool>, notes);
-        QFETCH(QStringList, lines);
-        TestSupport::ScriptedContext s;
-        QWidget window;
-        BuiltInPictures pictures(QList<QImage>{});
-        GameRecorder recorder(s.context, pictures, RecordGame(game), &window);
-        int minute = 0;
-        recorder.setClock([&minute] { return QDateTime(QDate(2026, 12, 7), QTime(10, minute++, 0, 789), Qt::UTC); });
-        for (int i = 0; i < seconds.size(); ++i) {
-            s.messages.shown.clear();
-            QVERIFY(recorder.record(board(2, 4, seconds[i], scores[i])).saved);
-            QCOMPARE(s.messages.shown.size(), int(notes[i]));
-            if (notes[i])
-                QCOMPARE(s.messages.shown[0].text, s.context.strings.text(StringTable::NewBestResult));
+        struct Row {
+            RecordGame game;
+            QList<int> seconds, scores; // one game each, picture 2, size 4
+            QList<bool> notes; // the best-result note after each
+            QStringList lines; // the records file after them
+        };
+        const QList<Row> rows { { RecordGame::Logic, { 63, 50, 9999 }, { 17799, 17799, 0 },
+                                    { true, true, false },
+                                    { "R1 2026-12-07T10:00:00Z L done b2 g4 r0 s0 63 31 17799",
+                                        "R1 2026-12-07T10:01:00Z L done b2 g4 r0 s0 50 25 17799",
+                                        "R1 2026-12-07T10:02:00Z L timeout b2 g4 r0 s0 9999 4999 0" } },
+            { RecordGame::Jigsaw, { 245, 100 }, { 24347, 20000 }, { true, false },
+                { "R1 2026-12-07T10:00:00Z J done b2 l6401:16:0 r1 s0 245 122 24347",
+                    "R1 2026-12-07T10:01:00Z J done b2 l6401:16:0 r1 s0 100 50 20000" } } };
+        for (const Row& row : rows) {
+            TestSupport::ScriptedContext s;
+            QWidget window;
+            BuiltInPictures pictures(QList<QImage> {});
+            GameRecorder recorder(s.context, pictures, row.game, &window);
+            int minute = 0;
+            recorder.setClock(
+                [&minute] { return QDateTime(QDate(2026, 12, 7), QTime(10, minute++, 0, 789), Qt::UTC); });
+            for (int i = 0; i < row.seconds.size(); ++i) {
+                s.messages.shown.clear();
+                QVERIFY(recorder.record(board(2, 4, row.seconds[i], row.scores[i])).saved);
+                QCOMPARE(s.messages.shown.size(), int(row.notes[i]));
+                if (row.notes[i])
+                    QCOMPARE(s.messages.shown[0].text, s.context.strings.text(StringTable::NewBestResult));
+            }
+            QCOMPARE(QString::fromUtf8(s.folder.read("records.txt")),
+                "QuarryRecords 1\n" + row.lines.join(u'\n') + u'\n');
         }
-        QCOMPARE(QString::fromUtf8(s.folder.read("records.txt")), "QuarryRecords 1\n" + lines.join(u'\n') + u'\n');
     }
 
     // Best results: one row per picture x size x rotation, sortable by its numbers, in the
