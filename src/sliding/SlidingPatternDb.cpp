@@ -64,12 +64,16 @@ constexpr std::array<std::uint32_t, Cells> besideMasks = [] {
     return masks;
 }();
 
-inline void prefetch(const void* address)
+inline void prefetch(const void* address, bool forWriting = false)
 {
 #if defined(__GNUC__)
-    __builtin_prefetch(address);
+    if (forWriting)
+        __builtin_prefetch(address, 1);
+    else
+        __builtin_prefetch(address);
 #else
     (void)address;
+    (void)forWriting;
 #endif
 }
 
@@ -81,12 +85,13 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
         size *= static_cast<std::size_t>(Cells - i);
     auto table = std::make_unique<Table>();
     table->homes = homes;
-    table->distance.assign(size, 0xFF);
+    table->distance.assign(std::size_t(1) << (4 * count), 0xFF);
     std::uint8_t* const distance = table->distance.data();
-    // Placements whose open cells form one region: one bit each, small enough to stay in the
-    // cache while the distances are written far less often. Those whose open cells fall apart:
-    // one bit per region (by its lowest cell) reached.
-    std::vector<std::uint64_t> seen((size + 63) / 64, 0);
+    // Placements reached: one bit each by index(), small enough to stay near the cache while the
+    // distances are written far less often. Placements whose open cells fall apart: one bit per
+    // region (by its lowest cell) reached, by rank() (these are few: ranking only them keeps the
+    // array small and the rest quick).
+    std::vector<std::uint64_t> seen((table->distance.size() + 63) / 64, 0);
     std::vector<std::uint16_t> reached(size, 0);
     const std::uint64_t* const single = singleRegion().data();
     auto isSingle = [single](std::uint32_t open) { return (single[open / 64] >> (open % 64)) & 1; };
@@ -103,8 +108,8 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
             occupied |= 1u << homes[i];
         }
         const std::uint32_t rank0 = rank(homes.data(), count);
-        distance[rank0] = 0;
-        seen[rank0 / 64] |= std::uint64_t(1) << (rank0 % 64);
+        distance[packed] = 0;
+        seen[packed / 64] |= std::uint64_t(1) << (packed % 64);
         const std::uint32_t open = ~occupied & AllCells;
         for (std::uint32_t left = open; left != 0; left &= ~flood(left & (0u - left), open)) {
             const int region = std::countr_zero(left);
@@ -129,7 +134,8 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
             // The children first, so that the memory they need is fetched side by side rather
             // than one miss after another.
             struct Child {
-                std::uint32_t rank;
+                std::uint32_t placement;
+                std::uint32_t rank; // only where the open cells fall apart
                 std::uint32_t open;
                 std::uint8_t tile;
                 std::uint8_t to;
@@ -140,20 +146,28 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
                 const int from = positions[i];
                 for (std::uint32_t targets = besideMasks[from] & blankRegion; targets != 0; targets &= targets - 1) {
                     const int to = std::countr_zero(targets);
-                    positions[i] = to;
-                    const std::uint32_t r = rank(positions.data(), count);
+                    // The positions in the state's low digits are the table index.
+                    const std::uint32_t placement = (state & ((1u << regionShift) - 1u) & ~(0xFu << (4 * i)))
+                        | (static_cast<std::uint32_t>(to) << (4 * i));
                     const std::uint32_t movedOpen = open ^ (1u << to) ^ (1u << from);
-                    if (!isSingle(movedOpen))
+                    std::uint32_t r = 0;
+                    prefetch(&seen[placement / 64]);
+                    prefetch(distance + placement, true);
+                    if (!isSingle(movedOpen)) {
+                        positions[i] = to;
+                        r = rank(positions.data(), count);
                         prefetch(&reached[r]);
+                    }
                     children[childCount++]
-                        = { r, movedOpen, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(to) };
+                        = { placement, r, movedOpen, static_cast<std::uint8_t>(i),
+                              static_cast<std::uint8_t>(to) };
                 }
                 positions[i] = from;
             }
             for (int c = 0; c < childCount; ++c) {
-                const auto [r, movedOpen, i, to] = children[c];
-                const std::uint64_t seenBit = std::uint64_t(1) << (r % 64);
-                std::atomic_ref<std::uint64_t> seenWord(seen[r / 64]);
+                const auto [placement, r, movedOpen, i, to] = children[c];
+                const std::uint64_t seenBit = std::uint64_t(1) << (placement % 64);
+                std::atomic_ref<std::uint64_t> seenWord(seen[placement / 64]);
                 int region = 0;
                 if (isSingle(movedOpen)) {
                     if (seenWord.load(std::memory_order_relaxed) & seenBit)
@@ -170,11 +184,10 @@ std::unique_ptr<Table> build(const std::vector<int>& homes)
                 const bool first = !(seenWord.load(std::memory_order_relaxed) & seenBit)
                     && !(seenWord.fetch_or(seenBit, std::memory_order_relaxed) & seenBit);
                 if (first)
-                    distance[r] = depth;
+                    distance[placement] = depth;
                 else if (isSingle(movedOpen))
                     continue;
-                out.push_back((state & ~((0xFu << (4 * i)) | (0xFu << regionShift)))
-                    | (static_cast<std::uint32_t>(to) << (4 * i)) | (static_cast<std::uint32_t>(region) << regionShift));
+                out.push_back(placement | (static_cast<std::uint32_t>(region) << regionShift));
             }
         }
     };

@@ -20,10 +20,13 @@
 
 namespace SlidingPatternDb {
 
-// One shape's table: the home cells in increasing order and the distance of every placement.
+// One shape's table: the home cells in increasing order and the distance of every placement,
+// by index() (see below). The entries whose digits repeat a cell are no placement and unused:
+// the search finds a move's index by changing one digit, far quicker than ranking afresh, and
+// the table of six, the largest, takes 16 MiB rather than 5.5.
 struct Table {
     std::vector<int> homes;
-    std::vector<std::uint8_t> distance; // by rank(), see below
+    std::vector<std::uint8_t> distance;
 };
 
 // One pattern as the search reads it: the tiles whose homes are values[0..count) stand, after the
@@ -59,7 +62,18 @@ inline std::uint32_t cellCount(std::uint32_t cells)
     return byteCount[cells & 0xFF] + byteCount[(cells >> 8) & 0xFF];
 }
 
-// The index of a placement in a table: positions[i] is where the tile of homes[i] stands.
+// The entry of a placement in a table: positions[i], where the tile of homes[i] stands, is the
+// digit i in base 16.
+inline std::uint32_t index(const int* positions, int count)
+{
+    std::uint32_t result = 0;
+    for (int i = 0; i < count; ++i)
+        result |= static_cast<std::uint32_t>(positions[i]) << (4 * i);
+    return result;
+}
+
+// The number of a placement among all placements of count tiles, 0 .. 16! / (16 - count)! - 1:
+// positions[i] is where the tile of homes[i] stands. The builder's marks go by it, to stay small.
 inline std::uint32_t rank(const int* positions, int count)
 {
     std::uint32_t result = 0;

@@ -56,8 +56,9 @@ inline void prefetch(const void* address)
 }
 
 // The 4 x 4 search with the pattern tables: the larger of the partitions' sums bounds the moves
-// left. Everything lives in fixed arrays; a move updates the one pattern of each partition that
-// holds the moved tile.
+// left. Everything lives in fixed arrays. A move changes one pattern of each partition, the one
+// that holds the moved tile, and that pattern's table index by a single digit (see
+// SlidingPatternDb::index()): the new index is the old one plus a difference read from a table.
 class PatternSearch {
 public:
     static constexpr int Cells = 16;
@@ -85,21 +86,12 @@ public:
         for (std::size_t k = 0; k < m_partitions.size(); ++k) {
             for (int p = 0; p < 3; ++p) {
                 const SlidingPatternDb::Lookup& lookup = m_partitions[k][p];
-                for (int i = 0; i < lookup.count; ++i)
-                    m_patternOf[k][lookup.values[i]] = static_cast<std::int8_t>(p);
-            }
-        }
-        // Partitions may share a pattern; its rank is then worked out once per move.
-        for (std::size_t k = 0; k < m_partitions.size(); ++k) {
-            m_copyOf[k].fill(-1);
-            for (int value = 0; value < Cells; ++value) {
-                if (value == m_blank)
-                    continue;
-                const SlidingPatternDb::Lookup& own = m_partitions[k][m_patternOf[k][value]];
-                for (std::size_t earlier = 0; earlier < k && m_copyOf[k][value] < 0; ++earlier) {
-                    const SlidingPatternDb::Lookup& other = m_partitions[earlier][m_patternOf[earlier][value]];
-                    if (own.table == other.table && own.values == other.values && own.cellMap == other.cellMap)
-                        m_copyOf[k][value] = static_cast<std::int8_t>(earlier);
+                m_table[k][p] = lookup.table->distance.data();
+                for (int i = 0; i < lookup.count; ++i) {
+                    const int value = lookup.values[i];
+                    m_patternOf[k][value] = static_cast<std::int8_t>(p);
+                    for (int cell = 0; cell < Cells; ++cell)
+                        m_digit[k][value][cell] = static_cast<std::uint32_t>(lookup.cellMap[cell]) << (4 * i);
                 }
             }
         }
@@ -111,14 +103,20 @@ public:
         for (std::size_t k = 0; k < m_partitions.size(); ++k) {
             m_sum[k] = 0;
             for (int p = 0; p < 3; ++p) {
-                m_rank[k][p] = rankOf(m_partitions[k][p]);
-                m_sum[k] += m_partitions[k][p].table->distance[m_rank[k][p]];
+                const SlidingPatternDb::Lookup& lookup = m_partitions[k][p];
+                m_index[k][p] = 0;
+                for (int i = 0; i < lookup.count; ++i)
+                    m_index[k][p] += m_digit[k][lookup.values[i]][m_cellOf[lookup.values[i]]];
+                m_distance[k][p] = m_table[k][p][m_index[k][p]];
+                m_sum[k] += m_distance[k][p];
             }
             start = std::max(start, m_sum[k]);
         }
+        if (start == 0)
+            return Path();
         for (int limit = start; limit < MaxMoves;) {
             m_nextLimit = INT_MAX;
-            if (deepen(0, limit, start, -1))
+            if (deepen(0, limit, -1))
                 return Path(m_path.begin(), m_path.begin() + m_length);
             if (m_nextLimit == INT_MAX)
                 return std::nullopt;
@@ -128,78 +126,70 @@ public:
     }
 
 private:
-    std::uint32_t rankOf(const SlidingPatternDb::Lookup& lookup) const
+    // Searches the children of the position reached in cost moves whose estimate stays within
+    // limit; the children are judged here, so that those cut off cost no call.
+    bool deepen(int cost, int limit, int previousBlank)
     {
-        std::uint32_t result = 0;
-        std::uint32_t used = 0;
-        for (int i = 0; i < lookup.count; ++i) {
-            const std::uint32_t p = lookup.cellMap[m_cellOf[lookup.values[i]]];
-            const auto smaller = SlidingPatternDb::cellCount(used & ((1u << p) - 1u));
-            result = result * static_cast<std::uint32_t>(Cells - i) + (p - smaller);
-            used |= 1u << p;
-        }
-        return result;
-    }
-
-    bool deepen(int cost, int limit, int bound, int previousBlank)
-    {
-        const int estimate = cost + bound;
-        if (estimate > limit) {
-            m_nextLimit = std::min(m_nextLimit, estimate);
-            return false;
-        }
-        if (bound == 0) {
-            m_length = cost;
-            return true;
-        }
         const int blankCell = m_cellOf[m_blank];
         const std::size_t partitions = m_partitions.size();
+        const int room = limit - cost - 1; // the largest bound a child may have
         // The children's table entries are worked out and fetched together before the first
-        // child is searched: the tables are far larger than the cache.
-        std::array<std::array<std::uint32_t, MaxPartitions>, 4> childRank {};
+        // is read: the tables are far larger than the cache.
+        std::array<std::array<std::uint32_t, MaxPartitions>, 4> childIndex {};
         for (int n = 0; n < m_nextCount[blankCell]; ++n) {
             const int from = m_next[blankCell][n];
             if (from == previousBlank)
                 continue;
             const int value = m_valueAt[from];
-            m_cellOf[value] = static_cast<std::uint8_t>(blankCell);
             for (std::size_t k = 0; k < partitions; ++k) {
-                if (const int same = m_copyOf[k][value]; same >= 0) {
-                    childRank[n][k] = childRank[n][same];
-                    continue;
-                }
-                const SlidingPatternDb::Lookup& lookup = m_partitions[k][m_patternOf[k][value]];
-                childRank[n][k] = rankOf(lookup);
-                prefetch(lookup.table->distance.data() + childRank[n][k]);
+                const int p = m_patternOf[k][value];
+                childIndex[n][k] = m_index[k][p] + m_digit[k][value][blankCell] - m_digit[k][value][from];
+                prefetch(m_table[k][p] + childIndex[n][k]);
             }
-            m_cellOf[value] = static_cast<std::uint8_t>(from);
         }
         for (int n = 0; n < m_nextCount[blankCell]; ++n) {
             const int from = m_next[blankCell][n];
             if (from == previousBlank)
                 continue;
             const int value = m_valueAt[from];
+            // Every partition's sum has the parity of the Manhattan distance, so the first sum
+            // past room is as good a next limit as the largest.
+            std::array<int, MaxPartitions> childDistance {};
+            int bound = 0;
+            for (std::size_t k = 0; k < partitions && bound <= room; ++k) {
+                const int p = m_patternOf[k][value];
+                childDistance[k] = m_table[k][p][childIndex[n][k]];
+                bound = std::max(bound, m_sum[k] + childDistance[k] - m_distance[k][p]);
+            }
+            if (bound > room) {
+                m_nextLimit = std::min(m_nextLimit, cost + 1 + bound);
+                continue;
+            }
+            m_path[cost] = value;
+            if (bound == 0) {
+                m_length = cost + 1;
+                return true;
+            }
             m_valueAt[blankCell] = static_cast<std::uint8_t>(value);
             m_valueAt[from] = static_cast<std::uint8_t>(m_blank);
             m_cellOf[value] = static_cast<std::uint8_t>(blankCell);
             m_cellOf[m_blank] = static_cast<std::uint8_t>(from);
-            std::array<std::uint32_t, MaxPartitions> oldRank {};
+            std::array<std::uint32_t, MaxPartitions> oldIndex {};
             std::array<int, MaxPartitions> oldSum {};
-            int movedBound = 0;
             for (std::size_t k = 0; k < partitions; ++k) {
                 const int p = m_patternOf[k][value];
-                const SlidingPatternDb::Lookup& lookup = m_partitions[k][p];
-                oldRank[k] = m_rank[k][p];
+                oldIndex[k] = m_index[k][p];
                 oldSum[k] = m_sum[k];
-                m_rank[k][p] = childRank[n][k];
-                m_sum[k] += lookup.table->distance[m_rank[k][p]] - lookup.table->distance[oldRank[k]];
-                movedBound = std::max(movedBound, m_sum[k]);
+                m_sum[k] += childDistance[k] - m_distance[k][p];
+                std::swap(m_distance[k][p], childDistance[k]);
+                m_index[k][p] = childIndex[n][k];
             }
-            m_path[cost] = value;
-            if (deepen(cost + 1, limit, movedBound, blankCell))
+            if (deepen(cost + 1, limit, blankCell))
                 return true;
             for (std::size_t k = 0; k < partitions; ++k) {
-                m_rank[k][m_patternOf[k][value]] = oldRank[k];
+                const int p = m_patternOf[k][value];
+                m_index[k][p] = oldIndex[k];
+                m_distance[k][p] = childDistance[k];
                 m_sum[k] = oldSum[k];
             }
             m_valueAt[from] = static_cast<std::uint8_t>(value);
@@ -217,8 +207,11 @@ private:
     std::array<std::array<std::int8_t, 4>, Cells> m_next {};
     std::array<int, Cells> m_nextCount {};
     std::array<std::array<std::int8_t, Cells>, MaxPartitions> m_patternOf {};
-    std::array<std::array<std::int8_t, Cells>, MaxPartitions> m_copyOf {}; // an earlier partition, same pattern
-    std::array<std::array<std::uint32_t, 3>, MaxPartitions> m_rank {};
+    // The part of a pattern's table index that a tile's cell makes: by partition, tile and cell.
+    std::array<std::array<std::array<std::uint32_t, Cells>, Cells>, MaxPartitions> m_digit {};
+    std::array<std::array<const std::uint8_t*, 3>, MaxPartitions> m_table {};
+    std::array<std::array<std::uint32_t, 3>, MaxPartitions> m_index {};
+    std::array<std::array<int, 3>, MaxPartitions> m_distance {}; // the table entries at m_index
     std::array<int, MaxPartitions> m_sum {};
     std::array<int, MaxMoves> m_path {};
     int m_length = 0;
