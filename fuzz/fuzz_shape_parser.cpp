@@ -1,10 +1,6 @@
 // fuzz_shape_parser.cpp: libFuzzer target: any text read as a shape string (header and cell-relative
 // form), its pieces built into a small picture and turned a whole turn round, which must restore them.
-// By hand, from the repository root:
-//   clang++ -std=c++20 -fPIC -fsanitize=fuzzer,address,undefined -Isrc/jigsaw -Isrc/app \
-//     $(pkg-config --cflags Qt6Gui) fuzz/fuzz_shape_parser.cpp src/jigsaw/{ShapeParser,Outline,PieceBuilder,\
-//     TurnBmp,TurnedPictures,TurnUnit}.cpp src/app/{Fields,Rounding}.cpp $(pkg-config --libs Qt6Gui) -o fuzz_shape_parser
-//   ./fuzz_shape_parser -max_total_time=300 fuzz/corpus/shape_parser
+// Built and run by tools/fuzz (tools/fuzz --seconds 300 shape_parser).
 #include "Outline.h"
 #include "PieceBuilder.h"
 #include "ShapeParser.h"
