@@ -75,3 +75,15 @@ void PaintWatch::waitForAnyIn(const QWidget* window, const char* what)
 {
     waitUntil([&] { return m_paintedWindows.contains(window); }, what);
 }
+
+void activateFirst(QWidget* window, const char* what)
+{
+    window->activateWindow();
+    const QDeadlineTimer deadline(TimeoutMs);
+    while (!window->isActiveWindow()) {
+        if (deadline.hasExpired())
+            qFatal("quarry-bench: %s was not activated within %d ms", what, TimeoutMs);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    QCoreApplication::processEvents();
+}

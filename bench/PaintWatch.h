@@ -17,6 +17,11 @@
 
 class QWidget;
 
+// Activates a game window and waits until it is active, or ends the program naming what after five
+// seconds. A game window starts a game of its own on its first activation: left to a busy window
+// manager, that lands in the middle of a benchmark and replaces the game it measures.
+void activateFirst(QWidget* window, const char* what);
+
 class PaintWatch : public QObject {
 public:
     PaintWatch();

@@ -2,12 +2,12 @@
 #include "JigsawBenchGame.h"
 
 #include "FavRecord.h"
+#include "PaintWatch.h"
 #include "GameChoices.h"
 #include "PieceWindow.h"
 #include "Twips.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -46,16 +46,7 @@ JigsawBenchGame::JigsawBenchGame(const QByteArray& record)
     m_context.strings = StringTable(StringTable::Language::English);
     window = std::make_unique<Frm_EyesGame>(m_context, m_pictures);
     window->show();
-    // The window starts a game of its own when it is first activated: that must be over before
-    // the benchmark's games, or it would replace one of them when a busy window manager gets to it.
-    window->activateWindow();
-    const QDeadlineTimer deadline(5000);
-    while (!window->isActiveWindow()) {
-        if (deadline.hasExpired())
-            qFatal("quarry-bench: the jigsaw window was not activated within 5000 ms");
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    QApplication::processEvents();
+    activateFirst(window.get(), "the jigsaw window");
     // Set after the window has been fitted to the screen once it was shown.
     window->resize(WindowSize);
     QApplication::processEvents();

@@ -14,7 +14,6 @@
 #include "TileSlide.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -48,17 +47,7 @@ struct BenchWindow {
         context.setSoundPaths();
         window = std::make_unique<Frm_LogicGame>(context, *pictures);
         window->show();
-        // The window starts a game of its own when it is first activated. Left to a busy window
-        // manager, that activation lands in the middle of a benchmark and deletes the tiles it is
-        // moving (a slide frame then read a deleted tile): have it over before the first sample.
-        window->activateWindow();
-        const QDeadlineTimer deadline(5000);
-        while (!window->isActiveWindow()) {
-            if (deadline.hasExpired())
-                qFatal("quarry-bench: the sliding window was not activated within 5000 ms");
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-        }
-        QApplication::processEvents();
+        activateFirst(window.get(), "the sliding window");
     }
 
     QTemporaryDir dir;
